@@ -1,0 +1,671 @@
+// The library shell: start-up, the window procedure, the frame loop and key
+// routing, alerts and shutdown.
+//
+// Sections: globals, start-up, display mode, progress bar, window procedure,
+// frame loop, keys, alerts, shutdown.
+#include "HL_MNW.h"
+#include "HL_BTN.h"
+#include "HL_FILE.h"
+#include "HL_FUNCT.h"
+#include "HL_GRAPH.h"
+#include "records.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+// ---- globals -------------------------------------------------------------
+
+int active_inst = 0;
+int active_windstyle = 0;
+float lookup_sin[361], lookup_cos[361];
+char app_path[path_max], wrk_path[path_max], afl_path[path_max], flp_path[path_max];
+char tex_path[path_max], obj_path[path_max], otx_path[path_max], cus_path[path_max];
+char sit_path[path_max], cd_path[path_max], prf_path[path_max], res_path[path_max];
+std::ofstream err;
+int ogl_ready = 0;
+int gdone = 0;
+int is_3dfx = 0;
+int initing = 1;
+int got_event = 0;
+int up_handled = 0;
+int return_hit = 0;
+char g_cs0[400], g_cs1[400], g_cs2[400], g_cs3[400], g_cs4[400];
+
+#if defined(PROG_AIRWRIGHT)
+static const char* prefs_name = "Airwright.prf";
+#elif defined(PROG_TERRAWRIGHT)
+static const char* prefs_name = "Terrawright.prf";
+#elif defined(PROG_FOILWRIGHT)
+static const char* prefs_name = "";           // Foilwright keeps no preferences
+#else
+static const char* prefs_name = "Volanto 5.prf";
+#endif
+
+// ---- start-up ------------------------------------------------------------
+
+static void refuse_folder(const char* what, const char* folder)
+{
+    char text[1200];
+    snprintf(text, sizeof text, "The %s folder's path is too long for Volanto:\n\n%.900s", what, folder);
+    host_message_box("Volanto-System Message", text);
+    exit(0);
+}
+
+// Folders under the program folder, each ending in '/'.
+static const char* const sub_folders[] = {
+    "airfoils/", "flaps/", "textures/",
+    "additional nav data/custom objects/", "additional nav data/custom object textures/",
+    "additional nav data/custom terrain textures/", "additional nav data/situations/",
+};
+static char* const sub_paths[] = {afl_path, flp_path, tex_path, obj_path, otx_path, cus_path, sit_path};
+
+// A program or configuration folder whose derived paths would not fit is
+// refused before anything else; no path is ever cut short.
+static void build_paths(void)
+{
+    char sys[path_max], prog[path_max];
+    int ok = host_config_folder(sys, path_max) && strlen(sys) + 40 < path_max;
+    if (!ok || snprintf(prf_path, path_max, "%s%s", sys, prefs_name) >= path_max ||
+        snprintf(res_path, path_max, "%s%s", sys, "XRes 5.prf") >= path_max)
+        refuse_folder("configuration", sys);
+
+    ok = host_program_folder(prog, path_max) && strlen(prog) + 100 < path_max;
+    if (!ok) refuse_folder("program", prog);
+    snprintf(app_path, path_max, "%s", prog);
+    snprintf(wrk_path, path_max, "%s", app_path);
+    for (size_t k = 0; k < sizeof sub_folders / sizeof sub_folders[0]; k++)
+        if (snprintf(sub_paths[k], path_max, "%s%s", app_path, sub_folders[k]) >= path_max)
+            refuse_folder("program", prog);
+    // The shipped scenery squares sit under "DATA/" in the program folder.
+    snprintf(cd_path, path_max, "%s", app_path);
+}
+
+// Every value in single precision, in this order, each reciprocal from the
+// value just stored: g comes out as 9.798279 and the factors follow from it.
+void MACIBM_set_constants(void)
+{
+    con.muearth = 3.98601e14f;
+    con.rearth = 6378145.0f;
+    con.rhoSL = 1.225f;
+    con.pSL = 101325.0f;
+    con.muair = 1.7894e-5f;
+    con.gammaairM1 = 0.4f;
+    con.pi = 3.1415927f;
+    con.pim2 = con.pi * 2.0f;
+    con.pid2 = con.pi * 0.5f;
+    con.R = 287.0f;
+    con.e = 2.7182817f;
+    con.g = con.muearth / (con.rearth * con.rearth);
+    con.rho_h20 = 1000.0f;
+    con.lbstokgs = 0.4535925f;
+    con.kgstolbs = 1.0f / con.lbstokgs;
+    con.fttomtrs = 0.3048f;
+    con.mtrstoft = 1.0f / con.fttomtrs;
+    con.hptowatt = 745.7f;
+    con.watttohp = 1.0f / con.hptowatt;
+    con.dgrtodgk = 0.5555556f;
+    con.dgktodgr = 1.0f / con.dgrtodgk;
+    con.radtodeg = 180.0f / con.pi;
+    con.degtorad = 1.0f / con.radtodeg;
+    con.ktstomsc = con.fttomtrs * 1.687809861111111f;
+    con.msctokts = 1.0f / con.ktstomsc;
+    con.rpmtorsc = con.degtorad * 6.0f;
+    con.rsctorpm = 1.0f / con.rpmtorsc;
+    con.fpmtomsc = con.fttomtrs / 60.0f;
+    con.msctofpm = 1.0f / con.fpmtomsc;
+    con.nmtomtrs = con.fttomtrs * 6076.1155f;
+    con.mtrstonm = 1.0f / con.nmtomtrs;
+    con.sftosmtr = con.fttomtrs * con.fttomtrs;
+    con.smtrtosf = 1.0f / con.sftosmtr;
+    con.lbstontn = con.lbstokgs * con.g;
+    con.ntntolbs = 1.0f / con.lbstontn;
+    con.ftlbtonm = con.lbstontn * con.fttomtrs;
+    con.nmtoftlb = 1.0f / con.ftlbtonm;
+    float ft4 = con.fttomtrs * con.fttomtrs;
+    ft4 = ft4 * ft4;
+    con.endtomed = con.g * con.lbstokgs / ft4;
+    con.medtoend = 1.0f / con.endtomed;
+    con.enptomep = con.lbstontn * con.smtrtosf;
+    con.meptoenp = 1.0f / con.enptomep;
+    con.enItomtI = con.sftosmtr * con.lbstokgs;
+    con.mtltoenl = 1.0f / con.enItomtI;
+    con.nm_to_sm = 1.1507795f;
+    con.sm_to_nm = 1.0f / con.nm_to_sm;
+    con.mtrtoplt = 0.0066666668f;
+    con.plttomtr = 1.0f / con.mtrtoplt;
+
+    for (int i = 0; i <= 360; i++) {
+        lookup_sin[i] = sinf((float)i * con.degtorad);
+        lookup_cos[i] = cosf((float)i * con.degtorad);
+    }
+}
+
+static void assign_start_colours(void)
+{
+    static const float table[][4] = {
+        {0, 1, 1, 1},
+        {1, 0.2f, 1, 0.2f}, {2, 1, 0.2f, 0.2f}, {3, 1, 1, 0.2f}, {4, 0.4f, 0.4f, 1}, {5, 0.92f, 0.87f, 0.67f},
+        {6, 0.8f, 0.8f, 0.8f}, {7, 0, 1, 0}, {8, 1, 0, 0}, {9, 1, 1, 0}, {10, 0, 0, 1}, {11, 0.67f, 0.61f, 0.42f},
+        {12, 0.6f, 0.6f, 0.6f}, {13, 0, 0.8f, 0}, {14, 0.8f, 0, 0}, {15, 0.6f, 0.6f, 0}, {16, 0, 0, 0.6f},
+        {17, 0.49f, 0.43f, 0.24f},
+        {18, 0.4f, 0.4f, 0.4f}, {19, 0, 0.6f, 0}, {20, 0.6f, 0, 0}, {21, 0.35f, 0.3f, 0.11f},
+        {22, 0.2f, 0.2f, 0.2f}, {23, 0, 0.4f, 0}, {24, 0.4f, 0, 0}, {25, 0.17f, 0.12f, 0},
+        {26, 0.1f, 0.1f, 0.1f}, {27, 0, 0.2f, 0}, {28, 0.2f, 0, 0}, {29, 0, 0, 0}, {30, 0, 0.1f, 0}, {31, 0.1f, 0, 0},
+        {32, 1, 0.8f, 0.2f}, {33, 0.2f, 0.2f, 0.6f}, {34, 0.11f, 0.22f, 0.55f}, {35, 0.08f, 0.16f, 0.4f},
+        {36, 0.66f, 0.44f, 0.22f}, {37, 0.48f, 0.32f, 0.16f}, {38, 0.38f, 0.07f, 0.38f}, {39, 1, 1, 1},
+        {40, 0.8f, 0.8f, 0.8f}, {41, 0.3f, 0.3f, 0.3f},
+        {42, 1, 1, 0.2f}, {43, 0.3f, 0.3f, 0.9f}, {44, 0.5f, 0.5f, 1}, {45, 1, 0, 0}, {46, 1, 0.4f, 0.4f},
+        {47, 0.6f, 1, 0.6f}, {48, 0.2f, 1, 0.2f}, {49, 0, 1, 0}, {50, 0, 0.6f, 0}, {51, 0, 0.4f, 0},
+        {52, 0, 0.2f, 0}, {53, 0, 0.1f, 0},
+        {54, 0.11f, 0.22f, 0.55f}, {55, 0.66f, 0.44f, 0.22f}, {56, 0.2f, 0.2f, 0.4f},
+        {62, 1, 1, 1}, {63, 1, 1, 0.6f}, {64, 0.6f, 0.6f, 1}, {65, 0.8f, 0.8f, 0.8f}, {66, 1, 1, 0.2f},
+        {67, 0.2f, 0.2f, 1},
+        {68, 0.6f, 0.6f, 0.6f}, {69, 0.8f, 0.8f, 0}, {70, 0, 0, 0.8f}, {71, 0, 0, 0}, {72, 0, 0.9f, 0},
+        {73, 0, 0.5f, 0}, {74, 1, 1, 0}, {75, 1, 0, 0},
+    };
+    for (const auto& c : table) OGL_assigncolor((int)c[0], c[1], c[2], c[3]);
+}
+
+// "XRes 5.prf": three numbers after the header. A missing or damaged file
+// means 800 x 600 x 16, never a stop before the window exists.
+void MACIBM_read_resprefs(void)
+{
+    float v[3] = {800, 600, 16};
+    if (inf_open(res_path, kind_text, 2, 0)) {
+        float got[3];
+        int ok = 1;
+        for (float& g : got) {
+            inf1 >> g;
+            if (inf1.fail() || !std::isfinite(g)) ok = 0;
+        }
+        if (ok) memcpy(v, got, sizeof v);
+    }
+    inf1.close();
+    inf1.clear();
+    mnw.XRES = v[0];
+    mnw.YRES = v[1];
+    mnw.CRES = v[2];
+}
+
+static void set_gl_defaults(void)
+{
+    GLfloat black[4] = {0, 0, 0, 0};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, black);
+    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_COLOR_LOGIC_OP);
+    glDisable(GL_STENCIL_TEST);
+    glDisable(GL_TEXTURE_1D);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glFrontFace(GL_CW);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_DITHER);
+    glDisable(GL_NORMALIZE);
+    glDisable(GL_COLOR_MATERIAL);
+    glDisable(GL_SCISSOR_TEST);
+    glAlphaFunc(GL_GREATER, 0.0f);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 800, 0, 600, -1, 1);
+    glViewport(0, 0, (GLsizei)mnw.XRES, (GLsizei)mnw.YRES);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    OGL_setstate(0, 0, 0, 0);
+}
+
+void MACIBM_init(void)
+{
+    host_init();
+    memset(&pln[0], 0, sizeof pln[0]);
+    memset(&pln[1], 0, sizeof pln[1]);
+    memset(afl, 0, sizeof afl);
+    memset(&con, 0, sizeof con);
+    memset(&mnw, 0, sizeof mnw);
+    mnw.menu_up = -1;
+    for (int m = 0; m < menus_max; m++) mnw.menu_prnt[m] = -1;
+    inf_use = 1;
+
+    err.open("Error.out", std::ios::out | std::ios::trunc);
+    build_paths();
+    MACIBM_set_constants();
+    rnd15_seed(host_ticks_ms() % 32000);
+    assign_start_colours();
+    MACIBM_read_resprefs();
+
+    if (!MACIBM_setres(1)) {
+        MACIBM_alert("I could not set the resolution to the requested resolution to run Volanto!",
+                     "I will try 800 by 600, 16-bit color now.", "", "", 2002);
+        mnw.XRES = 800;
+        mnw.YRES = 600;
+        mnw.CRES = 16;
+        if (!MACIBM_setres(1))
+            MACIBM_alert("I could not set the resolution to the requested resolution to run Volanto!",
+                         "Set your machine to 800 by 600, 16-bit color to run Volanto.", "", "", 2004);
+    }
+    mnw.XRAT = mnw.XRES * 0.00125f;
+    mnw.YRAT = mnw.YRES * 0.0016666667f;
+
+    int stage = host_window_open("Volanto-System", (int)mnw.XRES, (int)mnw.YRES, 16, 16);
+    if (stage == 1) MACIBM_alert("Can't create window!", "", "", "", 2004);
+    if (stage == 2)
+        MACIBM_alert("Can't choose pixel format!",
+                     "This almost certainly means that you do not have the machine in 16-bit color, like you need to.",
+                     "To set 16-bit color, first close this dialog box. Then right-mouse-click on your desktop.",
+                     "Select 'Properties' from the resulting menu, select 'Settings' from the resulting window, and select 16-bit color.",
+                     2004);
+    if (stage != 0) MACIBM_alert("SetPixelFormat failed.", "", "", "", 2004);
+
+    char renderer[5];
+    snprintf(renderer, sizeof renderer, "%s", host_gl_renderer());
+    if (strcmp(host_gl_renderer(), "GENERIC") == 0)
+        MACIBM_alert("I can not find a 3-D accelerator card that can handle OpenGL that has correctly installed drivers.",
+                     "I will still let you run the simulator, but the frame rate will NOT allow for a good simulation.",
+                     "A 3-D accelerator card that handles OpenGL in hardware will make Volanto fly smoothly.",
+                     "Your card maker's web site lists the video cards with OpenGL drivers that work.", 2002);
+    is_3dfx = (strcmp(renderer, "3Dfx") == 0 || strcmp(renderer, "Mesa") == 0) ? 1 : 0;
+    // The program draws its own cursor on these renderers.
+    host_cursor_visible(is_3dfx ? 0 : 1);
+
+    set_gl_defaults();
+    ins.lite_rgb[0] = ins.lite_rgb[1] = ins.lite_rgb[2] = 1.0f;
+
+    ogl_ready = 1;
+    gdone = 0;
+    MACIBM_startwind(-1);
+
+    int w, h;
+    OGL_texbmp(-100, 162, -105, "letters", &w, &h);
+    OGL_texbmp(-100, 163, 0, "tapes", &w, &h);
+    if (is_3dfx) OGL_texbmp(-100, 164, -105, "cursor", &w, &h);
+    OGL_texbmp(-100, 165, -106, "needle", &w, &h);
+    OGL_texbmp(-100, 166, -106, "dg", &w, &h);
+}
+
+// ---- display mode --------------------------------------------------------
+
+int MACIBM_setres(int to_program_mode)
+{
+    static int desktop_known = 0;
+    static host_mode desktop;
+    host_mode current = {0, 0, 0};
+    host_display_current(&current);
+    if (!desktop_known) {
+        desktop = current;
+        desktop_known = 1;
+    }
+    if (!to_program_mode) {
+        host_display_restore();
+        return 1;
+    }
+    // Width and height must match; the colour depth is a minimum that every
+    // display of today meets.
+    host_mode target = {(int)mnw.XRES, (int)mnw.YRES, (int)mnw.CRES};
+    if (!std::isfinite(mnw.XRES) || !std::isfinite(mnw.YRES)) return 0;
+    return host_display_set(&target);
+}
+
+// ---- progress bar --------------------------------------------------------
+
+void MACIBM_showinit(int step)
+{
+    static float position = 6;
+    if (!initing) return;
+    if (step != 0) {
+        position = fltlim(position + 5, 0, 601);
+        OGL_plot_background();
+        OGL_fillrect(48, position, 7, 2, 5);
+        OGL_line(47, position, 12, position + 2, 12);
+        OGL_line(47, position, 7, position, 12);
+        OGL_line(50, position, 7, position + 2, 7);
+        OGL_line(50, position + 2, 7, position + 2, 12);
+        OGL_sbuf();
+    } else {
+        for (int x = 11; x < 601; x += 5) OGL_fillrect(29, (float)x, 7, 3, 6);
+    }
+}
+
+// ---- window procedure ----------------------------------------------------
+
+void IBM_handlewin(const host_event& e)
+{
+    switch (e.type) {
+    case HE_KEYDOWN:
+        MACIBM_handlekey(e.vk);
+        break;
+    case HE_MOUSEMOVE:
+        mnw.mx = (float)e.x / mnw.XRAT - mnw.x;
+        mnw.my = (mnw.YRES - (float)e.y) / mnw.YRAT - mnw.y;
+        break;
+    case HE_BUTTONDOWN:
+        mnw.mx = (float)e.x / mnw.XRAT - mnw.x;
+        mnw.my = (mnw.YRES - (float)e.y) / mnw.YRAT - mnw.y;
+        mnw.mouse_clicked = 1;
+        mnw.now_dragging = 1;
+        MACIBM_handleclick();
+        break;
+    case HE_BUTTONUP:
+        mnw.mouse_lifted = 1;
+        mnw.now_dragging = 0;
+        mnw.delay_dragging = 0;
+        break;
+    case HE_PAINT:
+        got_event = 1;
+        up_handled = 1;
+        MACIBM_startwind(mnw.topwin);
+        break;
+    case HE_CLOSE:
+        // A close request from the desktop quits as the Quit command does.
+        APPLICATION_handlemenu(105);
+        break;
+    }
+}
+
+// ---- frame loop ----------------------------------------------------------
+
+void MACIBM_event_proc(void)
+{
+    static int first = 1;
+    static unsigned first_ms = 0;
+    static float last_mx = 999, last_my = 999;
+    static float tip_timer = 0, click_time = 0, repeat_time = 0;
+
+    // 1. Per-frame flags.
+    return_hit = 0;
+    mnw.mouse_clicked = 0;
+    mnw.mouse_lifted = 0;
+
+    // 2. Window messages.
+    host_event e;
+    while (host_next_event(&e)) IBM_handlewin(e);
+
+    // 3. Clock.
+    unsigned now = host_ticks_ms();
+    if (first) {
+        first_ms = now;
+        first = 0;
+    }
+    mnw.time_elapsed = (float)(now - first_ms) * 0.001f;
+
+    // 4. Tool-tip timer: a rest of the mouse, restarted by a move or a click.
+    if (fabsf(mnw.mx - last_mx) > 1.0f || fabsf(mnw.my - last_my) > 1.0f || mnw.mouse_clicked)
+        tip_timer = mnw.time_elapsed;
+    if (mnw.mouse_clicked) click_time = mnw.time_elapsed;
+    last_mx = mnw.mx;
+    last_my = mnw.my;
+    mnw.help_message[0] = 0;
+
+    // 5. Click repeat while a button is held.
+    if (mnw.now_dragging) mnw.delay_dragging = (mnw.time_elapsed - click_time > 0.5f) ? 1 : 0;
+    if (mnw.delay_dragging && mnw.time_elapsed > repeat_time + 0.2f) {
+        mnw.mouse_clicked = 1;
+        repeat_time = mnw.time_elapsed;
+    }
+
+    // 6. Pulsing greens.
+    float a = 0.8f + 0.2f * sinf(10.0f * mnw.time_elapsed);
+    float b = 0.7f + 0.3f * sinf(25.0f * mnw.time_elapsed);
+    OGL_assigncolor(57, 0.2f * a, a, 0.2f * a);
+    OGL_assigncolor(58, 0.2f * b, b, 0.2f * b);
+
+    // 7. Nothing is drawn before the window's first paint.
+    if (!up_handled) return;
+    got_event = 0;
+#ifdef PROG_VOLANTO
+    if (mnw.topwin == 0) update_scene_3d();
+    if (mnw.topwin != 0 || set.panel_hidden) OGL_plot_background();
+    if (mnw.topwin == 0 && !set.panel_hidden) update_panel();
+    if (mnw.topwin == 0) update_scene_2d();
+#else
+    OGL_plot_background();
+#endif
+    select_ctr = 0;
+    if (mnw.topwin == 998 || mnw.topwin == 999) OPENSAVE_update();
+    else if (mnw.topwin != 996 && mnw.topwin != 997) APPLICATION_update();
+    if (mnw.menu_up >= 0) MACIBM_draw_menu();
+    if (is_3dfx) {
+        OGL_setstate(0, 1, 0, 0);
+        glEnable(GL_ALPHA_TEST);
+        OGL_bindtex(164);
+        glColor3f(1, 1, 1);
+        OGL_2dquad(0, 0, 0, 1, 1, 1, 1, 0,
+                   mnw.mx, mnw.my - 16, mnw.mx, mnw.my, mnw.mx + 16, mnw.my, mnw.mx + 16, mnw.my - 16);
+        glDisable(GL_ALPHA_TEST);
+        OGL_setstate(0, 0, 0, 0);
+    }
+    if (mnw.help_message[0] && mnw.time_elapsed - tip_timer > 1.0f) MACIBM_draw_tooltip();
+    OGL_sbuf();
+}
+
+// ---- keys ----------------------------------------------------------------
+
+// The character a key gives, after the shift rules of a US keyboard.
+static int key_character(int vk, int shift)
+{
+    int c = vk;
+    switch (vk) {                       // punctuation keys, shifted first
+    case VK_OEM_MINUS: c = '_'; break;
+    case VK_OEM_PLUS: c = '+'; break;
+    case VK_OEM_4: c = '{'; break;
+    case VK_OEM_6: c = '}'; break;
+    case VK_OEM_1: c = ':'; break;
+    case VK_OEM_COMMA: c = '<'; break;
+    case VK_OEM_PERIOD: c = '>'; break;
+    case VK_OEM_2: c = '?'; break;
+    case VK_OEM_3: c = '`'; break;
+    case VK_OEM_5: c = '\\'; break;
+    case VK_OEM_7: c = '"'; break;
+    }
+    if (!shift) {
+        if (c >= 'A' && c <= 'Z') c = c - 'A' + 'a';
+        switch (c) {
+        case '_': c = '-'; break;
+        case '+': c = '='; break;
+        case '{': c = '['; break;
+        case '}': c = ']'; break;
+        case ':': c = ';'; break;
+        case '<': c = ','; break;
+        case '>': c = '.'; break;
+        case '?': c = '/'; break;
+        case '~': c = '`'; break;
+        case '|': c = '\\'; break;
+        case '"': c = '\''; break;
+        }
+    } else {
+        static const char shifted_digits[] = ")!@#$%^&*(";
+        if (c >= '0' && c <= '9') c = shifted_digits[c - '0'];
+        else if (c == '`') c = '~';
+        else if (c == '\\') c = '|';
+    }
+    return c;
+}
+
+#ifdef PROG_VOLANTO
+// Arrows, function keys and the keypad go straight to the simulator's
+// handlers in the main view. Returns 1 when the key was routed.
+static int route_simulator_key(int vk, int shift)
+{
+    switch (vk) {
+    case VK_UP: freeviews_keys(27); return 1;
+    case VK_LEFT: freeviews_keys(25); return 1;
+    case VK_DOWN: freeviews_keys(28); return 1;
+    case VK_RIGHT: freeviews_keys(26); return 1;
+    case VK_BACK: function_key(shift ? 49 : 37); return 1;
+    case VK_F11: function_key(shift ? 50 : 38); return 1;
+    case VK_F12: function_key(shift ? 51 : 39); return 1;
+    case VK_NUMPAD5: yoke_key(0); return 1;
+    case VK_NUMPAD2: yoke_key(1); return 1;
+    case VK_NUMPAD8: yoke_key(2); return 1;
+    case VK_NUMPAD4: yoke_key(3); return 1;
+    case VK_NUMPAD6: yoke_key(4); return 1;
+    case VK_NUMPAD1: yoke_key(5); return 1;
+    case VK_NUMPAD3: yoke_key(6); return 1;
+    }
+    if (vk >= VK_F1 && vk <= VK_F9) {
+        function_key((shift ? 40 : 28) + (vk - VK_F1));
+        return 1;
+    }
+    return 0;
+}
+#endif
+
+void MACIBM_handlekey(int virtual_key)
+{
+    got_event = 1;
+    int shift = host_shift_down();
+    int c = key_character(virtual_key, shift);
+
+#ifdef PROG_VOLANTO
+    if (mnw.topwin == 0 && route_simulator_key(virtual_key, shift)) return;
+#endif
+
+    if (mnw.topwin == 999 || mnw.topwin == 996) {
+        size_t n = strlen(g_cs0);
+        if (virtual_key == VK_RETURN) return_hit = 1;
+        else if (virtual_key == VK_BACK) {
+            if (n > 0) g_cs0[n - 1] = 0;
+        } else if (virtual_key != VK_SHIFT) {
+            // At most 32 characters: a further one replaces the last.
+            if (n > 31) n = 31;
+            g_cs0[n] = (char)c;
+            g_cs0[n + 1] = 0;
+        }
+        return;
+    }
+    if (mnw.topwin == 0) {
+        APPLICATION_handlekey((char)c, 0);
+        return;
+    }
+    if (mnw.topwin != 997 && mnw.topwin != 998) {
+        // Any key closes a program window, as a click in its left close box.
+        mnw.mx = -1;
+        mnw.my = mnw.dy + 2;
+        MACIBM_handleclick();
+    }
+}
+
+// ---- alerts --------------------------------------------------------------
+
+static void copy_line(char* dst, const char* src)
+{
+    snprintf(dst, 400, "%s", src ? src : "");
+}
+
+static void alert_lines(const char* l1, const char* l2, const char* l3, const char* l4, int level)
+{
+    copy_line(g_cs1, l1);
+    copy_line(g_cs2, l2);
+    copy_line(g_cs3, l3);
+    copy_line(g_cs4, l4);
+    if (level == 2001) {
+        copy_line(g_cs1, "Volanto, Airwright, Foilwright, Terrawright and Skycaster: the flight-simulation suite by the Volanto developers.");
+        copy_line(g_cs2, "Version 5.0");
+        copy_line(g_cs3, "Made by the Volanto team.");
+        copy_line(g_cs4, "Updates come with the suite's source: build the newest and fly on.");
+    }
+}
+
+static void show_alert(int level)
+{
+    if (err.is_open()) {
+        err << g_cs1 << '\n' << g_cs2 << '\n' << g_cs3 << '\n' << g_cs4 << '\n';
+        err.flush();
+    }
+    if (ogl_ready) {
+        MACIBM_startwind(996);
+        while (mnw.topwin == 996) {
+            MACIBM_event_proc();
+            int on_ok = mnw.mouse_clicked && fltbox(mnw.mx, mnw.my, 20, 15, 380, 30);
+            if (on_ok || return_hit) {
+                MACIBM_button(20, 15, 380, 29, 0);
+                MACIBM_button(19, 14, 381, 30, 0);
+                OGL_sbuf();
+                if (level == 2004) mnw.topwin = 0;
+                else MACIBM_startwind(0);
+            }
+            if (gdone && level != 2004) break;
+        }
+    } else {
+        char text[1700];
+        snprintf(text, sizeof text, "%s\n\n%s\n\n%s\n\n%s", g_cs1, g_cs2, g_cs3, g_cs4);
+        host_beep();
+        host_message_box("Volanto-System Message", text);
+    }
+    if (level == 2004) {
+        gdone = 1;
+        MACIBM_finishup();
+        exit(0);
+    }
+}
+
+void MACIBM_alert(const char* line1, const char* line2, const char* line3, const char* line4, int level)
+{
+    if (level == 2003) level = 2004;   // no number given: plainly fatal
+    alert_lines(line1, line2, line3, line4, level);
+    show_alert(level);
+}
+
+void MACIBM_alert(const char* line1, const char* line2, const char* line3, const int* number, int level)
+{
+    char text[32] = "";
+    if (number) snprintf(text, sizeof text, "%d", *number);
+    alert_lines(line1, line2, line3, text, level);
+    show_alert(level == 2003 ? 2004 : level);
+}
+
+// ---- shutdown ------------------------------------------------------------
+
+// Touches only the streams that are open, never writes the end mark into a
+// data file on ouf, and lets a failed close go.
+void MACIBM_finishup(void)
+{
+    MACIBM_setres(0);
+    if (ouf.is_open()) ouf.close();
+    ouf.clear();
+    if (err.is_open()) {
+        err << "end simulation\n";
+        err.close();
+    }
+#ifdef PROG_VOLANTO
+    if (trk.is_open()) {
+        trk << "end simulation\n";
+        trk.close();
+    }
+    dispose_sound();
+    JOY_force(12, 0, 0, 0);
+    JOY_close();
+#endif
+    host_shutdown();
+}
+
+// ---- menus ---------------------------------------------------------------
+
+void MACIBM_handleclick(void)
+{
+    got_event = 1;
+    int win = mnw.topwin;
+    if (win != 0 && (win < 996 || win > 999)) {
+        // The close boxes sit in the window's top corners.
+        float dx = mnw.dx, dy = mnw.dy;
+        int in_left = fltbox(mnw.mx, mnw.my, -1, dy + 2, 9, dy + 12);
+        int in_right = fltbox(mnw.mx, mnw.my, dx - 10, dy + 2, dx, dy + 12);
+        if (in_left || in_right) {
+            for (float x0 : {-1.0f, dx - 10}) {
+                MACIBM_button(x0 + 1, dy + 3, x0 + 9, dy + 11, 0);
+                MACIBM_button(x0 + 2, dy + 4, x0 + 8, dy + 10, 0);
+            }
+            OGL_sbuf();
+            MACIBM_startwind(0);
+            return;
+        }
+    }
+    mnw.menu_up = -1;
+}

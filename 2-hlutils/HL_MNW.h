@@ -1,0 +1,72 @@
+// The library shell every program links: start-up (MACIBM_init), the frame
+// loop and key routing, menus and tool tips, alerts and shutdown. Owns the
+// folder paths, the alert log err and the shell flags below; each program
+// supplies the four APPLICATION_ hooks and its window start-up.
+#pragma once
+#include <fstream>
+#include "Hl_types.h"
+#include "host.h"
+
+const int path_max = 400;                     // every folder path and file path
+
+extern int active_inst;                       // what the entry was started with
+extern int active_windstyle;
+extern float lookup_sin[361], lookup_cos[361];  // entry i: i degrees
+
+extern char app_path[path_max];               // program folder, ends in '/'
+extern char wrk_path[path_max];               // folder the open dialog shows
+extern char afl_path[path_max], flp_path[path_max], tex_path[path_max];
+extern char obj_path[path_max], otx_path[path_max], cus_path[path_max], sit_path[path_max];
+extern char cd_path[path_max];                // root of the shipped scenery squares
+extern char prf_path[path_max];               // the program's preferences file
+extern char res_path[path_max];               // "XRes 5.prf"
+
+extern std::ofstream err;                     // "Error.out", every alert's four lines
+extern int ogl_ready;                         // alerts draw in the window once set
+extern int gdone;                             // the frame loop ends when set
+extern int is_3dfx;                           // the renderer needs the program's own cursor
+extern int initing;                           // start-up state: the progress bar works
+extern int got_event;                         // a key, click or paint came
+extern int up_handled;                        // the first paint came; frames draw from then on
+
+extern int return_hit;                        // Enter in a text-entry window, for one frame
+extern char g_cs0[400];                       // typed text, at most 32 characters
+extern char g_cs1[400], g_cs2[400], g_cs3[400], g_cs4[400];  // the alert's lines
+
+// Start-up, first thing each program's entry calls.
+void MACIBM_init(void);
+// Start-up steps that need no window: the constants record and sine tables;
+// the resolution file into XRES, YRES, CRES (800 x 600 x 16 when missing or damaged).
+void MACIBM_set_constants(void);
+void MACIBM_read_resprefs(void);
+// 1 switches to XRES x YRES, 0 back to the desktop mode; 1 on success.
+int  MACIBM_setres(int to_program_mode);
+// Non-zero advances the start-up progress bar and shows it; 0 draws the empty track.
+void MACIBM_showinit(int step);
+// The window procedure: one message from the host.
+void IBM_handlewin(const host_event& e);
+
+// One pass of the frame loop: messages, timers, one frame drawn and shown.
+void MACIBM_event_proc(void);
+// A key-down message with its Windows virtual-key code.
+void MACIBM_handlekey(int virtual_key);
+
+// Every message of the suite. Levels: 2001 about box, 2002 notice, 2003 fatal
+// with the number as fourth line, 2004 fatal. Returns only for 2001 and 2002.
+void MACIBM_alert(const char* line1, const char* line2, const char* line3, const char* line4, int level);
+void MACIBM_alert(const char* line1, const char* line2, const char* line3, const int* number, int level);
+// Shutdown: the entry calls it after its loop; a fatal alert calls it itself.
+void MACIBM_finishup(void);
+
+// Menus: a click goes through the menu bar first.
+void MACIBM_handleclick(void);
+
+// Hooks each program defines.
+void APPLICATION_update(void);
+void APPLICATION_handlekey(char key, int flag);
+void APPLICATION_handlemenu(int item);
+void APPLICATION_setupmenus(void);
+
+// Window start-up, defined by each program: makes id the open window.
+void MACIBM_startwind(int id);
+void MACIBM_startwind2(void);

@@ -1,0 +1,3 @@
+#include "Hl_sound.h"
+
+void dispose_sound(void) {}

@@ -1,0 +1,4 @@
+#include "Hl_types.h"
+
+constantstruct con;
+menuwindowstruct mnw;

@@ -1,0 +1,91 @@
+// Host layer: the one place the suite meets the machine (window, GL context,
+// events, display modes, clock, message box, folders). Everything above it
+// sees these functions only, never SDL or system headers.
+#pragma once
+
+struct host_mode {
+    int w, h, bpp;
+};
+
+int  host_init(void);                       // 1 when the video system came up
+void host_shutdown(void);                   // closes the window, restores the desktop mode
+
+// Display modes. host_display_set only checks and records the mode; opening
+// the window applies it (full screen when the display lists a mode of that
+// width and height, else a borderless window of exactly that size).
+int  host_display_current(host_mode* m);    // 1 when read
+int  host_display_largest(host_mode* m);    // the largest listed mode; 1 when read
+int  host_display_set(const host_mode* m);  // 1 when the width and height can be had
+void host_display_restore(void);            // back to the desktop mode
+
+// Window and OpenGL context. Returns 0 when open; otherwise the failed stage:
+// 1 the window, 2 choosing the pixel format, 3 setting it (the GL context).
+int  host_window_open(const char* title, int w, int h, int colour_bits, int depth_bits);
+void host_window_close(void);
+int  host_window_is_open(void);
+void host_swap(void);
+const char* host_gl_vendor(void);
+const char* host_gl_renderer(void);
+void host_cursor_visible(int on);
+
+// A modal box for messages before the window exists.
+void host_message_box(const char* caption, const char* text);
+void host_beep(void);
+
+// Events, in the order the window would have received them. Positions are
+// pixels from the top left of the drawable.
+enum {
+    HE_NONE = 0,
+    HE_KEYDOWN,      // vk = Windows virtual-key code, shift = Shift held
+    HE_MOUSEMOVE,
+    HE_BUTTONDOWN,   // left or right
+    HE_BUTTONUP,
+    HE_PAINT,        // the window needs its picture again
+    HE_CLOSE         // the desktop asks the program to quit
+};
+struct host_event {
+    int type;
+    int vk;
+    int x, y;
+    int shift;
+};
+int  host_next_event(host_event* e);        // 1 = got one
+int  host_shift_down(void);                 // Shift as of the last key event taken
+
+// Clock.
+unsigned host_ticks_ms(void);
+
+// Folders. Both end in '/'. The program folder is the executable's; the
+// configuration folder ("Windows folder" of the programs) is created when missing.
+int  host_program_folder(char* out, int cap);   // 1 when it fits
+int  host_config_folder(char* out, int cap);    // 1 when it fits and exists
+
+// Opens a file the way the programs name it: when the exact name is missing,
+// the last component is looked up without regard to case. Returns 1 and the
+// path to use in out, or 0 when nothing matches (out then holds the path as given).
+int  host_resolve_path(const char* in, char* out, int cap);
+
+// Windows virtual-key codes the library routes by.
+enum {
+    VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17,
+    VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35,
+    VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40,
+    VK_INSERT = 45, VK_DELETE = 46,
+    VK_NUMPAD0 = 96, VK_NUMPAD1, VK_NUMPAD2, VK_NUMPAD3, VK_NUMPAD4, VK_NUMPAD5,
+    VK_NUMPAD6, VK_NUMPAD7, VK_NUMPAD8, VK_NUMPAD9,
+    VK_MULTIPLY = 106, VK_ADD = 107, VK_SEPARATOR = 108, VK_SUBTRACT = 109,
+    VK_DECIMAL = 110, VK_DIVIDE = 111,
+    VK_F1 = 112, VK_F2, VK_F3, VK_F4, VK_F5, VK_F6, VK_F7, VK_F8, VK_F9,
+    VK_F10, VK_F11, VK_F12,
+    VK_OEM_1 = 186,       // ;:
+    VK_OEM_PLUS = 187,    // =+
+    VK_OEM_COMMA = 188,   // ,<
+    VK_OEM_MINUS = 189,   // -_
+    VK_OEM_PERIOD = 190,  // .>
+    VK_OEM_2 = 191,       // /?
+    VK_OEM_3 = 192,       // `~
+    VK_OEM_4 = 219,       // [{
+    VK_OEM_5 = 220,       // \|
+    VK_OEM_6 = 221,       // ]}
+    VK_OEM_7 = 222        // '"
+};

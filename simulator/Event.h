@@ -1,0 +1,6 @@
+// The simulator's per-frame step and its keyboard commands.
+#pragma once
+
+void freeviews_keys(int key);   // arrow keys: turn or move the free views
+void function_key(int key);     // F1 to F12 and Backspace, with and without Shift
+void yoke_key(int key);         // keypad 5, 2, 8, 4, 6, 1, 3: the yoke by keys

@@ -1,0 +1,5 @@
+#include "Initgen.h"
+
+settingstruct set;
+miscstruct msc;
+std::ofstream trk;

@@ -1,0 +1,5 @@
+#include "Initpln.h"
+
+planestruct pln[2];
+airfoilstruct afl[2];
+inststruct ins;

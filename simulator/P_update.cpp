@@ -1,0 +1,3 @@
+#include "P_update.h"
+
+void update_panel(void) {}
