@@ -65,6 +65,29 @@ int  host_config_folder(char* out, int cap);    // 1 when it fits and exists
 // path to use in out, or 0 when nothing matches (out then holds the path as given).
 int  host_resolve_path(const char* in, char* out, int cap);
 
+// Sound: the suite's own mixer of 23 voices, played through an audio device or,
+// where the machine has none, run into a silent sink. A voice holds 8-bit
+// unsigned or 16-bit signed PCM, one or two channels, played at the frequency
+// last asked for whatever its own rate, with a gain from hundredths of a decibel.
+const int host_voices = 23;
+struct host_wave_format {      // the fields of a PCM format record that matter
+    int tag;                   // 1 for PCM
+    int channels;
+    int rate;                  // frames per second
+    int block_align;           // bytes per frame
+    int bits;                  // per sample
+};
+int  host_audio_open(void);                 // 1 when the device or the silent sink runs
+void host_audio_close(void);                // stops the device and frees every voice
+// Takes a copy of the samples; 1 when the format is one the mixer plays (a data
+// size that is not whole frames is cut to whole frames). The voice starts
+// stopped, at its start, at the file's rate and full gain.
+int  host_voice_load(int slot, const host_wave_format* f, const void* pcm, unsigned bytes);
+void host_voice_play(int slot, int loop);   // from its position; a playing voice takes only the loop flag
+void host_voice_stop(int slot);             // keeps the position
+int  host_voice_freq(int slot, int hz);     // 1 when set (a loaded voice, 100 to 100000 Hz)
+void host_voice_volume(int slot, int centibels);  // 0 full, -10000 the floor
+
 // Windows virtual-key codes the library routes by.
 enum {
     VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17,

@@ -30,3 +30,15 @@ void host_test_renderer(const char* name);
 // Reads the back buffer as RGB bytes, rows from the bottom up (as glReadPixels).
 void host_test_read_pixels(int x, int y, int w, int h, unsigned char* rgb);
 void host_test_read_front(int x, int y, int w, int h, unsigned char* rgb);
+
+// The mixer without a device: the next frames of its mono 16-bit output, at the
+// rate host_test_audio_rate set (44100 by default) unless a device runs.
+void host_audio_render(short* out, int frames);
+void host_test_audio_rate(int hz);
+void host_test_audio_no_device(int on);     // host_audio_open takes the silent sink
+// A voice's state: frame position, playing, looping, frequency and volume asked.
+struct host_test_voice {
+    int loaded, frames, channels, playing, looping, hz, centibels;
+    double position;
+};
+host_test_voice host_test_voice_state(int slot);
