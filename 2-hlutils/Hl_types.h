@@ -1,6 +1,7 @@
 // Library records every program shares: the constants record con and the
 // window, mouse and menu record mnw. MACIBM_init zeroes and fills both; the
-// scene writes the eye point and head-up-display frame of con.
+// scene writes the eye point and head-up-display frame of con. Also the byte
+// swap of 4-byte values and of a whole aircraft record from the other platform.
 #pragma once
 #include <cstdint>
 
@@ -61,3 +62,11 @@ const int kind_object = 206;
 const int kind_airports = 207;
 const int kind_navaids = 208;
 const int kind_text = 209;
+
+// Reverses the 4 bytes at p in place (byte 0 with 3, 1 with 2).
+void rev_byte_order4(void* p);
+
+// Turns every numeric field of pln[n] that an aircraft file supplies from the
+// other byte order into ours; names and loader-computed fields are left as read.
+// Built only into the programs that hold aircraft records.
+void rev_pln_bytes(int n);

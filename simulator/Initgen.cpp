@@ -2,4 +2,9 @@
 
 settingstruct set;
 miscstruct msc;
+navstruct nav;
+relstruct rel;
+atmospherestruct atm;
+graphstruct grf;
 std::ofstream trk;
+int ogl_res;

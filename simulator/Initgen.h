@@ -1,17 +1,208 @@
 // General initialisation of the simulator and its settings and state
-// records: set (user settings), msc (frame time step, clocks), and the data
-// output stream trk ("Volanto.out").
+// records: set (user settings and control state), msc (time step, clocks,
+// chosen airport), nav (radios), rel (failure settings), atm (weather
+// settings and air data), grf (graph buffer), and the data output stream trk
+// ("Volanto.out"). Start-up zeroes the records; init_gen, the preferences or
+// the factory defaults fill them.
 #pragma once
 #include <fstream>
 
+const int dataout_items = 60;    // data-output items
+const int fail_slots = 32;       // failure slots of rel
+const int atm_grid_x = 178;      // terrain grid of a region, west to east
+const int atm_grid_z = 159;      // and north to south
+const int graph_samples = 1800;  // graph buffer, one sample a frame
+const int graph_slots = 4;       // graphed items, four columns each
+
+// What a situation holds beyond the placement, as the situation reader
+// stored it for the restore of a saved flight.
+struct situationvalues {
+    int ap_switch[7];            // ap_hdg, ap_nav1, ap_nav2, ap_alt, ap_vvi, ap_gs, ap_speed
+    float ap_target[3];          // alt_target, vvi_target, speed_target
+    int ap_hold_flag;
+    int gear_stat[3];
+    float flight[8];             // flap_ratio, flap_request, pitch, roll and yaw trim, fuel, jettison, payload
+    float engine[6][4];          // throttle, throttle_req, prop_req, blade_pitch, mixture, engine_speed per engine
+};
+
 struct settingstruct {
+    float ctl_scale_a;           // flight-controls sliders (defaults 0, 1, 1, 1)
+    int joy_throttle_on;         // the joystick throttle axis drives the throttle
+    int rudder_pedals;
+    int avionics_stack;          // start-up then resets the radios
+    int throttle_quadrant;
+    int collective_stick;
+    float ctl_scale_b;
+    float ctl_scale_c;
+    float ctl_scale_d;
+    int joy_button_map[22];
+    float joy_extra_a;           // null zones of the pitch, yaw and roll axes
+    float joy_extra_b;
+    float joy_extra_c;
+    float pitch_key;             // keyboard or mouse yoke, -1..1
+    float roll_key;
+    float yaw_key;
+    float stick_pitch;           // rate-limited stick, -1..1
+    float stick_roll;
+    float stick_yaw;             // ground steering reads it with rudder pedals
+    float ctl_pitch;             // control ratios -1..1
+    float ctl_roll;
+    float ctl_yaw;
+    int ap_hold_flag;            // written with the situation values
+    float alarm_stamp[3];        // simulated time of three failure alarms
+    int force_report;            // the force build-up explains one cycle into trk
+    int view_id;                 // View-menu item 500..522
+    int replay_speed;            // 0 live; 1..7 replay at -5, -1, -0.2, 0, 0.2, 1, 5
+    int side_view;               // any view but forwards, down 4, down 8, second follow
+    int warn_framerate;
+    int shed_on_overspeed;
+    int warn_flap_overspeed;
+    int snd_warnings;
+    int snd_headset;             // engines as heard through a headset
+    int atc_text;
+    int atc_speech;
+    int render_flag_1;           // packed as value 1 of the rendering line
+    int air_traffic_on;
+    int render_flag_4;           // packed as value 4 of the rendering line
+    int out_file[dataout_items]; // data-output item to the data output file
+    int out_file_any;
+    int out_cockpit[dataout_items];
+    int cockpit_list[10];        // the first ten cockpit items, -1 free
+    int out_graph[dataout_items];
+    int out_graph_any;
+    int graph_sel[graph_slots];  // graphed items, -1 none
+    int out_serial[dataout_items];
+    int serial_mode;             // 0 off
+    float place_lat;             // requested placement, degrees
+    float place_lon;
+    float place_alt;             // m
+    float place_hdg;             // degrees
+    float place_speed;           // m/s
+    situationvalues sit_values;
+    float wire_decel;            // m/s2 while an arresting wire holds
+    int wire_caught;
+    int on_catapult;
+    int tow_hold;                // the glider waits behind the tow plane
+    int tow_on;                  // the tow rope is attached in flight
+    int drop_on;                 // hanging under the drop aircraft
     int panel_hidden;            // the panel is not drawn; the background shows instead
 };
 
 struct miscstruct {
-    float dt;                    // flight-model time step (s)
+    float dt;                    // flight-model time step, s (0.01..0.1)
+    float time_ratio;
+    int logbook_on;
+    float instrument_time;       // logged, s
+    float night_time;            // logged, s
+    float time_of_day;           // local, s
+    float sim_time;              // s
+    int snd_ok;                  // the sound system started
+    int speech_ok;               // the speech engine started
+    int sound_on;
+    int rwy_reverse;             // start from the far end of the chosen runway
+    char typed_apt_id[5];        // four letters and the end, "KAAA" fits
+    int apt_sel;                 // chosen start airport
+    int rwy_sel;                 // chosen start runway
+    int diagram_apt;             // airport of the diagram shown
+    float vstall;                // m/s, the loaded aircraft's stall speed
+    int crash_count;
+    char last_key;               // after remapping
+    int chart_kind;              // 401..404, 998 airport diagram
+    int kbd_layout;              // 1 American, 2 French, 3 German
+    int paused;
+    int mouse_yoke_on;
+    float view_hdg;              // head turn of the cockpit view, rad 0..2pi
+    float view_pitch;            // rad -pi/2..pi/2
+    float spot_x, spot_y, spot_z;   // spot camera, m
+};
+
+// Radios: COM and NAV in hundredths of MHz, the ADF in kHz.
+struct navstruct {
+    int com1;
+    int com2;
+    int nav1;
+    int nav2;
+    int adf;
+    int xpdr[4];                 // transponder digits 0..7
+    float nav_crs1;              // course of the first indicator, degrees
+    float nav_crs2;              // course of the HSI
+    int dme_sel;
+    int xpdr_mode;
+    int gps_mode;
+    int gps_index;               // destination
+    int gps_id_char[4];          // destination letters as indices
+    int panel_preset[3];
+};
+
+struct relstruct {
+    float failure_rate;          // global failure likelihood
+    float instrument_rate;       // sliders 0..1
+    float equipment_rate_a;      // slots 10 to 20
+    float equipment_rate_b;      // slots 21 to 31
+    int fail_mode[fail_slots];
+    float fail_time[fail_slots]; // time or value per slot
+    int flap_sym_ok;             // 0 after the asymmetric-flap failure
+};
+
+// Wind layers: 0 at the ground, 1 middle, 2 upper; five values each.
+// Speeds are knots: the weather window shows them so and real weather
+// writes them so; the flight model converts with ktstomsc.
+const int wl_wind_speed = 0;     // knots, 0..50
+const int wl_wind_dir = 1;       // degrees
+const int wl_shear_speed = 2;    // knots, 0..50
+const int wl_shear_dir = 3;      // span of the shear direction, degrees 0..180
+const int wl_turbulence = 4;     // 0..9
+
+struct atmospherestruct {
+    int cloud_type;              // 1 clear, 2 scattered, 3 broken, 4 overcast
+    float cloud_base;            // m above sea level
+    float cloud_tops;            // m above sea level
+    float cloud_base_agl;        // m above the chosen airport
+    float visibility;            // m
+    float wx_factor;
+    float precip_level;          // 1 none .. 5 severe
+    float storm_level;           // 1 none .. 5 severe, never above precip_level
+    float wind_turbulence;
+    float shear_level;           // 1 none .. 5 very high
+    float weather_trend;         // -1 worsening fast .. 1 improving fast
+    int real_weather_found;
+    int real_weather;
+    float rho;                   // kg/m3 at the aircraft
+    float a_sound;               // m/s
+    float g_accel;               // m/s2
+    float wind_alt_mid;          // m above ground
+    float wind_alt_high;
+    float wind_layer[3][5];
+    float wave_height;
+    float wave_length;
+    float wave_speed;            // m/s
+    int wave_dir;                // whole degrees 0..359
+    float sl_temp;               // deg F
+    float thermal_coverage;      // 0..1
+    float thermal_rate;          // ft/min 0..500
+    int meteor_level;            // 1 light .. 4 severe
+    float rwy_friction;
+    float std_atm[22][2];        // (altitude m, density kg/m3)
+    float baro_sl;               // inHg
+    int thermal_cell[atm_grid_x][atm_grid_z];   // 1 where a thermal rises
+};
+
+// One sample a frame while graph output is on.
+struct graphstruct {
+    int graph_shown;             // the View menu's 3D trail switch, read by the scene
+    float left_time;             // s from the oldest sample at the plot's left edge, 0..89
+    int sample_index;            // newest sample
+    int oldest_index;            // oldest sample once wrapped, else 0
+    int wrapped;
+    float sample_dt[graph_samples];   // frame time step; 999.0 an empty sample
+    float sample_data[graph_slots][4][graph_samples];   // -999.0 no value
 };
 
 extern settingstruct set;
 extern miscstruct msc;
+extern navstruct nav;
+extern relstruct rel;
+extern atmospherestruct atm;
+extern graphstruct grf;
 extern std::ofstream trk;
+extern int ogl_res;               // texture resolution 1 (minimal) to 5, rendering window

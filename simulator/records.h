@@ -2,6 +2,7 @@
 #pragma once
 #include "Initpln.h"
 #include "Initgen.h"
+#include "Fltutil.h"
 #include "Event.h"
 #include "Startscn.h"
 #include "P_update.h"

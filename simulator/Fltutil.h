@@ -1,0 +1,127 @@
+// Flight utilities and the flight state: flt, the moving state of a flight
+// (controls, force sums, attitude, position and speed of all twelve aircraft,
+// air data, engines, masses), ott, the autopilot, and pat, the flown path.
+// The flight model writes them; a new flight zeroes them whole (flt keeping
+// the twelve positions).
+#pragma once
+
+const int flt_aircraft = 12;     // index 0 the user's aircraft, 1 tow or drop aircraft, 2-11 others
+const int flt_engines = 4;
+const int flt_parts = 28;
+const int flt_elements = 8;
+
+// Degrees and metres unless marked. Arrays of 12 hold every aircraft; all
+// other fields are the user's aircraft alone. Its size is not fixed: the
+// flight model adds fields, and it is always cleared with sizeof.
+struct flightstruct {
+    float slat_ratio;                      // 0..1
+    int sbrk_handle;                       // -1 armed (automatic only), 0 in, 1 half, 2 full
+    float vector_angle;                    // thrust vector
+    float sweep_ratio;                     // 0..1, variable-sweep wings
+    float flap_ratio;                      // 0..1, follows flap_request
+    float flap_request;                    // lever 0..1 in steps of 0.25
+    float throttle[flt_engines];           // in effect 0..1
+    float throttle_req[flt_engines];       // asked by keys, panel, joystick or autothrottle
+    float prop_req[flt_engines];           // governor speed asked
+    float mixture[flt_engines];            // 0..1
+    float carb_heat;                       // 0 or 1
+    float roll_trim, yaw_trim, pitch_trim; // -1..1; the vertical autopilot drives pitch_trim
+
+    // force and moment sums of one half-step
+    float F_prop_axial, F_prop_side, F_prop_normal;       // N, body axes
+    float F_aero_axial, F_aero_side, F_aero_normal;       // N, wind axes
+    float F_gear_axial, F_gear_side, F_gear_vertical;     // N, heading and vertical axes
+    float M_pitch, M_yaw, M_roll;                         // N m, body axes
+    float Pdot, Qdot, Rdot;                               // deg/s2
+
+    // attitude, rates, position and speed
+    float roll_rate, pitch_rate, yaw_rate;                // P, Q, R in deg/s
+    float theta[flt_aircraft];             // pitch
+    float psi[flt_aircraft];               // heading 0..360
+    float phi[flt_aircraft];               // roll
+    float Prad, Qrad, Rrad;                // the body rates in rad/s
+    float a_x, a_y, a_z;                   // m/s2, earth frame, gravity included
+    double vel_x, vel_y, vel_z;            // m/s, x east, y up, z south
+    double pos_x[flt_aircraft], pos_y[flt_aircraft], pos_z[flt_aircraft];   // y above sea level
+    float lat, lon;                        // the user's, degrees
+    float hdg_true;                        // for the autopilot; less the variation is magnetic
+    float alt_now;                         // compared with the autopilot's altitude target
+    float dist_flown;                      // m this flight, for the logbook
+    float gnd_speed[flt_aircraft];         // m/s
+
+    // air data
+    float V_true;                          // m/s
+    float vel_fwd;                         // m/s, body axis
+    float ias_kts;
+    float mach;
+    float q_dyn;                           // Pa
+    float vne_frac_sq;                     // (IAS / Vne)^2
+    float alpha, beta;
+
+    // sines and cosines the force build-up reuses
+    float sin_phi, cos_phi, sin_path_roll, cos_path_roll, sin_theta, cos_theta, sin_psi, cos_psi;
+    float sin_alpha, cos_alpha, sin_beta, cos_beta;
+    float sin_path_psi, cos_path_psi, sin_path_theta, cos_path_theta;
+
+    // parts and elements
+    float ge_cdi_mult[flt_parts], ge_cl_mult[flt_parts];   // ground effect
+    float wash_speed[flt_engines];         // m/s, propwash increment
+    int part_stalled[flt_parts];
+    int stall_warn;
+    float el_vel[flt_parts][flt_elements];         // m/s
+    float el_alpha[flt_parts][flt_elements];
+    float el_flowdir[flt_parts][flt_elements];     // flow-direction change
+    float el_downwash[flt_parts][flt_elements];
+
+    // surface deflections
+    float ailn_def_L, ailn_def_R;
+    float splr_def_L, splr_def_R;
+    float elev_def_L, elev_def_R;
+    float drud_def_L, drud_def_R;          // never negative
+    float rudd_def_now;
+    float side_cant[4];                    // fins 1-4
+    float sin_side_cant[4], cos_side_cant[4];
+    float vert_cant[4];                    // with cyclic and vectoring
+    float thrust_dir_n[4], thrust_dir_a[4];   // normal and axial share of each engine's thrust
+
+    // engines and masses
+    int engine_running[flt_engines];
+    float thrust_now[flt_engines];         // N
+    float blade_pitch[flt_engines];        // a helicopter's engine 2 is the tail rotor
+    float throttle_lagged[flt_engines];
+    int reverser[8];
+    float engine_speed[flt_engines];
+    float payload, fuel, jettison;         // kg
+    float mass_now;                        // kg
+    float jato_left;                       // s
+    float brake_ratio;                     // 0..1
+    float ice_amount;
+    int on_ground;                         // any contact point on ground, deck or water
+};
+
+// The autopilot: switches 1 = on. A new flight zeroes it, a situation restores it.
+struct ottostruct {
+    int ap_hdg, ap_nav1, ap_nav2, ap_alt, ap_vvi, ap_gs, ap_speed;
+    float alt_target;                      // m
+    float vvi_target;                      // m/s; also altitude hold's rate limit
+    float speed_target;                    // knots
+};
+
+// The flown path for the trail and the replay: a ring of parallel samples,
+// about ten a second, recorded by the ten-per-second events.
+const int path_samples = 6000;
+struct pathstruct {
+    float replay_time;                          // replay clock, s of simulated time
+    float path_time[path_samples];              // simulated time; 0.0 marks the slot after the newest
+    float path_plane[path_samples][6];          // user's x, y, z (m), pitch, heading, roll
+    float path_carrier[path_samples][6];        // the carrier's six state values
+    float path_frigate[path_samples][6];        // the frigate's
+    float path_gear[path_samples][3];           // gear_stat of the user's aircraft
+    float path_condef[path_samples][7];         // the first seven contact deflections
+    float path_controls[path_samples][6];       // elevator, aileron, rudder, flap ratio, sweep ratio, vertcant
+};
+static_assert(sizeof(pathstruct) == 840004, "pathstruct is 1 + 6000 x 35 floats");
+
+extern flightstruct flt;
+extern ottostruct ott;
+extern pathstruct pat;
