@@ -1,4 +1,8 @@
-// 2D drawing and the colour table; the window background.
+// 2D drawing and the colour table, the dot-matrix font, the BMP loader and
+// the window background.
+//
+// Sections: state caches, colours, primitives, font tables, text and
+// numbers, BMP loader, window background.
 #include "HL_GRAPH.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
@@ -6,6 +10,8 @@
 
 #include <GL/gl.h>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 float col_rgb[80][3];
 unsigned char current_rgb[3];
@@ -14,16 +20,17 @@ int to_array = 0;
 
 // ---- state caches --------------------------------------------------------
 
+static int state_known = 0;
+static int fog_on, tex_on, light_on, depth_on;
+
 void OGL_setstate(int fog, int texture, int lighting, int depth)
 {
-    static int known = 0;
-    static int fog_on, tex_on, light_on, depth_on;
-    if (!known) {
+    if (!state_known) {
         fog_on = glIsEnabled(GL_FOG);
         tex_on = glIsEnabled(GL_TEXTURE_2D);
         light_on = glIsEnabled(GL_LIGHTING);
         depth_on = glIsEnabled(GL_DEPTH_TEST);
-        known = 1;
+        state_known = 1;
     }
     if ((fog != 0) != (fog_on != 0)) fog ? glEnable(GL_FOG) : glDisable(GL_FOG);
     if ((depth != 0) != (depth_on != 0)) depth ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
@@ -41,6 +48,13 @@ void OGL_setstate(int fog, int texture, int lighting, int depth)
     tex_on = texture;
     light_on = lighting;
     depth_on = depth;
+}
+
+// Texturing alone, the other three states as they are.
+static void set_texturing(int on)
+{
+    if (!state_known) OGL_setstate(0, on, 0, 0);
+    else OGL_setstate(fog_on, on, light_on, depth_on);
 }
 
 void OGL_bindtex(int tex_id)
@@ -61,6 +75,7 @@ void OGL_setcolor(int colour)
         return;
     }
     if (colour < 39) {
+        // The panel light tints the first colours; a window open halves its effect.
         float t[3];
         for (int k = 0; k < 3; k++) {
             float lite = ins.lite_rgb[k];
@@ -106,12 +121,15 @@ void OGL_line(int colour, float x1, float y1, float x2, float y2)
         glVertex2f(x1 + ox + 0.5f, y1 + oy + 0.5f);
         glVertex2f(x2 + ox + 0.5f, y2 + oy + 0.5f);
         glEnd();
+        // GL leaves a line's last pixel dark; the point lights it.
         glBegin(GL_POINTS);
         glVertex2f(x2 + ox + 0.5f, y2 + oy + 0.5f);
         glEnd();
         return;
     }
-    float L = sqrtf((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
+    float L = pythag(x2 - x1, y2 - y1);
+    if (!std::isfinite(L)) return;
+    // A zero-length line has no direction: it plots its start point once.
     float sx = L > 0 ? (x2 - x1) / L : 0, sy = L > 0 ? (y2 - y1) / L : 0;
     float px = x1 + ox, py = y1 + oy;
     for (float t = 0; t < L + 0.5f; t += 1.0f) {
@@ -136,8 +154,9 @@ void OGL_fillrect(int colour, float x, float y, float w, float h)
         glEnd();
         return;
     }
-    int c0 = intround(x + ox), c1 = intround(x + ox + w);
-    int r0 = intround(y + oy), r1 = intround(y + oy + h);
+    // Only the part on the picture is walked.
+    int c0 = intmax2(intround(x + ox), 0), c1 = intmin2(intround(x + ox + w), 800);
+    int r0 = intmax2(intround(y + oy), 0), r1 = intmin2(intround(y + oy + h), 600);
     for (int c = c0; c < c1; c++)
         for (int r = r0; r < r1; r++) BUF_point(c, r);
 }
@@ -148,6 +167,41 @@ void OGL_framerect(int colour, float x, float y, float w, float h)
     OGL_line(colour, x, y + h, x + w, y + h);
     OGL_line(colour, x + w, y + h, x + w, y);
     OGL_line(colour, x + w, y, x, y);
+}
+
+void OGL_framecircle(int colour, float x, float y, float r)
+{
+    float lx = x, ly = y - r, rx = x, ry = y - r;
+    for (float dy = -r; dy <= r; dy += 1.0f) {
+        float w = sqrtf(fltmax2(r * r - dy * dy, 0));
+        OGL_line(colour, lx, ly, x - w, y + dy);
+        OGL_line(colour, rx, ry, x + w, y + dy);
+        lx = x - w;
+        ly = y + dy;
+        rx = x + w;
+        ry = y + dy;
+    }
+}
+
+// The points are relative to the drawing origin: OGL_line adds it once, so
+// an arc inside an open window stands where its caller put it.
+void OGL_arc(int colour, float x, float y, float r_from, float r_to, float a_from, float a_to)
+{
+    for (float r = r_from; r <= r_to; r += 1.0f) {
+        float px = 0, py = 0;
+        int first = 1;
+        for (float a = a_from; a <= a_to; a += 1.0f) {
+            float qx = x + r * sinf(a * con.degtorad), qy = y + r * cosf(a * con.degtorad);
+            if (first) {
+                px = qx;
+                py = qy;
+                first = 0;
+            }
+            OGL_line(colour, px, py, qx, qy);
+            px = qx;
+            py = qy;
+        }
+    }
 }
 
 void OGL_2dquad(float s1, float t1, float s2, float t2, float s3, float t3, float s4, float t4,
@@ -162,15 +216,553 @@ void OGL_2dquad(float s1, float t1, float s2, float t2, float s3, float t3, floa
     glEnd();
 }
 
-// ---- text and textures (the font and the loader come with their own work) --
-
-void OGL_string(int, float, float, const char*, float, float) {}
-
-int OGL_texbmp(int, int, int, const char*, int* width, int* height)
+void OGL_3dline(float x1, float y1, float z1, float x2, float y2, float z2)
 {
+    glVertex3f(x1, y1, z1);
+    glVertex3f(x2, y2, z2);
+}
+
+// ---- font tables -----------------------------------------------------------
+
+// Rows top to bottom, five dots each.
+#define G_NONE  "....." "....." "....." "....." "....." "....." "....."
+#define G_UNDER "....." "....." "....." "....." "....." "....." "#####"
+#define G_0 ".###." "#...#" "#...#" "#...#" "#...#" "#...#" ".###."
+#define G_1 "..#.." ".##.." "..#.." "..#.." "..#.." "..#.." "..#.."
+#define G_2 ".###." "#...#" "....#" "...#." "..#.." ".#..." "#####"
+#define G_3 ".###." "#...#" "....#" "..##." "....#" "#...#" ".###."
+#define G_4 "...#." "..##." ".#.#." "#..#." "#####" "...#." "...#."
+#define G_5 "#####" "#...." "####." "....#" "....#" "#...#" ".###."
+#define G_6 "..##." ".#..." "#...." "####." "#...#" "#...#" ".###."
+#define G_7 "#####" "....#" "...#." "..#.." ".#..." ".#..." ".#..."
+#define G_8 ".###." "#...#" "#...#" ".###." "#...#" "#...#" ".###."
+#define G_9 ".###." "#...#" "#...#" ".####" "....#" "...#." ".##.."
+#define G_A ".###." "#...#" "#...#" "#####" "#...#" "#...#" "#...#"
+#define G_B "####." "#...#" "#...#" "####." "#...#" "#...#" "####."
+#define G_C ".###." "#...#" "#...." "#...." "#...." "#...#" ".###."
+#define G_D "####." "#...#" "#...#" "#...#" "#...#" "#...#" "####."
+#define G_E "#####" "#...." "#...." "####." "#...." "#...." "#####"
+#define G_F "#####" "#...." "#...." "####." "#...." "#...." "#...."
+#define G_G ".###." "#...#" "#...." "#.###" "#...#" "#...#" ".####"
+#define G_H "#...#" "#...#" "#...#" "#####" "#...#" "#...#" "#...#"
+#define G_I ".###." "..#.." "..#.." "..#.." "..#.." "..#.." ".###."
+#define G_J "..###" "...#." "...#." "...#." "...#." "#..#." ".##.."
+#define G_K "#...#" "#..#." "#.#.." "##..." "#.#.." "#..#." "#...#"
+#define G_L "#...." "#...." "#...." "#...." "#...." "#...." "#####"
+#define G_M "#...#" "##.##" "#.#.#" "#.#.#" "#...#" "#...#" "#...#"
+#define G_N "#...#" "#...#" "##..#" "#.#.#" "#..##" "#...#" "#...#"
+#define G_O ".###." "#...#" "#...#" "#...#" "#...#" "#...#" ".###."
+#define G_P "####." "#...#" "#...#" "####." "#...." "#...." "#...."
+#define G_Q ".###." "#...#" "#...#" "#...#" "#.#.#" "#..##" ".####"
+#define G_R "####." "#...#" "#...#" "####." "#.#.." "#..#." "#...#"
+#define G_S ".####" "#...." "#...." ".###." "....#" "....#" "####."
+#define G_T "#####" "..#.." "..#.." "..#.." "..#.." "..#.." "..#.."
+#define G_U "#...#" "#...#" "#...#" "#...#" "#...#" "#...#" ".###."
+#define G_V "#...#" "#...#" "#...#" "#...#" "#...#" ".#.#." "..#.."
+#define G_W "#...#" "#...#" "#...#" "#.#.#" "#.#.#" "#.#.#" ".#.#."
+#define G_X "#...#" "#...#" ".#.#." "..#.." ".#.#." "#...#" "#...#"
+#define G_Y "#...#" "#...#" ".#.#." "..#.." "..#.." "..#.." "..#.."
+#define G_Z "#####" "....#" "...#." "..#.." ".#..." "#...." "#####"
+
+const char font_dots[95][36] = {
+    G_NONE,                                                          // space
+    "..#.." "..#.." "..#.." "..#.." "..#.." "....." "..#..",         // !
+    G_UNDER,                                                         // "
+    ".#.#." ".#.#." "#####" ".#.#." "#####" ".#.#." ".#.#.",         // #
+    "..#.." ".####" "#.#.." ".###." "..#.#" "####." "..#..",         // $
+    "##..#" "##..#" "...#." "..#.." ".#..." "#..##" "#..##",         // %
+    ".##.." "#..#." "#.#.." ".#..." "#.#.#" "#..#." ".##.#",         // &
+    "..#.." "..#.." ".#..." "....." "....." "....." ".....",         // '
+    "...#." "..#.." ".#..." ".#..." ".#..." "..#.." "...#.",         // (
+    ".#..." "..#.." "...#." "...#." "...#." "..#.." ".#...",         // )
+    "....." "..#.." "#.#.#" ".###." "#.#.#" "..#.." ".....",         // *
+    "....." "..#.." "..#.." "#####" "..#.." "..#.." ".....",         // +
+    "....." "....." "....." "....." "..#.." "..#.." ".#...",         // ,
+    "....." "....." "....." "#####" "....." "....." ".....",         // -
+    "....." "....." "....." "....." "....." "....." "..#..",         // .
+    "....#" "....#" "...#." "..#.." ".#..." "#...." "#....",         // /
+    G_0, G_1, G_2, G_3, G_4, G_5, G_6, G_7, G_8, G_9,
+    "....." "..#.." "..#.." "....." "..#.." "..#.." ".....",         // :
+    "....." "..#.." "..#.." "....." "..#.." "..#.." ".#...",         // ;
+    "...#." "..#.." ".#..." "#...." ".#..." "..#.." "...#.",         // <
+    "....." "....." "#####" "....." "#####" "....." ".....",         // =
+    ".#..." "..#.." "...#." "....#" "...#." "..#.." ".#...",         // >
+    ".###." "#...#" "....#" "...#." "..#.." "....." "..#..",         // ?
+    ".###." "#...#" "#.###" "#.#.#" "#.###" "#...." ".###.",         // @
+    G_A, G_B, G_C, G_D, G_E, G_F, G_G, G_H, G_I, G_J, G_K, G_L, G_M,
+    G_N, G_O, G_P, G_Q, G_R, G_S, G_T, G_U, G_V, G_W, G_X, G_Y, G_Z,
+    ".###." ".#..." ".#..." ".#..." ".#..." ".#..." ".###.",         // [
+    "#...." "#...." ".#..." "..#.." "...#." "....#" "....#",         // backslash
+    ".###." "...#." "...#." "...#." "...#." "...#." ".###.",         // ]
+    "..#.." ".#.#." "#...#" "....." "....." "....." ".....",         // ^
+    G_UNDER,                                                         // _
+    G_UNDER,                                                         // `
+    G_A, G_B, G_C, G_D, G_E, G_F, G_G, G_H, G_I, G_J, G_K, G_L, G_M,
+    G_N, G_O, G_P, G_Q, G_R, G_S, G_T, G_U, G_V, G_W, G_X, G_Y, G_Z,
+    G_UNDER,                                                         // {
+    "..#.." "..#.." "..#.." "..#.." "..#.." "..#.." "..#..",         // |
+    G_UNDER,                                                         // }
+    G_UNDER,                                                         // ~
+};
+
+const char font_lower_dots[26][46] = {
+    "....." "....." ".###." "....#" ".####" "#...#" ".####" "....." ".....",   // a
+    "#...." "#...." "####." "#...#" "#...#" "#...#" "####." "....." ".....",   // b
+    "....." "....." ".###." "#...." "#...." "#...#" ".###." "....." ".....",   // c
+    "....#" "....#" ".####" "#...#" "#...#" "#...#" ".####" "....." ".....",   // d
+    "....." "....." ".###." "#...#" "#####" "#...." ".###." "....." ".....",   // e
+    "..##." ".#..#" ".#..." "###.." ".#..." ".#..." ".#..." "....." ".....",   // f
+    "....." "....." ".####" "#...#" "#...#" "#...#" ".####" "....#" ".###.",   // g
+    "#...." "#...." "#.##." "##..#" "#...#" "#...#" "#...#" "....." ".....",   // h
+    "..#.." "....." ".##.." "..#.." "..#.." "..#.." ".###." "....." ".....",   // i
+    "...#." "....." "..##." "...#." "...#." "...#." "...#." "#..#." ".##..",   // j
+    "#...." "#...." "#..#." "#.#.." "##..." "#.#.." "#..#." "....." ".....",   // k
+    ".##.." "..#.." "..#.." "..#.." "..#.." "..#.." ".###." "....." ".....",   // l
+    "....." "....." "##.#." "#.#.#" "#.#.#" "#.#.#" "#.#.#" "....." ".....",   // m
+    "....." "....." "#.##." "##..#" "#...#" "#...#" "#...#" "....." ".....",   // n
+    "....." "....." ".###." "#...#" "#...#" "#...#" ".###." "....." ".....",   // o
+    "....." "....." "####." "#...#" "#...#" "#...#" "####." "#...." "#....",   // p
+    "....." "....." ".####" "#...#" "#...#" "#...#" ".####" "....#" "....#",   // q
+    "....." "....." "#.##." "##..#" "#...." "#...." "#...." "....." ".....",   // r
+    "....." "....." ".###." "#...." ".###." "....#" "####." "....." ".....",   // s
+    ".#..." ".#..." "###.." ".#..." ".#..." ".#..#" "..##." "....." ".....",   // t
+    "....." "....." "#...#" "#...#" "#...#" "#..##" ".##.#" "....." ".....",   // u
+    "....." "....." "#...#" "#...#" "#...#" ".#.#." "..#.." "....." ".....",   // v
+    "....." "....." "#...#" "#...#" "#.#.#" "#.#.#" ".#.#." "....." ".....",   // w
+    "....." "....." "#...#" ".#.#." "..#.." ".#.#." "#...#" "....." ".....",   // x
+    "....." "....." "#...#" "#...#" "#...#" "#...#" ".####" "....#" ".###.",   // y
+    "....." "....." "#####" "...#." "..#.." ".#..." "#####" "....." ".....",   // z
+};
+
+const char* font_dots_of(char c)
+{
+    if (c >= 'a' && c <= 'z') c = (char)(c - 'a' + 'A');
+    if (c < 32 || c > 126) return font_dots['_' - 32];
+    return font_dots[c - 32];
+}
+
+int font_glyph_index(char c)
+{
+    static const char punct[] = "!@#$%^&*()-_+=[]|\\':;<.>,?/";   // glyphs 63 to 89
+    if (c >= '0' && c <= '9') return 1 + (c - '0');
+    if (c >= 'A' && c <= 'Z') return 11 + 2 * (c - 'A');
+    if (c >= 'a' && c <= 'z') return 12 + 2 * (c - 'a');
+    if (c != 0) {
+        const char* p = strchr(punct, c);
+        if (p) return 63 + (int)(p - punct);
+    }
+    return 74;
+}
+
+// ---- text and numbers ------------------------------------------------------
+
+void OGL_sub_character(float x, float y, const int flags[35])
+{
+    int X = intround(x), Y = intround(y);
+    for (int r = 0; r < 7; r++)
+        for (int c = 0; c < 5; c++)
+            if (flags[r * 5 + c]) BUF_point(X + c, Y + 6 - r);
+}
+
+void OGL_char(float x, float y, char c)
+{
+    if (c == ' ') return;
+    if (to_array) {
+        const char* dots = font_dots_of(c);
+        int flags[35];
+        for (int k = 0; k < 35; k++) flags[k] = dots[k] == '#';
+        OGL_sub_character(x, y, flags);
+        return;
+    }
+    int g = font_glyph_index(c);
+    float s = (float)(g % 21) * 0.046875f, t = (float)(g / 21) * 0.171875f;
+    glTexCoord2f(s, t);
+    glVertex2f(x, y - 2);
+    glTexCoord2f(s, t + 0.15625f);
+    glVertex2f(x, y + 8);
+    glTexCoord2f(s + 0.0390625f, t + 0.15625f);
+    glVertex2f(x + 5, y + 8);
+    glTexCoord2f(s + 0.0390625f, t);
+    glVertex2f(x + 5, y - 2);
+}
+
+// The font texture, the alpha test and a quad list around a run of
+// characters; the software path needs none of them.
+static void text_begin(int colour)
+{
+    OGL_setcolor(colour);
+    if (to_array) return;
+    OGL_bindtex(162);
+    set_texturing(1);
+    glEnable(GL_ALPHA_TEST);
+    glBegin(GL_QUADS);
+}
+
+static void text_end(void)
+{
+    if (to_array) return;
+    glEnd();
+    glDisable(GL_ALPHA_TEST);
+    set_texturing(0);
+}
+
+void OGL_string(int colour, float x, float y, const char* text, float wrap_width, float advance)
+{
+    if (!text) return;
+    float x0 = (float)intround(x + mnw.x), py = (float)intround(y + mnw.y), px = x0;
+    text_begin(colour);
+    for (int i = 0; text[i]; i++) {
+        if (text[i] != '\n') {
+            OGL_char(px, py, text[i]);
+            px += advance;
+        }
+        if (wrap_width < 800) {
+            // The next word, up to a blank or the end, at 6 units a character.
+            int n = 0;
+            while (text[i + 1 + n] && text[i + 1 + n] != ' ' && text[i + 1 + n] != '\n') n++;
+            if (px + 6.0f * n > x0 + wrap_width) {
+                py -= 10;
+                px = x0;
+            }
+            if (text[i + 1] == '\n') {
+                py -= 10;
+                px = x0;
+            }
+        }
+    }
+    text_end();
+}
+
+// Computed in double: an infinite or huge value can neither overflow the
+// digit count nor keep the scientific form dividing for ever.
+void OGL_number(int colour, float x, float y, float value, int digits, int decimals,
+                float advance, int sign)
+{
+    float px = (float)intround(x + mnw.x), py = (float)intround(y + mnw.y);
+    text_begin(colour);
+
+    int negative = value < 0;
+    double mag = fabs((double)value);
+    double scaled = trunc(mag * pow(10.0, decimals) + 0.5);
+    int finite = std::isfinite(scaled) && scaled < 1e15;
+    long long n = finite ? (long long)scaled : 0;
+    int count = 1;
+    for (long long m = n; m > 9 && count < 8; m /= 10) count++;
+    if (!finite) count = 9;
+
+    if (sign && negative && (n != 0 || !finite)) OGL_char(px - 6, py, '-');
+    float cursor = px - advance;
+
+    if (digits <= 0) {
+        // nothing but the sign
+    } else if (count <= digits) {
+        long long place = 10000000;
+        for (int k = 8; k >= 1; k--, place /= 10) {
+            if (k >= 2 && decimals == k - 1) OGL_char(cursor + 1.5f * advance, py, '.');
+            if (k <= digits) {
+                OGL_char(cursor + advance, py, (char)('0' + (n / place) % 10));
+                cursor += advance;
+            }
+        }
+    } else {
+        int e = 2;
+        while (mag >= 999 && e <= 9) {
+            mag /= 10;
+            e++;
+        }
+        // Past e 9 the mantissa is no longer meaningful; 999 keeps it to three digits.
+        long long m = std::isnan(mag) ? 0 : (mag >= 999 ? 999 : (long long)(mag + 0.5));
+        OGL_char(cursor + 1.5f * advance, py, '.');
+        OGL_char(cursor + advance, py, (char)('0' + (m / 100) % 10));
+        OGL_char(cursor + 2 * advance, py, (char)('0' + (m % 100) / 10));
+        OGL_char(cursor + 3 * advance, py, 'x');
+        OGL_char(cursor + 4 * advance, py, e > 9 ? '0' : (char)('0' + e));
+    }
+    text_end();
+}
+
+// ---- BMP loader ------------------------------------------------------------
+
+#if defined(PROG_AIRWRIGHT)
+static const char* picture_folder = "AirWrght/";
+#elif defined(PROG_FOILWRIGHT)
+static const char* picture_folder = "FoilWrt/";
+#elif defined(PROG_TERRAWRIGHT)
+static const char* picture_folder = "TerraWrt/";
+#elif defined(PROG_SKYCASTER)
+static const char* picture_folder = "Skycaster/";
+#else
+static const char* picture_folder = "VolSim/";
+#endif
+
+// Where a texture of kind -100 lives, by its id; 0 when the path does not fit.
+static int texture_folder(int id, char* out, int cap)
+{
+    const char* sub = "";
+    if (id >= 50 && id <= 61) sub = "terrain/";
+    else if (id == 64) sub = "grass/";
+    else if (id == 65) sub = "dirt/";
+    else if (id == 66) sub = "grav/";
+    else if (id >= 68 && id <= 95) sub = "asphalt/";
+    else if (id >= 96 && id <= 123) sub = "concrete/";
+    else if (id >= 124 && id <= 129) sub = "buildings/";
+    else if (id >= 130 && id <= 140) sub = "surfaces/";
+    else if (id >= 141 && id <= 148) sub = "overlay/";
+    else if (id >= 149 && id <= 160) sub = "fire/";
+    else if (id >= 161 && id <= 166) sub = "cockpit/";
+    if (id >= 2000) return snprintf(out, cap, "%s", cus_path) < cap;
+    if (id >= 1000) return snprintf(out, cap, "%s", otx_path) < cap;
+    return snprintf(out, cap, "%s%s", tex_path, sub) < cap;
+}
+
+#ifdef PROG_VOLANTO
+struct season_name {
+    int id;
+    const char* name;
+};
+
+static const season_name dry_winter[] = {
+    {58, "sno"}, {54, "mnt"}, {51, "mnt_wat_h"}, {52, "mnt_wat_c"}, {53, "wat_mnt_c"},
+    {55, "mnt_sno_h"}, {56, "mnt_sno_c"}, {57, "sno_mnt_c"}, {59, "sno_wat_h"},
+    {60, "sno_wat_c"}, {61, "wat_sno_c"}, {0, nullptr}};
+static const season_name wet_winter[] = {
+    {54, "sno"}, {51, "sno_wat_h"}, {52, "sno_wat_c"}, {53, "wat_sno_c"},
+    {55, "sno_mnt_h"}, {56, "sno_mnt_c"}, {57, "mnt_sno_c"}, {0, nullptr}};
+static const season_name tropics[] = {
+    {50, "car"}, {52, "grs_car_c"}, {51, "grs_car_h"}, {60, "mnt_car_c"},
+    {59, "mnt_car_h"}, {53, "car_grs_c"}, {61, "car_mnt_c"}, {0, nullptr}};
+
+static const char* season_lookup(const season_name* table, int id, const char* name)
+{
+    for (; table->name; table++)
+        if (table->id == id) return table->name;
+    return name;
+}
+
+// Winter first, then the tropics over it. The tropics are both sides of the
+// equator, the same test the scene's reloader makes.
+static const char* seasonal_name(int id, const char* name)
+{
+    if (id < 50 || id > 61) return name;
+    float T = atm.sl_temp, P = atm.precip_level;
+    if (T < 32 && P <= 1.0f) name = season_lookup(dry_winter, id, name);
+    if (T <= 32 && P > 1.0f) name = season_lookup(wet_winter, id, name);
+    if (fabsf(flt.lat) < 30) name = season_lookup(tropics, id, name);
+    return name;
+}
+
+// Shrink factor from the texture-resolution setting, taken as 1 to 5 whatever
+// the preferences held.
+static int shrink_factor(int id)
+{
+    static const int other[5] = {4, 2, 2, 1, 1}, terrain[5] = {16, 8, 4, 2, 1};
+    if ((id >= 161 && id <= 167) || id == 141 || id == 142 || id == 144) return 1;
+    int level = intlim(ogl_res, 1, 5) - 1;
+    return ((id >= 50 && id <= 61) || id >= 2000) ? terrain[level] : other[level];
+}
+#else
+static const char* seasonal_name(int, const char* name) { return name; }
+static int shrink_factor(int) { return 1; }
+#endif
+
+static unsigned read_u16(const unsigned char* p) { return p[0] | (p[1] << 8); }
+static unsigned read_u32(const unsigned char* p)
+{
+    return p[0] | (p[1] << 8) | (p[2] << 16) | ((unsigned)p[3] << 24);
+}
+
+static void read_failure(const char* path)
+{
+    MACIBM_alert("File-scanning error!", "grf_inf.fail", "file:", path, 2004);
+}
+
+// Builds the mipmap chain of the RGB picture in rgb_array in place, each
+// level the truncated mean of the texels below it. Sides never drop under 1,
+// so a thin picture still ends at 1 x 1.
+static void upload_mipmaps(int w, int h)
+{
+    int level = 0;
+    while (w > 1 || h > 1) {
+        int nw = intmax2(1, w / 2), nh = intmax2(1, h / 2);
+        for (int j = 0; j < nh; j++) {
+            for (int i = 0; i < nw; i++) {
+                for (int k = 0; k < 3; k++) {
+                    int sum = 0, count = 0;
+                    for (int dj = 0; dj < 2; dj++)
+                        for (int di = 0; di < 2; di++) {
+                            int sx = 2 * i + di, sy = 2 * j + dj;
+                            if (sx >= w || sy >= h) continue;
+                            sum += rgb_array[(sy * w + sx) * 3 + k];
+                            count++;
+                        }
+                    rgb_array[(j * nw + i) * 3 + k] = (unsigned char)(sum / count);
+                }
+            }
+        }
+        w = nw;
+        h = nh;
+        level++;
+        glTexImage2D(GL_TEXTURE_2D, level, GL_RGB, w, h, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb_array);
+    }
+}
+
+static void make_texture(int id, int mode, int comps, int* width, int* height, const char* path)
+{
+    int w = *width, h = *height;
+    int f = shrink_factor(id);
+    GLint max_size = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_size);
+    if (max_size > 0)
+        while (f < 1024 && (max_size < w / f || max_size < h / f)) f *= 2;
+    if (f > 1) {
+        // Every f-th texel of every f-th row, alpha included; never below 1 x 1.
+        int nw = intmax2(1, w / f), nh = intmax2(1, h / f);
+        for (int r = 0; r < nh; r++)
+            for (int c = 0; c < nw; c++)
+                memmove(rgb_array + (r * nw + c) * comps, rgb_array + ((r * f) * w + c * f) * comps,
+                        comps);
+        w = nw;
+        h = nh;
+    }
+    *width = w;
+    *height = h;
+
+    GLenum format = comps == 4 ? GL_RGBA : GL_RGB;
+    OGL_bindtex(id);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, (GLint)format, w, h, 0, format, GL_UNSIGNED_BYTE, rgb_array);
+    if (mode == -104) {
+        if (w != h)
+            MACIBM_alert("WHOA!", "You have defined a NON-SQUARE texture for terrain!",
+                         "NON-SQUARE textures are fine for everything but water and terrain files!", path, 2002);
+        upload_mipmaps(w, h);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    } else {
+        int nearest = (id >= 149 && id <= 160) || (id >= 162 && id <= 164) || id == 167;
+        GLint filter = nearest ? GL_NEAREST : GL_LINEAR;
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    }
+    // Clamped to the edge: plain clamping would blend in the border colour.
+    int clamped = (id >= 50 && id <= 61) || id >= 2000;
+    GLint wrap = clamped ? GL_CLAMP_TO_EDGE : GL_REPEAT;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+}
+
+int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* width, int* height)
+{
+    int paste = (kind == -101 || kind == -103);
+    int id = paste ? 0 : id_or_x;
+    int mode = paste ? 0 : mode_or_y;
+    if (kind == -100 && id < 1000 && id % 3 == 0) MACIBM_showinit(1);
+
     *width = 4;
     *height = 4;
-    return 0;
+    int comps = (mode == -105 || mode == -106) ? 4 : 3;
+    int ox = paste ? (int)((float)id_or_x + mnw.x) : 0;
+    int oy = paste ? (int)((float)mode_or_y + mnw.y) : 0;
+
+    // A path that does not fit counts as a file that cannot be opened.
+    char path[path_max], folder[path_max];
+    int fits = 1;
+    if (kind == -100) {
+        fits = texture_folder(id, folder, path_max) &&
+               snprintf(path, path_max, "%s%s.BMP", folder, seasonal_name(id, name)) < path_max;
+    } else if (kind == -101) {
+        const char* sub = strcmp(name, "VSYS") == 0 ? "" : picture_folder;
+        fits = snprintf(path, path_max, "%sbitmaps/%s%s.BMP", app_path, sub, name) < path_max;
+    } else {
+        fits = snprintf(path, path_max, "%s.BMP", name) < path_max;
+    }
+
+    char found[path_max];
+    FILE* in = nullptr;
+    if (fits && host_resolve_path(path, found, path_max)) in = fopen(found, "rb");
+    if (!in) {
+        if (kind == -101) MACIBM_alert("Can't open bitmap!", path, "", "", 2004);
+        if (kind == -103 || id == 161) return 0;
+        // A missing texture is plain white.
+        memset(rgb_array, 255, 4 * 4 * comps);
+        make_texture(id, mode, comps, width, height, path);
+        return 0;
+    }
+
+    unsigned char head[54];
+    if (fread(head, 1, sizeof head, in) != sizeof head) {
+        fclose(in);
+        read_failure(path);
+    }
+    int w = (int)read_u32(head + 18), h = (int)read_u32(head + 22);
+    unsigned bits = read_u16(head + 28), compression = read_u32(head + 30);
+    const char* fault = nullptr;
+    if (head[0] != 'B' || head[1] != 'M') fault = "Trying to read a texture bitmap that is not a bitmap";
+    else if (w > 1024) fault = "Bitmap too wide! (max is 1024)";
+    else if (h > 1024) fault = "Bitmap too tall! (max is 1024)";
+    else if (bits != 24) {
+        fclose(in);
+        MACIBM_alert("Wrong bitmap color depth for texture!", path, "We need 24-bit color.", "", 2004);
+    } else if (compression != 0) fault = "Bitmap is compressed!";
+    // rgb_array bounds every picture; a top-down or empty one has no rows to read.
+    else if (w <= 0 || h <= 0) fault = "Bitmap has no size! (rows must run bottom-up)";
+    else if ((long)w * h * comps > rgb_array_bytes) fault = "Bitmap too big! (at most 1,440,000 bytes of pixels)";
+    if (fault) {
+        fclose(in);
+        MACIBM_alert(fault, path, "", "", 2004);
+    }
+
+    if (kind == -103 && (w != 800 || h != 582)) {
+        fclose(in);
+        MACIBM_alert(path,
+                     "Custom cockpit bitmap is not 800 x 582 pixels! The cockpit bitmap must be 800 x 582 pixels, with 32 or 24 bit RGB color.",
+                     "You are probably trying to use a custom cockpit from an older version of Volanto that is not the right size.",
+                     "Throw this obsolete panel away. I will let you go flying with the default panel.", 2002);
+        return 0;
+    }
+
+    // Rows bottom-up, B G R, each padded to 4 bytes. A file cut short is a
+    // read failure, never a picture of stale pixels.
+    int stride = paste ? 800 : w;
+    int row_bytes = (w * 3 + 3) & ~3;
+    static unsigned char row[1024 * 3 + 3];
+    for (int r = 0; r < h; r++) {
+        if (fread(row, 1, (size_t)row_bytes, in) != (size_t)row_bytes) {
+            fclose(in);
+            read_failure(path);
+        }
+        int py = r + oy;
+        if (paste && (py < 0 || py >= 600)) continue;
+        for (int c = 0; c < w; c++) {
+            int px = ox + c;
+            if (paste && (px < 0 || px >= 800)) continue;
+            const unsigned char* s = row + c * 3;
+            unsigned char* d = rgb_array + ((long)py * stride + px) * comps;
+            d[0] = s[2];
+            d[1] = s[1];
+            d[2] = s[0];
+            if (mode == -105) {
+                int magenta = s[2] == 255 && s[1] == 0 && s[0] == 255;
+                if (magenta) d[0] = d[1] = d[2] = 0;
+                d[3] = magenta ? 0 : 255;
+            } else if (mode == -106) {
+                d[3] = (unsigned char)((s[0] + s[1] + s[2]) / 3);
+                unsigned char v = (id == 143 || id == 148) ? 0 : 255;
+                d[0] = d[1] = d[2] = v;
+            }
+        }
+    }
+    fclose(in);
+
+    if (!paste) {
+        *width = w;
+        *height = h;
+        make_texture(id, mode, comps, width, height, path);
+    } else {
+        *width = w;
+        *height = h;
+    }
+    return 1;
 }
 
 // ---- window background ---------------------------------------------------

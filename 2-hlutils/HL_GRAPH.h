@@ -10,20 +10,47 @@ extern unsigned char current_rgb[3];
 extern unsigned char rgb_array[rgb_array_bytes];
 extern int to_array;
 
+// ---- state, colours, primitives --------------------------------------------
+
 void OGL_setstate(int fog, int texture, int lighting, int depth);
 void OGL_bindtex(int tex_id);
 void OGL_setcolor(int colour);
 void OGL_assigncolor(int colour, float r, float g, float b);
-void BUF_point(int x, int y);
+void BUF_point(int x, int y);               // points off the picture are dropped
 void OGL_sbuf(void);
 void OGL_line(int colour, float x1, float y1, float x2, float y2);
 void OGL_fillrect(int colour, float x, float y, float width, float height);
 void OGL_framerect(int colour, float x, float y, float width, float height);
+void OGL_framecircle(int colour, float x, float y, float radius);
+// Band of arcs one unit apart; angles in degrees clockwise from straight up.
+void OGL_arc(int colour, float x, float y, float radius_from, float radius_to,
+             float angle_from, float angle_to);
 void OGL_2dquad(float s1, float t1, float s2, float t2, float s3, float t3, float s4, float t4,
                 float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4);
+// Two vertices; the caller opens and closes the GL line list.
+void OGL_3dline(float x1, float y1, float z1, float x2, float y2, float z2);
 
-// Text in the dot-matrix font.
+// ---- the dot-matrix font -----------------------------------------------------
+
+// 5 x 7 dots of each character code 32 to 126, rows top to bottom, '#' a
+// dot. Characters without a glyph of their own hold the "_" dots.
+extern const char font_dots[95][36];
+// Lower-case shapes of the font texture: 5 x 9 dots, rows 0 to 6 stand on
+// the baseline like the capitals, rows 7 and 8 hang below it.
+extern const char font_lower_dots[26][46];
+// The dots the software path plots for c (lower case as upper case).
+const char* font_dots_of(char c);
+// Glyph index 1 to 89 of c in the font texture (74, the "_" glyph, when c has none).
+int  font_glyph_index(char c);
+
+void OGL_sub_character(float x, float y, const int flags[35]);
+// One character at (x, y); no origin. Between a GL quad list's open and close.
+void OGL_char(float x, float y, char c);
 void OGL_string(int colour, float x, float y, const char* text, float wrap_width, float advance);
+void OGL_number(int colour, float x, float y, float value, int digits, int decimals,
+                float advance, int sign);
+
+// ---- BMP pictures and textures -------------------------------------------------
 
 // Loads a BMP as texture id (kinds -100, -102) or pastes it into rgb_array
 // (kinds -101, -103). 1 when the file was opened.
