@@ -1,0 +1,315 @@
+// The aircraft file's layout as its format fixes it: each field's offset in
+// the file (the record follows the 5-byte header), its width in bytes, and
+// whether a file from the other platform has it byte-reversed. Shared by the
+// record's tests and the byte-swap tests.
+#pragma once
+#include "Initpln.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+struct plane_field {
+    const char* name;
+    size_t at, size;      // in our planestruct
+    size_t file_offset;   // as the format gives it
+    size_t file_size;
+    bool swapped;
+    bool is_text;
+};
+
+#define PF(name, off, bytes, sw, text) \
+    {#name, offsetof(planestruct, name), sizeof(planestruct::name), off, bytes, sw, text}
+static const plane_field plane_fields[] = {
+    PF(C_file, 5, 400, false, true),
+    PF(C_name, 405, 400, false, true),
+    PF(C_path, 805, 400, false, true),
+    PF(is_heli, 1205, 4, true, false),
+    PF(us_alt, 1209, 4, false, false),
+    PF(tailnum, 1213, 400, false, true),
+    PF(asi_units, 1613, 4, true, false),
+    PF(Vso, 1617, 4, true, false),
+    PF(Vs, 1621, 4, true, false),
+    PF(Vfe, 1625, 4, true, false),
+    PF(Vno, 1629, 4, true, false),
+    PF(Vne, 1633, 4, true, false),
+    PF(Mmo, 1637, 4, true, false),
+    PF(peX, 1641, 4, true, false),
+    PF(peY, 1645, 4, true, false),
+    PF(peZ, 1649, 4, true, false),
+    PF(paneltype, 1653, 4, true, false),
+    PF(radiotype, 1657, 4, true, false),
+    PF(AStype, 1661, 4, true, false),
+    PF(supptype, 1665, 4, true, false),
+    PF(HUDtype, 1669, 4, true, false),
+    PF(VVItype, 1673, 4, true, false),
+    PF(ecam, 1677, 4, false, false),
+    PF(tape, 1681, 4, false, false),
+    PF(cp, 1685, 4, false, false),
+    PF(ASpwr, 1689, 4, false, false),
+    PF(Vmin, 1693, 4, false, false),
+    PF(Vmax, 1697, 4, false, false),
+    PF(gsx1, 1701, 4, false, false),
+    PF(gsx2, 1705, 4, false, false),
+    PF(gsw, 1709, 4, false, false),
+    PF(gsy1, 1713, 4, false, false),
+    PF(gsyc, 1717, 4, false, false),
+    PF(gsy2, 1721, 4, false, false),
+    PF(ah_dim_int, 1725, 4, false, false),
+    PF(ah_semidim_int, 1729, 4, false, false),
+    PF(ah_semidim_flt, 1733, 4, false, false),
+    PF(ah_top_prim, 1737, 4, false, false),
+    PF(ah_top_roll, 1741, 4, false, false),
+    PF(ah_bot_prim, 1745, 4, false, false),
+    PF(ah_bot_roll, 1749, 4, false, false),
+    PF(ahx1_prim, 1753, 472, false, false),
+    PF(ahx1_roll, 2225, 472, false, false),
+    PF(ahx2_prim, 2697, 472, false, false),
+    PF(ahx2_roll, 3169, 472, false, false),
+    PF(has_ins, 3641, 36, true, false),
+    PF(ins_of_loc, 3677, 36, true, false),
+    PF(ff_hydraulic, 3713, 4, true, false),
+    PF(ff_stickshaker, 3717, 4, true, false),
+    PF(entype, 3721, 4, true, false),
+    PF(revthrustEQ, 3725, 4, true, false),
+    PF(numen, 3729, 4, true, false),
+    PF(sfc, 3733, 4, true, false),
+    PF(pmax, 3737, 4, true, false),
+    PF(gearrat, 3741, 4, true, false),
+    PF(critalt, 3745, 4, true, false),
+    PF(mpmax, 3749, 4, true, false),
+    PF(omegamin, 3753, 4, true, false),
+    PF(omegamax, 3757, 4, true, false),
+    PF(omegamingreen, 3761, 4, true, false),
+    PF(omegamaxgreen, 3765, 4, true, false),
+    PF(tmax, 3769, 4, true, false),
+    PF(burnerinc, 3773, 4, true, false),
+    PF(facejet, 3777, 4, true, false),
+    PF(spooltime, 3781, 4, true, false),
+    PF(vectEQ, 3785, 4, true, false),
+    PF(varpitchEQ, 3789, 4, true, false),
+    PF(vectarm, 3793, 4, true, false),
+    PF(pylondx, 3797, 4, true, false),
+    PF(pylondz, 3801, 4, true, false),
+    PF(trotor_rat, 3805, 4, true, false),
+    PF(propdir, 3809, 16, true, false),
+    PF(numblades, 3825, 16, true, false),
+    PF(minpitch, 3841, 16, true, false),
+    PF(maxpitch, 3857, 16, true, false),
+    PF(sidecant, 3873, 16, true, false),
+    PF(vertcant, 3889, 16, true, false),
+    PF(miprop, 3905, 16, false, false),
+    PF(discarea, 3921, 16, false, false),
+    PF(ringarea, 3937, 128, false, false),
+    PF(des_adv, 4065, 16, true, false),
+    PF(des_rpm, 4081, 16, true, false),
+    PF(des_vel, 4097, 16, true, false),
+    PF(Rafl0, 4113, 11200, false, true),
+    PF(Rafl1, 15313, 11200, false, true),
+    PF(Tafl0, 26513, 11200, false, true),
+    PF(Tafl1, 37713, 11200, false, true),
+    PF(els, 48913, 112, true, false),
+    PF(Xarm, 49025, 112, true, false),
+    PF(Yarm, 49137, 112, true, false),
+    PF(Zarm, 49249, 112, true, false),
+    PF(Croot, 49361, 112, true, false),
+    PF(Ctip, 49473, 112, true, false),
+    PF(semilen, 49585, 112, true, false),
+    PF(sweep1, 49697, 112, true, false),
+    PF(sweep2, 49809, 112, true, false),
+    PF(sweepnow, 49921, 112, true, false),
+    PF(varsweepEQ, 50033, 112, true, false),
+    PF(dihed, 50145, 112, true, false),
+    PF(anginc, 50257, 896, true, false),
+    PF(in_downwash, 51153, 25088, false, false),
+    PF(in_propwash, 76241, 3584, false, false),
+    PF(spec_wash, 79825, 112, false, false),
+    PF(lo_washdir, 79937, 448, false, false),
+    PF(hi_washdir, 80385, 448, false, false),
+    PF(max_washdir, 80833, 448, false, false),
+    PF(s, 81281, 896, false, false),
+    PF(mac, 82177, 896, false, false),
+    PF(AR, 83073, 112, false, false),
+    PF(e, 83185, 112, false, false),
+    PF(delta_fac, 83297, 112, false, false),
+    PF(al_D_al0, 83409, 112, false, false),
+    PF(cl_D_cl0, 83521, 112, false, false),
+    PF(cm_D_cm0, 83633, 112, false, false),
+    PF(alpha_max, 83745, 112, false, false),
+    PF(slat_effect, 83857, 112, false, false),
+    PF(ailn, 83969, 896, true, false),
+    PF(ADFtype, 84865, 4, true, false),
+    PF(splr, 84869, 896, true, false),
+    PF(TStype, 85765, 4, true, false),
+    PF(flap, 85769, 896, true, false),
+    PF(flapEQ, 86665, 4, false, false),
+    PF(slat, 86669, 896, true, false),
+    PF(slatEQ, 87565, 4, false, false),
+    PF(sbrk, 87569, 896, true, false),
+    PF(sbrkEQ, 88465, 4, false, false),
+    PF(drud, 88469, 896, true, false),
+    PF(dummy3, 89365, 4, false, false),
+    PF(elev, 89369, 896, true, false),
+    PF(dummy4, 90265, 4, false, false),
+    PF(rudd, 90269, 896, true, false),
+    PF(fmax, 91165, 4, true, false),
+    PF(slat_inc, 91169, 4, true, false),
+    PF(hstbtrimmax, 91173, 4, true, false),
+    PF(con_smooth, 91177, 4, true, false),
+    PF(hstabtype, 91181, 4, true, false),
+    PF(flap_str, 91185, 400, false, true),
+    PF(clflap, 91585, 204, false, false),
+    PF(cdflap, 91789, 204, false, false),
+    PF(cmflap, 91993, 204, false, false),
+    PF(puffEQ, 92197, 4, true, false),
+    PF(fbrkEQ, 92201, 4, true, false),
+    PF(chuteEQ, 92205, 4, true, false),
+    PF(jatoEQ, 92209, 4, true, false),
+    PF(collectEQ, 92213, 4, true, false),
+    PF(jettisonEQ, 92217, 4, true, false),
+    PF(ailn_crat, 92221, 4, true, false),
+    PF(ailn_up, 92225, 4, true, false),
+    PF(ailn_dn, 92229, 4, true, false),
+    PF(elev_crat, 92233, 4, true, false),
+    PF(elev_up, 92237, 4, true, false),
+    PF(elev_dn, 92241, 4, true, false),
+    PF(rudd_crat, 92245, 4, true, false),
+    PF(rudd_def, 92249, 4, true, false),
+    PF(splr_crat, 92253, 4, true, false),
+    PF(splr_def, 92257, 4, true, false),
+    PF(drud_crat, 92261, 4, true, false),
+    PF(drud_def, 92265, 4, true, false),
+    PF(sbrk_crat, 92269, 4, true, false),
+    PF(sbrk_def, 92273, 4, true, false),
+    PF(fusewash, 92277, 4, true, false),
+    PF(fuse_cd, 92281, 4, true, false),
+    PF(fuseYcent, 92285, 4, false, false),
+    PF(fuseZcent, 92289, 4, false, false),
+    PF(fuse_s_frn, 92293, 4, false, false),
+    PF(fuse_s_sid, 92297, 4, false, false),
+    PF(fuse_s_top, 92301, 4, false, false),
+    PF(nace_eq, 92305, 4, true, false),
+    PF(nace_s, 92309, 4, false, false),
+    PF(misc_eq, 92313, 4, true, false),
+    PF(misc_s, 92317, 4, false, false),
+    PF(misc_X, 92321, 4, true, false),
+    PF(misc_Y, 92325, 4, true, false),
+    PF(misc_Z, 92329, 4, true, false),
+    PF(fair_eq, 92333, 4, true, false),
+    PF(fair_s, 92337, 4, false, false),
+    PF(body_r, 92341, 112, true, false),
+    PF(body_X, 92453, 32256, true, false),
+    PF(body_Y, 124709, 32256, true, false),
+    PF(body_Z, 156965, 32256, true, false),
+    PF(cgZ, 189221, 4, true, false),
+    PF(cgY, 189225, 4, true, false),
+    PF(Jxx_unitmass, 189229, 4, false, false),
+    PF(Jyy_unitmass, 189233, 4, false, false),
+    PF(Jzz_unitmass, 189237, 4, false, false),
+    PF(m_empty, 189241, 4, true, false),
+    PF(m_max, 189245, 4, true, false),
+    PF(m_fuel, 189249, 4, true, false),
+    PF(m_jettison, 189253, 4, true, false),
+    PF(gear_type, 189257, 4, true, false),
+    PF(gear_retract, 189261, 4, true, false),
+    PF(nwsteer, 189265, 4, true, false),
+    PF(h_eqlbm, 189269, 4, false, false),
+    PF(the_eqlbm, 189273, 4, false, false),
+    PF(skidX, 189277, 4, true, false),
+    PF(skidY, 189281, 4, true, false),
+    PF(skidZ, 189285, 4, true, false),
+    PF(skidl, 189289, 4, true, false),
+    PF(ngearZ, 189293, 4, true, false),
+    PF(ngearY, 189297, 4, true, false),
+    PF(mgearZ, 189301, 4, true, false),
+    PF(mgearX, 189305, 4, true, false),
+    PF(mgearY, 189309, 4, true, false),
+    PF(ngearZ_att, 189313, 4, true, false),
+    PF(ngearY_att, 189317, 4, true, false),
+    PF(mgearZ_att, 189321, 4, true, false),
+    PF(mgearX_att, 189325, 4, true, false),
+    PF(mgearY_att, 189329, 4, true, false),
+    PF(ngearcon, 189333, 4, false, false),
+    PF(ngeardmp, 189337, 4, false, false),
+    PF(mgearcon, 189341, 4, false, false),
+    PF(mgeardmp, 189345, 4, false, false),
+    PF(skidcon, 189349, 4, false, false),
+    PF(skiddmp, 189353, 4, false, false),
+    PF(wheelrad, 189357, 4, true, false),
+    PF(condef, 189361, 36, false, false),
+    PF(gear_stat, 189397, 12, false, false),
+    PF(jatoZ, 189409, 4, true, false),
+    PF(jatoY, 189413, 4, true, false),
+    PF(jatotheta, 189417, 4, true, false),
+    PF(jatothrust, 189421, 4, true, false),
+    PF(jatodur, 189425, 4, true, false),
+    PF(stabroll, 189429, 4, true, false),
+    PF(stabhdng, 189433, 4, true, false),
+    PF(ailpitch, 189437, 4, true, false),
+    PF(ailflaps, 189441, 4, true, false),
+    PF(antiiceEQ, 189445, 4, true, false),
+    PF(arrestingEQ, 189449, 4, true, false),
+    PF(bitchinbettyEQ, 189453, 4, true, false),
+    PF(autosbrkEQ, 189457, 4, true, false),
+    PF(autofbrkEQ, 189461, 4, true, false),
+    PF(autosweepEQ, 189465, 4, true, false),
+    PF(brake_area, 189469, 4, true, false),
+    PF(chute_area, 189473, 4, true, false),
+    PF(elevcyclic, 189477, 4, true, false),
+    PF(ailncyclic, 189481, 4, true, false),
+    PF(puffL, 189485, 4, true, false),
+    PF(puffM, 189489, 4, true, false),
+    PF(puffN, 189493, 4, true, false),
+    PF(AShiV, 189497, 4, true, false),
+    PF(ASloV, 189501, 4, true, false),
+    PF(ASmaxp1, 189505, 4, true, false),
+    PF(ASp1, 189509, 4, true, false),
+    PF(ASmaxp2, 189513, 4, true, false),
+    PF(ASp2, 189517, 4, true, false),
+    PF(ASmaxh1, 189521, 4, true, false),
+    PF(ASh1, 189525, 4, true, false),
+    PF(ASmaxh2, 189529, 4, true, false),
+    PF(ASh2, 189533, 4, true, false),
+    PF(ASmaxr1, 189537, 4, true, false),
+    PF(ASr1, 189541, 4, true, false),
+    PF(ASmaxr2, 189545, 4, true, false),
+    PF(ASr2, 189549, 4, true, false),
+};
+#undef PF
+const size_t plane_field_count = sizeof plane_fields / sizeof plane_fields[0];
+
+// A design with a distinct value in every 4-byte word (finite as a float, and
+// none a 1 or 2 when reversed), names of text ending within their width, and
+// asi_units in knots, so that it reads as native.
+inline void fill_plane(planestruct& pl, uint32_t seed)
+{
+    unsigned char* b = (unsigned char*)&pl;
+    for (size_t k = 0; k < sizeof pl; k += 4) {
+        uint32_t v = ((uint32_t)(k / 4) * 2654435761u + seed) & 0x3fffffffu;
+        memcpy(b + k, &v, 4);
+    }
+    for (size_t f = 0; f < plane_field_count; f++) {
+        const plane_field& pf = plane_fields[f];
+        if (!pf.is_text) continue;
+        memset(b + pf.at, 0, pf.size);
+        for (size_t at = pf.at; at < pf.at + pf.size; at += 400)
+            snprintf((char*)b + at, 400, "%s %u %zu.afl", pf.name, seed, at);
+    }
+    pl.asi_units = 2;
+}
+
+// The image as the other platform writes it: every 4-byte element of the
+// fields a file supplies reversed, the rest as it stands.
+inline void to_other_byte_order(planestruct& pl)
+{
+    unsigned char* b = (unsigned char*)&pl;
+    for (size_t f = 0; f < plane_field_count; f++) {
+        const plane_field& pf = plane_fields[f];
+        if (!pf.swapped) continue;
+        for (size_t k = pf.at; k < pf.at + pf.size; k += 4) {
+            unsigned char t[4] = {b[k + 3], b[k + 2], b[k + 1], b[k]};
+            memcpy(b + k, t, 4);
+        }
+    }
+}
