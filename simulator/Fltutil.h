@@ -91,6 +91,8 @@ struct flightstruct {
     float throttle_lagged[flt_engines];
     int reverser[8];
     float engine_speed[flt_engines];
+    float mix_factor[flt_engines];         // power share the mixture allows, 0..1
+    float jet_n1[flt_engines];             // percent, the jets' N1
     float payload, fuel, jettison;         // kg
     float mass_now;                        // kg
     float jato_left;                       // s

@@ -161,6 +161,7 @@ struct atmospherestruct {
     float visibility;            // m
     float wx_factor;
     float precip_level;          // 1 none .. 5 severe
+    float precip_intensity;      // 0..1 where the aircraft is, from the scene
     float storm_level;           // 1 none .. 5 severe, never above precip_level
     float wind_turbulence;
     float shear_level;           // 1 none .. 5 very high
