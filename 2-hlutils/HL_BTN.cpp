@@ -1,5 +1,11 @@
 #include "HL_BTN.h"
 #include "HL_GRAPH.h"
+#include "HL_FUNCT.h"
+#include "HL_MNW.h"
+#include "records.h"
+
+#include <cstdio>
+#include <cstring>
 
 int select_ctr = 0;
 
@@ -13,5 +19,120 @@ void MACIBM_button(float x1, float y1, float x2, float y2, int raised)
     OGL_line(second, x2, y1, x1, y1);
 }
 
-void MACIBM_draw_menu(void) {}
-void MACIBM_draw_tooltip(void) {}
+// ---- menus and tool tips -------------------------------------------------
+
+static int menu_separator(int item) { return strcmp(mnw.item_name[item], "-") == 0; }
+
+#ifdef PROG_VOLANTO
+// A small disc before an item that is switched on.
+static void item_mark(int item)
+{
+    if (item / items_per_menu != mnw.menu_up || !mnw.item_name[item][0]) return;
+    float x = mnw.itemx1[item], y = mnw.itemy1[item];
+    OGL_line(6, x + 5, y + 8, x + 7, y + 8);
+    OGL_line(6, x + 4, y + 7, x + 8, y + 7);
+    OGL_line(6, x + 4, y + 6, x + 8, y + 6);
+    OGL_line(6, x + 4, y + 5, x + 8, y + 5);
+    OGL_line(6, x + 5, y + 4, x + 7, y + 4);
+}
+
+static void simulator_marks(void)
+{
+    if (set.view_id >= 500 && set.view_id <= 522) item_mark(set.view_id);
+    item_mark(grf.graph_shown ? 527 : 528);
+    item_mark(set.replay_speed != 0 ? 531 : 532);
+    if (msc.logbook_on) item_mark(610);
+}
+#endif
+
+void MACIBM_draw_menu(void)
+{
+    int menu = mnw.menu_up;
+    if (menu < 0 || menu >= menus_max) return;
+    int first = menu * items_per_menu;
+
+    int hover = -1;
+    for (int k = 0; k < items_per_menu; k++) {
+        int it = first + k;
+        if (!mnw.item_name[it][0] || menu_separator(it)) continue;
+        if (fltbox(mnw.mx, mnw.my, mnw.itemx1[it], mnw.itemy1[it], mnw.itemx2[it], mnw.itemy2[it] - 1)) hover = it;
+    }
+    if (hover >= 0 && menu < help_menus && mnw.item_help[hover][0]) {
+        snprintf(mnw.help_message, sizeof mnw.help_message, "%s", mnw.item_help[hover]);
+        mnw.help_x1 = mnw.itemx1[hover];
+        mnw.help_y2 = mnw.itemy1[hover] - 5;
+    }
+
+    float x1 = (float)m_x1, y1 = (float)m_y1, x2 = (float)m_x2, y2 = (float)m_y2;
+    OGL_fillrect(18, x1, y1, x2 - x1, y2 - y1);
+    if (hover >= 0)
+        OGL_fillrect(12, mnw.itemx1[hover], mnw.itemy1[hover], mnw.itemx2[hover] - mnw.itemx1[hover],
+                     mnw.itemy2[hover] - mnw.itemy1[hover]);
+    OGL_line(6, x1, y1 - 1, x1, y2);
+    OGL_line(6, x1, y2, x2, y2);
+    OGL_line(22, x2, y2, x2, y1 - 1);
+    OGL_line(22, x2, y1 - 1, x1, y1 - 1);
+
+    // Column breaks where an item starts further right than the one before.
+    int prev = -1;
+    for (int k = 0; k < items_per_menu; k++) {
+        int it = first + k;
+        if (!mnw.item_name[it][0]) continue;
+        if (prev >= 0 && mnw.itemx1[it] != mnw.itemx1[prev]) {
+            OGL_line(22, mnw.itemx1[it] - 1, y1, mnw.itemx1[it] - 1, y2);
+            OGL_line(6, mnw.itemx1[it], y1, mnw.itemx1[it], y2);
+        }
+        prev = it;
+    }
+
+    // A triangle at the right end of every item that holds a submenu.
+    for (int m = 0; m < menus_max; m++) {
+        if (mnw.menu_prnt[m] != menu) continue;
+        float sx = mnw.menux2[m], sy = mnw.menuy1[m];
+        static const float ends[7] = {10, 8, 6, 4, 6, 8, 10};
+        for (int r = 0; r < 7; r++) OGL_line(6, sx - 11, sy + 8 - r, sx - ends[r], sy + 8 - r);
+        OGL_line(22, sx - 11, sy + 1, sx - 4, sy + 4);
+    }
+
+    for (int k = 0; k < items_per_menu; k++) {
+        int it = first + k;
+        if (!mnw.item_name[it][0]) continue;
+        float ix1 = mnw.itemx1[it], iy1 = mnw.itemy1[it], ix2 = mnw.itemx2[it];
+        if (menu_separator(it)) {
+            OGL_line(22, ix1, iy1 + 1, ix2 - 1, iy1 + 1);
+            OGL_line(6, ix1, iy1, ix2 - 1, iy1);
+            continue;
+        }
+        int lit = it == hover;
+        OGL_string(lit ? 29 : 22, ix1 + 13, iy1 + 2, mnw.item_name[it], 999, 6);
+        OGL_string(lit ? 0 : 6, ix1 + 12, iy1 + 3, mnw.item_name[it], 999, 6);
+    }
+#ifdef PROG_VOLANTO
+    simulator_marks();
+#endif
+}
+
+void MACIBM_draw_tooltip(void)
+{
+    float x1 = mnw.help_x1, y2 = mnw.help_y2;
+    int lines = (int)strlen(mnw.help_message) / 60;
+    float right = (float)intround(x1 + 400);
+    float bottom = (float)intround(y2 - 10.0f * (float)lines - 15);
+    // Kept on the screen: pushed left off the right edge, up off the bottom.
+    if (right > 790 - mnw.x) {
+        float excess = right - (790 - mnw.x);
+        x1 -= excess;
+        right -= excess;
+    }
+    if (bottom < 10 - mnw.y) {
+        float short_by = (10 - mnw.y) - bottom;
+        bottom += short_by;
+        y2 += short_by;
+    }
+    OGL_fillrect(18, x1 - 5, bottom - 5, right - x1 + 10, y2 - bottom + 10);
+    OGL_fillrect(29, x1, bottom, right - x1, y2 - bottom);
+    MACIBM_button(x1 - 1, bottom - 1, right + 1, y2 + 1, 0);
+    MACIBM_button(x1 - 5, bottom - 5, right + 5, y2 + 5, 1);
+    MACIBM_button(x1 - 6, bottom - 6, right + 6, y2 + 6, 1);
+    OGL_string(42, x1 + 3, y2 - 11, mnw.help_message, right - x1 - 6, 6);
+}

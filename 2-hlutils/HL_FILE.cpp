@@ -1,10 +1,17 @@
-// File headers and field scanners.
+// File headers and field scanners, and the open and save dialog.
+//
+// Sections: globals, reading characters, inf_open, ouf_open and ouf_close,
+// scanners, dialog listing, dialog loop, dialog drawing.
 #include "HL_FILE.h"
+#include "HL_FUNCT.h"
+#include "HL_GRAPH.h"
 #include "HL_MNW.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <string>
+
+// ---- globals -------------------------------------------------------------
 
 std::ifstream inf1, inf2;
 int inf_use = 1;
@@ -14,36 +21,97 @@ char x_eln = '\n';
 int extra_char_eoln = 0;
 std::ofstream ouf;
 char C_s[400];
+char copyright_apt[400], copyright_nav[400];
+
+// A text header was read, so the line end is known; strscan reads nothing before.
+static int eln_known = 0;
 
 static std::ifstream& in_use(void) { return inf_use == 2 ? inf2 : inf1; }
+
+static void check_stream(std::ifstream& in, const char* label)
+{
+    if (in.fail() || in.bad()) MACIBM_alert("File-scanning error!", "", "file:", label, 2004);
+}
+
+// ---- reading characters --------------------------------------------------
+
+// One character; in a text file CR LF reads as LF, so files written on a
+// system that ends lines with both read the same. EOF sets the stream's fail state.
+static int next_char(std::ifstream& in)
+{
+    int c = in.get();
+    if (c == '\r' && !inf_is_bin && in.peek() == '\n') c = in.get();
+    return c;
+}
+
+static void swap4(unsigned char* b)
+{
+    unsigned char t = b[0];
+    b[0] = b[3];
+    b[3] = t;
+    t = b[1];
+    b[1] = b[2];
+    b[2] = t;
+}
+
+// Four raw bytes in the open file's byte order, or a decimal number of a
+// text file; the caller checks the stream.
+static int raw_int(std::ifstream& in)
+{
+    int v = 0;
+    if (inf_is_bin) {
+        unsigned char b[4] = {0, 0, 0, 0};
+        in.read((char*)b, 4);
+        if (rev_inf_bin) swap4(b);
+        memcpy(&v, b, 4);
+    } else {
+        in >> v;
+    }
+    return v;
+}
+
+// ---- inf_open ------------------------------------------------------------
 
 int inf_open(const char* path, int kind, int version, int fatal)
 {
     inf1.clear();
     if (inf1.is_open()) inf1.close();
     inf1.clear();
+    eln_known = 0;
+    // A path cut short could name another file: it cannot be opened.
+    if (strlen(path) >= (size_t)path_max) return 0;
     char real[path_max];
     host_resolve_path(path, real, path_max);
     inf_is_bin = (kind == kind_aircraft || kind == kind_scenery) ? 1 : 0;
-    inf1.open(real, inf_is_bin ? std::ios::in | std::ios::binary : std::ios::in);
+    inf1.open(real, std::ios::in | std::ios::binary);
     if (!inf1.good()) return 0;
-    char mark = 0;
-    inf1.get(mark);
+
+    int mark = inf1.get();
+    if (inf1.fail()) return 0;
     if (inf_is_bin) {
         if (mark != 'a' && mark != 'i') return 0;
     } else {
-        char eln = 0;
-        inf1.get(eln);
         if (mark != 'A' && mark != 'I') return 0;
-        x_eln = eln;
+        int eln = inf1.get();
+        if (eln == '\r' && inf1.peek() == '\n') eln = inf1.get();
+        x_eln = (char)eln;
+        eln_known = 1;
     }
     extra_char_eoln = 0;
     if (mark == 'a') rev_inf_bin = 1;
     if (mark == 'i') rev_inf_bin = 0;
+
+    // The version is read from inf1 whichever stream the scanners use.
     int saved_use = inf_use;
     inf_use = 1;
-    int v = intscan(path);
+    int v = raw_int(inf1);
     inf_use = saved_use;
+    // A header without a readable version is no file of ours; only a caller
+    // that insists hears about it.
+    if (inf1.fail()) {
+        if (!fatal) return 0;
+        check_stream(inf1, path);
+    }
     if (v != version) {
         if (!fatal) return 0;
         MACIBM_alert("The following file is the wrong version for this version of Volanto:", path,
@@ -51,30 +119,107 @@ int inf_open(const char* path, int kind, int version, int fatal)
                      "You may have to re-install Volanto from the CD.", 2004);
     }
     if (!inf_is_bin) {
-        // The rest of the version line.
-        std::string rest;
-        std::getline(inf1, rest, x_eln);
-        size_t k = rest.find_first_not_of(' ');
-        snprintf(C_s, sizeof C_s, "%s", k == std::string::npos ? "" : rest.c_str() + k);
+        strscan(C_s, path, 400);
+        if (kind == kind_airports) snprintf(copyright_apt, sizeof copyright_apt, "%s", C_s);
+        if (kind == kind_navaids) snprintf(copyright_nav, sizeof copyright_nav, "%s", C_s);
     }
     return inf1.good() ? 1 : 0;
 }
 
+// ---- ouf_open and ouf_close ----------------------------------------------
+
+// The file being written goes to ouf_temp beside ouf_target; ouf_close moves
+// it into place only when every byte reached the disk.
+static char ouf_target[path_max];
+static char ouf_temp[path_max];
+static int ouf_pending = 0;
+
+static void save_notice(const char* path)
+{
+    MACIBM_alert("I could not save the file! Could the directory that the file sits in be missing?", path,
+                 "Could the file be flagged as read-only? This happens in Windows if you copy it from a CD!",
+                 "Try putting this app in the background and then flag the file as NOT read-only, or creating the folder listed in the path above.",
+                 2002);
+}
+
+int ouf_open(const char* path, int kind, int version)
+{
+    // A writer that never closed its file is finished before the next starts.
+    if (ouf_pending) ouf_close();
+    ouf.clear();
+    if (ouf.is_open()) ouf.close();
+    ouf.clear();
+
+    if (snprintf(ouf_target, sizeof ouf_target, "%s", path) >= (int)sizeof ouf_target ||
+        snprintf(ouf_temp, sizeof ouf_temp, "%s.new", path) >= (int)sizeof ouf_temp) {
+        save_notice(path);
+        return 0;
+    }
+    ouf.open(ouf_temp, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!ouf.is_open()) {
+        ouf.clear();
+        save_notice(path);
+        return 0;
+    }
+    ouf_pending = 1;
+    if (kind == kind_aircraft || kind == kind_scenery) {
+        unsigned char b[4];
+        unsigned u = (unsigned)version;
+        for (int k = 0; k < 4; k++) b[k] = (unsigned char)(u >> (8 * k));
+        ouf.put('i');
+        ouf.write((const char*)b, 4);
+    } else {
+        ouf.setf(std::ios::fixed, std::ios::floatfield);
+        ouf.precision(6);
+        ouf << "I\n" << version << ' ';
+        if (kind == kind_airports) ouf << copyright_apt;
+        else if (kind == kind_navaids) ouf << copyright_nav;
+        else ouf << "version";
+        ouf << '\n';
+    }
+    if (!ouf.good()) {
+        ouf.close();
+        ouf.clear();
+        remove(ouf_temp);
+        ouf_pending = 0;
+        save_notice(path);
+        return 0;
+    }
+    return 1;
+}
+
+int ouf_close(void)
+{
+    if (!ouf_pending) {
+        // ouf_open failed and has said so; nothing was written.
+        if (ouf.is_open()) ouf.close();
+        ouf.clear();
+        return 0;
+    }
+    ouf_pending = 0;
+    int ok;
+    if (ouf.is_open()) {
+        ouf.flush();
+        ok = ouf.good();
+        ouf.close();
+        if (ouf.fail()) ok = 0;
+    } else {
+        ok = !ouf.fail();      // the writer closed it itself
+    }
+    ouf.clear();
+    if (ok && rename(ouf_temp, ouf_target) != 0) ok = 0;
+    if (!ok) {
+        remove(ouf_temp);
+        save_notice(ouf_target);
+    }
+    return ok;
+}
+
+// ---- scanners ------------------------------------------------------------
+
 int intscan(const char* label)
 {
-    std::ifstream& in = in_use();
-    int v = 0;
-    if (inf_is_bin) {
-        unsigned char b[4] = {0, 0, 0, 0};
-        in.read((char*)b, 4);
-        if (rev_inf_bin) {
-            unsigned char t = b[0]; b[0] = b[3]; b[3] = t;
-            t = b[1]; b[1] = b[2]; b[2] = t;
-        }
-        memcpy(&v, b, 4);
-    } else {
-        in >> v;
-    }
+    int v = raw_int(in_use());
     scancheck(label);
     return v;
 }
@@ -86,10 +231,7 @@ float fltscan(const char* label)
     if (inf_is_bin) {
         unsigned char b[4] = {0, 0, 0, 0};
         in.read((char*)b, 4);
-        if (rev_inf_bin) {
-            unsigned char t = b[0]; b[0] = b[3]; b[3] = t;
-            t = b[1]; b[1] = b[2]; b[2] = t;
-        }
+        if (rev_inf_bin) swap4(b);
         memcpy(&v, b, 4);
     } else {
         in >> v;
@@ -98,10 +240,326 @@ float fltscan(const char* label)
     return v;
 }
 
-void scancheck(const char* label)
+int bolscan(const char* label) { return intscan(label) == 1 ? 1 : 0; }
+
+void wrdscan(char* dst, const char* label, int max, int fixed)
 {
+    if (max <= 0) return;
     std::ifstream& in = in_use();
-    if (in.fail() || in.bad()) MACIBM_alert("File-scanning error!", "", "file:", label, 2004);
+    int i = 0, stored = 0;
+    for (;;) {
+        int c = next_char(in);
+        check_stream(in, label);
+        int sep = (c == ' ' || c == '\t' || c == (unsigned char)x_eln);
+        if (!stored && sep) continue;
+        // A fixed field ends at max - 1 characters and swallows the one after them.
+        if (fixed && i >= max - 1) break;
+        if (!fixed && sep) break;
+        dst[i] = (char)c;
+        stored = 1;
+        if (i < max - 1) i++;
+    }
+    dst[i] = 0;
 }
 
-void OPENSAVE_update(void) {}
+void strscan(char* dst, const char* label, int max)
+{
+    if (max <= 0) return;
+    if (inf_is_bin) {
+        // Fixed-size text fields of binary files; one without its terminator
+        // gets one, so it never runs on into what follows.
+        inf1.read(dst, max);
+        check_stream(inf1, label);
+        dst[max - 1] = 0;
+        return;
+    }
+    dst[0] = 0;
+    if (!eln_known) return;
+    int last = max - 2 < 0 ? 0 : max - 2;
+    int i = 0, started = 0;
+    for (;;) {
+        int c = next_char(inf1);
+        check_stream(inf1, label);
+        if (!started && c == ' ') continue;
+        started = 1;
+        if (c == (unsigned char)x_eln) break;
+        dst[i] = (char)c;
+        if (i < last) i++;
+    }
+    dst[i] = 0;
+    if (extra_char_eoln) {
+        next_char(inf1);
+        check_stream(inf1, label);
+    }
+}
+
+void rln(const char* label)
+{
+    std::ifstream& in = in_use();
+    for (;;) {
+        int c = next_char(in);
+        if (in.fail() || c == (unsigned char)x_eln) break;
+    }
+    if (extra_char_eoln) next_char(in);
+    scancheck(label);
+}
+
+void scancheck(const char* label) { check_stream(in_use(), label); }
+
+// ---- dialog listing ------------------------------------------------------
+
+int g_file_type = 0;
+char g_name[dialog_items_max][32];
+char g_path[dialog_items_max][400];
+int g_is_folder[dialog_items_max];
+int g_num_items = 0;
+int g_item_top = 0, g_item_bot = 0;
+
+static const char* kind_extension(int kind)
+{
+    switch (kind) {
+    case kind_airfoil: return "afl";
+    case kind_flaps: return "flp";
+    case kind_aircraft: return "acf";
+    case kind_situation: return "sit";
+    case kind_bitmap: return "bmp";
+    case kind_object: return "obj";
+    }
+    return nullptr;
+}
+
+int takeit(const char* name, int kind, int is_folder)
+{
+    if (strcmp(name, ".") == 0 || strcmp(name, "..") == 0) return 0;
+    if (is_folder || kind == kind_text) return 1;
+    const char* ext = kind_extension(kind);
+    size_t n = strlen(name);
+    if (!ext || n < 3) return 0;
+    const char* tail = name + n - 3;
+    char upper[4];
+    for (int k = 0; k < 4; k++) upper[k] = (char)toupper((unsigned char)ext[k]);
+    return (strcmp(tail, ext) == 0 || strcmp(tail, upper) == 0) ? 1 : 0;
+}
+
+static int take_entry(const char* name, int is_folder, void* ctx)
+{
+    int* count = (int*)ctx;
+    if (*count >= dialog_items_max) return 0;
+    if (!takeit(name, g_file_type, is_folder)) return 1;
+    int k = *count;
+    // The entry's path, and a folder's with its '/', must fit, or it could
+    // not be opened or entered: such an entry is not listed.
+    if (snprintf(g_path[k], sizeof g_path[k], "%s%s", wrk_path, name) >= (int)sizeof g_path[k] - 1) return 1;
+    snprintf(g_name[k], sizeof g_name[k], "%s", name);
+    g_is_folder[k] = is_folder;
+    (*count)++;
+    return 1;
+}
+
+static void swap_entries(int a, int b)
+{
+    static char name[32], path[400];
+    memcpy(name, g_name[a], sizeof name);
+    memcpy(g_name[a], g_name[b], sizeof name);
+    memcpy(g_name[b], name, sizeof name);
+    memcpy(path, g_path[a], sizeof path);
+    memcpy(g_path[a], g_path[b], sizeof path);
+    memcpy(g_path[b], path, sizeof path);
+    int f = g_is_folder[a];
+    g_is_folder[a] = g_is_folder[b];
+    g_is_folder[b] = f;
+}
+
+int GetDirItems(int kind)
+{
+    int saved = g_file_type;
+    g_file_type = kind;
+    int count = 0;
+    host_list_folder(wrk_path, take_entry, &count);
+    g_file_type = saved;
+    // By the first character only, so names that share it keep the folder's
+    // order. Only the entries listed now take part.
+    for (int pass = 0; pass < 201; pass++) {
+        int swapped = 0;
+        for (int p = 0; p + 1 < count; p++) {
+            if (g_name[p + 1][0] != 0 && (signed char)g_name[p][0] > (signed char)g_name[p + 1][0]) {
+                swap_entries(p, p + 1);
+                swapped = 1;
+            }
+        }
+        if (!swapped) break;
+    }
+    return count;
+}
+
+void ap_dir(const char* folder, char* name)
+{
+    char built[path_max];
+    if (snprintf(built, sizeof built, "%s%s/%s", app_path, folder, name) >= (int)sizeof built) built[0] = 0;
+    memcpy(name, built, sizeof built);
+}
+
+// ---- dialog loop ---------------------------------------------------------
+
+// A typed file name takes no folder separators.
+static void strip_separators(char* s)
+{
+    char* out = s;
+    for (char* p = s; *p; p++)
+        if (*p != '/' && *p != '\\') *out++ = *p;
+    *out = 0;
+}
+
+static const char* start_folder(int kind)
+{
+    switch (kind) {
+    case kind_airfoil: return afl_path;
+    case kind_flaps: return flp_path;
+    case kind_situation: return sit_path;
+    case kind_bitmap: return cus_path;
+    case kind_object: return obj_path;
+    }
+    return nullptr;
+}
+
+static void go_up(size_t lowest)
+{
+    size_t n = strlen(wrk_path);
+    if (n <= lowest) return;
+    size_t k = n - 1;                       // the trailing '/'
+    while (k > 0 && wrk_path[k - 1] != '/') k--;
+    if (k < lowest) k = lowest;
+    wrk_path[k] = 0;
+}
+
+int MACIBM_opensave(int mode, int kind, char* name, char* path)
+{
+    g_file_type = kind;
+    snprintf(g_cs0, 33, "%s", name);
+    strip_separators(g_cs0);
+    const char* start = start_folder(kind);
+    if (start) snprintf(wrk_path, path_max, "%s", start);
+    size_t lowest = strlen(start ? start : app_path);
+    if (strlen(wrk_path) < lowest || strncmp(wrk_path, app_path, strlen(app_path)) != 0)
+        snprintf(wrk_path, path_max, "%s", app_path);
+
+    g_item_top = 0;
+    g_item_bot = 999;
+    int previous = mnw.topwin;
+    MACIBM_startwind(mode);
+    g_num_items = GetDirItems(kind);
+
+    int dragging = 0, result = 0, closed_here = 0;
+    while (mnw.topwin == mode && !gdone) {
+        if (g_item_top > g_num_items - 1) g_item_top = g_num_items - 1;
+        if (g_item_top < 0) g_item_top = 0;
+        g_item_bot = g_item_top + 39 < g_num_items - 1 ? g_item_top + 39 : g_num_items - 1;
+
+        MACIBM_event_proc();
+        if (mnw.topwin != mode) break;
+        strip_separators(g_cs0);
+        g_num_items = GetDirItems(kind);
+        float mx = mnw.mx, my = mnw.my;
+
+        if (mode == 999 && return_hit) {
+            char full[path_max];
+            if (snprintf(full, sizeof full, "%s%s", wrk_path, g_cs0) < (int)sizeof full) {
+                snprintf(name, path_max, "%s", g_cs0);
+                snprintf(path, path_max, "%s", full);
+                result = 1;
+                closed_here = 1;
+                break;
+            }
+        }
+
+        if (mnw.mouse_clicked && fltbox(mx, my, 296, 34, 310, 440)) dragging = 1;
+        if (dragging && g_num_items > 0)
+            g_item_top = intround((433.0f - fltlim(my, 41, 433)) / (433.0f - 41.0f) * (float)(g_num_items - 1));
+        if (!mnw.now_dragging) dragging = 0;
+
+        if (!mnw.mouse_clicked) continue;
+        if (fltbox(mx, my, 10, 468, 310, 482)) {
+            closed_here = 1;
+            break;
+        }
+        if (fltbox(mx, my, 10, 447, 310, 461)) {
+            go_up(lowest);
+            g_item_top = 0;
+            continue;
+        }
+        if (fltbox(mx, my, 10, 34, 293, 440)) {
+            // Rows of 10 units from y 437 down; a click picks the row it lands in.
+            int row = (int)((437.0f - my) * 0.1f) + g_item_top;
+            if (row < g_item_top || row > g_item_bot || row >= g_num_items) continue;
+            if (g_is_folder[row]) {
+                snprintf(wrk_path, path_max, "%s/", g_path[row]);
+                g_item_top = 0;
+            } else if (mode == 998) {
+                snprintf(name, path_max, "%s", g_path[row] + strlen(wrk_path));
+                snprintf(path, path_max, "%s", g_path[row]);
+                result = 1;
+                closed_here = 1;
+                break;
+            }
+        }
+    }
+    if (closed_here || gdone) MACIBM_startwind(previous);
+    return result;
+}
+
+// ---- dialog drawing ------------------------------------------------------
+
+static const char* folder_header(int kind)
+{
+    switch (kind) {
+    case kind_airfoil: return "'airfoils' folder";
+    case kind_flaps: return "'flaps' folder";
+    case kind_bitmap: return "'custom terrain textures' folder";
+    case kind_object: return "'custom objects' folder";
+    case kind_situation: return "'situations' folder";
+    }
+    return nullptr;
+}
+
+static void folder_icon(float y)
+{
+    OGL_line(42, 15, y, 25, y);
+    OGL_line(42, 25, y, 25, y + 6);
+    OGL_line(42, 25, y + 6, 21, y + 6);
+    OGL_line(42, 21, y + 6, 20, y + 7);
+    OGL_line(42, 20, y + 7, 16, y + 7);
+    OGL_line(42, 16, y + 7, 15, y + 6);
+    OGL_line(42, 15, y + 6, 15, y);
+    OGL_line(42, 15, y + 5, 25, y + 5);
+}
+
+void OPENSAVE_update(void)
+{
+    const char* header = folder_header(g_file_type);
+    if (header) {
+        OGL_fillrect(29, 12, 449, 6.0f * (float)strlen(header) + 6, 11);
+        OGL_string(42, 15, 451, header, 800, 6);
+    }
+    for (int r = g_item_top; r <= g_item_bot && r < g_num_items; r++) {
+        if (r < 0) continue;
+        float y = 429.0f - 10.0f * (float)(r - g_item_top);
+        OGL_string(g_is_folder[r] ? 42 : 47, 30, y, g_name[r], 800, 6);
+        if (g_is_folder[r]) folder_icon(y);
+    }
+    if (g_num_items > 1) {
+        float centre = 433.0f + (42.0f - 433.0f) * (float)g_item_top / (float)(g_num_items - 1);
+        float y1 = centre - 7, y2 = centre + 7;
+        OGL_fillrect(49, 296, y1, 14, 14);
+        OGL_line(47, 296, y1, 296, y2);
+        OGL_line(47, 296, y2, 310, y2);
+        OGL_line(51, 310, y2, 310, y1);
+        OGL_line(51, 310, y1, 296, y1);
+    }
+    if (mnw.topwin == 999) {
+        static int blink = 0;
+        blink = !blink;
+        OGL_string(47, 15, 14, g_cs0, 800, 6);
+        float x = 6.0f * (float)strlen(g_cs0) + 16;
+        OGL_line(blink ? 29 : 47, x, 12, x, 22);
+    }
+}

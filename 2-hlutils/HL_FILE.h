@@ -1,6 +1,7 @@
 // File headers and field scanners: every data file of the suite is opened,
 // version-checked and read field by field through these, and written through
-// ouf. Owns the input and output streams and their state.
+// ouf. Owns the input and output streams and their state, and the open and
+// save dialog with its listing of the folder shown.
 #pragma once
 #include <fstream>
 
@@ -9,16 +10,56 @@ extern int inf_use;           // 1 scanners read inf1, 2 inf2
 extern int inf_is_bin;        // the file opened last is binary
 extern int rev_inf_bin;       // its 4-byte values are big-endian
 extern char x_eln;            // end-of-line character of the open text file
-extern int extra_char_eoln;
+extern int extra_char_eoln;   // one more character follows each line end
 extern std::ofstream ouf;
-extern char C_s[400];         // scratch line
+extern char C_s[400];         // scratch line; inf_open leaves the version line's rest here
+extern char copyright_apt[400], copyright_nav[400];  // header lines kept from apt.dat and nav.dat
 
 // Opens path on inf1 and reads its header; 1 when it is open with the
 // expected version. With fatal set a wrong version ends the program.
 int   inf_open(const char* path, int kind, int version, int fatal);
+// Starts writing path: the data goes to a new file beside it, which replaces
+// the old file only when ouf_close finds it whole. 1 when the header is
+// written; 0 after the notice (nothing reaches the disk then).
+int   ouf_open(const char* path, int kind, int version);
+// Ends every writer: 1 when the whole file was written and moved into place;
+// otherwise the notice, the old file stays as it was, and 0.
+int   ouf_close(void);
+
+// The scanners: each ends the program with "File-scanning error!" and the
+// label when the read fails.
 int   intscan(const char* label);
 float fltscan(const char* label);
+int   bolscan(const char* label);     // 1 only for the value 1
+// The next word (fixed 0) or a field of max - 1 characters (fixed 1); dst holds max.
+void  wrdscan(char* dst, const char* label, int max, int fixed);
+// The rest of the line (text, at most max - 2 characters kept), or max raw
+// bytes of a binary file, into dst of max characters; always terminated.
+void  strscan(char* dst, const char* label, int max);
+void  rln(const char* label);         // skips the rest of the line
 void  scancheck(const char* label);
 
+// ---- the open and save dialog --------------------------------------------
+
+const int dialog_items_max = 200;
+
+extern int g_file_type;                       // the kind being picked
+extern char g_name[dialog_items_max][32];     // entry names as drawn (cut to 31)
+extern char g_path[dialog_items_max][400];    // full path of each entry
+extern int g_is_folder[dialog_items_max];
+extern int g_num_items;
+extern int g_item_top, g_item_bot;            // first and last entry shown
+
+// Runs the dialog modally: mode 998 opens, 999 saves. name is the typed text
+// to start with; on 1 name and path (path_max characters each) hold the
+// entry's name and full path; on 0 (cancelled) they are untouched.
+int   MACIBM_opensave(int mode, int kind, char* name, char* path);
 // The open or save dialog's step, while window 998 or 999 is open.
 void  OPENSAVE_update(void);
+// Lists wrk_path into the dialog's entries; returns their number.
+int   GetDirItems(int kind);
+// 1 when an entry of that name is listed for the kind.
+int   takeit(const char* name, int kind, int is_folder);
+// name (path_max characters) becomes app_path + folder + "/" + name; a
+// result that does not fit leaves name empty, which no open accepts.
+void  ap_dir(const char* folder, char* name);

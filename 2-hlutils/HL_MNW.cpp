@@ -648,11 +648,141 @@ void MACIBM_finishup(void)
 
 // ---- menus ---------------------------------------------------------------
 
+int m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
+
+static int is_separator(int item) { return strcmp(mnw.item_name[item], "-") == 0; }
+
+void MACIBM_create_menu(int menu, int parent_item, const char* title)
+{
+    static float cursor = 10;
+    if (menu < 0 || menu >= menus_max) MACIBM_alert("Menu index out of range in create_menu!", "", "", title, 2004);
+    if (parent_item < -1 || parent_item >= menus_max * items_per_menu)
+        MACIBM_alert("Item index out of range in create_menu!", "", "", title, 2004);
+    snprintf(mnw.menu_name[menu], sizeof mnw.menu_name[menu], "%s", title);
+    if (parent_item == -1) {
+        // Titles run left to right in creation order, 6 units a character and 10 apart.
+        if (menu == 0) cursor = 10;
+        float w = 6.0f * (float)strlen(mnw.menu_name[menu]);
+        mnw.menu_prnt[menu] = -1;
+        mnw.menux1[menu] = cursor;
+        mnw.menuy1[menu] = 583;
+        mnw.menux2[menu] = cursor + w;
+        mnw.menuy2[menu] = 600;
+        cursor += w + 10;
+    } else {
+        mnw.menu_prnt[menu] = parent_item / items_per_menu;
+        mnw.menux1[menu] = mnw.itemx1[parent_item];
+        mnw.menuy1[menu] = mnw.itemy1[parent_item];
+        mnw.menux2[menu] = mnw.itemx2[parent_item];
+        mnw.menuy2[menu] = mnw.itemy2[parent_item];
+    }
+}
+
+// Lays out every item of a menu again: one column down from the title (or
+// beside a submenu's parent item), a new column once an item would reach
+// below y 40. Each item follows the previous non-empty one, so gaps left by
+// empty items take no room.
+static void layout_menu(int menu)
+{
+    int first = menu * items_per_menu;
+    float w = 0;
+    for (int k = 0; k < items_per_menu; k++) {
+        int n = (int)strlen(mnw.item_name[first + k]);
+        if (n > 0 && 6.0f * n + 25 > w) w = 6.0f * n + 25;
+    }
+    int prev = -1, top_item = -1;
+    for (int k = 0; k < items_per_menu; k++) {
+        int it = first + k;
+        if (!mnw.item_name[it][0]) continue;
+        float h = is_separator(it) ? 2.0f : 12.0f;
+        if (prev < 0) {
+            top_item = it;
+            if (mnw.menu_prnt[menu] == -1) {
+                mnw.itemx1[it] = mnw.menux1[menu];
+                mnw.itemy2[it] = mnw.menuy1[menu];
+                mnw.itemy1[it] = mnw.menuy1[menu] - h;
+            } else {
+                mnw.itemx1[it] = mnw.menux2[menu];
+                mnw.itemy1[it] = mnw.menuy1[menu];
+                mnw.itemy2[it] = mnw.menuy2[menu];
+            }
+            mnw.itemx2[it] = mnw.itemx1[it] + w;
+        } else {
+            mnw.itemx1[it] = mnw.itemx1[prev];
+            mnw.itemx2[it] = mnw.itemx1[prev] + w;
+            mnw.itemy2[it] = mnw.itemy1[prev];
+            mnw.itemy1[it] = mnw.itemy2[it] - h;
+            if (mnw.itemy2[it] < 40) {
+                mnw.itemx1[it] += w;
+                mnw.itemx2[it] += w;
+                mnw.itemy1[it] = mnw.itemy1[top_item];
+                mnw.itemy2[it] = mnw.itemy2[top_item];
+            }
+        }
+        prev = it;
+    }
+}
+
+void MACIBM_append_menu(int menu, int item, const char* name, const char* help)
+{
+    if (menu < 0 || menu >= menus_max) MACIBM_alert("Menu index out of range in append_menu!", "", "", name, 2004);
+    int index = item - menu * items_per_menu;
+    if (index < 0 || index >= items_per_menu) MACIBM_alert("Item index out of range in append_menu!", "", "", name, 2004);
+    snprintf(mnw.item_name[item], sizeof mnw.item_name[item], "%s", name);
+    if (menu < help_menus) snprintf(mnw.item_help[item], sizeof mnw.item_help[item], "%s", help ? help : "");
+    layout_menu(menu);
+}
+
+// The drop-down's box: the extent of its non-empty items.
+static void open_menu(int menu)
+{
+    float x1 = 999, y1 = 999, x2 = 0, y2 = 0;
+    for (int k = 0; k < items_per_menu; k++) {
+        int it = menu * items_per_menu + k;
+        if (!mnw.item_name[it][0]) continue;
+        x1 = fminf(x1, mnw.itemx1[it]);
+        y1 = fminf(y1, mnw.itemy1[it]);
+        x2 = fmaxf(x2, mnw.itemx2[it]);
+        y2 = fmaxf(y2, mnw.itemy2[it]);
+    }
+    m_x1 = intround(x1);
+    m_y1 = intround(y1);
+    m_x2 = intround(x2);
+    m_y2 = intround(y2);
+    mnw.menu_up = menu;
+}
+
 void MACIBM_handleclick(void)
 {
     got_event = 1;
     int win = mnw.topwin;
-    if (win != 0 && (win < 996 || win > 999)) {
+    if (win == 0) {
+        // A title on the bar, or a submenu of the open menu, opens or closes;
+        // the click stays a click for the program.
+        for (int m = 0; m < menus_max; m++) {
+            int reachable = mnw.menu_prnt[m] == -1 || (mnw.menu_up >= 0 && mnw.menu_prnt[m] == mnw.menu_up);
+            if (!reachable || mnw.menux2[m] <= mnw.menux1[m]) continue;
+            if (!fltbox(mnw.mx, mnw.my, mnw.menux1[m], mnw.menuy1[m], mnw.menux2[m], mnw.menuy2[m])) continue;
+            if (mnw.menu_up == m) mnw.menu_up = -1;
+            else open_menu(m);
+            return;
+        }
+        if (mnw.menu_up >= 0) {
+            int menu = mnw.menu_up;
+            for (int k = 0; k < items_per_menu; k++) {
+                int it = menu * items_per_menu + k;
+                if (!mnw.item_name[it][0] || is_separator(it)) continue;
+                if (!fltbox(mnw.mx, mnw.my, mnw.itemx1[it], mnw.itemy1[it], mnw.itemx2[it], mnw.itemy2[it])) continue;
+                // The chosen item takes the click: the program's step never sees
+                // it, nor a click left over from a dialog the command ran.
+                mnw.menu_up = -1;
+                mnw.mouse_clicked = 0;
+                APPLICATION_handlemenu(it);
+                mnw.mouse_clicked = 0;
+                return;
+            }
+        }
+    } else if (win < 996 || win > 999) {
         // The close boxes sit in the window's top corners.
         float dx = mnw.dx, dy = mnw.dy;
         int in_left = fltbox(mnw.mx, mnw.my, -1, dy + 2, 9, dy + 12);

@@ -58,7 +58,14 @@ void MACIBM_alert(const char* line1, const char* line2, const char* line3, const
 // Shutdown: the entry calls it after its loop; a fatal alert calls it itself.
 void MACIBM_finishup(void);
 
-// Menus: a click goes through the menu bar first.
+// Menus: a click goes through the menu bar first. Item numbers are menu x 100
+// + index; a chosen item reaches the program as APPLICATION_handlemenu(item).
+extern int m_x1, m_y1, m_x2, m_y2;            // box of the open drop-down
+// parent_item -1 puts the title on the bar (menu 0 first); otherwise the menu
+// hangs as a submenu on that item.
+void MACIBM_create_menu(int menu, int parent_item, const char* title);
+// Appends item (menu x 100 + index, in index order); "-" is a separator.
+void MACIBM_append_menu(int menu, int item, const char* name, const char* help);
 void MACIBM_handleclick(void);
 
 // Hooks each program defines.

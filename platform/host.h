@@ -65,6 +65,13 @@ int  host_config_folder(char* out, int cap);    // 1 when it fits and exists
 // path to use in out, or 0 when nothing matches (out then holds the path as given).
 int  host_resolve_path(const char* in, char* out, int cap);
 
+// Lists a folder for the open dialog: every entry but dot-names and special
+// files, links followed, in case-insensitive order of name. take gets each
+// name with is_folder 1 for a directory that can be entered, and returns 0 to
+// stop the listing. Returns 0 when the folder cannot be read.
+typedef int (*host_list_take)(const char* name, int is_folder, void* ctx);
+int  host_list_folder(const char* folder, host_list_take take, void* ctx);
+
 // Sound: the suite's own mixer of 23 voices, played through an audio device or,
 // where the machine has none, run into a silent sink. A voice holds 8-bit
 // unsigned or 16-bit signed PCM, one or two channels, played at the frequency

@@ -16,6 +16,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 // ---- state ---------------------------------------------------------------
 
 static int video_up = 0;
@@ -320,6 +324,7 @@ int host_next_event(host_event* e)
     if (test_events_head != test_events_tail) {
         *e = test_events[test_events_head];
         test_events_head = (test_events_head + 1) % test_events_max;
+        if (e->type == HE_NONE) return 0;       // a scripted frame break
         if (e->type == HE_KEYDOWN) last_shift = e->shift;
         return 1;
     }
@@ -453,6 +458,37 @@ int host_resolve_path(const char* in, char* out, int cap)
     return found;
 }
 
+int host_list_folder(const char* folder, host_list_take take, void* ctx)
+{
+    DIR* d = opendir(folder);
+    if (!d) return 0;
+    struct entry {
+        std::string name;
+        int is_folder;
+    };
+    std::vector<entry> found;
+    while (dirent* de = readdir(d)) {
+        if (de->d_name[0] == '.') continue;
+        std::string full = std::string(folder) + de->d_name;
+        struct stat st;
+        if (stat(full.c_str(), &st) != 0) continue;            // a dangling link
+        if (S_ISDIR(st.st_mode)) {
+            if (access(full.c_str(), X_OK) != 0) continue;     // a folder that cannot be entered
+            found.push_back({de->d_name, 1});
+        } else if (S_ISREG(st.st_mode)) {
+            found.push_back({de->d_name, 0});
+        }
+    }
+    closedir(d);
+    std::sort(found.begin(), found.end(), [](const entry& a, const entry& b) {
+        int c = strcasecmp(a.name.c_str(), b.name.c_str());
+        return c != 0 ? c < 0 : strcmp(a.name.c_str(), b.name.c_str()) < 0;
+    });
+    for (const entry& e : found)
+        if (!take(e.name.c_str(), e.is_folder, ctx)) break;
+    return 1;
+}
+
 // ---- test hooks ----------------------------------------------------------
 #ifdef HOST_TESTING
 
@@ -490,6 +526,12 @@ void host_test_push_click(int px, int py)
     e.type = HE_BUTTONDOWN;
     host_test_push_event(e);
     e.type = HE_BUTTONUP;
+    host_test_push_event(e);
+}
+
+void host_test_push_frame_break(void)
+{
+    host_event e = {HE_NONE, 0, 0, 0, 0};
     host_test_push_event(e);
 }
 

@@ -15,6 +15,8 @@ void host_test_push_event(const host_event& e);
 void host_test_push_key(int vk, int shift);
 void host_test_push_click(int px, int py);   // move, button down, button up
 int  host_test_pending_events(void);
+// Ends the messages of one frame: what is pushed after it comes a frame later.
+void host_test_push_frame_break(void);
 
 // Message boxes: recorded, never shown.
 int  host_test_message_box_count(void);

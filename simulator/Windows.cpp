@@ -130,6 +130,33 @@ static void upload_tiles(void)
     }
 }
 
+// ---- the library's open and save dialogs (998, 999) ------------------------
+// The static parts: the two bars, the list with its scroll bar, and for
+// saving the name field. OPENSAVE_update draws the entries over them.
+
+static void dialog_bar(float y, const char* text)
+{
+    OGL_string(29, 224, y + 4, text, 800, 6);
+    MACIBM_button(10, y, 310, y + 14, 1);
+    MACIBM_button(9, y - 1, 311, y + 15, 1);
+}
+
+static void draw_file_dialog_frames(void)
+{
+    dialog_bar(468, "   Cancel    ");
+    dialog_bar(447, "Go up a level");
+    OGL_fillrect(29, 10, 34, 283, 406);
+    MACIBM_button(10, 34, 293, 440, 0);
+    OGL_fillrect(22, 296, 34, 14, 406);
+    MACIBM_button(296, 34, 310, 440, 0);
+    if (mnw.topwin == 999) {
+        OGL_fillrect(29, 10, 10, 300, 18);
+        MACIBM_button(10, 10, 310, 28, 0);
+    }
+}
+
+// ---------------------------------------------------------------------------
+
 void MACIBM_startwind2(void)
 {
     if (mnw.topwin == 996) {
@@ -141,6 +168,7 @@ void MACIBM_startwind2(void)
         MACIBM_button(20, 15, 380, 29, 1);
         MACIBM_button(19, 14, 381, 30, 1);
     }
+    if (mnw.topwin == 998 || mnw.topwin == 999) draw_file_dialog_frames();
     if (mnw.topwin == 0 && initing) {
         int w, h;
         OGL_texbmp(-101, 0, 0, "VSYS", &w, &h);
