@@ -1,0 +1,38 @@
+// The scenery region around the aircraft: the environment record env (where
+// the region lies in the local frame, ground heights, contact flags, ships)
+// and the region's terrain grid. The region loader fills them; the flight
+// model, the scene and the charts read them.
+#pragma once
+
+const int region_grid_x = 178;   // vertices west to east: three squares of 59 cells
+const int region_grid_z = 159;   // vertices south to north: two squares of 79 cells
+
+// 44 fields of 32 bits, in this order.
+struct environmentstruct {
+    float ground_h;              // m, terrain or deck under aircraft 0
+    float camera_ground_h;       // m, terrain under the camera
+    float deck_h;                // m, platform or rig deck under the aircraft
+    int reg_lat;                 // degrees, the region's south edge
+    int reg_lon;                 // degrees, the region's west edge
+    float mag_var;               // degrees, west positive
+    float elev_min, elev_max;    // m, lowest and highest vertex of the region, and 0
+    float reg_west_x, reg_east_x;    // m
+    float reg_north_z, reg_south_z;  // m; reg_south_z is the local z of reg_lat
+    float reg_width, reg_depth;      // m
+    int cam_cell_i, cam_cell_j;      // the camera's cell
+    int plane_cell_i, plane_cell_j;  // aircraft 0's cell
+    float map_zoom, map_x, map_z, profile_shift;   // the chart view
+    int on_carrier, on_frigate, on_platform;       // what the aircraft is over, set by the drawers
+    int surface_type;            // 62..67 under the aircraft
+    // carrier [0] and frigate [1]: m, degrees, deg/s
+    float ship_x[2], ship_y[2], ship_z[2];
+    float ship_pitch[2], ship_hdg[2], ship_roll[2];
+    float ship_pitch_rate[2], ship_turn[2], ship_roll_rate[2];
+};
+
+static_assert(sizeof(environmentstruct) == 176, "env is 44 fields of 32 bits");
+
+extern environmentstruct env;
+// x east, elevation, z south (m); vertex [59 c][79 r] is the south-west
+// corner of the region's square in column c (0..2) and row r (0..1).
+extern float planexyz[region_grid_x][region_grid_z][3];
