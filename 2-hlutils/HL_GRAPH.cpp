@@ -632,9 +632,6 @@ static void make_texture(int id, int mode, int comps, int* width, int* height, c
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, (GLint)format, w, h, 0, format, GL_UNSIGNED_BYTE, rgb_array);
     if (mode == -104) {
-        if (w != h)
-            MACIBM_alert("WHOA!", "You have defined a NON-SQUARE texture for terrain!",
-                         "NON-SQUARE textures are fine for everything but water and terrain files!", path, 2002);
         upload_mipmaps(w, h);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -649,6 +646,10 @@ static void make_texture(int id, int mode, int comps, int* width, int* height, c
     GLint wrap = clamped ? GL_CLAMP_TO_EDGE : GL_REPEAT;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+    // Only now: the alert's window reuses rgb_array and the texture binding.
+    if (mode == -104 && w != h)
+        MACIBM_alert("WHOA!", "You have defined a NON-SQUARE texture for terrain!",
+                     "NON-SQUARE textures are fine for everything but water and terrain files!", path, 2002);
 }
 
 int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* width, int* height)
