@@ -485,15 +485,18 @@ int MACIBM_opensave(int mode, int kind, char* name, char* path)
         if (fltbox(mx, my, 10, 447, 310, 461)) {
             go_up(lowest);
             g_item_top = 0;
+            g_num_items = GetDirItems(kind);    // the next frame shows the new folder
             continue;
         }
         if (fltbox(mx, my, 10, 34, 293, 440)) {
             // Rows of 10 units from y 437 down; a click picks the row it lands in.
             int row = (int)((437.0f - my) * 0.1f) + g_item_top;
-            if (row < g_item_top || row > g_item_bot || row >= g_num_items) continue;
+            // Only the 40 rows shown, of the entries listed this frame.
+            if (row < g_item_top || row > g_item_top + 39 || row >= g_num_items) continue;
             if (g_is_folder[row]) {
                 snprintf(wrk_path, path_max, "%s/", g_path[row]);
                 g_item_top = 0;
+                g_num_items = GetDirItems(kind);
             } else if (mode == 998) {
                 snprintf(name, path_max, "%s", g_path[row] + strlen(wrk_path));
                 snprintf(path, path_max, "%s", g_path[row]);
