@@ -31,6 +31,7 @@ void host_test_renderer(const char* name);
 
 // Reads the back buffer as RGB bytes, rows from the bottom up (as glReadPixels).
 void host_test_read_pixels(int x, int y, int w, int h, unsigned char* rgb);
+// The same from the picture the last swap showed.
 void host_test_read_front(int x, int y, int w, int h, unsigned char* rgb);
 
 // The mixer without a device: the next frames of its mono 16-bit output, at the
