@@ -44,29 +44,22 @@ static int next_char(std::ifstream& in)
     return c;
 }
 
-static void swap4(unsigned char* b)
+// Four raw bytes of a binary file, turned into this machine's byte order.
+static void read4(std::ifstream& in, void* dst)
 {
-    unsigned char t = b[0];
-    b[0] = b[3];
-    b[3] = t;
-    t = b[1];
-    b[1] = b[2];
-    b[2] = t;
+    unsigned char b[4] = {0, 0, 0, 0};
+    in.read((char*)b, 4);
+    if (rev_inf_bin) rev_byte_order4(b);
+    memcpy(dst, b, 4);
 }
 
-// Four raw bytes in the open file's byte order, or a decimal number of a
-// text file; the caller checks the stream.
+// A binary file's integer, or a decimal number of a text file; the caller
+// checks the stream.
 static int raw_int(std::ifstream& in)
 {
     int v = 0;
-    if (inf_is_bin) {
-        unsigned char b[4] = {0, 0, 0, 0};
-        in.read((char*)b, 4);
-        if (rev_inf_bin) swap4(b);
-        memcpy(&v, b, 4);
-    } else {
-        in >> v;
-    }
+    if (inf_is_bin) read4(in, &v);
+    else in >> v;
     return v;
 }
 
@@ -228,14 +221,8 @@ float fltscan(const char* label)
 {
     std::ifstream& in = in_use();
     float v = 0;
-    if (inf_is_bin) {
-        unsigned char b[4] = {0, 0, 0, 0};
-        in.read((char*)b, 4);
-        if (rev_inf_bin) swap4(b);
-        memcpy(&v, b, 4);
-    } else {
-        in >> v;
-    }
+    if (inf_is_bin) read4(in, &v);
+    else in >> v;
     scancheck(label);
     return v;
 }
