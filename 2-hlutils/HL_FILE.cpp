@@ -481,7 +481,10 @@ int MACIBM_opensave(int mode, int kind, char* name, char* path)
             // Only the 40 rows shown, of the entries listed this frame.
             if (row < g_item_top || row > g_item_top + 39 || row >= g_num_items) continue;
             if (g_is_folder[row]) {
-                snprintf(wrk_path, path_max, "%s/", g_path[row]);
+                // A folder whose path has no room left for its separator is not entered.
+                char folder[path_max];
+                if (snprintf(folder, path_max, "%s/", g_path[row]) >= path_max) continue;
+                memcpy(wrk_path, folder, path_max);
                 g_item_top = 0;
                 g_num_items = GetDirItems(kind);
             } else if (mode == 998) {
