@@ -99,6 +99,7 @@ struct flightstruct {
     float brake_ratio;                     // 0..1
     float ice_amount;
     int on_ground;                         // any contact point on ground, deck or water
+    int redline_busted;                    // flown past the redline: the right wings are gone
 };
 
 // The autopilot: switches 1 = on. A new flight zeroes it, a situation restores it.

@@ -8,6 +8,10 @@
 planestruct pln[2];
 airfoilstruct afl[2];
 inststruct ins;
+float thro_x[plane_engines], prop_x[plane_engines], mixt_x[plane_engines];
+float en_x[3][plane_engines];
+float en_y[3];
+float osh;
 
 // ---- aircraft file ---------------------------------------------------------
 

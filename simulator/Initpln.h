@@ -183,17 +183,62 @@ struct planestruct {
 };
 static_assert(sizeof(planestruct) == 189548, "planestruct is the aircraft file's image");
 
+// Airfoil tables of one aircraft, filled from four airfoil files per part:
+// [part][root 0 / tip 1][low Re 0 / high Re 1]. Lift tables hold angle-of-
+// attack magnitudes of index 100..270 at 0..170, drag tables 0..270; index i
+// is i/10 degrees up to 200 (20 degrees), i - 180 degrees above. The scalars
+// at the head are the airfoil editor's section model (its part 0 slot); the
+// simulator never reads them.
+const int afl_lift_rows = 171;
+const int afl_drag_rows = 271;
+
 struct airfoilstruct {
-    float unused;
+    float FLPlco1, FLPlco2, FLPlco3, FLPdco1, FLPdco2, FLPdco3, FLPmco1, FLPmco2, FLPmco3;
+    float Lpow, Lstall, Ldrop1, Ldrop2, Lpowstl, almin, almax;
+    float DminCL, Dmin, Dal10, Dpow, Bwidth, Bdepth, Bpower, Bloc;
+    float Llintostall, linlolift, linhilift, LstallnegPLdrop1, LstallposMLdrop1;
+    float alDmin, tenMalDmin, delD, Blocalpha, Bwidth1, Bwidth2, Bpwr1, Bpwr2, Bdepth1, Bdepth2;
+    float almintoend, almintolin, almaxtoend, almaxtolin;
+
+    float trat[plane_parts][2];                        // thickness ratio
+    float Re[plane_parts][2][2];                       // millions
+    float al_zl[plane_parts][2][2];                    // zero-lift angle, deg
+    float clpos[plane_parts][2][2][afl_lift_rows];
+    float cdpos[plane_parts][2][2][afl_drag_rows];
+    float clneg[plane_parts][2][2][afl_lift_rows];     // by magnitude of the negative angle
+    float cdneg[plane_parts][2][2][afl_drag_rows];
+    float clM[plane_parts][2][2];                      // lift slope of the linear range, per deg
+    float clB[plane_parts][2][2];                      // lift at zero angle
+    float cmal2[plane_parts][2][2], cmal3[plane_parts][2][2];
+    float cm1[plane_parts][2][2], cm2[plane_parts][2][2], cm3[plane_parts][2][2], cm4[plane_parts][2][2];
 };
+static_assert(sizeof(airfoilstruct) == 400908, "airfoilstruct keeps its stated layout");
+
+// The instrument panel: where each instrument kind sits and the needle scales,
+// laid out by the loader for the user's aircraft; the panel and the scene
+// draw from it. Positions in units of the 800 x 600 screen, origin bottom left.
+const int ins_kinds = 11;    // instrument kinds 1-10 (0 unused)
 
 struct inststruct {
+    float asi_scale;             // needle degrees per unit of speed^ASpwr
+    float vvi_scale;
+    float tac_scale, n1_scale, mpr_scale, trq_scale, ff_scale;
+    int ins_on[10];              // per kind 1-9: shown
+    float ins_x[ins_kinds];      // per kind 1-10: centre
+    float radio_dx, radio_dy;    // offset of the radio stack
+    float ins_y[ins_kinds];
     float lite_rgb[3];           // panel light colour; tints colours 0 to 38
 };
 
 extern planestruct pln[2];
 extern airfoilstruct afl[2];
 extern inststruct ins;
+
+// Engine lever and gauge columns, panel units, set with the panel layout.
+extern float thro_x[plane_engines], prop_x[plane_engines], mixt_x[plane_engines];
+extern float en_x[3][plane_engines];    // by gauge row and engine
+extern float en_y[3];                   // by gauge row
+extern float osh;                       // vertical shift of the panel: -100 for a helicopter
 
 // Reads the aircraft file at path into pln[p] whole: 1 when read, 0 when the
 // file cannot be opened (pln[p] unchanged). A wrong version, a short file or a
