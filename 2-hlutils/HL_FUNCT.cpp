@@ -260,3 +260,125 @@ float str_to_frac(const char* s)
     if (b == 0) return -1.0f;
     return (float)char_to_int(s[0]) / (float)b;
 }
+
+// ---- aircraft geometry ---------------------------------------------------
+
+#if defined(PROG_VOLANTO) || defined(PROG_AIRWRIGHT) || defined(PROG_SKYCASTER)
+#include "records.h"
+
+static int in_parts(int part) { return part >= 0 && part < plane_parts; }
+
+float latsign(int part, int p)
+{
+    if ((part >= 0 && part <= 3) || (part >= 14 && part <= 17))
+        return pln[p].Xarm[part] < -0.05f ? -1.0f : 1.0f;
+    if (part == 4 || part == 6 || part == 8 || part == 10) return -1.0f;
+    return 1.0f;
+}
+
+// A part without elements has no element centres: 0 rather than a division by zero.
+float get_wing_rarm(int part, int element, int p)
+{
+    if (!in_parts(part) || pln[p].els[part] <= 0) return 0.0f;
+    return ((float)element + 0.5f) / (float)pln[p].els[part] * pln[p].semilen[part];
+}
+
+float get_wing_Xarm(int part, float rarm, int p)
+{
+    const planestruct& a = pln[p];
+    return a.Xarm[part] + latsign(part, p) * rarm * cosf(a.sweep1[part] * con.degtorad) *
+                              cosf(a.dihed[part] * con.degtorad);
+}
+
+float get_wing_Yarm(int part, float rarm, int p)
+{
+    const planestruct& a = pln[p];
+    return a.Yarm[part] + rarm * cosf(a.sweep1[part] * con.degtorad) * sinf(a.dihed[part] * con.degtorad);
+}
+
+float get_wing_Zarm(int part, float rarm, int p)
+{
+    const planestruct& a = pln[p];
+    return a.Zarm[part] + rarm * sinf(a.sweep1[part] * con.degtorad);
+}
+
+// Callers walk body_X[part][station], so the count never passes the
+// record's 18 stations whatever the file's blade count or element count.
+int f_body_s_dim(int part, int p)
+{
+    int n = 0;
+    if (part >= 0 && part <= 3) n = (int)(2.0f * pln[p].numblades[part]);
+    else if (part >= 4 && part <= 17) n = pln[p].els[part] + 1;
+    else if (part == 18) n = 11;
+    else if (part >= 19 && part <= 27) n = 7;
+    return intlim(n, 0, plane_stations);
+}
+
+int f_body_r_dim(int part)
+{
+    if (part >= 0 && part <= 3) return 2;
+    if (part >= 4 && part <= 17) return 12;
+    if (part >= 18 && part <= 24) return 16;
+    if (part >= 25 && part <= 27) return 8;
+    return 0;
+}
+
+static int makes_thrust(const planestruct& a) { return a.entype >= 1 && a.entype <= 3; }
+
+int have_this_part(int part, int p)
+{
+    if (!in_parts(part)) return 0;
+    const planestruct& a = pln[p];
+#ifdef PROG_VOLANTO
+    // Past the redline the right wings have come off.
+    if (flt.redline_busted && (part == 5 || part == 7 || part == 9)) return 0;
+#endif
+    if (part <= 1) return a.is_heli || (makes_thrust(a) && a.numen >= part + 1);
+    if (part <= 3) return makes_thrust(a) && a.numen >= part + 1;
+    if (part <= 13) return a.semilen[part] > 0.05f;
+    if (part <= 17) return a.semilen[part] > 0.05f && a.numen >= part - 13;
+    if (part == 18) return 1;
+    if (part == 19) return a.nace_eq && a.numen >= 1;
+    if (part <= 22) return a.nace_eq && a.numen >= part - 18 && !a.is_heli;
+    if (part == 23) return a.misc_eq != 0;
+    if (part == 24) return a.misc_eq && a.misc_X > 0.01f;
+    // Fairings over the wheels, or the two skids' bodies.
+    if (a.fair_eq && a.gear_type >= 3 && a.gear_stat[part - 25] != 0) return 1;
+    return a.gear_type == 2 && part <= 26;
+}
+
+void get_body_os(int part, float* x, float* y, float* z, int p)
+{
+    const planestruct& a = pln[p];
+    if (part >= 0 && part <= 17) {
+        *x = a.Xarm[part];
+        *y = a.Yarm[part];
+        *z = a.Zarm[part];
+    } else if (part == 18) {
+        *x = *y = *z = 0.0f;
+    } else if (part >= 19 && part <= 22) {
+        *x = a.Xarm[part - 19];
+        *y = a.Yarm[part - 19];
+        *z = a.Zarm[part - 19];
+    } else if (part == 23 || part == 24) {
+        *x = part == 23 ? -a.misc_X : a.misc_X;
+        *y = a.misc_Y;
+        *z = a.misc_Z;
+    } else if (part >= 25 && part <= 27 && a.gear_type > 2) {
+        if (part == 25) {
+            *x = 0.0f;
+            *y = a.ngearY + a.condef[0] + a.wheelrad;
+            *z = a.ngearZ;
+        } else {
+            *x = part == 26 ? -a.mgearX : a.mgearX;
+            *y = a.mgearY + a.condef[part - 25] + a.wheelrad;
+            *z = a.mgearZ;
+        }
+    } else if ((part == 25 || part == 26) && a.gear_type == 2) {
+        *x = part == 25 ? -a.skidX : a.skidX;
+        *y = a.skidY + a.condef[part == 25 ? 3 : 5] + a.wheelrad;
+        *z = a.skidZ;
+    }
+}
+
+#endif

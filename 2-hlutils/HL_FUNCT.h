@@ -59,3 +59,20 @@ int   str_to_int(const char* s);            // 1 to 4 digits, else -1
 void  int_to_str(int n, char* out);         // five digit places at most
 int   str_is_frac(const char* s);           // "3/4"
 float str_to_frac(const char* s);           // -1.0 when not a usable fraction
+
+// ---- aircraft geometry (programs that hold pln) ---------------------------
+
+// Where the parts, elements and bodies of pln[p] sit. Arms: x right, y up,
+// z aft, in the unit the record holds; angles in the record are degrees.
+// They read pln[p] and never write it. Built only into the programs that
+// hold aircraft records.
+float latsign(int part, int p);                           // -1.0 left side, +1.0 right
+float get_wing_rarm(int part, int element, int p);        // span distance of the element's centre
+float get_wing_Xarm(int part, float rarm, int p);         // point at span distance rarm
+float get_wing_Yarm(int part, float rarm, int p);
+float get_wing_Zarm(int part, float rarm, int p);
+int   f_body_s_dim(int part, int p);                      // body stations, 0..18
+int   f_body_r_dim(int part);                             // points per cross-section, 0..16
+int   have_this_part(int part, int p);                    // 1 when the part exists
+// Anchor of a part's body points; outputs untouched for parts without one.
+void  get_body_os(int part, float* x, float* y, float* z, int p);

@@ -250,3 +250,40 @@ int read_plane_file(int p, const char* path);
 // Writes pln[p] as an aircraft file (mark "i", version 46, the image); 1 when
 // the whole file reached the disk, else 0 with the old file kept.
 int write_plane_file(int p, const char* path);
+
+// ---- loader helpers --------------------------------------------------------
+
+extern char global_part_name[32];      // the name part_name gave last
+
+// The part's 11-character display name, in global_part_name (overwritten by
+// the next call); empty for an index that names no part.
+char* part_name(int part, int p);
+// Panel units between the centres of slots a and b of pln[p]'s panel.
+int   ret_ins_sep(int a, int b, int p);
+// Ends of the circle row at height y (radius r), then y moves on by 1; a row
+// outside the circle is fatal.
+void  work_down_circle(float r, float* y, float* x_left, float* x_right);
+float findarea(float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3, float z3);
+// Bilinear in a 3 x 3 chart: x1 < x2 < x3 across, y1 > y2 > y3 down, zrc at
+// row yr and column xc; outside the chart the edge cells carry on.
+float interp9(float x1, float x2, float x3, float y1, float y2, float y3, float z11, float z12, float z13,
+              float z21, float z22, float z23, float z31, float z32, float z33, float x, float y);
+// The special downwash chart.
+float findspecwash(float a, float b, float c, float d);
+
+// ---- airfoil files -----------------------------------------------------------
+
+const int afl_file_version = 363;
+const int afl_device_code = 1234;
+
+// Reads the airfoil file name (in the airfoils folder) into afl[p] at
+// [part][tip][high_re] and gives its stall angle in almax_out. A missing,
+// corrupt or unusable file is fatal; no other slot is touched.
+void grabafoil(const char* name, int part, int tip, int high_re, float* almax_out, int p);
+
+// ---- panel layout --------------------------------------------------------------
+
+// Lays out the panel of the user's aircraft pln[0]: ins, the lever and gauge
+// columns, and pln[0]'s airspeed scale, glide-slope marks and attitude rows.
+// More than three wide instruments in a row is fatal.
+void set_panel_layout(void);
