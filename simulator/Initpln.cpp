@@ -6,10 +6,15 @@
 #include "host.h"
 #include "Funct.h"
 #include "HL_FUNCT.h"
+#include "Hl_sound.h"
+#include "Genwrld.h"
+#include "Initgen.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iomanip>
+#include <string>
 
 planestruct pln[2];
 airfoilstruct afl[2];
@@ -496,4 +501,431 @@ void set_panel_layout(void)
     a.gsw = panel == 1 ? 5 : 4;
 
     attitude_rows(panel);
+}
+
+// ---- aircraft loader -----------------------------------------------------------
+//
+// load_plane in its order: read and check, names, units, centre of gravity,
+// derived flags, panel, airfoils with the finite-wing build-up, propeller
+// discs, the second stage, sounds. For the user's aircraft each step that
+// shapes the flight model is told to trk, so a designer can see what the
+// simulator made of the design.
+
+// Report numbers: fixed notation, width and decimals.
+static std::ostream& rep(float v, int width, int decimals)
+{
+    return trk << std::setw(width) << std::setprecision(decimals) << v;
+}
+
+static void report_rule(void) { trk << std::string(100, (char)0xA5) << "\n"; }
+
+static void report_head(const char* path)
+{
+    trk << std::fixed;
+    report_rule();
+    trk << "Volanto aircraft build-up report\n";
+    trk << "Simulating " << path << "\n";
+    report_rule();
+    trk << "\n";
+    trk << "x location positive aft      x force positive forwards    pitch/alpha pos nose up\n"
+           "y location positive right    y force positive right       roll pos right\n"
+           "z location positive up       z force positive up          yaw/beta pos nose right\n"
+           "\n"
+           "elevator, aileron, spoiler   positive control surface up      \n"
+           "rudder                       positive control surface right   \n"
+           "drag-yaw                     positive control surface deployed\n"
+           "pitch cyclic prop pitch      positive request nose up         \n"
+           "roll  cyclic prop pitch      positive request nose right      \n\n";
+}
+
+static void missing_default_plane(const char* path)
+{
+    MACIBM_alert("I could not find the plane you last flew, and I could also not find the following:", path,
+                 "Be sure that the Cessna 172 is in the 'General Aviation' folder in the 'Planes' folder.",
+                 "That (default) airplane is required to start up. Re-Install the 'Planes' folder from the CD or download if needed.",
+                 2004);
+}
+
+// The counts and codes that index arrays downstream. A file breaking one is
+// damaged, whatever else it holds. Run in SI, so that "exists" means what it
+// will mean for the build-up; no step before this one indexes by them.
+static void check_plane_counts(int p, const char* path)
+{
+    const planestruct& a = pln[p];
+    int bad = (a.asi_units != 1 && a.asi_units != 2) || a.numen < 0 || a.numen > plane_engines ||
+              (a.paneltype != 1 && a.paneltype != 2);
+    for (int slot = 0; slot < plane_slots; slot++)
+        if (a.ins_of_loc[slot] < 0 || a.ins_of_loc[slot] > 8) bad = 1;
+    // Pylons are set to one element below, and bodies have none.
+    for (int part = 0; part <= 13 && !bad; part++) {
+        if (!have_this_part(part, p)) continue;
+        if (a.els[part] < 1 || a.els[part] > plane_elements) bad = 1;
+        if (part < plane_engines && !(a.numblades[part] <= 9.0f)) bad = 1;
+    }
+    if (bad) plane_read_failed(path);
+}
+
+static void convert_units(planestruct& a)
+{
+    const float ft = con.fttomtrs;
+    a.peX *= ft;
+    a.peY *= ft;
+    a.peZ *= ft;
+    a.pmax *= con.hptowatt;
+    a.critalt *= ft;
+    // Engine rpm to propeller rad/s; a jet's gear ratio of 0 leaves them as rpm-scaled.
+    float* speeds[4] = {&a.omegamin, &a.omegamax, &a.omegamingreen, &a.omegamaxgreen};
+    for (float* w : speeds) {
+        *w *= con.rpmtorsc;
+        if (a.gearrat != 0.0f) *w /= a.gearrat;
+    }
+    a.tmax *= con.lbstontn;
+    a.fmax *= con.lbstontn;
+    a.burnerinc *= con.lbstontn;
+    a.facejet *= con.sftosmtr;
+    a.vectarm *= ft;
+    a.misc_X *= ft;
+    a.misc_Y *= ft;
+    a.misc_Z *= ft;
+    for (int part = 0; part < plane_parts; part++) {
+        a.semilen[part] *= ft;
+        a.Croot[part] *= ft;
+        a.Ctip[part] *= ft;
+        a.Xarm[part] *= ft;
+        a.Yarm[part] *= ft;
+        a.Zarm[part] *= ft;
+        a.sweep1[part] = fltwrap(a.sweep1[part], -180.0f, 180.0f);
+        a.sweep2[part] = fltwrap(a.sweep2[part], -180.0f, 180.0f);
+        for (int st = 0; st < plane_stations; st++)
+            for (int pt = 0; pt < plane_points; pt++) {
+                a.body_X[part][st][pt] *= ft;
+                a.body_Y[part][st][pt] *= ft;
+                a.body_Z[part][st][pt] *= ft;
+            }
+    }
+    a.cgY *= ft;
+    a.cgZ *= ft;
+    a.m_empty *= con.lbstokgs;
+    a.m_max *= con.lbstokgs;
+    a.m_fuel *= con.lbstokgs;
+    a.m_jettison *= con.lbstokgs;
+    float* lengths[] = {&a.skidX,      &a.skidY,      &a.skidZ,      &a.skidl,      &a.ngearY,
+                        &a.ngearZ,     &a.mgearX,     &a.mgearY,     &a.mgearZ,     &a.ngearY_att,
+                        &a.ngearZ_att, &a.mgearX_att, &a.mgearY_att, &a.mgearZ_att, &a.wheelrad,
+                        &a.jatoY,      &a.jatoZ};
+    for (float* l : lengths) *l *= ft;
+    a.jatothrust *= con.lbstontn;
+    a.brake_area *= con.sftosmtr;
+    a.chute_area *= con.sftosmtr;
+    a.puffL *= con.ftlbtonm;
+    a.puffM *= con.ftlbtonm;
+    a.puffN *= con.ftlbtonm;
+}
+
+// Everything downstream measures from the centre of gravity.
+static void shift_to_cg(planestruct& a)
+{
+    const float cy = a.cgY, cz = a.cgZ;
+    float* ys[] = {&a.peY, &a.ngearY, &a.ngearY_att, &a.mgearY, &a.mgearY_att, &a.skidY, &a.jatoY, &a.misc_Y};
+    float* zs[] = {&a.peZ, &a.ngearZ, &a.ngearZ_att, &a.mgearZ, &a.mgearZ_att, &a.skidZ, &a.jatoZ, &a.misc_Z};
+    for (float* y : ys) *y -= cy;
+    for (float* z : zs) *z -= cz;
+    for (int part = 0; part <= 17; part++) {
+        a.Yarm[part] -= cy;
+        a.Zarm[part] -= cz;
+    }
+    for (int st = 0; st <= 10; st++)
+        for (int pt = 0; pt < plane_points; pt++) {
+            a.body_Y[18][st][pt] -= cy;
+            a.body_Z[18][st][pt] -= cz;
+        }
+}
+
+static void derive_flags(int p)
+{
+    planestruct& a = pln[p];
+    int turning = a.entype >= 1 && a.entype <= 3;
+    a.collectEQ = a.is_heli || (a.numen >= 1 && a.vectEQ && turning);
+    a.jatoEQ = a.jatodur > 0;
+    a.fbrkEQ = a.brake_area > 0;
+    a.chuteEQ = a.chute_area > 0;
+    a.jettisonEQ = a.m_jettison > 0;
+    a.puffEQ = a.puffL > 0 || a.puffM > 0 || a.puffN > 0;
+    if (a.numen == 0) a.entype = 0;
+    // A tail wheel steers the other way; the file keeps the designer's sign.
+    if (a.ngearZ > a.mgearZ) a.nwsteer = -a.nwsteer;
+    if (a.AShiV < a.ASloV + 1) a.AShiV = a.ASloV + 1;
+    a.us_alt = env.reg_lat >= 24 && env.reg_lat <= 50 && env.reg_lon >= -180 && env.reg_lon <= -60;
+    a.ecam = (a.paneltype == 2 || a.numen > 2) && !a.is_heli;
+    a.tape = a.numen > 2;
+    // A stabilizer whose three-quarter chord lies ahead of the centre of
+    // gravity is a canard: its elevator works the other way.
+    if (have_this_part(4, p) && have_this_part(10, p) && a.Zarm[10] + 0.75f * a.Croot[10] < 0) {
+        a.elev_up = -a.elev_up;
+        a.elev_dn = -a.elev_dn;
+    }
+    if (a.ADFtype != 2) a.ADFtype = 1;
+    if (a.TStype != 2) a.TStype = 1;
+    for (int part = 14; part <= 17; part++) a.els[part] = 1;
+}
+
+// Airfoils of one part, the Reynolds-number rule and the stall angle.
+static void load_part_airfoils(int part, int p)
+{
+    planestruct& a = pln[p];
+    airfoilstruct& f = afl[p];
+    const char* files[4] = {a.Rafl0[part], a.Rafl1[part], a.Tafl0[part], a.Tafl1[part]};
+    float almax[4];
+    for (int k = 0; k < 4; k++) grabafoil(files[k], part, k / 2, k % 2, &almax[k], p);
+    // Interpolation between the two files of a section needs a span.
+    for (int tip = 0; tip < 2; tip++)
+        if (fabsf(f.Re[part][tip][1] - f.Re[part][tip][0]) < 0.01f) {
+            f.Re[part][tip][0] = 0.0f;
+            f.Re[part][tip][1] = 99.9f;
+        }
+    a.alpha_max[part] = (almax[0] + almax[1] + almax[2] + almax[3]) / 4.0f;
+    if (p != 0) return;
+    static const char* const labels[4] = {"   root lo Re: alphamax=", "   root hi Re: alphamax=",
+                                          "   tip  lo Re: alphamax=", "   tip  hi Re: alphamax="};
+    for (int k = 0; k < 4; k++) {
+        trk << labels[k];
+        rep(almax[k], 6, 2) << " deg, trat=";
+        rep(f.trat[part][k / 2], 5, 3) << ", Re=";
+        rep(f.Re[part][k / 2][k % 2], 5, 2) << " meg for " << files[k] << ".\n";
+    }
+}
+
+// Element areas and mean chords along the straight taper, and the devices
+// that the elements carry.
+static void build_elements(int part, int p)
+{
+    planestruct& a = pln[p];
+    const int n = a.els[part];
+    for (int el = 0; el < n; el++) {
+        if (part >= 4 && part <= 11) {
+            if (a.flap[part][el]) a.flapEQ = 1;
+            if (a.slat[part][el]) a.slatEQ = 1;
+            if (part <= 9 && a.sbrk[part][el]) a.sbrkEQ = 1;
+        }
+        float c1 = a.Croot[part] + (a.Ctip[part] - a.Croot[part]) * (float)el / n;
+        float c2 = a.Croot[part] + (a.Ctip[part] - a.Croot[part]) * (float)(el + 1) / n;
+        a.s[part][el] = a.semilen[part] * 0.5f * (c1 + c2) / n;
+        a.mac[part][el] = c1 + c2 > 0 ? (2.0f / 3.0f) * (c1 + c2 - c1 * c2 / (c1 + c2)) : 0.0f;
+        if (p == 0) {
+            trk << "   el #" << el + 1 << ": s=";
+            rep(a.s[part][el], 7, 3) << " sqr mtrs, mac=";
+            rep(a.mac[part][el], 6, 3) << " mtrs.\n";
+        }
+    }
+}
+
+static int near_point(int part, float rarm, int other, float other_rarm, float within, int p)
+{
+    return fabsf(get_wing_Xarm(part, rarm, p) - get_wing_Xarm(other, other_rarm, p)) < within &&
+           fabsf(get_wing_Yarm(part, rarm, p) - get_wing_Yarm(other, other_rarm, p)) < within &&
+           fabsf(get_wing_Zarm(part, rarm, p) - get_wing_Zarm(other, other_rarm, p)) < within;
+}
+
+// Two panels that meet tip to root fly as one wing: span, root and tip of
+// the whole in b, cr, ct.
+static void join_wings(int part, int p, float* b, float* cr, float* ct)
+{
+    const planestruct& a = pln[p];
+    for (int j = 4; j <= 13; j++) {
+        if (j == part || !have_this_part(j, p) || fabsf(a.dihed[j] - a.dihed[part]) >= 30.0f) continue;
+        int joined = 0;
+        if (near_point(part, a.semilen[part], j, 0.0f, 0.2f * a.Ctip[part], p)) {
+            *b = a.semilen[part] + a.semilen[j];
+            *cr = a.Croot[part];
+            *ct = a.Ctip[j];
+            joined = 1;
+        }
+        if (near_point(j, a.semilen[j], part, 0.0f, 0.2f * a.Ctip[j], p)) {
+            *b = a.semilen[part] + a.semilen[j];
+            *cr = a.Croot[j];
+            *ct = a.Ctip[part];
+            joined = 1;
+        }
+        if (joined && p == 0) {
+            char first[32];
+            snprintf(first, sizeof first, "%s", part_name(part, p));
+            trk << "   !!!Note: I am joining " << first << " to " << part_name(j, p)
+                << " to form one continuous wing!!!\n";
+        }
+    }
+}
+
+// Span efficiency of a wing stacked over another (wings only).
+static void biplane_efficiency(int part, int p)
+{
+    planestruct& a = pln[p];
+    for (int j = 4; j <= 9; j++) {
+        if (j == part || !have_this_part(j, p)) continue;
+        float ct_min = fminf(a.Ctip[part], a.Ctip[j]), ct_max = fmaxf(a.Ctip[part], a.Ctip[j]);
+        float dy = fabsf(a.Yarm[part] - a.Yarm[j]);
+        if (!(fabsf(a.Xarm[part] - a.Xarm[j]) < ct_min && fabsf(a.semilen[part] - a.semilen[j]) < 2.0f * ct_min &&
+              dy > 0.1f * ct_max && fabsf(a.Zarm[part] - a.Zarm[j]) < dy))
+            continue;
+        float r = dy / (a.semilen[part] + a.semilen[j]);
+        float sigma = 0.9962f - 4.896f * r + 17.98f * r * r - 37.8f * r * r * r + 31.0f * r * r * r * r;
+        float mu = a.semilen[part] / a.semilen[j];
+        if (mu > 1.0f) mu = 1.0f / mu;
+        a.e[part] = 2.0f * mu * mu / (1.0f + 2.0f * sigma * mu + mu * mu);
+        if (p == 0) trk << "   Applying biplane interference factor to Oswalds Efficiency!\n";
+    }
+}
+
+// Finite-wing corrections of one part: aspect ratio, span efficiency, and
+// the factors by which its airfoil data are read.
+static void finite_wing(int part, int p)
+{
+    planestruct& a = pln[p];
+    const airfoilstruct& f = afl[p];
+    float b = a.semilen[part], cr = a.Croot[part], ct = a.Ctip[part];
+    if (part >= 4 && part <= 13) join_wings(part, p, &b, &cr, &ct);
+
+    // Zero chords or a part swept to 90 degrees give no aspect ratio and no
+    // ratios of chords, rather than a division by zero.
+    const float sweep = a.sweep1[part];
+    const float cos_s = cosf(sweep * con.degtorad), sin_s = sinf(sweep * con.degtorad);
+    float run = b * sin_s + 0.25f * cr - 0.25f * ct, span = b * cos_s;
+    float sweep_eff = span != 0.0f ? atanf(run / span) * con.radtodeg : (run > 0 ? 90.0f : run < 0 ? -90.0f : 0.0f);
+    float k1 = fltlim(sweep_eff / 65.0f, 0.0f, 1.0f);
+    float k2 = cr > 0 ? fltlim(1.0f - ct / cr, 0.0f, 1.0f) : 0.0f;
+    a.AR[part] = cr + ct > 0 ? 2.0f * span / (0.5f * (cr + ct)) : 0.0f;
+    a.delta_fac[part] = k1 * k2;
+
+    const float ar = a.AR[part], sweep_abs = fabsf(sweep);
+    float ar_term = 1.0f - 0.045f * powf(fmaxf(ar, 0.0f), 0.68f);
+    float cos_swept = fmaxf(cosf(fltlim(sweep_abs, 30.0f, 90.0f) * con.degtorad), 0.0f);
+    float e1 = 1.78f * ar_term - 0.64f;
+    float e2 = 4.61f * ar_term * powf(cos_swept, 0.15f) - 3.1f;
+    a.e[part] = sweep_abs < 30.0f ? interp(0.0f, e1, 30.0f, e2, sweep_abs) : e2;
+    if (part >= 4 && part <= 9) biplane_efficiency(part, p);
+    a.e[part] = fltlim(a.e[part], 0.5f, 1.0f);
+
+    float slopes = f.clM[part][0][0] + f.clM[part][0][1] + f.clM[part][1][0] + f.clM[part][1][1];
+    float a0 = 45.0f * slopes / con.pi;
+    float ideal = con.pi * a.e[part] * ar;
+    float q = ideal > 0 ? 1.0f / (1.0f + a0 / ideal) : 0.0f;
+    a.al_D_al0[part] = 1.0f - 0.68f * (1.0f - q);
+    a.cl_D_cl0[part] = 1.0f - 0.32f * (1.0f - q);
+    float cm_den = ar + 2.0f * cos_s;
+    a.cm_D_cm0[part] = cm_den != 0.0f ? ar * cos_s * cos_s / cm_den : 0.0f;
+    a.alpha_max[part] /= a.al_D_al0[part];
+
+    if (p != 0) return;
+    trk << "   Oswalds efficiency factor based on AR (";
+    rep(ar, 5, 2) << ") and sweep (";
+    rep(sweep, 5, 1) << " deg) is ";
+    rep(a.e[part], 5, 3) << ".\n";
+    trk << "   Thoretical lift-slope reduction is to ";
+    rep(100.0f * q, 5, 1) << "% of the 2-D value.\n";
+    trk << "   We will accomplish this by:\n";
+    trk << "      using coefficient data at an angle of attack that is ";
+    rep(100.0f * a.al_D_al0[part], 5, 1) << "% of actual (alphamax=";
+    rep(a.alpha_max[part], 5, 2) << "),\n";
+    trk << "      and reducing airfoil lift coefficients to            ";
+    rep(100.0f * a.cl_D_cl0[part], 5, 1) << "% of their 2-D value.\n";
+    trk << "      Based on AR and sweep, cm change is to               ";
+    rep(100.0f * a.cm_D_cm0[part], 5, 1) << "% of it's 2-D value.\n";
+    trk << "      Based on AR and TR, aerodynamic center is moved      ";
+    rep(100.0f * a.delta_fac[part], 5, 1) << "% of the way from the the 25% chord to the 50% chord.\n\n";
+}
+
+// Rings of the disc for the slipstream, the disc, and the rotating mass.
+static void propeller_disc(int part, int p)
+{
+    planestruct& a = pln[p];
+    const int n = a.els[part];
+    const float R = a.semilen[part];
+    if (p == 0) trk << "The " << part_name(part, p) << " DISC AREA is broken down into rings for propwash distribution as follows:\n";
+    for (int el = 0; el < n; el++) {
+        float outer = (float)(el + 1) / n * R, inner = (float)el / n * R;
+        a.ringarea[part][el] = con.pi * outer * outer - con.pi * inner * inner;
+        if (p == 0) {
+            trk << "   element number " << el + 1 << " (lat arm=";
+            rep(get_wing_rarm(part, el, p), 6, 3) << " mtrs):   ring area=";
+            rep(a.ringarea[part][el], 7, 3) << " square meters.\n";
+        }
+    }
+    a.discarea[part] = con.pi * R * R;
+    if (p == 0) {
+        trk << "                                      TOTAL DISC AREA=";
+        rep(a.discarea[part], 7, 3) << " square meters.\n\n";
+    }
+    float chord = 0.5f * (a.Ctip[part] + a.Croot[part]);
+    float arm = 0.7071f * R;
+    a.miprop[part] = R * chord * (0.12f * chord) * 0.5f * (a.is_heli ? 150.0f : 300.0f) * a.numblades[part] * arm * arm;
+    if (!a.is_heli) a.miprop[part] *= 1.5f;
+    a.propdir[part] = a.propdir[part] == 0 ? 1 : -1;
+}
+
+// The sounds in the order the loader has always filled them.
+static const int sound_fill_order[sound_slots] = {0,  1,  2,  5,  4,  6,  7,  8,  9,  10, 11, 12,
+                                                  13, 14, 15, 16, 17, 3,  18, 19, 20, 21, 22};
+
+void finish_plane(int p)
+{
+    // Stand-in for the second loading stage: the radii of gyration, body
+    // areas, flaps file, gear constants, downwash and propwash tables and the
+    // design checks are not derived yet, so they stay as the file held them.
+    (void)p;
+}
+
+int load_plane(int p)
+{
+    if (p < 0 || p > 1) return 0;
+    planestruct& a = pln[p];
+
+    // The caller chose the file; its names are put back after the read.
+    char file[sizeof a.C_file], path[sizeof a.C_path];
+    snprintf(file, sizeof file, "%s", a.C_file);
+    snprintf(path, sizeof path, "%s", a.C_path);
+    if (!read_plane_file(p, path)) {
+        if (p == 1) return 0;
+        char wanted[2 * path_max];
+        snprintf(wanted, sizeof wanted, "%splanes/General Aviation/Cessna 172 Skyhawk/%s", app_path, default_plane_file);
+        snprintf(file, sizeof file, "%s", default_plane_file);
+        int fits = strlen(wanted) < sizeof path;
+        snprintf(path, sizeof path, "%s", fits ? wanted : "");
+        memset(a.C_path, 0, sizeof a.C_path);
+        memset(a.C_file, 0, sizeof a.C_file);
+        snprintf(a.C_path, sizeof a.C_path, "%s", path);
+        snprintf(a.C_file, sizeof a.C_file, "%s", file);
+        if (!fits || !read_plane_file(0, path)) missing_default_plane(wanted);
+    }
+    if (p == 0) report_head(path);
+
+    size_t len = strlen(file);
+    snprintf(a.C_name, sizeof a.C_name, "%.*s", (int)(len >= 4 ? len - 4 : 0), file);
+    snprintf(a.C_file, sizeof a.C_file, "%s", file);
+    snprintf(a.C_path, sizeof a.C_path, "%s", path);
+    for (char& c : a.tailnum)
+        if (c == ' ') c = 0;
+
+    convert_units(a);
+    shift_to_cg(a);
+    check_plane_counts(p, path);
+    derive_flags(p);
+    if (p == 0) set_panel_layout();
+
+    for (int part = 0; part <= 17; part++) {
+        if (!have_this_part(part, p)) continue;
+        if (p == 0) trk << "Finite-Wing & Element Build-Up for " << part_name(part, p) << ":\n";
+        load_part_airfoils(part, p);
+        a.sweepnow[part] = a.sweep1[part];
+        build_elements(part, p);
+        finite_wing(part, p);
+    }
+    if (a.entype >= 1 && a.entype <= 3)
+        for (int part = 0; part < plane_engines; part++)
+            if (have_this_part(part, p)) propeller_disc(part, p);
+
+    finish_plane(p);
+
+    stop_engine_and_windrain();
+    if (p == 0)
+        for (int slot : sound_fill_order) fill_buffer(slot);
+    return 1;
 }

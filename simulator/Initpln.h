@@ -287,3 +287,21 @@ void grabafoil(const char* name, int part, int tip, int high_re, float* almax_ou
 // columns, and pln[0]'s airspeed scale, glide-slope marks and attitude rows.
 // More than three wide instruments in a row is fatal.
 void set_panel_layout(void);
+
+// ---- aircraft loader -----------------------------------------------------------
+
+// The aircraft every install ships, in planes/General Aviation/Cessna 172
+// Skyhawk/ of the program folder; the user's slot falls back to it.
+const char* const default_plane_file = "Cessna 172 Skyhawk.acf";
+
+// Loads the aircraft file that C_file and C_path of pln[p] name (the caller
+// sets them) into slot p, in SI units about the centre of gravity, with its
+// airfoils, finite-wing factors, propeller discs and derived tables; for the
+// user's aircraft (p 0) also the panel layout, the build-up report to trk and
+// the 23 sounds. 1 when loaded; 0 only when slot 1's file cannot be opened
+// (slot 1 is then unchanged). A missing slot-0 file falls back to the default
+// aircraft; a missing default, a damaged file or airfoil is fatal.
+int  load_plane(int p);
+// Second stage of loading: radii of gyration, body areas, flaps file, gear
+// constants, downwash and propwash tables, the design checks.
+void finish_plane(int p);

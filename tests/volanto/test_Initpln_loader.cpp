@@ -1,0 +1,306 @@
+// The aircraft loader over the shipped default aircraft: it loads without an
+// alert, in SI about the centre of gravity, the same from a file of the other
+// byte order; its two wing panels fly as one wing; slot 1 stays quiet; and a
+// missing airfoil, a missing aircraft and damaged files end in their alerts.
+#include <gtest/gtest.h>
+
+#include "HL_FILE.h"
+#include "HL_MNW.h"
+#include "Hl_types.h"
+#include "exit_guard.h"
+#include "host_test.h"
+#include "plane_layout.h"
+#include "records.h"
+#include "test_support.h"
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <string>
+
+static const std::string shipped_folder = std::string(PROGRAM_DIR) + "planes/General Aviation/Cessna 172 Skyhawk/";
+static const std::string shipped = shipped_folder + "Cessna 172 Skyhawk.acf";
+
+static std::string error_out(void) { return read_file("Error.out"); }
+
+static std::string report(void)
+{
+    trk.flush();
+    return read_file("Volanto.out");
+}
+
+static const std::string read_in_alert =
+    "An error occurred during read-in of the aircraft file.\n"
+    "Either the file has been corrupted, or it is not really an aircraft file.\n";
+
+// The program folder is the generated one, with its airfoils and sounds;
+// sounds go to the silent sink, the report to "Volanto.out" here.
+class Loader : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ogl_ready = 0;
+        if (!err.is_open()) err.open("Error.out", std::ios::out | std::ios::trunc);
+        MACIBM_set_constants();
+        snprintf(app_path, path_max, "%s", PROGRAM_DIR);
+        snprintf(afl_path, path_max, "%sairfoils/", PROGRAM_DIR);
+        snprintf(flp_path, path_max, "%sflaps/", PROGRAM_DIR);
+        host_test_audio_no_device(1);
+        dispose_sound();
+        ASSERT_EQ(init_sound(), 1);
+        msc.snd_ok = 1;
+        env.reg_lat = 33;
+        env.reg_lon = -119;
+        flt.redline_busted = 0;
+        if (trk.is_open()) trk.close();
+        trk.open("Volanto.out", std::ios::out | std::ios::trunc);
+    }
+    void TearDown() override
+    {
+        trk.close();
+        dispose_sound();
+    }
+    static int load(int p, const std::string& path, const char* file = "Cessna 172 Skyhawk.acf")
+    {
+        snprintf(pln[p].C_path, sizeof pln[p].C_path, "%s", path.c_str());
+        snprintf(pln[p].C_file, sizeof pln[p].C_file, "%s", file);
+        return load_plane(p);
+    }
+    // The shipped aircraft in its file's units, changed and saved here.
+    static std::string variant(const char* name, const std::function<void(planestruct&)>& change)
+    {
+        EXPECT_EQ(read_plane_file(1, shipped.c_str()), 1);
+        change(pln[1]);
+        EXPECT_EQ(write_plane_file(1, name), 1);
+        return std::string(test_scratch_folder()) + name;
+    }
+};
+
+// Tests that expect no alert fail loudly if one ends the process.
+class QuietLoader : public Loader {
+protected:
+    void SetUp() override
+    {
+        Loader::SetUp();
+        guard_exit();
+    }
+    void TearDown() override
+    {
+        exit_fails = false;
+        Loader::TearDown();
+    }
+};
+using LoaderDeathTest = Loader;
+
+TEST_F(QuietLoader, ShippedAircraftLoadsWithoutAnAlert)
+{
+    ASSERT_EQ(load(0, shipped), 1);
+    EXPECT_EQ(error_out(), "");
+    EXPECT_EQ(host_test_message_box_count(), 0);
+    EXPECT_STREQ(pln[0].C_name, "Cessna 172 Skyhawk");
+    EXPECT_STREQ(pln[0].C_path, shipped.c_str());
+
+    // Every sound slot was filled from the shipped sounds.
+    EXPECT_EQ(buffers_filled, 1);
+    for (int slot = 0; slot < sound_slots; slot++) EXPECT_EQ(host_test_voice_state(slot).loaded, 1) << slot;
+    // The flaps file the second stage will read is shipped too.
+    EXPECT_EQ(pln[0].flapEQ, 1);
+    EXPECT_FALSE(read_file(std::string(flp_path) + pln[0].flap_str).empty());
+    // One file serves both Reynolds numbers, so the pair is spread apart.
+    EXPECT_EQ(afl[0].Re[4][0][0], 0.0f);
+    EXPECT_EQ(afl[0].Re[4][0][1], 99.9f);
+
+    std::string log = report();
+    EXPECT_EQ(log.compare(0, 100, std::string(100, (char)0xA5)), 0);
+    EXPECT_NE(log.find("Simulating " + shipped + "\n"), std::string::npos);
+    EXPECT_NE(log.find("Finite-Wing & Element Build-Up for vert stab 1:\n"), std::string::npos);
+    EXPECT_NE(log.find("TOTAL DISC AREA="), std::string::npos);
+}
+
+// Worked by hand from the file's feet, pounds and horsepower; lengths
+// relative to the centre of gravity at 7.42 ft aft and 0.3 ft down.
+TEST_F(QuietLoader, ShippedAircraftIsInSIAboutTheCentreOfGravity)
+{
+    ASSERT_EQ(load(0, shipped), 1);
+    const planestruct& a = pln[0];
+    float area = 0;
+    for (int part : {4, 5, 6, 7})
+        for (int el = 0; el < a.els[part]; el++) area += a.s[part][el];
+    struct { const char* what; float got, want, tol; } cases[] = {
+        {"span", 2 * (a.semilen[4] + a.semilen[6]), 2 * 18.04f * 0.3048f, 0.001f},
+        {"wing area", area, 2 * (7.8f * 5.33f + 10.24f * 0.5f * (5.33f + 3.71f)) * 0.09290304f, 0.01f},
+        {"power", a.pmax, 180 * 745.7f, 1.0f},
+        {"redline", a.omegamax, 2700 * 2 * 3.14159265f / 60, 0.01f},
+        {"empty mass", a.m_empty, 1680 * 0.4535925f, 0.01f},
+        {"maximum mass", a.m_max, 2550 * 0.4535925f, 0.01f},
+        {"nose wheel", a.ngearZ, (3.43f - 7.42f) * 0.3048f, 0.0005f},
+        {"main wheels", a.mgearZ, (8.8f - 7.42f) * 0.3048f, 0.0005f},
+        {"main wheel height", a.mgearY, (-4.05f + 0.3f) * 0.3048f, 0.0005f},
+        {"wing leading edge", a.Zarm[4], (6.16f - 7.42f) * 0.3048f, 0.0005f},
+        {"eye height", a.peY, (1.6f + 0.3f) * 0.3048f, 0.0005f},
+        {"fuselage tail", a.body_Z[18][10][0], (26.2f - 7.42f) * 0.3048f, 0.0005f},
+        {"disc", a.discarea[0], 3.14159265f * std::pow(38 / 12.0f * 0.3048f, 2.0f), 0.001f},
+    };
+    for (auto& c : cases) EXPECT_NEAR(c.got, c.want, c.tol) << c.what;
+    // Close to the published 36 ft 1 in and 174 sq ft.
+    EXPECT_NEAR(area, 16.17f, 0.02f * 16.17f);
+    EXPECT_EQ(a.propdir[0], 1);
+    EXPECT_EQ(a.us_alt, 1);
+}
+
+// The inner and outer panels meet tip to root: both take the aspect ratio of
+// the whole wing. Panels bent 30 degrees apart stay separate.
+TEST_F(QuietLoader, PanelsMeetingTipToRootFlyAsOneWing)
+{
+    ASSERT_EQ(load(0, shipped), 1);
+    float whole = 2 * 18.04f / (0.5f * (5.33f + 3.71f));
+    EXPECT_NEAR(pln[0].AR[4], whole, 0.01f);
+    EXPECT_NEAR(pln[0].AR[6], whole, 0.01f);
+    EXPECT_NE(report().find("I am joining left wing 1 to left wing 2"), std::string::npos);
+
+    std::string bent = variant("Bent.acf", [](planestruct& a) { a.dihed[6] = a.dihed[7] = a.dihed[4] + 30; });
+    ASSERT_EQ(load(0, bent, "Bent.acf"), 1);
+    EXPECT_NEAR(pln[0].AR[4], 2 * 7.8f / 5.33f, 0.01f);
+}
+
+// A file from the other platform: every field its writer would reverse is
+// reversed, the rest kept. It must load into the same aircraft.
+TEST_F(QuietLoader, ByteReversedFileLoadsTheSameAircraft)
+{
+    ASSERT_EQ(load(0, shipped), 1);
+    planestruct native = pln[0];
+    static airfoilstruct native_afl;
+    native_afl = afl[0];
+    inststruct native_ins = ins;
+
+    std::string bytes = read_file(shipped);
+    ASSERT_EQ(bytes.size(), 5 + sizeof(planestruct));
+    bytes[0] = 'a';
+    rev_byte_order4(&bytes[1]);
+    for (const plane_field& f : plane_fields)
+        if (f.swapped)
+            for (size_t at = 0; at < f.size; at += 4) rev_byte_order4(&bytes[f.file_offset + at]);
+    write_file("Reversed.acf", bytes);
+
+    memset(&afl[0], 0, sizeof afl[0]);
+    memset(&ins, 0, sizeof ins);
+    ASSERT_EQ(load(0, "Reversed.acf"), 1);
+    for (const plane_field& f : plane_fields) {
+        if (!strcmp(f.name, "C_path")) continue;
+        EXPECT_EQ(memcmp((const char*)&pln[0] + f.at, (const char*)&native + f.at, f.size), 0) << f.name;
+    }
+    EXPECT_EQ(memcmp(&afl[0], &native_afl, sizeof native_afl), 0);
+    EXPECT_EQ(memcmp(&ins, &native_ins, sizeof ins), 0);
+}
+
+// Slot 1 is the second aircraft: no report, no panel, no sounds; a missing
+// file leaves it as it was. A missing slot-0 file falls back to the default.
+TEST_F(QuietLoader, SecondSlotStaysQuietAndMissingFilesFallBack)
+{
+    memset(&ins, 0, sizeof ins);
+    ASSERT_EQ(load(1, shipped), 1);
+    EXPECT_EQ(report(), "");
+    EXPECT_EQ(ins.asi_scale, 0.0f);
+    EXPECT_EQ(buffers_filled, 0);
+    EXPECT_GT(pln[1].AR[4], 0.0f);
+
+    snprintf(pln[1].C_path, sizeof pln[1].C_path, "Nowhere.acf");
+    planestruct before = pln[1];
+    EXPECT_EQ(load_plane(1), 0);
+    EXPECT_EQ(memcmp(&pln[1], &before, sizeof before), 0);
+
+    ASSERT_EQ(load(0, "Nowhere.acf", "Nowhere.acf"), 1);
+    EXPECT_STREQ(pln[0].C_file, "Cessna 172 Skyhawk.acf");
+    EXPECT_STREQ(pln[0].C_path, shipped.c_str());
+    EXPECT_STREQ(pln[0].C_name, "Cessna 172 Skyhawk");
+}
+
+// Flags that follow from the design, and values the loader must not divide
+// into nonsense.
+TEST_F(QuietLoader, DerivedFlagsFollowTheDesign)
+{
+    std::string odd = variant("Odd.acf", [](planestruct& a) {
+        std::swap(a.ngearZ, a.mgearZ);   // a tail wheel
+        a.ADFtype = 7;
+        a.TStype = 2;
+        a.ASloV = 90;
+        a.AShiV = 20;
+        a.gearrat = 0;
+        a.brake_area = 2;
+        snprintf(a.tailnum, sizeof a.tailnum, "N1 72");
+    });
+    ASSERT_EQ(load(0, odd, "Odd.acf"), 1);
+    EXPECT_EQ(pln[0].nwsteer, -10.0f);
+    EXPECT_EQ(pln[0].ADFtype, 1);
+    EXPECT_EQ(pln[0].TStype, 2);
+    EXPECT_EQ(pln[0].AShiV, 91.0f);
+    EXPECT_NEAR(pln[0].omegamax, 2700 * con.rpmtorsc, 0.01f);
+    EXPECT_EQ(pln[0].fbrkEQ, 1);
+    EXPECT_EQ(memcmp(pln[0].tailnum, "N1\0" "72", 5), 0);
+    // The designer's sign is kept: loading again flips from the file, not from memory.
+    ASSERT_EQ(load(0, odd, "Odd.acf"), 1);
+    EXPECT_EQ(pln[0].nwsteer, -10.0f);
+}
+
+TEST_F(LoaderDeathTest, MissingAirfoilIsFatal)
+{
+    std::string broken = variant("Broken.acf", [](planestruct& a) { snprintf(a.Tafl1[12], 400, "No Such Foil.afl"); });
+    EXPECT_EXIT(load(0, broken, "Broken.acf"), ::testing::ExitedWithCode(0), "");
+    std::string log = error_out();
+    EXPECT_NE(log.find("An airfoil file could not be found! The name of the airfoil is:\n"), std::string::npos) << log;
+    EXPECT_NE(log.find(std::string(afl_path) + "No Such Foil.afl\nThe file is used by the:\nvert stab 1"),
+              std::string::npos)
+        << log;
+}
+
+TEST_F(LoaderDeathTest, MissingDefaultAircraftIsFatal)
+{
+    snprintf(app_path, path_max, "%s", test_scratch_folder());
+    EXPECT_EXIT(load(0, "Nowhere.acf", "Nowhere.acf"), ::testing::ExitedWithCode(0), "");
+    std::string log = error_out();
+    EXPECT_NE(log.find("I could not find the plane you last flew, and I could also not find the following:\n" +
+                       std::string(test_scratch_folder()) +
+                       "planes/General Aviation/Cessna 172 Skyhawk/Cessna 172 Skyhawk.acf\n"
+                       "Be sure that the Cessna 172 is in the 'General Aviation' folder in the 'Planes' folder.\n"),
+              std::string::npos)
+        << log;
+}
+
+// A file cut short, and values that would index past the arrays, are a
+// damaged aircraft file before anything uses them.
+TEST_F(LoaderDeathTest, DamagedFilesAreFatal)
+{
+    struct { const char* name; std::function<void(planestruct&)> change; } cases[] = {
+        {"numen 5", [](planestruct& a) { a.numen = 5; }},
+        {"numen -1", [](planestruct& a) { a.numen = -1; }},
+        {"no elements", [](planestruct& a) { a.els[6] = 0; }},
+        {"nine elements", [](planestruct& a) { a.els[12] = 9; }},
+        {"ten blades", [](planestruct& a) { a.numblades[0] = 10; }},
+        {"instrument kind 9", [](planestruct& a) { a.ins_of_loc[3] = 9; }},
+        {"panel type 3", [](planestruct& a) { a.paneltype = 3; }},
+    };
+    // Each child opens its own "Error.out" afresh.
+    for (auto& c : cases) {
+        std::string path = variant("Damaged.acf", c.change);
+        EXPECT_EXIT(load(0, path, "Damaged.acf"), ::testing::ExitedWithCode(0), "") << c.name;
+        EXPECT_EQ(error_out().find(read_in_alert), 0u) << c.name;
+    }
+
+    // Elements of a part that does not exist, and pylons (always one
+    // element), are not counted against the file.
+    std::string fine = variant("Fine.acf", [](planestruct& a) {
+        a.els[13] = 0;
+        a.els[14] = 12;
+    });
+    EXPECT_EXIT(
+        {
+            load(0, fine, "Fine.acf");
+            exit(3);
+        },
+        ::testing::ExitedWithCode(3), "");
+
+    std::string bytes = read_file(shipped);
+    write_file("Cut.acf", bytes.substr(0, bytes.size() - 1));
+    EXPECT_EXIT(load(0, "Cut.acf", "Cut.acf"), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(error_out().find(read_in_alert), 0u);
+}
