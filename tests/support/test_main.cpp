@@ -1,8 +1,11 @@
 // Every test process works in a scratch folder of its own, with its own
 // configuration folder, so that "Error.out" and preferences never cross
 // between tests. Death-test children reuse their parent's folder.
+// A fatal alert ends the program with code 0; outside a death test that
+// would end the run as a pass, so there it fails the test instead.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +18,8 @@
 static std::string scratch;
 static bool owns_scratch = false;
 
+static bool running_tests = false;
+
 const char* test_scratch_folder(void) { return scratch.c_str(); }
 
 static void remove_scratch(void)
@@ -23,6 +28,14 @@ static void remove_scratch(void)
         std::error_code ec;
         std::filesystem::remove_all(scratch, ec);
     }
+}
+
+static void fail_exit_during_test(void)
+{
+    if (!running_tests) return;
+    fprintf(stderr, "The program ended during a test. Error.out:\n%s\n", read_file("Error.out").c_str());
+    remove_scratch();
+    _exit(1);
 }
 
 int main(int argc, char** argv)
@@ -38,11 +51,15 @@ int main(int argc, char** argv)
         setenv("VOLANTO_TEST_SCRATCH", scratch.c_str(), 1);
         std::filesystem::create_directories(scratch + "config");
         atexit(remove_scratch);
+        atexit(fail_exit_during_test);
     }
     if (chdir(scratch.c_str()) != 0) return 2;
     host_test_config_folder((scratch + "config/").c_str());
     host_test_program_folder(PROGRAM_DIR);
     ::testing::InitGoogleTest(&argc, argv);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    return RUN_ALL_TESTS();
+    running_tests = true;
+    int failed = RUN_ALL_TESTS();
+    running_tests = false;
+    return failed;
 }

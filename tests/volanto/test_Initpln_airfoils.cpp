@@ -6,8 +6,8 @@
 
 #include "HL_FILE.h"
 #include "HL_MNW.h"
-#include "exit_guard.h"
 #include "records.h"
+#include "test_support.h"
 
 #include <cmath>
 #include <cstdio>
@@ -83,11 +83,9 @@ protected:
         snprintf(afl_path, path_max, "%s", test_scratch_folder());
         ogl_ready = 0;
         err.open("Error.out", std::ios::out | std::ios::trunc);
-        guard_exit();
     }
     void TearDown() override
     {
-        exit_fails = false;
         err.close();
     }
 };

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "HL_MNW.h"
-#include "exit_guard.h"
 #include "records.h"
+#include "test_support.h"
 
 #include <cmath>
 #include <cstring>
@@ -16,9 +16,7 @@ protected:
     void SetUp() override
     {
         memset(&pln[0], 0, sizeof pln[0]);
-        guard_exit();
     }
-    void TearDown() override { exit_fails = false; }
 };
 
 TEST_F(Helpers, PartNamesForAPlaneAndAHelicopter)

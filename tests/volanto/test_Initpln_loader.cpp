@@ -7,10 +7,10 @@
 #include "HL_FILE.h"
 #include "HL_MNW.h"
 #include "Hl_types.h"
-#include "exit_guard.h"
 #include "host_test.h"
 #include "plane_layout.h"
 #include "records.h"
+#include "Genwrld.h"
 #include "test_support.h"
 
 #include <cmath>
@@ -76,20 +76,8 @@ protected:
     }
 };
 
-// Tests that expect no alert fail loudly if one ends the process.
-class QuietLoader : public Loader {
-protected:
-    void SetUp() override
-    {
-        Loader::SetUp();
-        guard_exit();
-    }
-    void TearDown() override
-    {
-        exit_fails = false;
-        Loader::TearDown();
-    }
-};
+// An alert in a test that expects none ends the run as a failure.
+using QuietLoader = Loader;
 using LoaderDeathTest = Loader;
 
 TEST_F(QuietLoader, ShippedAircraftLoadsWithoutAnAlert)

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "HL_MNW.h"
-#include "exit_guard.h"
 #include "records.h"
+#include "test_support.h"
 
 #include <cmath>
 #include <cstring>
@@ -48,9 +48,7 @@ protected:
         a.pmax = 120000;
         a.sfc = 0.5f;
         for (int slot = 1; slot <= 8; slot++) a.ins_of_loc[slot] = slot;
-        guard_exit();
     }
-    void TearDown() override { exit_fails = false; }
 
     // The row ends of the attitude indicator are a circle of radius r around
     // centre x, rows first..last, and nothing else of the table changed.
