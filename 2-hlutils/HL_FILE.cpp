@@ -1,13 +1,14 @@
 // File headers and field scanners, and the open and save dialog.
 //
 // Sections: globals, reading characters, inf_open, ouf_open and ouf_close,
-// scanners, dialog listing, dialog loop, dialog drawing.
+// scanners, dialog listing, dialog loop, dialog drawing, record lines.
 #include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
 
 #include <cctype>
+#include <iomanip>
 #include <cstdio>
 #include <cstring>
 
@@ -556,3 +557,116 @@ void OPENSAVE_update(void)
         OGL_line(blink ? 29 : 47, x, 12, x, 22);
     }
 }
+
+// ---- airport, runway and navaid record lines -------------------------------
+
+#if defined(PROG_VOLANTO) || defined(PROG_TERRAWRIGHT) || defined(PROG_SKYCASTER)
+
+// One field of a record line: width and decimals set just before it.
+static void put_flt(float v, int width, int decimals)
+{
+    ouf << std::setw(width) << std::setprecision(decimals) << v;
+}
+
+static void put_int(int v, int width) { ouf << std::setw(width) << v; }
+
+// An ID is written as four character positions, left-aligned and blank
+// padded, and one blank: the reader takes exactly four positions after the
+// blanks before them, so a short ID comes back with its padding and the name
+// keeps its first letter.
+static void put_id_and_name(const char* id, const char* name)
+{
+    char field[5];
+    snprintf(field, sizeof field, "%-4.4s", id);
+    ouf << ' ' << field << ' ' << name << '\n';
+}
+
+void fio_apt_line(float* h, int* twr, int* bld, char* id, char* name, int read)
+{
+    if (read) {
+        *h = fltscan("scan apt apt_h");
+        *twr = bolscan("scan apt apt_twr");
+        *bld = bolscan("scan apt apt_bld");
+        wrdscan(id, "airport ID", 5, 1);
+        strscan(name, "airport name", 40);
+        return;
+    }
+    ouf << "1 ";
+    put_flt(*h, 6, 0);
+    ouf << ' ';
+    put_int(*twr == 1 ? 1 : 0, 1);
+    ouf << ' ';
+    put_int(*bld == 1 ? 1 : 0, 1);
+    put_id_and_name(id, name);
+}
+
+void fio_rwy_line(float* lat, float* lon, int* num, char* lcr, float* hdng, float* len,
+                  float* width, int* code, int read)
+{
+    if (read) {
+        *lat = fltscan("scan rwy rwy_lat");
+        *lon = fltscan("scan rwy rwy_lon");
+        *num = intscan("scan rwy rwy_num");
+        // The side letter is one character after the blanks; a line cut here
+        // fails the heading's scan that follows.
+        char c = 'x';
+        inf1 >> c;
+        *lcr = c;
+        float hd = fltscan("scan rwy rwy_hdng");
+        if (hd < 0) hd += 360;
+        else if (hd > 360) hd -= 360;
+        *hdng = hd;
+        *len = fltscan("scan rwy rwy_len");
+        *width = fltscan("scan rwy rwy_width");
+        *code = intscan("scan rwy rwy_code");
+        return;
+    }
+    // A blank side would read back as the heading's first digit: a runway
+    // without a side letter is written with the marker 'x'.
+    char side = *lcr;
+    if (side == 0 || isspace((unsigned char)side)) side = 'x';
+    ouf << "10 ";
+    put_flt(*lat, 10, 6);
+    ouf << ' ';
+    put_flt(*lon, 11, 6);
+    ouf << ' ';
+    put_int(*num, 2);
+    ouf << ' ' << side << ' ';
+    put_flt(*hdng, 6, 2);
+    ouf << ' ';
+    put_flt(*len, 5, 0);
+    ouf << ' ';
+    put_flt(*width, 4, 0);
+    ouf << ' ';
+    put_int(*code, 7);
+    ouf << '\n';
+}
+
+void fio_nav_line(int* type, float* lat, float* lon, float* h, int* frq, float* hdng,
+                  char* id, char* name, int read)
+{
+    if (read) {
+        *lat = fltscan("scan nav line");
+        *lon = fltscan("scan nav line");
+        *h = fltscan("scan nav line");
+        *frq = intscan("scan nav line");
+        *hdng = fltscan("scan nav line");
+        wrdscan(id, "nav ID", 5, 1);
+        strscan(name, "nav line", 40);
+        return;
+    }
+    put_int(*type, 1);
+    ouf << ' ';
+    put_flt(*lat, 10, 6);
+    ouf << ' ';
+    put_flt(*lon, 11, 6);
+    ouf << ' ';
+    put_flt(*h, 8, 1);
+    ouf << ' ';
+    put_int(*frq, 8);
+    ouf << ' ';
+    put_flt(*hdng, 6, 2);
+    put_id_and_name(id, name);
+}
+
+#endif

@@ -1,7 +1,8 @@
 // File headers and field scanners: every data file of the suite is opened,
 // version-checked and read field by field through these, and written through
 // ouf. Owns the input and output streams and their state, and the open and
-// save dialog with its listing of the folder shown.
+// save dialog with its listing of the folder shown, and the record lines of
+// the airport and navaid databases.
 #pragma once
 #include <fstream>
 
@@ -63,3 +64,18 @@ int   takeit(const char* name, int kind, int is_folder);
 // name (path_max characters) becomes app_path + folder + "/" + name; a
 // result that does not fit leaves name empty, which no open accepts.
 void  ap_dir(const char* folder, char* name);
+
+// ---- airport, runway and navaid record lines -------------------------------
+
+// One line of "apt.dat" or "nav.dat" each, after its record code: with read 1
+// the fields are scanned from inf1 into the pointers (a bad number or a line
+// cut short ends the program with "File-scanning error!"); with read 0 the
+// whole line, code first, is written to ouf. Values pass unconverted (feet
+// stay feet). IDs are four character positions, names at most 38 characters
+// on reading. Built only into the programs that read these databases.
+void  fio_apt_line(float* h, int* twr, int* bld, char* id, char* name, int read);
+void  fio_rwy_line(float* lat, float* lon, int* num, char* lcr, float* hdng, float* len,
+                   float* width, int* code, int read);
+// The type is the record code: written first, never touched when reading.
+void  fio_nav_line(int* type, float* lat, float* lon, float* h, int* frq, float* hdng,
+                   char* id, char* name, int read);

@@ -76,3 +76,41 @@ int   f_body_r_dim(int part);                             // points per cross-se
 int   have_this_part(int part, int p);                    // 1 when the part exists
 // Anchor of a part's body points; outputs untouched for parts without one.
 void  get_body_os(int part, float* x, float* y, float* z, int p);
+
+// ---- terrain codes, light codes and scenery file names ----------------------
+
+// Unpacks a scenery square's terrain code: the water flag, the texture, and
+// for a transition texture its corner coordinates st[di][dj][s, t] (left as
+// they were when the code has no orientation).
+void  code_to_state(int* water, float st[2][2][2], unsigned* texture, int code);
+// Unpacks a runway code: kind 62..66 (surface) and per end 0, 1 the three
+// light digits a (glide-slope indicator), b (runway lights), c (approach
+// lights), a digit 0 read as 1.
+void  code_to_lgts(int* kind, int a[2], int b[2], int c[2], int code);
+char  code_to_char(int code);        // 0 blank, 1..10 digits, 11..36 capitals, else '0'
+int   char_to_code(char c);          // the inverse; any other character 1
+// The scenery square file of the square with south-west corner (lat, lon),
+// relative to a scenery folder: "+030-120/+033-119.env"; out holds 22.
+void  return_latlon_str_ENV(int lat, int lon, char* out);
+
+// ---- terrain classes and local height (the simulator's region grid) -------
+
+// 1 when (px, pz) lies inside the clockwise edge (x1, z1) -> (x2, z2),
+// widened by margin (x east, z south).
+int   inside_cw_reg(float x1, float z1, float x2, float z2, float px, float pz, float margin);
+// n = a x b, unit length; (0, 1, 0) for a cross product of length 0.
+void  find_normal_vects(const float a[3], const float b[3], float n[3]);
+// Built only into the simulator, over its region grid.
+void  set_st(int i, int j, float s00, float s01, float s11, float s10,
+             float t00, float t01, float t11, float t10, unsigned tex);
+int   coast(int i, int j);           // the cell is of the current border set
+void  new_border(unsigned base, unsigned other, unsigned edge, unsigned outer, unsigned inner,
+                 int rows, int cols);
+// Water, flat land and steep land for every cell below 2000, then the
+// transitions between them; after the region loader has filled the grid.
+void  assign_terrain_texes(int rows, int cols);
+// The height (m) of the ground under (x, z), and with with_surfaces of a
+// platform, a ship's deck or a bumpy surface there; vx, vz get the surface's
+// velocity (vy only on a deck). *i, *j: the cell to start the search from,
+// then the cell found.
+float find_local_h(float x, float z, float* vx, float* vy, float* vz, int* i, int* j, int with_surfaces);

@@ -4,3 +4,13 @@
 
 environmentstruct env;
 float planexyz[region_grid_x][region_grid_z][3];
+float planenrml[region_grid_x][region_grid_z][3];
+float planest[region_grid_x][region_grid_z][2][2][2];
+unsigned planetex[region_grid_x][region_grid_z];
+int is_water[region_grid_x][region_grid_z];
+int city_on_poly[region_grid_x][region_grid_z];
+int tree_on_poly[region_grid_x][region_grid_z];
+int offp_on_poly[region_grid_x][region_grid_z];
+int oilr_on_poly[region_grid_x][region_grid_z];
+float city_xyz[region_grid_x][region_grid_z][2][7][3];
+float tree_xyz[region_grid_x][region_grid_z][2][4][3];

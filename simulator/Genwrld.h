@@ -33,6 +33,21 @@ struct environmentstruct {
 static_assert(sizeof(environmentstruct) == 176, "env is 44 fields of 32 bits");
 
 extern environmentstruct env;
+
+// The region's terrain grid, [i][j] with i west to east and j south to north.
+// The region loader fills it; a cell is named by its lower corner (i, j).
 // x east, elevation, z south (m); vertex [59 c][79 r] is the south-west
 // corner of the region's square in column c (0..2) and row r (0..1).
 extern float planexyz[region_grid_x][region_grid_z][3];
+extern float planenrml[region_grid_x][region_grid_z][3];      // unit vertex normals
+// Texture coordinates of the cell's corners: [di][dj] is corner (i + di, j + dj), then s, t.
+extern float planest[region_grid_x][region_grid_z][2][2][2];
+extern unsigned planetex[region_grid_x][region_grid_z];        // cell texture id (2000 up: custom)
+extern int is_water[region_grid_x][region_grid_z];
+extern int city_on_poly[region_grid_x][region_grid_z];
+extern int tree_on_poly[region_grid_x][region_grid_z];
+extern int offp_on_poly[region_grid_x][region_grid_z];         // offshore platform cell
+extern int oilr_on_poly[region_grid_x][region_grid_z];         // oil rig cell
+// Per cell and triangle: city light points and tree points.
+extern float city_xyz[region_grid_x][region_grid_z][2][7][3];
+extern float tree_xyz[region_grid_x][region_grid_z][2][4][3];

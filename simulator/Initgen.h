@@ -3,7 +3,8 @@
 // chosen airport), nav (radios), rel (failure settings), atm (weather
 // settings and air data), grf (graph buffer), and the data output stream trk
 // ("Volanto.out"). Start-up zeroes the records; init_gen, the preferences or
-// the factory defaults fill them.
+// the factory defaults fill them. Also the world databases: the airport,
+// runway, navaid and fix tables and their loading.
 #pragma once
 #include <fstream>
 
@@ -207,3 +208,51 @@ extern atmospherestruct atm;
 extern graphstruct grf;
 extern std::ofstream trk;
 extern int ogl_res;               // texture resolution 1 (minimal) to 5, rendering window
+
+// ---- world databases ---------------------------------------------------------
+
+// The airports, runways, navaids and fixes of the whole world, read once at
+// start-up from "apt.dat", "nav.dat" and "fix.dat" in "additional nav data".
+// Parallel arrays; a count holds the highest index in use. Heights and
+// runway sizes are metres once loaded.
+const int world_apt_max = 12000;
+const int world_rwy_max = 16000;
+const int world_nav_max = 20000;  // slots 0..3 are the ships' moving navaids
+const int world_fix_max = 34000;  // the last slot holds the end mark: 33,999 fixes
+const int world_nav_first = 4;    // the file's first navaid
+
+extern float apt_h[world_apt_max];
+extern int apt_twr[world_apt_max], apt_bld[world_apt_max];
+extern char apt_id[world_apt_max][5], apt_name[world_apt_max][40];
+extern int apt_lo_ind[world_apt_max], apt_hi_ind[world_apt_max];   // the airport's runways
+extern int apt_wrl_max;           // -1 when empty
+
+extern float rwy_lat[world_rwy_max], rwy_lon[world_rwy_max];        // degrees, runway centre
+extern int rwy_num[world_rwy_max];                                  // 99 a pad
+extern char rwy_lcr[world_rwy_max];                                 // 'L', 'C', 'R' or 'x'
+extern float rwy_hdng[world_rwy_max];                               // true, 0..360
+extern float rwy_len[world_rwy_max], rwy_width[world_rwy_max];
+extern int rwy_code[world_rwy_max];                                 // surface and lights
+extern int rwy_wrl_max;
+
+// Types: 2 NDB, 3 VOR, 4 ILS localizer, 5 localizer, 6 glide slope, 7..9 markers.
+extern int nav_type[world_nav_max];
+extern float nav_lat[world_nav_max], nav_lon[world_nav_max], nav_h[world_nav_max];
+extern int nav_frq[world_nav_max];
+extern float nav_hdng[world_nav_max];
+extern char nav_id[world_nav_max][5], nav_name[world_nav_max][40];
+extern int nav_wrl_max;           // 3 when the file holds none
+
+// Empty slots hold -999.0; the slot after the last fix holds the file's end mark.
+extern float fix_lat[world_fix_max], fix_lon[world_fix_max];
+extern char fix_name[world_fix_max][6];
+
+// Opens name in the program folder's "additional nav data" on inf1, after
+// its header; a file that cannot be opened or read is fatal.
+void open_aptnavfix_dat(const char* name);
+// The start-up's loading of the three databases, in this order; the
+// progress bar steps every 1,100 records. A full table is fatal.
+void load_world_databases(void);
+void read_apt_dat(void);
+void read_nav_dat(void);
+void read_fix_dat(void);

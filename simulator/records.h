@@ -3,6 +3,7 @@
 #include "Initpln.h"
 #include "Initgen.h"
 #include "Fltutil.h"
+#include "Genwrld.h"
 #include "Event.h"
 #include "Startscn.h"
 #include "P_update.h"
