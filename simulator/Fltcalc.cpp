@@ -2,9 +2,507 @@
 // totals and the force report.
 #include "Fltcalc.h"
 #include "records.h"
+#include "HL_FUNCT.h"
+#include "Hl_types.h"
+
+#include <cmath>
+#include <cstring>
+#include <iomanip>
+#include <string>
 
 // ---- airfoil coefficients, element force, control surfaces ----------------
+//
+// anyfoil reads one of a part's four airfoils; Fco_subsonic blends them and
+// corrects for the finite wing, ground, Mach and ice; Fco_supersonic stands
+// in at Mach 1 and above; F_el_force turns the coefficients into forces;
+// set_con_eff and induce_alpha give the control devices' share.
+
+// Table index of an angle's magnitude: tenths of a degree up to 20, whole
+// degrees above, capped inside the last pair of rows.
+static float foil_index(float a)
+{
+    a = std::fabs(a);
+    float i = a <= 20.0f ? 10.0f * a : a + 180.0f;
+    return i < 269.99f ? i : 269.99f;
+}
+
+// Straight line through (x1, y1) and (x2, y2); a line of no length is y1.
+static float line_at(float x1, float y1, float x2, float y2, float x)
+{
+    if (x2 == x1) return y1;
+    return interp(x1, y1, x2, y2, x);
+}
+
+static float foil_moment(float ae, float cm_before, int part, int tip, int highre)
+{
+    const airfoilstruct& f = afl[0];
+    float al2 = f.cmal2[part][tip][highre], al3 = f.cmal3[part][tip][highre];
+    float cm1 = f.cm1[part][tip][highre], cm2 = f.cm2[part][tip][highre];
+    float cm3 = f.cm3[part][tip][highre], cm4 = f.cm4[part][tip][highre];
+    if (al2 <= ae && ae <= al3) return line_at(al2, cm2, al3, cm3, ae);
+    if (al3 <= ae && ae <= 20.0f) return line_at(al3, cm3, 20.0f, cm4, ae);
+    if (-20.0f <= ae && ae <= al2) return line_at(-20.0f, cm1, al2, cm2, ae);
+    if (ae >= 20.0f) return line_at(20.0f, cm4, 90.0f, -0.32f, ae);
+    if (ae <= -20.0f) return line_at(-90.0f, 0.32f, -20.0f, cm1, ae);
+    return cm_before;
+}
+
+void anyfoil(float alpha, float* cl, float* cd, float* cm, int part, int tip, int highre, int element)
+{
+    const airfoilstruct& f = afl[0];
+    const planestruct& a = pln[0];
+    int pos = alpha > 0.0f;
+    int slatted = a.slat[part][element] != 0;
+    float al_zl = f.al_zl[part][tip][highre];
+
+    float slat_f = 1.0f + (a.slat_effect[part] - 1.0f) * flt.slat_ratio;
+    float ae = (alpha - al_zl) * a.al_D_al0[part];
+    if (slatted) ae /= slat_f;
+    ae += al_zl;
+    // An angle that is no number reads the tables' far end, on its own side.
+    if (!std::isfinite(ae)) ae = ae > 0.0f ? 90.0f : -90.0f;
+
+    flt.part_stalled[part] = a.alpha_max[part] * slat_f < ae;
+    if (!a.is_heli && part >= 4 && part <= 11 && ae > a.alpha_max[part] * slat_f - 4.0f &&
+        flt.ias_kts > msc.vstall * con.msctokts * 0.3f)
+        flt.stall_warn = 1;
+
+    float i = foil_index(ae);
+    int lo = (int)i, hi = lo + 1;
+    float w = hi - i;
+    const float* cd_row = pos ? f.cdpos[part][tip][highre] : f.cdneg[part][tip][highre];
+    *cd = cd_row[lo] * w + cd_row[hi] * (1.0f - w);
+    int from_line = std::fabs(ae) < 10.0f;
+    if (from_line) {
+        *cl = f.clM[part][tip][highre] * ae + f.clB[part][tip][highre];
+    } else {
+        const float* cl_row = pos ? f.clpos[part][tip][highre] : f.clneg[part][tip][highre];
+        *cl = cl_row[lo - 100] * w + cl_row[hi - 100] * (1.0f - w);
+    }
+    // Where the bands leave a gap the moment is 0, not whatever the caller held.
+    *cm = foil_moment(ae, 0.0f, part, tip, highre);
+
+    if (set.force_report) {
+        trk << "   These coefficients are using the " << (highre ? "HIGH" : "LOW") << " Reynolds number airfoil "
+            << (tip ? "TIP" : "ROOT") << ",\n";
+        if (slatted) {
+            trk << "   Alpha-ratio due to slats is ";
+            report_value(1.0f / slat_f, 3, 2);
+            trk << ", and we rotate the lift-line about the zero-lift alpha of ";
+            report_value(al_zl, 3, 1);
+            trk << " deg.\n";
+        }
+        trk << "   At an effective angle of attack (after finite-wing and slat alpha reduction) of ";
+        report_value(ae, 2, 1);
+        trk << " deg:\n";
+        if (from_line) {
+            trk << "      We look up drag coefficients in tables to get cd=";
+            report_value(*cd, 6, 5);
+            trk << ".\n      We use straight-line lift and moment curves to get cl=";
+            report_value(*cl, 5, 4);
+            trk << ", cm=";
+            report_value(*cm, 5, 4);
+            trk << ".\n";
+        } else {
+            trk << "      We look up lift, drag, and moment coefficients in tables to get cl=";
+            report_value(*cl, 3, 2);
+            trk << ", cd=";
+            report_value(*cd, 5, 4);
+            trk << " cm=";
+            report_value(*cm, 3, 2);
+            trk << ".\n";
+        }
+    }
+    if (slatted) *cl *= slat_f;
+    if (set.force_report) {
+        if (slatted) {
+            trk << "   Slats are boosting the resulting lift by ";
+            report_value((slat_f - 1.0f) * 100.0f, 2, 0);
+            trk << "%, to a value of ";
+            report_value(*cl, 4, 2);
+            trk << ".\n";
+        }
+        trk << "\n";
+    }
+}
+
+static int same_foil(const char* x, const char* y) { return strncmp(x, y, sizeof pln[0].Rafl0[0]) == 0; }
+
+// Between the low and high Reynolds-number results at the flight's number,
+// held inside the pair (which the loader keeps apart, though not in order).
+static float re_blend(float re, float re_low, float re_high, float at_low, float at_high)
+{
+    float lo = std::fmin(re_low, re_high), hi = std::fmax(re_low, re_high);
+    if (lo == hi) return at_low;
+    return interp(re_low, at_low, re_high, at_high, fltlim(re, lo, hi));
+}
+
+static void summary_rows(const char* head, const char* label, const float v[4], float result)
+{
+    trk << head << " Coeff summary:  ---------- --root--  --tip---\n";
+    trk << "                   reyno 1   ";
+    report_value(v[0], 8, 4);
+    trk << "  ";
+    report_value(v[1], 8, 4);
+    trk << " |\n                   reyno 2   ";
+    report_value(v[2], 8, 4);
+    trk << "  ";
+    report_value(v[3], 8, 4);
+    trk << " |======>resultant " << label << "=";
+    report_value(result, 6, 4);
+    trk << ".\n\n";
+}
+
+void Fco_subsonic(float dcl, float dcd, float dcm, float* cl, float* cd, float* cm, int part, int element)
+{
+    const airfoilstruct& f = afl[0];
+    const planestruct& a = pln[0];
+    float alpha = flt.el_alpha[part][element];
+    float vel = flt.el_vel[part][element];
+
+    // [root low, tip low, root high, tip high]; a file used twice is read once.
+    float c[3][4];
+    anyfoil(alpha, &c[0][0], &c[1][0], &c[2][0], part, 0, 0, element);
+    if (!same_foil(a.Tafl0[part], a.Rafl0[part]))
+        anyfoil(alpha, &c[0][1], &c[1][1], &c[2][1], part, 1, 0, element);
+    else
+        for (int k = 0; k < 3; k++) c[k][1] = c[k][0];
+    if (!same_foil(a.Rafl1[part], a.Rafl0[part]))
+        anyfoil(alpha, &c[0][2], &c[1][2], &c[2][2], part, 0, 1, element);
+    else
+        for (int k = 0; k < 3; k++) c[k][2] = c[k][0];
+    if (!same_foil(a.Tafl1[part], a.Tafl0[part]))
+        anyfoil(alpha, &c[0][3], &c[1][3], &c[2][3], part, 1, 1, element);
+    else
+        for (int k = 0; k < 3; k++) c[k][3] = c[k][1];
+
+    float re = atm.rho * vel * a.mac[part][element] / con.muair * 0.000001f;
+    float span_at = element + 0.5f;
+    float blend[3];
+    for (int k = 0; k < 3; k++) {
+        float root = re_blend(re, f.Re[part][0][0], f.Re[part][0][1], c[k][0], c[k][2]);
+        float tip = re_blend(re, f.Re[part][1][0], f.Re[part][1][1], c[k][1], c[k][3]);
+        blend[k] = a.els[part] > 0 ? interp(0.0f, root, (float)a.els[part], tip, span_at) : root;
+    }
+    float l = blend[0], d = blend[1], m = blend[2];
+
+    if (set.force_report) {
+        trk << "                   flight RE=";
+        report_value(re, 4, 1);
+        trk << " million.\n                   element center=";
+        report_value(a.els[part] > 0 ? span_at / a.els[part] * 100.0f : 0.0f, 4, 1);
+        trk << "% of span.\n\n";
+        summary_rows("CL", "cl", c[0], l);
+        summary_rows("CD", "cd", c[1], d);
+        summary_rows("CM", "cm", c[2], m);
+        const char* names[3] = {"cl", "cd", "cm"};
+        const float inc[3] = {dcl, dcd, dcm};
+        for (int k = 0; k < 3; k++) {
+            trk << "   adding control-effects " << names[k] << " of ";
+            report_value(inc[k], 6, 4);
+            trk << ".\n";
+        }
+        trk << "   finite-wing lift   multiplier=";
+        report_value(a.cl_D_cl0[part], 3, 2);
+        trk << ".\n   finite-wing moment multiplier=";
+        report_value(a.cm_D_cm0[part], 3, 2);
+        trk << ".\n";
+    }
+
+    l += dcl;
+    d += dcd;
+    m += dcm;
+    l *= a.cl_D_cl0[part];
+    m *= a.cm_D_cm0[part];
+
+    // A part of no span (a disc, a fin swept to 90 degrees) has no aspect
+    // ratio to spread its lift over: no induced drag rather than a division by 0.
+    float span_term = con.pi * a.e[part] * a.AR[part];
+    float cdi = span_term > 1e-6f ? l * l / span_term : 0.0f;
+    int in_ground_effect = l > 0.0f && ((!a.is_heli && part >= 4 && part <= 11) || (a.is_heli && part == 0));
+    if (in_ground_effect) {
+        cdi *= flt.ge_cdi_mult[part];
+        l *= flt.ge_cl_mult[part];
+        if (set.force_report) {
+            trk << "   ground effect cdi  multiplier=";
+            report_value(flt.ge_cdi_mult[part], 3, 2);
+            trk << ".\n   ground effect cl   multiplier=";
+            report_value(flt.ge_cl_mult[part], 3, 2);
+            trk << ".\n";
+        }
+    }
+    d += cdi;
+
+    float mach = atm.a_sound > 0.0f ? vel / atm.a_sound : 0.0f;
+    float mach_c = fltlim(mach, 0.0f, 0.8f);
+    float pg = 1.0f / std::sqrt(1.0f - mach_c * mach_c);
+    l *= pg;
+    m *= pg;
+    float mdd = 0.8f - 0.2f * l;
+    float rise = mach > mdd ? 2.5f * (mach_c - mdd) * (mach_c - mdd) : 0.0f;
+    d += rise;
+    float delta_cm = -0.25f * a.delta_fac[part] * l;
+    m += delta_cm;
+
+    if (set.force_report) {
+        trk << "   adding cdi of ";
+        report_value(cdi, 5, 4);
+        trk << ".\n   local mach#=";
+        report_value(mach, 3, 2);
+        trk << "\n   Prandtl-Glauert cl mult by ";
+        report_value(pg, 3, 2);
+        trk << ".\n   Prandtl-Glauert cm mult by ";
+        report_value(pg, 3, 2);
+        trk << ".\n";
+        if (mach > mdd) {
+            trk << "   drag divergent mach number exceeded, cd incremented by ";
+            report_value(rise, 5, 4);
+            trk << ".\n";
+        }
+        trk << "   delta-wing moment change adds cm of ";
+        report_value(delta_cm, 7, 4);
+        trk << ".\n";
+    }
+
+    if (flt.ice_amount > 0.001f) {
+        l /= 1.0f + 0.5f * flt.ice_amount;
+        d *= 1.0f + 4.0f * flt.ice_amount;
+        if (set.force_report) trk << "WARNING! ICE IS CHANGING THE COEFFICIENTS!\n";
+    }
+    if (set.force_report) {
+        trk << "   FINAL LOCAL-VELOCITY COEFFICIENTS: cl=";
+        report_value(l, 3, 2);
+        trk << ", cd=";
+        report_value(d, 5, 4);
+        trk << ", cm=";
+        report_value(m, 3, 2);
+        trk << ".\n";
+    }
+    *cl = l;
+    *cd = d;
+    *cm = m;
+}
+
+void supersonic_flatplate(float alpha, float* cl, float* cd, float mach, float weight)
+{
+    // The linear theory has no answer at or below Mach 1; the caller holds
+    // the Mach number at 1.1 or more.
+    if (mach <= 1.0f) return;
+    float a = alpha * con.degtorad;
+    float cn = 2.0f * a / std::sqrt(mach * mach - 1.0f);
+    *cl += cn * std::cos(a) * weight;
+    *cd += cn * std::sin(a) * weight;
+}
+
+void Fco_supersonic(float dcl, float dcd, float dcm, float* cl, float* cd, float* cm, int part, int element)
+{
+    float l = 0.0f, d = 0.0f;
+    float half = 0.5f * std::atan(afl[0].trat[part][0] + afl[0].trat[part][1]) * con.radtodeg;
+    float mach = fltlim(flt.mach, 1.1f, 3.0f);
+    float alpha = flt.el_alpha[part][element];
+    supersonic_flatplate(alpha - half, &l, &d, mach, 0.5f);
+    supersonic_flatplate(alpha + half, &l, &d, mach, 0.5f);
+    supersonic_flatplate(alpha + half, &l, &d, mach, 0.5f);
+    supersonic_flatplate(alpha - half, &l, &d, mach, 0.5f);
+    d += 0.0046f;
+    float m = -0.24f * l;
+
+    if (set.force_report) {
+        trk << "\n   SUPERSONIC COEFFICIENTS:\n      alpha =";
+        report_value(alpha, 6, 2);
+        trk << ".\n      machno=";
+        report_value(flt.mach, 6, 2);
+        trk << ".\n      cl=";
+        report_value(l, 7, 4);
+        trk << ".\n      cd=";
+        report_value(d, 7, 4);
+        trk << ".\n      cm=";
+        report_value(m, 7, 4);
+        trk << ".\n";
+    }
+    l += dcl;
+    d += dcd;
+    m += dcm;
+    if (set.force_report) {
+        trk << "   WITH CONTROL EFFECTS, WE GET:\n";
+        const char* names[3] = {"cl", "cd", "cm"};
+        const float inc[3] = {dcl, dcd, dcm}, now[3] = {l, d, m};
+        for (int k = 0; k < 3; k++) {
+            trk << "      with control effect of (";
+            report_value(inc[k], 7, 4);
+            trk << "), " << names[k] << "=";
+            report_value(now[k], 7, 4);
+            trk << ".\n";
+        }
+    }
+    *cl = l;
+    *cd = d;
+    *cm = m;
+}
+
+float F_el_force(float dcl, float dcd, float dcm, float* lift, float* drag, float* moment, int part, int element)
+{
+    float cl = 0.0f, cd = 0.0f, cm = 0.0f;
+    if (flt.mach < 1.0f)
+        Fco_subsonic(dcl, dcd, dcm, &cl, &cd, &cm, part, element);
+    else
+        Fco_supersonic(dcl, dcd, dcm, &cl, &cd, &cm, part, element);
+
+    // The flow at the element comes in turned by the rotation, the wash and the
+    // downwash: tip the coefficients back onto the flight path.
+    float flowdir = flt.el_flowdir[part][element];
+    float th = flowdir * con.degtorad;
+    float cl_path = cl * std::cos(th) + cd * std::sin(th);
+    float cd_path = cd * std::cos(th) - cl * std::sin(th);
+
+    float vel = flt.el_vel[part][element];
+    float s = pln[0].s[part][element], mac = pln[0].mac[part][element];
+    if (set.force_report) {
+        trk << "\n   This element has an infinite flow-direction modification of ";
+        report_value(flowdir, 3, 1);
+        trk << " deg.\n   This rotates the lift and drag vectors through the infinite flow-modification angle.\n"
+               "   This rotation turns the initial cl of ";
+        report_value(cl, 6, 4);
+        trk << " and cd of ";
+        report_value(cd, 5, 4);
+        trk << " along the direction of the flight path\n   to the new values of cl=";
+        report_value(cl_path, 6, 4);
+        trk << " and cd=";
+        report_value(cd_path, 5, 4);
+        trk << " along the direction of the flight path.\n\n";
+    }
+    float qs = vel * vel * s * atm.rho * 0.5f;
+    *lift = cl_path * qs;
+    *drag = cd_path * qs;
+    *moment = cm * qs * mac;
+    if (set.force_report) {
+        trk << "   force=coeff*S*V*V*rho/2.0\n";
+        const char* heads[2] = {"   lift=", "   drag="};
+        const float coef[2] = {cl_path, cd_path}, force[2] = {*lift, *drag};
+        for (int k = 0; k < 2; k++) {
+            trk << heads[k];
+            report_value(coef[k], 8, 4);
+            trk << "* ";
+            report_value(s, 6, 2);
+            trk << "* sqr(";
+            report_value(vel, 6, 1);
+            trk << ") * ";
+            report_value(atm.rho, 5, 4);
+            trk << " / 2         =";
+            report_value(force[k], 8, 0);
+            trk << " N.\n";
+        }
+        trk << "   momt=";
+        report_value(cm, 8, 4);
+        trk << "* ";
+        report_value(s, 6, 2);
+        trk << "* sqr(";
+        report_value(vel, 6, 1);
+        trk << ") * ";
+        report_value(atm.rho, 5, 4);
+        trk << " / 2 * ";
+        report_value(mac, 6, 1);
+        trk << "=";
+        report_value(*moment, 8, 0);
+        trk << " N-m.\n\n";
+    }
+    return cl;
+}
+
+// Share of a device's lift left at deflection a (deg): the flow separates
+// from the surface little by little past 10 degrees.
+static float lift_effectiveness(float a)
+{
+    static const float at[7] = {10.0f, 15.0f, 20.0f, 30.0f, 40.0f, 50.0f, 60.0f};
+    static const float share[7] = {1.0f, 0.98f, 0.86f, 0.68f, 0.60f, 0.55f, 0.50f};
+    if (a < at[0]) return share[0];
+    for (int k = 0; k < 6; k++)
+        if (a < at[k + 1]) return interp(at[k], share[k], at[k + 1], share[k + 1], a);
+    return share[6];
+}
+
+void set_con_eff(int part, int kind, float crat, float def, float* dcl, float* dcd, float* dcm, const char* name)
+{
+    float a = std::fabs(def);
+    float l = -std::sqrt(crat) * 0.1097f * (2.0f / 3.0f) * def;
+    float d = crat * 0.02f * a;
+    float m = -l * (0.75f - 0.5f * crat) + crat * std::sin(def * con.degtorad) * 0.5f * d;
+    if (kind == 6) {
+        l *= 2.0f;
+        d *= 2.0f;
+        m *= 0.5f;
+    } else if (kind == 8) {
+        l *= 0.0f;
+        d *= 4.0f;
+        m *= 0.0f;
+    } else if (kind == 7) {
+        l *= 0.5f;
+        d *= 2.0f;
+        m = 0.0f;
+    }
+    l *= lift_effectiveness(a);
+    if (flt.part_stalled[part]) l *= 0.2f;
+    if (pln[0].con_smooth == 1) l *= 0.7f;
+    if (pln[0].con_smooth == 2) l *= 0.85f;
+
+    if (set.force_report) {
+        trk << "\n   " << name << " RESULTS FOR ";
+        report_value(crat, 5, 2);
+        trk << " CHORD SURFACE, DEFLECTED ";
+        report_value(def, 5, 2);
+        trk << " DEG:\n";
+        const char* heads[3] = {"      cl=", "      cd=", "      cm="};
+        const float inc[3] = {l, d, m};
+        for (int k = 0; k < 3; k++) {
+            trk << heads[k];
+            report_value(inc[k], 7, 4);
+            trk << " per deg.\n";
+        }
+    }
+    *dcl = l;
+    *dcd = d;
+    *dcm = m;
+}
+
+float induce_alpha(float dcl, int part)
+{
+    if (flt.mach > 1.0f) return 0.0f;
+    return dcl / (fltlim(pln[0].AR[part], 2.0f, 20.0f) * con.pi) * con.radtodeg;
+}
 
 // ---- ground and water contact, totals and accelerations -------------------
 
 // ---- force report ------------------------------------------------------------
+
+void report_value(float v, int width, int decimals)
+{
+    trk << std::fixed << std::setw(width) << std::setprecision(decimals) << v;
+}
+
+static void totals_lines(float axial, float side, float normal)
+{
+    const char* heads[3] = {"   f_axil=", "   f_side=", "   f_nrml="};
+    const char* moments[3] = {" N,   L=", " N,   M=", " N,   N="};
+    const float force[3] = {axial, side, normal}, moment[3] = {flt.M_roll, flt.M_pitch, flt.M_yaw};
+    for (int k = 0; k < 3; k++) {
+        trk << heads[k];
+        report_value(force[k], 9, 0);
+        trk << moments[k];
+        report_value(moment[k], 9, 0);
+        trk << (k < 2 ? " N-m.\n" : " N-m.\n\n");
+    }
+}
+
+void aeroforcerep(void)
+{
+    trk << std::string(3, (char)0xA5) << "RUNNING AERODYNAMIC FORCE AND TOTAL MOMENT TOTALS, FLIGHT-PATH AXIS SYSTEM"
+        << std::string(23, (char)0xA5) << "\n";
+    totals_lines(flt.F_aero_axial, flt.F_aero_side, flt.F_aero_normal);
+}
+
+void propforcerep(void)
+{
+    trk << std::string(3, (char)0xA5) << "RUNNING PROPULSIVE FORCE AND TOTAL MOMENT TOTALS, AIRCRAFT AXIS SYSTEM"
+        << std::string(27, (char)0xA5) << "\n";
+    totals_lines(flt.F_prop_axial, flt.F_prop_side, flt.F_prop_normal);
+}

@@ -5,7 +5,70 @@
 #pragma once
 
 // ---- airfoil coefficients, element force, control surfaces ----------------
+//
+// One element of the user's aircraft at a time (pln[0], afl[0], flt): the
+// force build-up and the propeller's blade elements call F_el_force, which
+// picks the subsonic or supersonic coefficients. Angles in degrees, speeds
+// in m/s, Reynolds numbers in millions.
+
+// One lookup in the [part][tip][highre] airfoil of aircraft 0 at alpha, with
+// the finite-wing and slat corrections; sets part_stalled[part] and may set
+// stall_warn.
+void  anyfoil(float alpha, float* cl, float* cd, float* cm, int part, int tip, int highre, int element);
+// The element's coefficients below Mach 1: four lookups blended by Reynolds
+// number and span, plus the control increments and the finite-wing, induced,
+// ground-effect, compressibility, delta-wing and ice corrections.
+void  Fco_subsonic(float dcl, float dcd, float dcm, float* cl, float* cd, float* cm, int part, int element);
+// The same at Mach 1 and above: a double wedge of four flat panels.
+void  Fco_supersonic(float dcl, float dcd, float dcm, float* cl, float* cd, float* cm, int part, int element);
+// Adds one flat panel's share (weight) at alpha to *cl and *cd.
+void  supersonic_flatplate(float alpha, float* cl, float* cd, float mach, float weight);
+// Lift and drag (N, in flight-path axes) and moment (N m) of one element;
+// returns its lift coefficient before the flow-direction turn.
+float F_el_force(float dcl, float dcd, float dcm, float* lift, float* drag, float* moment, int part, int element);
+// Coefficient increments of a control device of kind 5 (plain), 6 (spoiler),
+// 7 (speedbrake) or 8 (drag rudder) at deflection def (deg) over the chord
+// ratio crat; name labels the report only.
+void  set_con_eff(int part, int kind, float crat, float def, float* dcl, float* dcd, float* dcm, const char* name);
+// The angle of attack (deg) that a lift increment dcl on part amounts to; 0
+// above Mach 1.
+float induce_alpha(float dcl, int part);
 
 // ---- ground and water contact, totals and accelerations -------------------
+//
+// Contact points and float points of aircraft 0 add their forces to the gear
+// sums through the accumulators; set_a2 closes each half-step's build-up.
+// Arms x right, y up, z aft, metres from the centre of gravity.
+
+// One contact point n (0 nose wheel, 1 and 2 left and right main, 3..6 skid
+// ends, 7 body points, 8 part tips) against the ground or a deck: spring and
+// damper, rolling or braking and side friction, and the yaw rate of a steered
+// nose wheel or a skid. Fills condef[n]; 1 when it touches and pushed.
+int   handle_contact_point(int n, float x, float y, float z, float spring, float damper,
+                           float mu_roll, float mu_side);
+// One point of a float or hull (part, station, point around the section)
+// against water whose surface is water_h (m): buoyancy, damping, planing,
+// friction, side resistance and the water rudder. 1 when it is wet.
+int   handle_float_point(int part, int station, int point, float x, float y, float z, float water_h);
+// The last step of a build-up: the aerotow rope, the sums into the earth
+// frame, and the accelerations a_x, a_y, a_z and Pdot, Qdot, Rdot of flt.
+void  set_a2(void);
 
 // ---- force report ------------------------------------------------------------
+//
+// While set.force_report is on, the build-up explains one cycle in trk. Its
+// numbers are in fixed notation: a width and a number of decimals per value;
+// the decimals stay set on the stream for the values written after.
+
+// Writes v to trk, right-aligned in width, with the given decimals.
+void report_value(float v, int width, int decimals);
+// The running aerodynamic and propulsive totals; they write whenever called,
+// the caller tests force_report.
+void aeroforcerep(void);
+void propforcerep(void);
+// The lines of one touching contact point, one wet float point, and the
+// closing totals; written whenever called, the caller tests force_report.
+void  contact_forcerep(int n, float axial, float side, float normal);
+void  float_forcerep(int part, int station, int point, float x, float y, float z,
+                     const float facet[6], const float flow[6], const float force[6]);
+void  totals_forcerep(float f_north, float f_east, float f_up);
