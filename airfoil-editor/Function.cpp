@@ -142,10 +142,15 @@ static void put(const char* line) { ouf << line << '\n'; }
 // not "-0".
 static double shown(float v) { return v == 0 ? 0.0 : v; }
 
+// Room for one float in fixed notation with six decimals and a blank: a
+// sign, 39 digits, the point and the decimals. Values read from a file may be
+// that large and still give finite tables.
+const int float_text_max = 48;
+
 // The airfoil row at table position i: angle and drag, with lift when wanted.
 static void put_row(int i, int with_lift)
 {
-    char line[64];
+    char line[3 * float_text_max];
     if (with_lift)
         snprintf(line, sizeof line, "%4.1f %8.5f %8.5f", table_alpha(i), shown(cl[i + 270]), shown(cd[i + 270]));
     else snprintf(line, sizeof line, "%4.1f %8.5f", table_alpha(i), shown(cd[i + 270]));
@@ -154,14 +159,15 @@ static void put_row(int i, int with_lift)
 
 static void write_airfoil(void)
 {
-    char line[512];
+    char line[16 + 25 * float_text_max];
     const float constants[25] = {
         A.trat[0][0], A.Re[0][0][0], A.almin, A.almax, A.clB[0][0][0], A.clM[0][0][0], A.Lpow,
         A.Lstall, A.Ldrop1, A.Ldrop2, A.Lpowstl, A.DminCL, A.Dmin, A.Dal10, A.Dpow,
         A.cmal2[0][0][0], A.cmal3[0][0][0], A.cm1[0][0][0], A.cm2[0][0][0], A.cm3[0][0][0],
         A.cm4[0][0][0], A.Bwidth, A.Bdepth, A.Bpower, A.Bloc};
     int n = snprintf(line, sizeof line, "constants: ");
-    for (float v : constants) n += snprintf(line + n, sizeof line - n, " %.6f", v);
+    for (float v : constants)
+        if (n < (int)sizeof line) n += snprintf(line + n, sizeof line - n, " %.6f", v);
     put(line);
     put("index     cl         cd");
     for (int i = -270; i <= -100; i++) put_row(i, 1);
@@ -185,7 +191,7 @@ static void write_airfoil(void)
 
 static void write_flap(void)
 {
-    char line[512];
+    char line[16 + 9 * float_text_max];
     snprintf(line, sizeof line, "constants: %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f", A.FLPlco1,
              A.FLPlco2, A.FLPlco3, A.FLPdco1, A.FLPdco2, A.FLPdco3, A.FLPmco1, A.FLPmco2, A.FLPmco3);
     put(line);

@@ -215,6 +215,35 @@ TEST(FlapModel, IncrementsGrowFromNoneToTheSumOfTheCoefficients)
     EXPECT_EQ(afl[0].linhilift, derived);
 }
 
+// ---- a new part ------------------------------------------------------------
+
+// The parameter values themselves are pinned by the constants lines below.
+TEST(NewPart, IsUntitledCleanAndOfItsTypeWithItsTables)
+{
+    const struct {
+        int type;
+        const char* name;
+        float cds, cl_full;
+    } cases[] = {{part_airfoil, "Untitled.afl", 50.0f, 0.25f}, {part_flap, "Untitled.flp", 5.0f, 1.4f}};
+    for (auto c : cases) {
+        SCOPED_TRACE(c.name);
+        msc.view_type = view_polar;
+        msc.part_named = 1;
+        msc.part_dirty = 1;
+        snprintf(msc.part_fname, sizeof msc.part_fname, "edited.xyz");
+        memset(cl, 0, sizeof cl);
+        reset_to_default(c.type);
+        EXPECT_EQ(msc.part_type, c.type);
+        EXPECT_EQ(msc.view_type, view_alpha);
+        EXPECT_EQ(msc.part_named, 0);
+        EXPECT_EQ(msc.part_dirty, 0);
+        EXPECT_STREQ(msc.part_fname, c.name);
+        EXPECT_FLOAT_EQ(cds, c.cds);
+        // Generated at once: the lift at zero angle, or at full deflection.
+        EXPECT_NEAR(cl[c.type == part_flap ? 400 : 270], c.cl_full, 1e-6);
+    }
+}
+
 // ---- files -----------------------------------------------------------------
 
 TEST(PartFiles, AirfoilFileIsWrittenLineForLineAsTheReadersTakeIt)
@@ -316,6 +345,50 @@ TEST(PartFiles, ReopeningRestoresTheParametersAndTheTablesExactly)
             EXPECT_EQ(a.FLPmco3, saved_params.FLPmco3);
         }
     }
+}
+
+// A file from elsewhere may hold any float the stream reads; as long as the
+// tables stay finite the part is saved, and every value must reach the file
+// whole, however many digits its fixed notation takes.
+TEST(PartFiles, LargeValuesAreWrittenWhole)
+{
+    reset_to_default(part_airfoil);
+    airfoilstruct& a = afl[0];
+    for (float* v : {&a.trat[0][0], &a.Re[0][0][0], &a.Lpow, &a.Lpowstl, &a.Ldrop1, &a.Ldrop2, &a.Bloc,
+                     &a.cm1[0][0][0], &a.cm2[0][0][0], &a.cm3[0][0][0], &a.cm4[0][0][0]})
+        *v = 1e38f;
+    a.Re[0][0][0] = -3e38f;
+    a.Dal10 = 1e37f;
+    generate();
+    ASSERT_TRUE(std::isfinite(cl[270 - 200]) && std::fabs(cl[270 - 200]) > 1e38f);
+    ASSERT_TRUE(std::isfinite(cd[270 - 200]) && cd[270 - 200] > 1e37f);
+    snprintf(msc.part_path, sizeof msc.part_path, "%s", at("large.afl").c_str());
+    ASSERT_EQ(writeoutpart(), 1);
+    std::vector<std::string> l = lines_of(read_file(at("large.afl")));
+    ASSERT_EQ(l.size(), 557u);
+
+    // Each table row still holds its angle, lift and drag as the model has them.
+    for (int i : {-270, -200, -150, 150, 200, 270}) {
+        int k = i < 0 ? 5 + (i + 270) : 386 + (i - 100);
+        std::istringstream row(l[k]);
+        double alpha, lift, drag;
+        ASSERT_TRUE(row >> alpha >> lift >> drag) << l[k];
+        EXPECT_FLOAT_EQ((float)alpha, table_alpha(i)) << l[k];
+        // Five decimals, or the float's own precision for the large ones.
+        EXPECT_NEAR(lift, cl[i + 270], 5e-6 + 1e-7 * std::fabs(cl[i + 270])) << l[k];
+        EXPECT_NEAR(drag, cd[i + 270], 5e-6 + 1e-7 * std::fabs(cd[i + 270])) << l[k];
+    }
+
+    const airfoilstruct saved = a;
+    reset_to_default(part_airfoil);
+    snprintf(msc.part_path, sizeof msc.part_path, "%s", at("large.afl").c_str());
+    readinpart();
+    EXPECT_EQ(a.trat[0][0], 1e38f);
+    EXPECT_EQ(a.Re[0][0][0], -3e38f);
+    EXPECT_EQ(a.Dal10, 1e37f);
+    EXPECT_EQ(a.cm4[0][0][0], saved.cm4[0][0][0]);
+    EXPECT_EQ(a.Bpower, saved.Bpower);           // the last constant, after the long ones
+    EXPECT_EQ(a.Bloc, saved.Bloc);
 }
 
 // ---- saves that must not or did not happen -----------------------------------
