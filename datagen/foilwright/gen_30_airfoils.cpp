@@ -30,10 +30,11 @@ static const section sections[] = {
     // lift of 0.15, moment about -0.045 (approximate).
     {"NACA 2412 (popular).afl", 0.12f, 0.22f, 0.105f, 1.60f, -16.0f, 16.0f, 1.91f, 0.10f, 0.35f, 1.4f,
      0.15f, 0.0060f, 0.0125f, 2.3f, -16.0f, 16.0f, 0.02f, -0.045f, -0.045f, -0.09f},
-    // Symmetrical 9 %: no lift at zero angle, slope 0.100 per degree, maximum
-    // lift about 1.25 at 13 degrees with a sharp leading-edge stall, minimum
-    // drag about 0.0052, no moment before the stall (approximate).
-    {"NACA 0009 (symmetrical).afl", 0.09f, 0.0f, 0.100f, 1.25f, -13.0f, 13.0f, 1.2f, 0.30f, 0.25f, 0.8f,
+    // Symmetrical 9 %: no lift at zero angle, slope about 0.105 to 0.11 per
+    // degree, maximum lift about 1.25 at 13 degrees with a sharp leading-edge
+    // stall, minimum drag about 0.0052, no moment before the stall
+    // (approximate).
+    {"NACA 0009 (symmetrical).afl", 0.09f, 0.0f, 0.105f, 1.25f, -13.0f, 13.0f, 1.575f, 0.30f, 0.25f, 0.8f,
      0.0f, 0.0052f, 0.0110f, 2.2f, -13.0f, 13.0f, 0.05f, 0.0f, 0.0f, -0.05f},
     // Flat-bottomed 11.7 %: zero lift at about -3.5 degrees, slope 0.100 per
     // degree, maximum lift about 1.5 at 16 degrees, minimum drag about 0.0075
