@@ -1,4 +1,5 @@
-// Numeric, random and string helpers.
+// Numeric, random and string helpers; terrain codes, scenery names, terrain
+// classes and the ground height.
 #include "HL_FUNCT.h"
 #include "HL_FILE.h"
 #include "Hl_types.h"

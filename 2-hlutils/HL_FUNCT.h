@@ -1,6 +1,8 @@
 // Numeric and string helpers every module calls, and the suite's own random
 // source. Every float-to-integer conversion truncates toward zero; intround
-// is the one rounding rule. Comparisons are inclusive unless said.
+// is the one rounding rule. Comparisons are inclusive unless said. Also the
+// scenery's packed codes and square names, and, in the simulator, the terrain
+// classes and ground height over the region grid that the region loader fills.
 #pragma once
 
 // ---- numbers -------------------------------------------------------------
