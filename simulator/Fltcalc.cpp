@@ -4,6 +4,8 @@
 #include "records.h"
 #include "HL_FUNCT.h"
 #include "Hl_types.h"
+#include "Funct.h"
+#include "Genwrld.h"
 
 #include <cmath>
 #include <cstring>
@@ -471,6 +473,352 @@ float induce_alpha(float dcl, int part)
 }
 
 // ---- ground and water contact, totals and accelerations -------------------
+//
+// handle_contact_point pushes one gear, skid, tip or body point out of the
+// ground or a deck; handle_float_point floats and planes one body point on
+// water; set_a2 adds the tow rope, turns the three groups of sums into the
+// earth frame and divides by mass and inertia. All work on aircraft 0.
+
+// A report heading: three bullets, the text, bullets to the 100th column.
+static void report_title_line(const char* text)
+{
+    int rest = 100 - 3 - (int)strlen(text);
+    trk << std::string(3, (char)0xA5) << text << std::string(rest > 0 ? rest : 0, (char)0xA5) << "\n";
+}
+
+// A touching point's lines; its numbers keep the decimals last set on the stream.
+static void contact_lines(int n, float axial, float side, float normal)
+{
+    trk << std::fixed << std::string(3, (char)0xA5) << "CONTACT #" << n << ":" << std::string(86, (char)0xA5)
+        << "\n";
+    trk << "   deflection=" << pln[0].condef[n] << " m.\n";
+    trk << "   axilforce =" << axial << " N.\n";
+    trk << "   sideforce =" << side << " N.\n";
+    trk << "   nrmlforce =" << normal << " N.\n";
+    trk << "\n";
+}
+
+// The steering input of the ground: the pedals when the user has them.
+static float steering_input(void)
+{
+    return set.rudder_pedals ? set.stick_yaw : set.stick_roll;
+}
+
+int handle_contact_point(int n, float x, float y, float z, float spring, float damper, float mu_roll, float mu_side)
+{
+    // Where the point is over the ground, turned by heading only.
+    float X = (float)flt.pos_x[0] + x * flt.cos_psi - z * flt.sin_psi;
+    float Z = (float)flt.pos_z[0] + z * flt.cos_psi + x * flt.sin_psi;
+    float vx_s = 0, vy_s = 0, vz_s = 0;   // the terrain query leaves vy alone on land
+    int ci = env.plane_cell_i, cj = env.plane_cell_j;
+    float h = find_local_h(X, Z, &vx_s, &vy_s, &vz_s, &ci, &cj, 1);
+
+    float d = (h - (float)flt.pos_y[0]) + z * flt.sin_theta + x * flt.sin_phi - y * flt.cos_theta * flt.cos_phi;
+    pln[0].condef[n] = d;
+    float N = spring * d + damper * (vy_s - (float)flt.vel_y + x * flt.Prad + z * flt.Qrad);
+    N = fltlim(N, -99.9f, 5.0f * pln[0].m_max * con.g);
+    if (d < 0) {
+        pln[0].condef[n] = 0;
+        return 0;
+    }
+    if (N < 0) return 0;   // leaving faster than the spring pushes: no pull, the deflection stays
+
+    // Speed and track over the surface, which moves with a ship's deck.
+    float u = (float)flt.vel_x - flt.sin_psi * flt.Rrad * x;
+    float w = (float)flt.vel_z + flt.cos_psi * flt.Rrad * x;
+    float V = pythag(u - vx_s, w - vz_s);
+    float track = fltwrap(atan2f(u - vx_s, vz_s - w) * con.radtodeg, 0, 360);
+    float drift = fltwrap(flt.psi[0] - track, -180, 180);
+
+    float k = fltlim(5 * V, 0, 1);   // full friction from 0.2 m/s
+    if (std::fabs(drift) > 90) k = -k;
+
+    int nose = n == 0, main_wheel = n == 1 || n == 2, skid = n >= 3 && n <= 6;
+    int castering = std::fabs(pln[0].nwsteer) < 0.01f;
+    float mu = mu_roll;
+    if (main_wheel) {
+        float b = flt.brake_ratio;
+        if (castering) {   // no nose-wheel steering: the brakes steer
+            float s = steering_input();
+            b = n == 1 ? fltlim(b - 0.5f * s, 0, 1) : fltlim(b + 0.5f * s, 0, 1);
+        }
+        mu = mu_roll + (mu_side - mu_roll) * b;
+    }
+    float A = N * mu * k;
+    float S = N * mu_side * fltlim(V * sinf(drift * con.degtorad) + flt.Rrad * z, -1, 1);
+    if (nose && castering) S = 0;
+
+    // A steered nose wheel sets the yaw rate outright; gears at one station
+    // give no wheelbase to steer about, so they leave it.
+    float wheelbase = pln[0].mgearZ - pln[0].ngearZ;
+    if (nose && std::fabs(pln[0].nwsteer) > 0.01f && std::fabs(wheelbase) > 0.001f) {
+        // A scale of 0 from the preferences must not divide: the settings window's range holds.
+        float s = steering_input() / fltlim(set.ctl_scale_c, 0.5f, 1.0f);
+        float f1 = fltlim(5 + 8 * (std::fabs(s) - 1), 1, 5);   // 1 up to half input, 5 at full
+        float f2 = fltlim(5 - 0.4f * V, 1, 5);                 // 5 at rest, 1 from 10 m/s
+        float dir = std::fabs(drift) < 90 ? 1.0f : -1.0f;
+        flt.yaw_rate = V * (f1 * f2 * dir * s) * pln[0].nwsteer / wheelbase;
+        if (env.on_frigate) flt.yaw_rate += env.ship_turn[1];
+        else if (env.on_carrier) flt.yaw_rate += env.ship_turn[0];
+    }
+    if (skid) flt.yaw_rate = -flt.Rdot * msc.dt;   // the skid takes out this step's yaw acceleration
+    flt.Rrad = flt.yaw_rate * con.degtorad;
+
+    addFagear(-A, x, y);
+    addFsgear(S, y, z);
+    addFngear(N, x, z);
+    if (set.force_report) contact_lines(n, A, S, N);
+    flt.on_ground = 1;
+    return 1;
+}
+
+int handle_float_point(int part, int station, int point, float x, float y, float z, float water_h)
+{
+    float D = (water_h - (float)flt.pos_y[0]) - y * flt.cos_theta * flt.cos_phi + z * flt.sin_theta + x * flt.sin_phi;
+    float vv = (float)flt.vel_y - z * flt.Qrad - x * flt.Prad;
+    float va = flt.vel_fwd - x * flt.Rrad;
+    float vs = -z * flt.Rrad;
+    if (D < 0) return 0;
+
+    int stations = f_body_s_dim(part, 0), points = f_body_r_dim(part);
+    int s_last = intlim(stations - 1, 0, plane_stations - 1), p_last = intlim(points - 1, 0, plane_points - 1);
+    station = intlim(station, 0, s_last);
+    point = intlim(point, 0, p_last);
+    // The water rudder sits at the keel behind the centre of gravity.
+    if (z > 0 && point == points / 2) vs += sinf(10 * set.ctl_yaw * con.degtorad) * flt.gnd_speed[0];
+
+    // The facet around the point reaches halfway to its neighbours; at the
+    // ends the point stands in for the missing neighbour.
+    int s_fwd = intlim(station + 1, 0, s_last), s_aft = intlim(station - 1, 0, s_last);
+    int p_up = intlim(point + 1, 0, p_last), p_dn = intlim(point - 1, 0, p_last);
+    const planestruct& a = pln[0];
+    float dXf = 0.5f * (a.body_X[part][station][p_dn] - a.body_X[part][station][p_up]);
+    float dYf = 0.5f * (a.body_Y[part][s_fwd][point] - a.body_Y[part][s_aft][point]);
+    float dZf = 0.5f * (a.body_Z[part][s_fwd][point] - a.body_Z[part][s_aft][point]);
+    float dY = dYf * flt.cos_theta - dZf * flt.sin_theta;
+    float dZ = dZf * flt.cos_theta + dYf * flt.sin_theta;
+
+    float Aw = std::fabs(dZf * dXf), Ac = std::fabs(dXf * dY), As = std::fabs(dZ * dY);
+    float vol = D * Aw;
+    // A facet with no length in the level frame is as steep as a wall: it
+    // does not plane. A bow steeper than 45 degrees planes as one of 45, so
+    // that a near-vertical facet cannot give an unbounded force.
+    float r = 0, rp = 0;
+    if (std::fabs(dZ) > 1e-6f) {
+        r = dY / dZ;
+        rp = r <= 1.0f ? fltmax2(r, -1.0f) : 0.0f;
+    }
+    float rho = con.rho_h20;
+    float B = vol * rho * con.g;
+    float Dv = -vv * std::fabs(vv) * Aw * rho;
+    float M = -va * std::fabs(va) * rp * Ac * rho;
+    float P = fltlim(r, -0.05f, 0.05f) * M;
+    float F = -0.00165f * va * std::fabs(va) * rho * Aw;
+    float S = -1.2f * vs * std::fabs(vs) * rho * As;
+
+    addFagear(P, x, y);
+    addFagear(F, x, y);
+    addFsgear(S, y, z);
+    addFngear(B, x, z);
+    addFngear(Dv, x, z);
+    addFngear(M, x, z);
+
+    if (set.force_report) {
+        trk << "\n[" << part << "][" << station << "][" << point << "],  z =";
+        report_value(z, 5, 2);
+        trk << "  x =";
+        report_value(x, 5, 2);
+        trk << "  y =";
+        report_value(y, 5, 2);
+        trk << ".\ndZf=";
+        report_value(dZf, 5, 4);
+        trk << " dXf=";
+        report_value(dXf, 5, 4);
+        trk << " dYf=";
+        report_value(dYf, 5, 4);
+        trk << ".\ndZ =";
+        report_value(dZ, 5, 4);
+        trk << " dX =";
+        report_value(dXf, 5, 4);
+        trk << " dY =";
+        report_value(dY, 5, 4);
+        trk << ".\ndepth=";
+        report_value(D, 5, 2);
+        trk << ", vert_vel=";
+        report_value(vv, 5, 2);
+        trk << ".\naxial_v=";
+        report_value(va, 5, 2);
+        trk << ", wet_area=";
+        report_value(Aw, 5, 4);
+        trk << " cap_area=";
+        report_value(Ac, 5, 4);
+        trk << " sid_area=";
+        report_value(As, 5, 4);
+        trk << ".\ndisplacement=";
+        report_value(vol, 5, 1);
+        trk << ", Q=";
+        report_value(va * std::fabs(va) * rho, 5, 1);
+        trk << ".\n";
+        const char* labels[6] = {"nrmlforce_B=", "nrmlforce_D=", "nrmlforce_M=",
+                                 "axilforce_P=", "axilforce_F=", "sideforce  ="};
+        const float forces[6] = {B, Dv, M, P, F, S};
+        for (int i = 0; i < 6; i++) {
+            trk << labels[i];
+            report_value(forces[i], 5, 1);
+            trk << ".\n";
+        }
+    }
+    flt.on_ground = 1;
+    return 1;
+}
+
+// The aerotow rope from the hook at the nose to the tow plane (aircraft 1):
+// adds its pull to the earth sums and its moments to flt, releases it when it
+// pulls from behind, and lets the glider wobble in the tow plane's wake.
+static void tow_rope(float* P_N, float* P_E, float* P_U)
+{
+    static float wobble[3];   // phases, kept for the whole run
+    float st = flt.sin_theta, ct = flt.cos_theta, sp = flt.sin_psi, cp = flt.cos_psi;
+    float zn = pln[0].body_Z[18][0][0];
+    double hx = flt.pos_x[0] - zn * ct * sp;
+    double hy = flt.pos_y[0] - zn * st;
+    double hz = flt.pos_z[0] + zn * ct * cp;
+    float dx = (float)(flt.pos_x[1] - hx), dy = (float)(flt.pos_y[1] - hy), dz = (float)(flt.pos_z[1] - hz);
+    float L = pythag3(dx, dy, dz);
+    if (L < 0.001f) return;   // the tow plane at the hook gives the rope no direction
+
+    // 40 m of rope; the tow plane's extra speed takes up slack before it stretches.
+    float T = fltlim(flt.mass_now * ((L - 40) + (flt.gnd_speed[1] - flt.gnd_speed[0])), 0, 9.9e9f);
+    float e = T * dx / L, u = T * dy / L, sz = T * dz / L;
+
+    float lat = sz * sp + e * cp;
+    float fwd = e * sp - sz * cp;
+    float nrm = fwd * st + u * ct;
+    float side = lat * flt.cos_phi - nrm * flt.sin_phi;
+    // The rope's angles off the nose: measured from ahead, so that a rope
+    // straight ahead is 0 and one that has fallen behind is beyond 90 degrees.
+    float ahead = fwd * ct - u * st;
+    float e1 = atan2f(-(lat * flt.sin_phi + nrm * flt.cos_phi), ahead);
+    float e2 = atan2f(-side, ahead);
+
+    flt.M_pitch -= T * sinf(e1);
+    flt.M_yaw -= T * sinf(e2);
+    *P_N -= sz;
+    *P_E += e;
+    *P_U += u;
+
+    if (T > 1 && (std::fabs(e1) > con.pid2 || std::fabs(e2) > con.pid2)) {
+        set.tow_on = 0;
+        set.tow_hold = 0;
+    }
+    float lim = 9 * con.degtorad;
+    if (!flt.on_ground && std::fabs(e1) < lim && std::fabs(e2) < lim && std::fabs(flt.theta[1] - flt.theta[0]) < 9 &&
+        std::fabs(flt.psi[1] - flt.psi[0]) < 9) {
+        for (float& ph : wobble) ph += fltrand(0.5f, 1.5f) * msc.dt;
+        flt.theta[0] += sinf(10 * wobble[0]) * fltrand(0.15f, 0.3f);
+        flt.psi[0] += sinf(10 * wobble[1]) * fltrand(0.15f, 0.3f);
+        flt.phi[0] += sinf(10 * wobble[2]) * fltrand(0.15f, 0.3f);
+    }
+}
+
+static void totals_triplet(const char* const labels[3], const float v[3], int decimals, const char* unit)
+{
+    for (int k = 0; k < 3; k++) {
+        trk << labels[k];
+        report_value(v[k], 9, decimals);
+        trk << unit;
+    }
+}
+
+static void grand_totals_lines(float f_north, float f_east, float f_up, float mass, const float inertia[3])
+{
+    static const char* const axial[3] = {"f_axial =", "f_side  =", "f_normal="};
+    static const char* const gear[3] = {"f_axial   =", "f_side    =", "f_vertical="};
+    static const char* const earth[3] = {"f_north=", "f_east =", "f_up   ="};
+    static const char* const moment[3] = {"L (roll) =", "M (pitch)=", "N (yaw)  ="};
+    static const char* const mi[3] = {"roll  MI=", "pitch MI=", "yaw   MI="};
+    static const char* const lin[3] = {"a_x=", "a_y=", "a_z="};
+    static const char* const ang[3] = {"Pdot (roll) =", "Qdot (pitch)=", "Rdot (yaw)  ="};
+    const float prop[3] = {flt.F_prop_axial, flt.F_prop_side, flt.F_prop_normal};
+    const float aero[3] = {flt.F_aero_axial, flt.F_aero_side, flt.F_aero_normal};
+    const float grnd[3] = {flt.F_gear_axial, flt.F_gear_side, flt.F_gear_vertical};
+    const float tot[3] = {f_north, f_east, f_up};
+    const float mom[3] = {flt.M_roll, flt.M_pitch, flt.M_yaw};
+    const float acc[3] = {flt.a_x, flt.a_y, flt.a_z};
+    const float rot[3] = {flt.Pdot, flt.Qdot, flt.Rdot};
+
+    trk << "\n";
+    report_title_line("GRAND TOTALS AT END OF FORCE AND MOMENT BUILD-UP");
+    report_title_line("FINAL PROPULSIVE (ENGINE) FORCES, ALONG AIRCRAFT AXIS (pos forward/right/up)");
+    totals_triplet(axial, prop, 0, " N.\n");
+    report_title_line("FINAL AERODYNAMIC FORCES, ALONG FLIGHT PATH AXIS (pos forward/right/up)");
+    totals_triplet(axial, aero, 0, " N.\n");
+    report_title_line("FINAL GEAR FORCES, ALONG HEADING/VERTICAL AXIS (pos forward/right/up)");
+    totals_triplet(gear, grnd, 0, " N.\n");
+    report_title_line("FINAL TOTAL FORCES, ALONG SURFACE AXIS");
+    totals_triplet(earth, tot, 0, " N.\n");
+    report_title_line("FINAL TOTAL TOTAL MOMENTS, ABOUT AIRCRAFT AXIS (pos right/up/right)");
+    totals_triplet(moment, mom, 0, " N-m.\n");
+    report_title_line("MASSES TO GET FROM FORCES TO ACCELERATIONS");
+    trk << "mass    =";
+    report_value(mass, 9, 1);
+    trk << " kg\n";
+    totals_triplet(mi, inertia, 1, " kg-m-m... M/mi=accel in RADIANS per sec.\n");
+    report_title_line("FINAL TOTAL LINEAR ACCELS, ALONG GLOBAL AXIS (pos north/east/up)");
+    totals_triplet(lin, acc, 4, " m/ss.\n");
+    report_title_line("FINAL TOTAL ANGULAR ACCELS, ABOUT AIRCRAFT AXIS (pos right/up/right)");
+    totals_triplet(ang, rot, 4, " deg/ss.\n");
+}
+
+void set_a2(void)
+{
+    float sf = flt.sin_phi, cf = flt.cos_phi, st = flt.sin_theta, ct = flt.cos_theta;
+    float sp = flt.sin_psi, cp = flt.cos_psi;
+
+    // Propulsive sums: body axes to north, east and up.
+    float a = flt.F_prop_axial, s = flt.F_prop_side, n = flt.F_prop_normal;
+    float P_N = ct * cp * a + (-cf * sp + cp * sf * st) * s - (sf * sp + cp * cf * st) * n;
+    float P_E = ct * sp * a + (cf * cp + sp * sf * st) * s - (-sf * cp + sp * cf * st) * n;
+    float P_U = cf * ct * n + st * a - sf * ct * s;
+
+    if (set.tow_hold || set.tow_on) tow_rope(&P_N, &P_E, &P_U);
+
+    // Aerodynamic sums through the flight-path angles; gear sums by heading.
+    float sm = flt.sin_path_roll, cm = flt.cos_path_roll, sg = flt.sin_path_theta, cg = flt.cos_path_theta;
+    float sx = flt.sin_path_psi, cx = flt.cos_path_psi;
+    a = flt.F_aero_axial;
+    s = flt.F_aero_side;
+    n = flt.F_aero_normal;
+    float f_north = (flt.F_gear_axial * cp - flt.F_gear_side * sp) + cg * cx * a + (-cm * sx + cx * sm * sg) * s -
+                    (sm * sx + cx * cm * sg) * n + P_N;
+    float f_east = (flt.F_gear_axial * sp + flt.F_gear_side * cp) + cg * sx * a + (cm * cx + sx * sm * sg) * s -
+                   (-sm * cx + sx * cm * sg) * n + P_E;
+    float f_up = cm * cg * n + sg * a - sm * cg * s + P_U + flt.F_gear_vertical;
+
+    // Ice adds mass to the linear motion and, further out, to the inertia.
+    float ice = 1 + flt.ice_amount;
+    float m = flt.mass_now * ice;
+    flt.a_x = m > 0 ? f_east / m : 0;
+    flt.a_y = (m > 0 ? f_up / m : 0) - atm.g_accel;
+    flt.a_z = m > 0 ? -f_north / m : 0;
+
+    // Roll is about the longitudinal z axis, pitch about x, yaw about y. An
+    // aircraft with no inertia on an axis gets no turn from it.
+    const float inertia[3] = {pln[0].Jzz_unitmass * flt.mass_now, pln[0].Jxx_unitmass * flt.mass_now,
+                              pln[0].Jyy_unitmass * flt.mass_now};
+    const float moment[3] = {flt.M_roll, flt.M_pitch, flt.M_yaw};
+    float dot[3];
+    for (int k = 0; k < 3; k++) {
+        float I = inertia[k] * ice * ice;
+        dot[k] = I > 0 ? moment[k] / I * con.radtodeg : 0;
+    }
+    flt.Pdot = dot[0];
+    flt.Qdot = dot[1];
+    flt.Rdot = dot[2];
+
+    if (set.force_report) grand_totals_lines(f_north, f_east, f_up, flt.mass_now, inertia);
+}
+
 
 // ---- force report ------------------------------------------------------------
 

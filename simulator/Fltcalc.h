@@ -52,6 +52,7 @@ int   handle_contact_point(int n, float x, float y, float z, float spring, float
 int   handle_float_point(int part, int station, int point, float x, float y, float z, float water_h);
 // The last step of a build-up: the aerotow rope, the sums into the earth
 // frame, and the accelerations a_x, a_y, a_z and Pdot, Qdot, Rdot of flt.
+// With force_report on, each writes its own lines of the report.
 void  set_a2(void);
 
 // ---- force report ------------------------------------------------------------
@@ -66,9 +67,3 @@ void report_value(float v, int width, int decimals);
 // the caller tests force_report.
 void aeroforcerep(void);
 void propforcerep(void);
-// The lines of one touching contact point, one wet float point, and the
-// closing totals; written whenever called, the caller tests force_report.
-void  contact_forcerep(int n, float axial, float side, float normal);
-void  float_forcerep(int part, int station, int point, float x, float y, float z,
-                     const float facet[6], const float flow[6], const float force[6]);
-void  totals_forcerep(float f_north, float f_east, float f_up);
