@@ -11,6 +11,7 @@
 #include "Initgen.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <iomanip>
@@ -560,7 +561,8 @@ static void check_plane_counts(int p, const char* path)
     for (int part = 0; part <= 13 && !bad; part++) {
         if (!have_this_part(part, p)) continue;
         if (a.els[part] < 1 || a.els[part] > plane_elements) bad = 1;
-        if (part < plane_engines && !(a.numblades[part] <= 9.0f)) bad = 1;
+        // A blade count sets the body's stations: none below 0 or above 9.
+        if (part < plane_engines && !(a.numblades[part] >= 0.0f && a.numblades[part] <= 9.0f)) bad = 1;
     }
     if (bad) plane_read_failed(path);
 }
@@ -895,6 +897,9 @@ int load_plane(int p)
         snprintf(a.C_file, sizeof a.C_file, "%s", file);
         if (!fits || !read_plane_file(0, path)) missing_default_plane(wanted);
     }
+    // Nothing of the slot's previous aircraft stays in its airfoil tables, not
+    // even for parts this one lacks; the editor's section model is not ours.
+    memset((char*)&afl[p] + offsetof(airfoilstruct, trat), 0, sizeof(airfoilstruct) - offsetof(airfoilstruct, trat));
     if (p == 0) report_head(path);
 
     size_t len = strlen(file);

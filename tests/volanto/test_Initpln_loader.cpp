@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "HL_FILE.h"
+#include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "Hl_types.h"
 #include "host_test.h"
@@ -151,6 +152,77 @@ TEST_F(QuietLoader, PanelsMeetingTipToRootFlyAsOneWing)
     EXPECT_NEAR(pln[0].AR[4], 2 * 7.8f / 5.33f, 0.01f);
 }
 
+// The finite-wing build-up worked by hand from the shipped design: the tail
+// (5 degrees of sweep, taper 0.7, a 0.1 per degree section stalling at 13)
+// and the wing, whose two panels count as one (0.105 per degree, 16). Then
+// the tail's elements along its taper and the propeller's six rings.
+TEST_F(QuietLoader, FiniteWingFactorsWorkedByHand)
+{
+    ASSERT_EQ(load(0, shipped), 1);
+    const planestruct& a = pln[0];
+    struct { int part; float AR, e, al_D_al0, cl_D_cl0, cm_D_cm0, delta_fac, alpha_max; } cases[] = {
+        {10, 3.32260f, 0.957680f, 0.752252f, 0.883413f, 0.620389f, 0.0369386f, 17.2815f},
+        {4, 7.98230f, 0.811088f, 0.844781f, 0.926956f, 0.799645f, 0.00601371f, 18.9398f},
+    };
+    for (auto& c : cases) {
+        EXPECT_NEAR(a.AR[c.part], c.AR, 1e-4) << c.part;
+        EXPECT_NEAR(a.e[c.part], c.e, 1e-5) << c.part;
+        EXPECT_NEAR(a.al_D_al0[c.part], c.al_D_al0, 1e-5) << c.part;
+        EXPECT_NEAR(a.cl_D_cl0[c.part], c.cl_D_cl0, 1e-5) << c.part;
+        EXPECT_NEAR(a.cm_D_cm0[c.part], c.cm_D_cm0, 1e-5) << c.part;
+        EXPECT_NEAR(a.delta_fac[c.part], c.delta_fac, 1e-6) << c.part;
+        EXPECT_NEAR(a.alpha_max[c.part], c.alpha_max, 1e-3) << c.part;
+    }
+    const float s[3] = {0.667230f, 0.596995f, 0.526760f}, mac[3] = {1.159309f, 1.037515f, 0.915755f};
+    for (int el = 0; el < 3; el++) {
+        EXPECT_NEAR(a.s[10][el], s[el], 1e-5) << el;
+        EXPECT_NEAR(a.mac[10][el], mac[el], 1e-5) << el;
+    }
+    // Rings of equal width: areas grow as 1, 3, 5 ... times the first.
+    for (int el = 0; el < 6; el++) EXPECT_NEAR(a.ringarea[0][el], 0.0812984f * (2 * el + 1), 1e-5) << el;
+    EXPECT_NEAR(a.miprop[0], 0.456733f, 1e-5);
+}
+
+// An upper wing stacked 4 ft over the inner panels: both take the biplane
+// efficiency (gap over span 0.256, equal spans); the outer panels, not under
+// it, keep their own.
+TEST_F(QuietLoader, StackedWingsTakeTheBiplaneEfficiency)
+{
+    std::string stacked = variant("Stacked.acf", [](planestruct& a) {
+        for (int from : {4, 5}) {
+            int to = from + 4;
+            a.els[to] = a.els[from];
+            a.Xarm[to] = a.Xarm[from];
+            a.Yarm[to] = a.Yarm[from] + 4.0f;
+            a.Zarm[to] = a.Zarm[from];
+            a.Croot[to] = a.Croot[from];
+            a.Ctip[to] = a.Ctip[from];
+            a.semilen[to] = a.semilen[from];
+            a.dihed[to] = a.dihed[from];
+            for (auto names : {a.Rafl0, a.Rafl1, a.Tafl0, a.Tafl1}) memcpy(names[to], names[from], 400);
+        }
+    });
+    ASSERT_EQ(load(0, stacked, "Stacked.acf"), 1);
+    EXPECT_NEAR(pln[0].e[4], 0.704374f, 1e-5);
+    EXPECT_NEAR(pln[0].e[8], 0.704374f, 1e-5);
+    EXPECT_NEAR(pln[0].e[6], 0.811088f, 1e-5);
+    EXPECT_NE(report().find("   Applying biplane interference factor to Oswalds Efficiency!\n"), std::string::npos);
+}
+
+// Loading overwrites the slot's airfoil tables whole: the parts that this
+// aircraft lacks keep nothing of the one before.
+TEST_F(QuietLoader, NothingOfThePreviousAircraftStaysInTheAirfoilTables)
+{
+    memset(&afl[1], 0x5a, sizeof afl[1]);
+    ASSERT_EQ(load(1, shipped), 1);
+    for (int part : {1, 13, 17}) {
+        EXPECT_EQ(afl[1].trat[part][1], 0.0f) << part;
+        EXPECT_EQ(afl[1].clM[part][0][0], 0.0f) << part;
+        EXPECT_EQ(afl[1].cdpos[part][1][1][270], 0.0f) << part;
+    }
+    EXPECT_FLOAT_EQ(afl[1].clM[12][1][1], 0.1f);
+}
+
 // A file from the other platform: every field its writer would reverse is
 // reversed, the rest kept. It must load into the same aircraft.
 TEST_F(QuietLoader, ByteReversedFileLoadsTheSameAircraft)
@@ -215,6 +287,7 @@ TEST_F(QuietLoader, DerivedFlagsFollowTheDesign)
         a.AShiV = 20;
         a.gearrat = 0;
         a.brake_area = 2;
+        a.Zarm[10] = a.Zarm[11] = 1.0f;   // the tail ahead of the wing: a canard
         snprintf(a.tailnum, sizeof a.tailnum, "N1 72");
     });
     ASSERT_EQ(load(0, odd, "Odd.acf"), 1);
@@ -225,9 +298,23 @@ TEST_F(QuietLoader, DerivedFlagsFollowTheDesign)
     EXPECT_NEAR(pln[0].omegamax, 2700 * con.rpmtorsc, 0.01f);
     EXPECT_EQ(pln[0].fbrkEQ, 1);
     EXPECT_EQ(memcmp(pln[0].tailnum, "N1\0" "72", 5), 0);
-    // The designer's sign is kept: loading again flips from the file, not from memory.
+    EXPECT_EQ(pln[0].elev_up, -28.0f);
+    EXPECT_EQ(pln[0].elev_dn, -23.0f);
+    // The designer's signs are kept: loading again flips from the file, not from memory.
     ASSERT_EQ(load(0, odd, "Odd.acf"), 1);
     EXPECT_EQ(pln[0].nwsteer, -10.0f);
+    EXPECT_EQ(pln[0].elev_up, -28.0f);
+
+    // The scenery box of US altitudes, its edges inside.
+    struct { int lat, lon, us; } places[] = {
+        {24, -180, 1}, {50, -60, 1}, {33, -119, 1}, {23, -100, 0}, {51, -100, 0}, {40, -59, 0}, {40, 10, 0},
+    };
+    for (auto& c : places) {
+        env.reg_lat = c.lat;
+        env.reg_lon = c.lon;
+        ASSERT_EQ(load(1, shipped), 1);
+        EXPECT_EQ(pln[1].us_alt, c.us) << c.lat << " " << c.lon;
+    }
 }
 
 TEST_F(LoaderDeathTest, MissingAirfoilIsFatal)
@@ -264,6 +351,7 @@ TEST_F(LoaderDeathTest, DamagedFilesAreFatal)
         {"no elements", [](planestruct& a) { a.els[6] = 0; }},
         {"nine elements", [](planestruct& a) { a.els[12] = 9; }},
         {"ten blades", [](planestruct& a) { a.numblades[0] = 10; }},
+        {"a negative blade count", [](planestruct& a) { a.numblades[0] = -1e20f; }},
         {"instrument kind 9", [](planestruct& a) { a.ins_of_loc[3] = 9; }},
         {"panel type 3", [](planestruct& a) { a.paneltype = 3; }},
     };
@@ -274,16 +362,19 @@ TEST_F(LoaderDeathTest, DamagedFilesAreFatal)
         EXPECT_EQ(error_out().find(read_in_alert), 0u) << c.name;
     }
 
-    // Elements of a part that does not exist, and pylons (always one
-    // element), are not counted against the file.
+    // Elements of a part that does not exist, and of a pylon that does
+    // (always one element), are not counted against the file.
     std::string fine = variant("Fine.acf", [](planestruct& a) {
         a.els[13] = 0;
         a.els[14] = 12;
+        a.semilen[14] = 2;
+        a.Croot[14] = a.Ctip[14] = 1;
+        for (auto names : {a.Rafl0, a.Rafl1, a.Tafl0, a.Tafl1}) memcpy(names[14], names[12], 400);
     });
     EXPECT_EXIT(
         {
             load(0, fine, "Fine.acf");
-            exit(3);
+            exit(have_this_part(14, 0) && pln[0].els[14] == 1 ? 3 : 4);
         },
         ::testing::ExitedWithCode(3), "");
 
