@@ -310,7 +310,11 @@ float get_wing_Zarm(int part, float rarm, int p)
 int f_body_s_dim(int part, int p)
 {
     int n = 0;
-    if (part >= 0 && part <= 3) n = (int)(2.0f * pln[p].numblades[part]);
+    if (part >= 0 && part <= 3) {
+        // Clamped as a float first: the blade count comes from the file.
+        float stations = 2.0f * pln[p].numblades[part];
+        n = stations >= 0.0f && stations <= plane_stations ? (int)stations : (stations > 0.0f ? plane_stations : 0);
+    }
     else if (part >= 4 && part <= 17) n = pln[p].els[part] + 1;
     else if (part == 18) n = 11;
     else if (part >= 19 && part <= 27) n = 7;

@@ -889,8 +889,10 @@ int load_plane(int p)
         char wanted[2 * path_max];
         snprintf(wanted, sizeof wanted, "%splanes/General Aviation/Cessna 172 Skyhawk/%s", app_path, default_plane_file);
         snprintf(file, sizeof file, "%s", default_plane_file);
-        int fits = strlen(wanted) < sizeof path;
-        snprintf(path, sizeof path, "%s", fits ? wanted : "");
+        size_t wanted_len = strlen(wanted);
+        int fits = wanted_len < sizeof path;
+        path[0] = 0;
+        if (fits) memcpy(path, wanted, wanted_len + 1);
         memset(a.C_path, 0, sizeof a.C_path);
         memset(a.C_file, 0, sizeof a.C_file);
         snprintf(a.C_path, sizeof a.C_path, "%s", path);

@@ -240,7 +240,7 @@ static void cessna_172(planestruct& a)
     a.cgZ = 7.42f;
     a.cgY = -0.3f;
 
-    // Fixed tricycle gear: 64 in wheelbase, 7 ft 7 in track, wheels on the
+    // Fixed tricycle gear: 64 in wheelbase, 8 ft 4 in track, wheels on the
     // ground 4.05 ft below the thrust line (approx).
     a.gear_type = 3;
     a.gear_retract = 0;
@@ -249,7 +249,7 @@ static void cessna_172(planestruct& a)
     a.ngearZ = 3.43f;
     a.ngearY = -4.05f;
     a.mgearZ = 8.8f;
-    a.mgearX = 3.79f;
+    a.mgearX = 4.17f;
     a.mgearY = -4.05f;
     a.ngearZ_att = 3.6f;
     a.ngearY_att = -2.0f;

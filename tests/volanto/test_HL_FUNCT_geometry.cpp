@@ -97,6 +97,12 @@ TEST_F(Geometry, BodyStationAndPointCounts)
         EXPECT_EQ(f_body_s_dim(c.part, 0), c.stations) << c.part;
         EXPECT_EQ(f_body_r_dim(c.part), c.points) << c.part;
     }
+    // A blade count straight from a damaged file never leaves the record's range.
+    struct { float blades; int stations; } wild[] = {{NAN, 0}, {-1e30f, 0}, {1e30f, 18}, {INFINITY, 18}};
+    for (auto& w : wild) {
+        pln[0].numblades[3] = w.blades;
+        EXPECT_EQ(f_body_s_dim(3, 0), w.stations) << w.blades;
+    }
 }
 
 TEST_F(Geometry, WhichPartsExist)
