@@ -600,13 +600,13 @@ int handle_float_point(int part, int station, int point, float x, float y, float
 
     float Aw = std::fabs(dZf * dXf), Ac = std::fabs(dXf * dY), As = std::fabs(dZ * dY);
     float vol = D * Aw;
-    // A facet with no length in the level frame is as steep as a wall: it
-    // does not plane. A bow steeper than 45 degrees planes as one of 45, so
-    // that a near-vertical facet cannot give an unbounded force.
+    // A facet steeper than 45 degrees does not plane, whether it rises aft or
+    // forward, and one with no length in the level frame is a wall: so a
+    // near-vertical bow facet cannot give an unbounded force.
     float r = 0, rp = 0;
     if (std::fabs(dZ) > 1e-6f) {
         r = dY / dZ;
-        rp = r <= 1.0f ? fltmax2(r, -1.0f) : 0.0f;
+        rp = r >= -1.0f && r <= 1.0f ? r : 0.0f;
     }
     float rho = con.rho_h20;
     float B = vol * rho * con.g;

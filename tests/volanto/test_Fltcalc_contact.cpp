@@ -317,7 +317,10 @@ TEST_F(Water, PlaningOnASlopedFacetAndFrictionOpposeTheMotion)
         {"bow rising forward, r = -0.5", -0.5f, -1.5f, 1, 10, 12500, -625},
         {"running backwards", -0.5f, -1.5f, 1, -10, -12500, 625},
         {"steeper than 1: no planing", -3, 1, 1, 10, 0, 0},
-        {"a near-vertical bow planes as one of 45 degrees", 2, -4, 1, 10, 150000, -7500},
+        // cap area 0.5 x 1: a 45-degree bow still planes in full
+        {"bow at 45 degrees, r = -1", 0, -2, 1, 10, 50000, -2500},
+        {"bow steeper than 45 degrees, r = -3: no planing", 2, -4, 1, 10, 0, 0},
+        {"near-vertical bow, r = -6000: no planing", 2, -4, -0.999f, 10, 0, 0},
         {"a facet with no length", -0.5f, -1.5f, -1, 10, 0, 0},
     };
     for (auto& c : cases) {

@@ -194,6 +194,7 @@ TEST_F(Tow, TheRopePullsOnlyBeyondItsLengthAndLetsGoWhenItPullsFromBehind)
         {"behind, slack", 0, 0, -30, 0, 0, 0},
         {"behind, taut", 0, 0, -60, 0, -2000, 1},
         {"abeam and a little behind, taut", 60, 0, -5, 0, -5 * 100 * (behind - 40) / behind, 1},
+        {"abeam and a little ahead, taut", 60, 0, 5, 0, 5 * 100 * (behind - 40) / behind, 0},
         {"at the hook, pulling away", 0, 0, 0, 50, 0, 0},
     };
     for (auto& c : cases) {
