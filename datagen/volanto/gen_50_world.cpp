@@ -7,10 +7,10 @@
 // The facts are from the public record as remembered here, not from any
 // survey: positions are airport reference points to about a hundredth of a
 // degree, runway centres are placed from them (parallel runways 400 ft either
-// side), true headings are the runway number's magnetic heading plus about
-// 12 degrees of east variation unless given, and navaid frequencies and fix
-// positions are approximate throughout. Good enough to fly among, not to
-// navigate by.
+// side unless placed on their own), true headings are the runway number's
+// magnetic heading plus about 12 degrees of east variation unless given, and
+// navaid frequencies and fix positions are approximate throughout. Good
+// enough to fly among, not to navigate by.
 //
 // Sections: tables (airports, VORs and NDBs, ILS, fixes), geometry, writers, main.
 //   usage: gen_50_world <program folder ending in '/'>
@@ -26,7 +26,9 @@
 
 // Surface digit of the runway code: 1 asphalt, 2 concrete, 3 grass, 4 dirt, 5 gravel.
 // Light digits of an end: glide-slope indicator (1 none, 2 VASI, 3 PAPI),
-// runway lights (1 none .. 3 high intensity), approach lights (1 none .. 5 full).
+// runway lights (1 none, 2 edge, 3 and threshold, 4 and centre line, 5 and
+// touchdown zone), approach lights (1 none, 2 to 5 ever fuller, from 3 with
+// a sequenced flasher).
 struct runway_def {
     int num;
     char side;             // 'L', 'C', 'R' or 'x'
@@ -79,8 +81,8 @@ static const airport_def airports[] = {
      {{11, 'L', 5000, 150, 1, 321, 321, 0}, {11, 'R', 3000, 75, 1, 221, 221, 0}, none}},
     {"KHHR", "Hawthorne Municipal", 66, 1, 1, 33.9228, -118.3352, {{7, 'x', 4884, 100, 1, 321, 321, 0}, none}},
     {"KLAX", "Los Angeles International", 128, 1, 1, 33.9425, -118.4081,
-     {{6, 'L', 8926, 150, 2, 321, 335, 83.0f}, {6, 'R', 10285, 150, 2, 321, 335, 83.0f},
-      {7, 'L', 12923, 150, 2, 321, 335, 83.0f}, {7, 'R', 11095, 200, 2, 321, 335, 83.0f}}},
+     {{6, 'L', 8926, 150, 2, 351, 355, 83.0f}, {6, 'R', 10885, 150, 2, 351, 355, 83.0f},
+      {7, 'L', 12923, 150, 2, 351, 355, 83.0f}, {7, 'R', 11095, 200, 2, 351, 355, 83.0f}}},
     {"KSMO", "Santa Monica Municipal", 177, 1, 1, 34.0158, -118.4513, {{3, 'x', 3500, 150, 1, 321, 321, 0}, none}},
     {"KVNY", "Van Nuys", 802, 1, 1, 34.2098, -118.4897,
      {{16, 'R', 8001, 150, 1, 335, 321, 0}, {16, 'L', 4013, 75, 1, 221, 221, 0}, none}},
@@ -101,7 +103,7 @@ static const airport_def airports[] = {
     {"KEDW", "Edwards Air Force Base", 2312, 1, 1, 34.9054, -117.8839,
      {{4, 'R', 15024, 300, 2, 335, 335, 0}, {4, 'L', 12000, 200, 2, 321, 321, 0}, none}},
     {"KVCV", "Southern California Logistics", 2885, 1, 1, 34.5975, -117.3830,
-     {{17, 'x', 15050, 150, 2, 321, 335, 0}, {3, 'x', 9138, 150, 1, 221, 221, 0}, none}},
+     {{17, 'x', 15050, 150, 2, 335, 321, 0}, {3, 'x', 9138, 150, 1, 221, 221, 0}, none}},
     {"KAPV", "Apple Valley", 3062, 0, 1, 34.5753, -117.1862,
      {{18, 'x', 6498, 150, 1, 221, 221, 0}, {8, 'x', 4099, 60, 1, 111, 111, 0}, none}},
     {"L26", "Hesperia", 3390, 0, 1, 34.3771, -117.3158, {{3, 'x', 3890, 50, 1, 111, 111, 0}, none}},
@@ -111,7 +113,7 @@ static const airport_def airports[] = {
     {"L65", "Perris Valley", 1413, 0, 1, 33.7609, -117.2184, {{15, 'x', 5100, 50, 1, 111, 111, 0}, none}},
     {"KF70", "French Valley", 1350, 0, 1, 33.5742, -117.1285, {{18, 'x', 6000, 75, 1, 221, 221, 0}, none}},
     {"KPSP", "Palm Springs International", 477, 1, 1, 33.8297, -116.5067,
-     {{13, 'R', 10000, 150, 1, 321, 321, 0}, {13, 'L', 4952, 75, 1, 221, 221, 0}, none}},
+     {{13, 'R', 10000, 150, 1, 321, 335, 0}, {13, 'L', 4952, 75, 1, 221, 221, 0}, none}},
     {"KUDD", "Bermuda Dunes", 73, 0, 1, 33.7484, -116.2748, {{10, 'x', 5002, 70, 1, 221, 221, 0}, none}},
     {"KTRM", "Jacqueline Cochran Regional", -115, 0, 1, 33.6267, -116.1597,
      {{17, 'x', 8500, 150, 1, 321, 321, 0}, {12, 'x', 4995, 100, 1, 221, 221, 0}, none}},
@@ -183,6 +185,20 @@ static const navaid_def stations[] = {
     {2, "OKB", "Oceanside NDB", 33.2179, -117.3487, 30, 270},
 };
 
+// Runways whose centre lies far from the reference point, in place of the
+// 400 ft rule: ft along the runway's true heading and to its right. At Los
+// Angeles the north pair lies west of the south pair, their inner runways
+// 4,300 ft apart.
+struct placement_def {
+    const char* apt;
+    int rwy;
+    float along, right;
+};
+
+static const placement_def placements[] = {
+    {"KLAX", 0, -2650, -2850}, {"KLAX", 1, -1850, -2150}, {"KLAX", 2, 2950, 2150}, {"KLAX", 3, 2050, 2950},
+};
+
 // An ILS to a runway end: the runway by airport and index, which end, and the
 // localizer's identifier and frequency (MHz x 100).
 struct ils_def {
@@ -198,7 +214,7 @@ static const ils_def ils_list[] = {
     {"KRAL", 0, 0, "IRAL", 10850}, {"KCNO", 1, 1, "ICNO", 10830}, {"KSNA", 0, 1, "ISNA", 11175},
     {"KLGB", 0, 1, "ILGB", 11030}, {"KLAX", 0, 1, "ILAX", 10850}, {"KLAX", 1, 1, "IIAS", 10810},
     {"KLAX", 2, 1, "ICFN", 11170}, {"KLAX", 3, 1, "IHQB", 10990}, {"KVNY", 0, 0, "IVNY", 11130},
-    {"KBUR", 0, 0, "IBUR", 11030}, {"KOXR", 0, 0, "IOXR", 10870}, {"KPMD", 1, 1, "IPMD", 11090},
+    {"KBUR", 0, 0, "IBUR", 11030}, {"KOXR", 0, 1, "IOXR", 10870}, {"KPMD", 1, 1, "IPMD", 11090},
     {"KVCV", 0, 0, "IVCV", 10950}, {"KPSP", 0, 1, "IPSP", 11110}, {"KCRQ", 0, 1, "ICRQ", 10830},
     {"KSAN", 0, 1, "ISAN", 11090}, {"KEDW", 0, 1, "IEDW", 10910},
 };
@@ -245,10 +261,17 @@ static float true_heading(const runway_def& r)
     return h > 360 ? h - 360 : h;
 }
 
-static void runway_centre(const airport_def& a, const runway_def& r, double* lat, double* lon)
+// The centre of runway k of airport a.
+static void runway_centre(const airport_def& a, int k, double* lat, double* lon)
 {
-    double side = r.side == 'L' ? -400 : r.side == 'R' ? 400 : 0;
-    offset_point(a.lat, a.lon, true_heading(r), 0, side, lat, lon);
+    const runway_def& r = a.rwy[k];
+    double along = 0, side = r.side == 'L' ? -400 : r.side == 'R' ? 400 : 0;
+    for (const placement_def& p : placements)
+        if (p.rwy == k && strcmp(p.apt, a.id) == 0) {
+            along = p.along;
+            side = p.right;
+        }
+    offset_point(a.lat, a.lon, true_heading(r), along, side, lat, lon);
 }
 
 // ---- writers ---------------------------------------------------------------
@@ -272,10 +295,10 @@ static int write_apt(const std::string& path)
         snprintf(name, sizeof name, "%s", a.name);
         ouf << '\n';
         fio_apt_line(&h, &twr, &bld, id, name, 0);
-        for (const runway_def& r : a.rwy) {
-            if (r.num == 0) break;
+        for (int k = 0; k < 4 && a.rwy[k].num != 0; k++) {
+            const runway_def& r = a.rwy[k];
             double lat, lon;
-            runway_centre(a, r, &lat, &lon);
+            runway_centre(a, k, &lat, &lon);
             float flat = (float)lat, flon = (float)lon, hd = true_heading(r), len = r.len, wid = r.width;
             int num = r.num;
             char side = r.side;
@@ -307,7 +330,7 @@ static void write_ils(const ils_def& s)
     const airport_def& a = airports[k];
     const runway_def& r = a.rwy[s.rwy];
     double clat, clon;
-    runway_centre(a, r, &clat, &clon);
+    runway_centre(a, s.rwy, &clat, &clon);
     float course = true_heading(r) + (s.opposite ? 180.0f : 0.0f);
     if (course >= 360) course -= 360;
     int num = s.opposite ? (r.num + 18 - 1) % 36 + 1 : r.num;

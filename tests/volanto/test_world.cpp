@@ -1,7 +1,8 @@
-// The world databases: the shipped files load whole and quietly, the loader
-// converts to metres and keeps each airport's runway range, every table is
-// full at its capacity and fatal one past it, and missing, foreign, damaged
-// or unended files end in their alerts.
+// The world databases: the shipped files load whole and quietly, with their
+// runways and landing systems fitting together; the loader converts to
+// metres and keeps each airport's runway range, every table is full at its
+// capacity and fatal one past it, and missing, foreign, damaged or unended
+// files end in their alerts.
 #include <gtest/gtest.h>
 
 #include "HL_FILE.h"
@@ -11,6 +12,7 @@
 #include "records.h"
 #include "test_support.h"
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -91,6 +93,63 @@ TEST(ShippedWorld, LoadsWithoutAnAlertAndStartsAtKsbd)
     EXPECT_GE(fixes, 20);
     EXPECT_EQ(fix_name[0][5], 0);
     EXPECT_FLOAT_EQ(fix_lat[fixes + 1], -999.0f);
+}
+
+// Metres east and north from (lat0, lon0) to (lat, lon).
+static void metres_from(float lat0, float lon0, float lat, float lon, float* east, float* north)
+{
+    *north = (lat - lat0) * 60 * 1852.0f;
+    *east = (lon - lon0) * 60 * 1852.0f * cosf(lat0 * 3.14159265f / 180);
+}
+
+// The shipped runways and instrument landing systems fit together: runways
+// of one direction at an airport lie apart, and every localizer stands past
+// the far end of a runway on its centre line, on the end's landing course,
+// with approach lights at that end.
+TEST(ShippedWorld, ParallelRunwaysLieApartAndEveryLocalizerServesALitRunwayEnd)
+{
+    snprintf(app_path, path_max, "%s", PROGRAM_DIR);
+    MACIBM_set_constants();
+    initing = 0;
+    ogl_ready = 0;
+    load_world_databases();
+
+    for (int a = 0; a <= apt_wrl_max; a++)
+        for (int r = apt_lo_ind[a]; r <= apt_hi_ind[a]; r++)
+            for (int q = r + 1; q <= apt_hi_ind[a]; q++) {
+                float turn = fmodf(fabsf(rwy_hdng[r] - rwy_hdng[q]), 180);
+                if (turn > 10 && turn < 170) continue;
+                float east, north;
+                metres_from(rwy_lat[r], rwy_lon[r], rwy_lat[q], rwy_lon[q], &east, &north);
+                float h = rwy_hdng[r] * 3.14159265f / 180;
+                float apart = fabsf(east * cosf(h) - north * sinf(h));   // across the runway
+                EXPECT_GT(apart, 200.0f) << apt_id[a] << " runways " << rwy_num[r] << rwy_lcr[r] << " and "
+                                         << rwy_num[q] << rwy_lcr[q];
+            }
+
+    int localizers = 0;
+    for (int n = world_nav_first; n <= nav_wrl_max; n++) {
+        if (nav_type[n] != 4) continue;
+        localizers++;
+        int served = 0;
+        for (int r = 0; r <= rwy_wrl_max && !served; r++)
+            for (int e = 0; e < 2 && !served; e++) {
+                float course = fmodf(rwy_hdng[r] + 180.0f * (float)e, 360);
+                float off = fmodf(fabsf(nav_hdng[n] - course), 360);
+                if (off > 1 && off < 359) continue;
+                float east, north;
+                metres_from(rwy_lat[r], rwy_lon[r], nav_lat[n], nav_lon[n], &east, &north);
+                float h = course * 3.14159265f / 180;
+                float ahead = east * sinf(h) + north * cosf(h), aside = east * cosf(h) - north * sinf(h);
+                if (fabsf(aside) > 30 || ahead < rwy_len[r] / 2 || ahead > rwy_len[r] / 2 + 1000) continue;
+                served = 1;
+                int kind, gsi[2], lights[2], approach[2];
+                code_to_lgts(&kind, gsi, lights, approach, rwy_code[r]);
+                EXPECT_GE(approach[e], 2) << nav_name[n] << ": no approach lights at the end it serves";
+            }
+        EXPECT_TRUE(served) << nav_name[n] << " serves no runway end";
+    }
+    EXPECT_GE(localizers, 10);
 }
 
 TEST_F(World, LoadingConvertsToMetresAndKeepsEachAirportsRunways)
