@@ -385,6 +385,40 @@ TEST(LocalHeight, SurfacesPlatformsAndDecks)
         EXPECT_NEAR(vz, s.vz, 1e-4f);
         EXPECT_NEAR(vy, 0, 1e-4f);
     }
+    // A pitched or rolled carrier: the deck point tops a mast of 21 m leaning
+    // with the ship; a point d ahead of it stands d tan(pitch) higher and
+    // rises at d times the pitch rate, one d to its right stands d tan(roll)
+    // lower and sinks at d times the roll rate.
+    const float r = con.degtorad, d = 50;
+    const struct {
+        float hdg, pitch, roll, pitch_rate, roll_rate;   // degrees, deg/s
+        float east, north;                               // m from the deck point
+        float h, vx, vy, vz;
+    } tilts[] = {
+        {0, 5, 0, 2, 0, 0, d, 21 * cosf(5 * r) + d * tanf(5 * r), 0, d * 2 * r, -15 + 21 * 2 * r},
+        {0, 0, 4, 0, 3, d, 0, 21 * cosf(4 * r) - d * tanf(4 * r), 21 * 3 * r, -d * 3 * r, -15},
+        {90, 5, 0, 2, 0, d, 0, 21 * cosf(5 * r) + d * tanf(5 * r), 15 - 21 * 2 * r, d * 2 * r, 0},
+    };
+    for (const auto& t : tilts) {
+        memset(&env, 0, sizeof env);
+        env.on_carrier = 1;
+        env.ship_x[0] = 600;
+        env.ship_z[0] = -600;
+        env.ship_hdg[0] = t.hdg;
+        env.ship_pitch[0] = t.pitch;
+        env.ship_roll[0] = t.roll;
+        env.ship_pitch_rate[0] = t.pitch_rate;
+        env.ship_roll_rate[0] = t.roll_rate;
+        // The mast leans back with the pitch and to the right with the roll.
+        float back = 21 * sinf(t.pitch * r), side = 21 * sinf(t.roll * r), a = t.hdg * r;
+        float deck_x = 600 - back * sinf(a) + side * cosf(a), deck_z = -600 + back * cosf(a) + side * sinf(a);
+        float h = find_local_h(deck_x + t.east, deck_z - t.north, &vx, &vy, &vz, &i, &j, 1);
+        EXPECT_NEAR(h, t.h, 1e-3f) << t.hdg << " " << t.pitch << " " << t.roll;
+        EXPECT_NEAR(vx, t.vx, 1e-3f) << t.hdg << " " << t.pitch << " " << t.roll;
+        EXPECT_NEAR(vy, t.vy, 1e-3f) << t.hdg << " " << t.pitch << " " << t.roll;
+        EXPECT_NEAR(vz, t.vz, 1e-3f) << t.hdg << " " << t.pitch << " " << t.roll;
+    }
+
     // A turning ship moves a point off its centre sideways.
     memset(&env, 0, sizeof env);
     env.on_carrier = 1;
