@@ -8,6 +8,7 @@
 #include "Genwrld.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <iomanip>
 #include <string>
@@ -489,8 +490,10 @@ static void report_title_line(const char* text)
 // A touching point's lines; its numbers keep the decimals last set on the stream.
 static void contact_lines(int n, float axial, float side, float normal)
 {
-    trk << std::fixed << std::string(3, (char)0xA5) << "CONTACT #" << n << ":" << std::string(86, (char)0xA5)
-        << "\n";
+    char title[24];
+    snprintf(title, sizeof title, "CONTACT #%d:", n);
+    trk << std::fixed;
+    report_title_line(title);
     trk << "   deflection=" << pln[0].condef[n] << " m.\n";
     trk << "   axilforce =" << axial << " N.\n";
     trk << "   sideforce =" << side << " N.\n";
@@ -843,14 +846,12 @@ static void totals_lines(float axial, float side, float normal)
 
 void aeroforcerep(void)
 {
-    trk << std::string(3, (char)0xA5) << "RUNNING AERODYNAMIC FORCE AND TOTAL MOMENT TOTALS, FLIGHT-PATH AXIS SYSTEM"
-        << std::string(23, (char)0xA5) << "\n";
+    report_title_line("RUNNING AERODYNAMIC FORCE AND TOTAL MOMENT TOTALS, FLIGHT-PATH AXIS SYSTEM");
     totals_lines(flt.F_aero_axial, flt.F_aero_side, flt.F_aero_normal);
 }
 
 void propforcerep(void)
 {
-    trk << std::string(3, (char)0xA5) << "RUNNING PROPULSIVE FORCE AND TOTAL MOMENT TOTALS, AIRCRAFT AXIS SYSTEM"
-        << std::string(27, (char)0xA5) << "\n";
+    report_title_line("RUNNING PROPULSIVE FORCE AND TOTAL MOMENT TOTALS, AIRCRAFT AXIS SYSTEM");
     totals_lines(flt.F_prop_axial, flt.F_prop_side, flt.F_prop_normal);
 }
