@@ -612,10 +612,7 @@ void fio_rwy_line(float* lat, float* lon, int* num, char* lcr, float* hdng, floa
         char c = 'x';
         inf1 >> c;
         *lcr = c;
-        float hd = fltscan("scan rwy rwy_hdng");
-        if (hd < 0) hd += 360;
-        else if (hd > 360) hd -= 360;
-        *hdng = hd;
+        *hdng = fltwrap(fltscan("scan rwy rwy_hdng"), 0, 360);
         *len = fltscan("scan rwy rwy_len");
         *width = fltscan("scan rwy rwy_width");
         *code = intscan("scan rwy rwy_code");
