@@ -36,7 +36,8 @@ static float line_at(float x1, float y1, float x2, float y2, float x)
     return interp(x1, y1, x2, y2, x);
 }
 
-static float foil_moment(float ae, float cm_before, int part, int tip, int highre)
+// The moment's straight bands; where they leave a gap the moment is 0.
+static float foil_moment(float ae, int part, int tip, int highre)
 {
     const airfoilstruct& f = afl[0];
     float al2 = f.cmal2[part][tip][highre], al3 = f.cmal3[part][tip][highre];
@@ -47,7 +48,7 @@ static float foil_moment(float ae, float cm_before, int part, int tip, int highr
     if (-20.0f <= ae && ae <= al2) return line_at(-20.0f, cm1, al2, cm2, ae);
     if (ae >= 20.0f) return line_at(20.0f, cm4, 90.0f, -0.32f, ae);
     if (ae <= -20.0f) return line_at(-90.0f, 0.32f, -20.0f, cm1, ae);
-    return cm_before;
+    return 0.0f;
 }
 
 void anyfoil(float alpha, float* cl, float* cd, float* cm, int part, int tip, int highre, int element)
@@ -82,8 +83,7 @@ void anyfoil(float alpha, float* cl, float* cd, float* cm, int part, int tip, in
         const float* cl_row = pos ? f.clpos[part][tip][highre] : f.clneg[part][tip][highre];
         *cl = cl_row[lo - 100] * w + cl_row[hi - 100] * (1.0f - w);
     }
-    // Where the bands leave a gap the moment is 0, not whatever the caller held.
-    *cm = foil_moment(ae, 0.0f, part, tip, highre);
+    *cm = foil_moment(ae, part, tip, highre);
 
     if (set.force_report) {
         trk << "   These coefficients are using the " << (highre ? "HIGH" : "LOW") << " Reynolds number airfoil "
