@@ -552,15 +552,8 @@ void set_st(int i, int j, float s00, float s01, float s11, float s10,
             float t00, float t01, float t11, float t10, unsigned tex)
 {
     planetex[i][j] = tex;
-    float (*st)[2][2] = planest[i][j];
-    st[0][0][0] = s00;
-    st[0][1][0] = s01;
-    st[1][1][0] = s11;
-    st[1][0][0] = s10;
-    st[0][0][1] = t00;
-    st[0][1][1] = t01;
-    st[1][1][1] = t11;
-    st[1][0][1] = t10;
+    const float corners[8] = {s00, s01, s11, s10, t00, t01, t11, t10};
+    put_corners(planest[i][j], corners);
 }
 
 int coast(int i, int j)
