@@ -249,7 +249,8 @@ void readinpart(void)
     rln(path);
     msc.part_named = 1;
 
-    // The label word, then the parameters with the stream's own float reading.
+    // The label word, then the parameters; a value that does not read ends
+    // the program, so no previous part's values stay behind under this name.
     wrdscan(C_s, path, 400, 0);
     if (msc.part_type == part_airfoil) {
         float* const to[25] = {
@@ -257,15 +258,12 @@ void readinpart(void)
             &A.Lpow, &A.Lstall, &A.Ldrop1, &A.Ldrop2, &A.Lpowstl, &A.DminCL, &A.Dmin, &A.Dal10,
             &A.Dpow, &A.cmal2[0][0][0], &A.cmal3[0][0][0], &A.cm1[0][0][0], &A.cm2[0][0][0],
             &A.cm3[0][0][0], &A.cm4[0][0][0], &A.Bwidth, &A.Bdepth, &A.Bpower, &A.Bloc};
-        for (float* v : to) inf1 >> *v;
+        for (float* v : to) *v = fltscan(path);
     } else {
         float* const to[9] = {&A.FLPlco1, &A.FLPlco2, &A.FLPlco3, &A.FLPdco1, &A.FLPdco2,
                               &A.FLPdco3, &A.FLPmco1, &A.FLPmco2, &A.FLPmco3};
-        for (float* v : to) inf1 >> *v;
+        for (float* v : to) *v = fltscan(path);
     }
-    // A constants line that did not read whole would leave the previous part's
-    // values behind under this file's name.
-    scancheck(path);
     rln(path);
     msc.part_dirty = 0;
     inf1.close();
