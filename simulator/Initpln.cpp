@@ -893,10 +893,6 @@ int load_plane(int p)
         int fits = wanted_len < sizeof path;
         path[0] = 0;
         if (fits) memcpy(path, wanted, wanted_len + 1);
-        memset(a.C_path, 0, sizeof a.C_path);
-        memset(a.C_file, 0, sizeof a.C_file);
-        snprintf(a.C_path, sizeof a.C_path, "%s", path);
-        snprintf(a.C_file, sizeof a.C_file, "%s", file);
         if (!fits || !read_plane_file(0, path)) missing_default_plane(wanted);
     }
     // Nothing of the slot's previous aircraft stays in its airfoil tables, not
