@@ -887,7 +887,7 @@ int load_plane(int p)
     if (!read_plane_file(p, path)) {
         if (p == 1) return 0;
         char wanted[2 * path_max];
-        snprintf(wanted, sizeof wanted, "%splanes/General Aviation/Cessna 172 Skyhawk/%s", app_path, default_plane_file);
+        snprintf(wanted, sizeof wanted, "%s%s%s", app_path, default_plane_folder, default_plane_file);
         snprintf(file, sizeof file, "%s", default_plane_file);
         size_t wanted_len = strlen(wanted);
         int fits = wanted_len < sizeof path;

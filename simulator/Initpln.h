@@ -290,8 +290,9 @@ void set_panel_layout(void);
 
 // ---- aircraft loader -----------------------------------------------------------
 
-// The aircraft every install ships, in planes/General Aviation/Cessna 172
-// Skyhawk/ of the program folder; the user's slot falls back to it.
+// The aircraft every install ships, in default_plane_folder of the program
+// folder; the user's slot falls back to it.
+const char* const default_plane_folder = "planes/General Aviation/Cessna 172 Skyhawk/";
 const char* const default_plane_file = "Cessna 172 Skyhawk.acf";
 
 // Loads the aircraft file that C_file and C_path of pln[p] name (the caller

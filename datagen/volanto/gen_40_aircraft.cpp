@@ -269,7 +269,7 @@ int main(int argc, char** argv)
     }
     std::string folder = argv[1];
     if (!folder.empty() && folder.back() != '/') folder += '/';
-    folder += "planes/General Aviation/Cessna 172 Skyhawk/";
+    folder += default_plane_folder;
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
