@@ -437,8 +437,8 @@ void set_panel_layout(void)
 
     int last_slot[9];
     check_wide_instruments(last_slot);
-    place_slots(last_slot);
-    if (panel == 2) place_fixed();
+    if (panel == 1) place_slots(last_slot);
+    else place_fixed();
 
     if (panel == 1) {
         ins.ins_x[10] = ins.ins_x[3] - 35.0f;
