@@ -1,11 +1,14 @@
 // File headers and field scanners, and the open and save dialog.
 //
 // Sections: globals, reading characters, inf_open, ouf_open and ouf_close,
-// scanners, dialog listing, dialog loop, dialog drawing, record lines.
+// scanners, dialog listing, dialog loop, dialog drawing, record lines,
+// aircraft file.
 #include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
+#include "Hl_types.h"
+#include "host.h"
 
 #include <cctype>
 #include <iomanip>
@@ -21,8 +24,8 @@ int rev_inf_bin = 0;
 char x_eln = '\n';
 int extra_char_eoln = 0;
 std::ofstream ouf;
-char C_s[400];
-char copyright_apt[400], copyright_nav[400];
+char C_s[line_max];
+char copyright_apt[line_max], copyright_nav[line_max];
 
 // A text header was read, so the line end is known; strscan reads nothing before.
 static int eln_known = 0;
@@ -113,7 +116,7 @@ int inf_open(const char* path, int kind, int version, int fatal)
                      "You may have to re-install Volanto from the CD.", 2004);
     }
     if (!inf_is_bin) {
-        strscan(C_s, path, 400);
+        strscan(C_s, path, line_max);
         if (kind == kind_airports) snprintf(copyright_apt, sizeof copyright_apt, "%s", C_s);
         if (kind == kind_navaids) snprintf(copyright_nav, sizeof copyright_nav, "%s", C_s);
     }
@@ -298,7 +301,7 @@ void scancheck(const char* label) { check_stream(in_use(), label); }
 
 int g_file_type = 0;
 char g_name[dialog_items_max][32];
-char g_path[dialog_items_max][400];
+char g_path[dialog_items_max][path_max];
 int g_is_folder[dialog_items_max];
 int g_num_items = 0;
 int g_item_top = 0, g_item_bot = 0;
@@ -346,7 +349,7 @@ static int take_entry(const char* name, int is_folder, void* ctx)
 
 static void swap_entries(int a, int b)
 {
-    static char name[32], path[400];
+    static char name[32], path[path_max];
     memcpy(name, g_name[a], sizeof name);
     memcpy(g_name[a], g_name[b], sizeof name);
     memcpy(g_name[b], name, sizeof name);
@@ -560,8 +563,6 @@ void OPENSAVE_update(void)
 
 // ---- airport, runway and navaid record lines -------------------------------
 
-#if defined(PROG_VOLANTO) || defined(PROG_TERRAWRIGHT) || defined(PROG_SKYCASTER)
-
 // One field of a record line: width and decimals set just before it.
 static void put_flt(float v, int width, int decimals)
 {
@@ -666,4 +667,74 @@ void fio_nav_line(int* type, float* lat, float* lon, float* h, int* frq, float* 
     put_id_and_name(id, name);
 }
 
-#endif
+// ---- aircraft file ---------------------------------------------------------
+
+const long plane_header_bytes = 5;   // order mark and version
+
+// A read lands here whole before it replaces pln[p], so a failed read never
+// leaves an aircraft made of two designs.
+static planestruct pln_read;
+
+void plane_read_failed(const char* path)
+{
+    MACIBM_alert("An error occurred during read-in of the aircraft file.",
+                 "Either the file has been corrupted, or it is not really an aircraft file.", path, "",
+                 2004);
+}
+
+static int is_asi_unit(int32_t v) { return v == 1 || v == 2; }
+
+// Names go into paths and alerts, so each ends within its field
+// whatever the file stored.
+static void end_plane_names(planestruct& pl)
+{
+    pl.C_file[sizeof pl.C_file - 1] = 0;
+    pl.C_name[sizeof pl.C_name - 1] = 0;
+    pl.C_path[sizeof pl.C_path - 1] = 0;
+    pl.tailnum[sizeof pl.tailnum - 1] = 0;
+    pl.flap_str[sizeof pl.flap_str - 1] = 0;
+    for (int part = 0; part < plane_parts; part++) {
+        pl.Rafl0[part][sizeof pl.Rafl0[part] - 1] = 0;
+        pl.Rafl1[part][sizeof pl.Rafl1[part] - 1] = 0;
+        pl.Tafl0[part][sizeof pl.Tafl0[part] - 1] = 0;
+        pl.Tafl1[part][sizeof pl.Tafl1[part] - 1] = 0;
+    }
+}
+
+int read_plane_file(int p, const char* path)
+{
+    // A file cut anywhere, even inside its header, is a damaged aircraft
+    // file rather than a scanning error or a missing file.
+    char real[path_max];
+    host_resolve_path(path, real, path_max);
+    {
+        std::ifstream probe(real, std::ios::in | std::ios::binary | std::ios::ate);
+        if (!probe.is_open()) return 0;
+        if ((long)probe.tellg() < plane_header_bytes + (long)sizeof(planestruct)) plane_read_failed(path);
+    }
+    if (!inf_open(path, kind_aircraft, plane_file_version, 1)) return 0;
+    inf1.read((char*)&pln_read, sizeof pln_read);
+    int whole = inf1.gcount() == (std::streamsize)sizeof pln_read;
+    inf1.close();
+    if (!whole) plane_read_failed(path);
+
+    // The header's mark is not trusted: asi_units, 1 or 2, tells the order.
+    // One that reads as neither in either order is no aircraft of ours.
+    int foreign = !is_asi_unit(pln_read.asi_units);
+    if (foreign) {
+        int32_t units = pln_read.asi_units;
+        rev_byte_order4(&units);
+        if (!is_asi_unit(units)) plane_read_failed(path);
+    }
+    end_plane_names(pln_read);
+    pln[p] = pln_read;
+    if (foreign) rev_pln_bytes(p);
+    return 1;
+}
+
+int write_plane_file(int p, const char* path)
+{
+    if (!ouf_open(path, kind_aircraft, plane_file_version)) return 0;
+    ouf.write((const char*)&pln[p], sizeof(planestruct));
+    return ouf_close();
+}

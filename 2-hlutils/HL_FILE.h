@@ -4,6 +4,8 @@
 // save dialog with its listing of the folder shown, and the record lines of
 // the airport and navaid databases.
 #pragma once
+#include "Hl_types.h"
+
 #include <fstream>
 
 extern std::ifstream inf1, inf2;
@@ -13,8 +15,8 @@ extern int rev_inf_bin;       // its 4-byte values are big-endian
 extern char x_eln;            // end-of-line character of the open text file
 extern int extra_char_eoln;   // one more character follows each line end
 extern std::ofstream ouf;
-extern char C_s[400];         // scratch line; inf_open leaves the version line's rest here
-extern char copyright_apt[400], copyright_nav[400];  // header lines kept from apt.dat and nav.dat
+extern char C_s[line_max];         // scratch line; inf_open leaves the version line's rest here
+extern char copyright_apt[line_max], copyright_nav[line_max];  // header lines kept from apt.dat and nav.dat
 
 // Opens path on inf1 and reads its header; 1 when it is open with the
 // expected version. With fatal set a wrong version ends the program.
@@ -46,7 +48,7 @@ const int dialog_items_max = 200;
 
 extern int g_file_type;                       // the kind being picked
 extern char g_name[dialog_items_max][32];     // entry names as drawn (cut to 31)
-extern char g_path[dialog_items_max][400];    // full path of each entry
+extern char g_path[dialog_items_max][path_max];    // full path of each entry
 extern int g_is_folder[dialog_items_max];
 extern int g_num_items;
 extern int g_item_top, g_item_bot;            // first and last entry shown
@@ -79,3 +81,20 @@ void  fio_rwy_line(float* lat, float* lon, int* num, char* lcr, float* hdng, flo
 // The type is the record code: written first, never touched when reading.
 void  fio_nav_line(int* type, float* lat, float* lon, float* h, int* frq, float* hdng,
                    char* id, char* name, int read);
+
+// ---- aircraft file ---------------------------------------------------------
+
+// Reads the aircraft file at path into pln[p] whole: 1 when read, 0 when the
+// file cannot be opened (pln[p] unchanged). A wrong version, a short file or a
+// record readable in neither byte order is fatal, before pln[p] is touched.
+// The image comes in native byte order with every name terminated; the name
+// fields hold what the file stored.
+int read_plane_file(int p, const char* path);
+
+// Writes pln[p] as an aircraft file (mark "i", version 46, the image); 1 when
+// the whole file reached the disk, else 0 with the old file kept.
+int write_plane_file(int p, const char* path);
+
+// The fatal alert for a damaged aircraft file; the loader's own checks of a
+// record that read whole end in it too.
+void plane_read_failed(const char* path);

@@ -62,12 +62,11 @@ void  int_to_str(int n, char* out);         // five digit places at most
 int   str_is_frac(const char* s);           // "3/4"
 float str_to_frac(const char* s);           // -1.0 when not a usable fraction
 
-// ---- aircraft geometry (programs that hold pln) ---------------------------
+// ---- aircraft geometry -----------------------------------------------------
 
 // Where the parts, elements and bodies of pln[p] sit. Arms: x right, y up,
 // z aft, in the unit the record holds; angles in the record are degrees.
-// They read pln[p] and never write it. Built only into the programs that
-// hold aircraft records.
+// They read pln[p] and never write it.
 float latsign(int part, int p);                           // -1.0 left side, +1.0 right
 float get_wing_rarm(int part, int element, int p);        // span distance of the element's centre
 float get_wing_Xarm(int part, float rarm, int p);         // point at span distance rarm
@@ -94,6 +93,9 @@ int   char_to_code(char c);          // the inverse; any other character 1
 // The scenery square file of the square with south-west corner (lat, lon),
 // relative to a scenery folder: "+030-120/+033-119.env"; out holds 22.
 void  return_latlon_str_ENV(int lat, int lon, char* out);
+// Lays out a cell's corner coordinates v, in the order s00, s01, s11, s10,
+// t00, t01, t11, t10, into st[di][dj][s, t].
+void  put_corners(float st[2][2][2], const float* v);
 
 // ---- terrain classes and local height (the simulator's region grid) -------
 
@@ -102,7 +104,7 @@ void  return_latlon_str_ENV(int lat, int lon, char* out);
 int   inside_cw_reg(float x1, float z1, float x2, float z2, float px, float pz, float margin);
 // n = a x b, unit length; (0, 1, 0) for a cross product of length 0.
 void  find_normal_vects(const float a[3], const float b[3], float n[3]);
-// Built only into the simulator, over its region grid.
+// Built into the programs that hold the simulator's region grid.
 void  set_st(int i, int j, float s00, float s01, float s11, float s10,
              float t00, float t01, float t11, float t10, unsigned tex);
 int   coast(int i, int j);           // the cell is of the current border set

@@ -6,6 +6,7 @@
 #include "HL_GRAPH.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
+#include "program.h"
 #include "records.h"
 
 #include <GL/gl.h>
@@ -482,18 +483,6 @@ void OGL_number(int colour, float x, float y, float value, int digits, int decim
 }
 
 // ---- BMP loader ------------------------------------------------------------
-
-#if defined(PROG_AIRWRIGHT)
-static const char* picture_folder = "AirWrght/";
-#elif defined(PROG_FOILWRIGHT)
-static const char* picture_folder = "FoilWrt/";
-#elif defined(PROG_TERRAWRIGHT)
-static const char* picture_folder = "TerraWrt/";
-#elif defined(PROG_SKYCASTER)
-static const char* picture_folder = "Skycaster/";
-#else
-static const char* picture_folder = "VolSim/";
-#endif
 
 // Where a texture of kind -100 lives, by its id; 0 when the path does not fit.
 static int texture_folder(int id, char* out, int cap)

@@ -8,6 +8,9 @@
 #include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
+#include "Hl_joy.h"
+#include "Hl_sound.h"
+#include "program.h"
 #include "records.h"
 
 #include <GL/gl.h>
@@ -32,17 +35,7 @@ int initing = 1;
 int got_event = 0;
 int up_handled = 0;
 int return_hit = 0;
-char g_cs0[400], g_cs1[400], g_cs2[400], g_cs3[400], g_cs4[400];
-
-#if defined(PROG_AIRWRIGHT)
-static const char* prefs_name = "Airwright.prf";
-#elif defined(PROG_TERRAWRIGHT)
-static const char* prefs_name = "Terrawright.prf";
-#elif defined(PROG_FOILWRIGHT)
-static const char* prefs_name = "";           // Foilwright keeps no preferences
-#else
-static const char* prefs_name = "Volanto 5.prf";
-#endif
+char g_cs0[line_max], g_cs1[line_max], g_cs2[line_max], g_cs3[line_max], g_cs4[line_max];
 
 // ---- start-up ------------------------------------------------------------
 
@@ -68,7 +61,7 @@ static void build_paths(void)
 {
     char sys[path_max], prog[path_max];
     int ok = host_config_folder(sys, path_max) && strlen(sys) + 40 < path_max;
-    if (!ok || snprintf(prf_path, path_max, "%s%s", sys, prefs_name) >= path_max ||
+    if (!ok || snprintf(prf_path, path_max, "%s%s", sys, prefs_file_name) >= path_max ||
         snprintf(res_path, path_max, "%s%s", sys, "XRes 5.prf") >= path_max)
         refuse_folder("configuration", sys);
 
@@ -364,7 +357,7 @@ void IBM_handlewin(const host_event& e)
         break;
     case HE_CLOSE:
         // A close request from the desktop quits as the Quit command does.
-        APPLICATION_handlemenu(105);
+        APPLICATION_handlemenu(item_quit);
         break;
     }
 }
@@ -556,7 +549,7 @@ void MACIBM_handlekey(int virtual_key)
 
 static void copy_line(char* dst, const char* src)
 {
-    snprintf(dst, 400, "%s", src ? src : "");
+    snprintf(dst, line_max, "%s", src ? src : "");
 }
 
 static void alert_lines(const char* l1, const char* l2, const char* l3, const char* l4, int level)
@@ -639,10 +632,10 @@ void MACIBM_finishup(void)
         trk << "end simulation\n";
         trk.close();
     }
+#endif
     dispose_sound();
     JOY_force(12, 0, 0, 0);
     JOY_close();
-#endif
     host_shutdown();
 }
 

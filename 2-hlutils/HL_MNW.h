@@ -7,8 +7,6 @@
 #include "Hl_types.h"
 #include "host.h"
 
-const int path_max = 400;                     // every folder path and file path
-
 extern int active_inst;                       // what the entry was started with
 extern int active_windstyle;
 extern float lookup_sin[361], lookup_cos[361];  // entry i: i degrees
@@ -30,8 +28,8 @@ extern int got_event;                         // a key, click or paint came
 extern int up_handled;                        // the first paint came; frames draw from then on
 
 extern int return_hit;                        // Enter in a text-entry window, for one frame
-extern char g_cs0[400];                       // typed text, at most 32 characters
-extern char g_cs1[400], g_cs2[400], g_cs3[400], g_cs4[400];  // the alert's lines
+extern char g_cs0[line_max];                  // typed text, at most 32 characters
+extern char g_cs1[line_max], g_cs2[line_max], g_cs3[line_max], g_cs4[line_max];  // the alert's lines
 
 // Start-up, first thing each program's entry calls.
 void MACIBM_init(void);
@@ -67,6 +65,9 @@ void MACIBM_create_menu(int menu, int parent_item, const char* title);
 // Appends item (menu x 100 + index, in index order); "-" is a separator.
 void MACIBM_append_menu(int menu, int item, const char* name, const char* help);
 void MACIBM_handleclick(void);
+
+// Every program's File menu ends in Quit; a close request from the desktop sends it too.
+const int item_quit = 105;
 
 // Hooks each program defines.
 void APPLICATION_update(void);

@@ -1,11 +1,9 @@
 // Sound output of the simulator over the host's mixer. Only the simulator has
-// sound; the other programs build this file empty.
+// sound; the other programs link Hl_sound_null.cpp in its place.
 //
 // Sections: slots and files, reading a WAV file, play/stop/tune, the loops
 // tuned each frame, shutdown.
 #include "Hl_sound.h"
-
-#ifdef PROG_VOLANTO
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "records.h"
@@ -17,6 +15,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+
+// Each slot plays on the mixer voice of the same number.
+static_assert(sound_slots == host_voices, "one mixer voice per sound slot");
 
 int buffers_filled = 0;
 static int device_open = 0;               // the device stands for the whole layer
@@ -226,7 +227,7 @@ static void tune_engine(float p, float v)
     if (heli && (type < 1 || type > 3)) return;   // no tuning for other helicopters
     int count = heli ? 1 : a.numen;
     if (count < 0) count = 0;
-    if (count > flt_engines) count = flt_engines;
+    if (count > plane_engines) count = plane_engines;
     float ref = engine_reference();
     float t = 0, s = 0;
     for (int e = 0; e < count; e++) {
@@ -320,9 +321,3 @@ void dispose_sound(void)
     device_open = 0;
     buffers_filled = 0;
 }
-
-#else
-
-void dispose_sound(void) {}
-
-#endif

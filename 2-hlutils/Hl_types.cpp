@@ -1,12 +1,12 @@
 #include "Hl_types.h"
 
-#if defined(PROG_VOLANTO) || defined(PROG_AIRWRIGHT) || defined(PROG_SKYCASTER)
-#include "records.h"
 #include <cstddef>
-#endif
 
 constantstruct con;
 menuwindowstruct mnw;
+planestruct pln[2];
+airfoilstruct afl[2];            // Foilwright edits afl[0] only
+inststruct ins;
 
 void rev_byte_order4(void* p)
 {
@@ -18,8 +18,6 @@ void rev_byte_order4(void* p)
     b[1] = b[2];
     b[2] = t;
 }
-
-#if defined(PROG_VOLANTO) || defined(PROG_AIRWRIGHT) || defined(PROG_SKYCASTER)
 
 // The fields an aircraft file supplies: every 4-byte element of each is
 // reversed once. Names, panel layout and the tables the loader computes are
@@ -63,5 +61,3 @@ void rev_pln_bytes(int n)
     for (const swapped_field& f : swapped_fields)
         for (size_t k = 0; k < f.size; k += 4) rev_byte_order4(base + f.at + k);
 }
-
-#endif

@@ -223,7 +223,7 @@ int writeoutpart(void)
                      "The part was not saved.", 2002);
         return 0;
     }
-    if (!ouf_open(msc.part_path, msc.part_type, foil_version)) return 0;
+    if (!ouf_open(msc.part_path, msc.part_type, afl_file_version)) return 0;
     put(msc.part_type == part_airfoil ? "1234 device type code" : "2345 device type code");
     if (msc.part_type == part_airfoil) write_airfoil();
     else write_flap();
@@ -239,19 +239,20 @@ int writeoutpart(void)
 void readinpart(void)
 {
     const char* path = msc.part_path;
-    if (!inf_open(path, msc.part_type, foil_version, 1)) {
+    if (!inf_open(path, msc.part_type, afl_file_version, 1)) {
         MACIBM_alert("Sorry, I can't open the part!!!", "Reason: Undetermined!", "Revert to back-up!", "", 2004);
         return;
     }
     int code = intscan(path);
-    if ((code == 1234 && msc.part_type == part_flap) || (code == 2345 && msc.part_type == part_airfoil))
+    if ((code == afl_device_code && msc.part_type == part_flap) ||
+        (code == flp_device_code && msc.part_type == part_airfoil))
         MACIBM_alert("This does not appear to be a valid file type for Foilwright!", "", "", "", 2004);
     rln(path);
     msc.part_named = 1;
 
     // The label word, then the parameters; a value that does not read ends
     // the program, so no previous part's values stay behind under this name.
-    wrdscan(C_s, path, 400, 0);
+    wrdscan(C_s, path, line_max, 0);
     if (msc.part_type == part_airfoil) {
         float* const to[25] = {
             &A.trat[0][0], &A.Re[0][0][0], &A.almin, &A.almax, &A.clB[0][0][0], &A.clM[0][0][0],

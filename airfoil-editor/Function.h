@@ -5,7 +5,6 @@
 #pragma once
 
 const int foil_table = 541;          // -90 to +90 degrees; a flap uses 0 to 400
-const int foil_version = 363;        // airfoil and flaps files
 
 // Airfoil: entry i + 270 holds the angle i + 180 (i < -200), i / 10 (|i| <= 200)
 // or i - 180 (i > 200). Flap: entry i (0..400) holds the deflection i / 400.

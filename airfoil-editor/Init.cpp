@@ -11,9 +11,6 @@
 // ---- records -------------------------------------------------------------
 
 miscstruct msc;
-airfoilstruct afl[2];          // Foilwright edits afl[0]; the second slot is unused
-planestruct pln[2];            // every program holds them; the library's start-up clears them
-inststruct ins;                // the library's drawing reads its panel light colour
 
 // ---- defaults ------------------------------------------------------------
 

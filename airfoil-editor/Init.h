@@ -3,7 +3,7 @@
 // defaults a new part starts from. Owns msc and afl; the model and the file
 // code in Function read and write them.
 #pragma once
-#include "Initpln.h"
+#include "Hl_types.h"
 
 const int part_airfoil = 200;        // the part types are the file kinds
 const int part_flap = 201;
@@ -16,8 +16,8 @@ struct miscstruct {
     int view_type;                   // view_alpha or view_polar
     int part_named;                  // 1 once the part has a file of its own
     int part_dirty;                  // 1 while edits are unsaved
-    char part_fname[400];            // the name the save question shows
-    char part_path[400];             // full path of the part's file
+    char part_fname[path_max];       // the name the save question shows
+    char part_path[path_max];        // full path of the part's file
 };
 
 extern miscstruct msc;

@@ -4,11 +4,9 @@
 // The flight model writes them; a new flight zeroes them whole (flt keeping
 // the twelve positions).
 #pragma once
+#include "Hl_types.h"
 
 const int flt_aircraft = 12;     // index 0 the user's aircraft, 1 tow or drop aircraft, 2-11 others
-const int flt_engines = 4;
-const int flt_parts = 28;
-const int flt_elements = 8;
 
 // Degrees and metres unless marked. Arrays of 12 hold every aircraft; all
 // other fields are the user's aircraft alone. Its size is not fixed: the
@@ -20,10 +18,10 @@ struct flightstruct {
     float sweep_ratio;                     // 0..1, variable-sweep wings
     float flap_ratio;                      // 0..1, follows flap_request
     float flap_request;                    // lever 0..1 in steps of 0.25
-    float throttle[flt_engines];           // in effect 0..1
-    float throttle_req[flt_engines];       // asked by keys, panel, joystick or autothrottle
-    float prop_req[flt_engines];           // governor speed asked
-    float mixture[flt_engines];            // 0..1
+    float throttle[plane_engines];           // in effect 0..1
+    float throttle_req[plane_engines];       // asked by keys, panel, joystick or autothrottle
+    float prop_req[plane_engines];           // governor speed asked
+    float mixture[plane_engines];            // 0..1
     float carb_heat;                       // 0 or 1
     float roll_trim, yaw_trim, pitch_trim; // -1..1; the vertical autopilot drives pitch_trim
 
@@ -64,14 +62,14 @@ struct flightstruct {
     float sin_path_psi, cos_path_psi, sin_path_theta, cos_path_theta;
 
     // parts and elements
-    float ge_cdi_mult[flt_parts], ge_cl_mult[flt_parts];   // ground effect
-    float wash_speed[flt_engines];         // m/s, propwash increment
-    int part_stalled[flt_parts];
+    float ge_cdi_mult[plane_parts], ge_cl_mult[plane_parts];   // ground effect
+    float wash_speed[plane_engines];         // m/s, propwash increment
+    int part_stalled[plane_parts];
     int stall_warn;
-    float el_vel[flt_parts][flt_elements];         // m/s
-    float el_alpha[flt_parts][flt_elements];
-    float el_flowdir[flt_parts][flt_elements];     // flow-direction change
-    float el_downwash[flt_parts][flt_elements];
+    float el_vel[plane_parts][plane_elements];         // m/s
+    float el_alpha[plane_parts][plane_elements];
+    float el_flowdir[plane_parts][plane_elements];     // flow-direction change
+    float el_downwash[plane_parts][plane_elements];
 
     // surface deflections
     float ailn_def_L, ailn_def_R;
@@ -85,14 +83,14 @@ struct flightstruct {
     float thrust_dir_n[4], thrust_dir_a[4];   // normal and axial share of each engine's thrust
 
     // engines and masses
-    int engine_running[flt_engines];
-    float thrust_now[flt_engines];         // N
-    float blade_pitch[flt_engines];        // a helicopter's engine 2 is the tail rotor
-    float throttle_lagged[flt_engines];
+    int engine_running[plane_engines];
+    float thrust_now[plane_engines];         // N
+    float blade_pitch[plane_engines];        // a helicopter's engine 2 is the tail rotor
+    float throttle_lagged[plane_engines];
     int reverser[8];
-    float engine_speed[flt_engines];
-    float mix_factor[flt_engines];         // power share the mixture allows, 0..1
-    float jet_n1[flt_engines];             // percent, the jets' N1
+    float engine_speed[plane_engines];
+    float mix_factor[plane_engines];         // power share the mixture allows, 0..1
+    float jet_n1[plane_engines];             // percent, the jets' N1
     float payload, fuel, jettison;         // kg
     float mass_now;                        // kg
     float jato_left;                       // s

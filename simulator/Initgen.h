@@ -6,12 +6,12 @@
 // the factory defaults fill them. Also the world databases: the airport,
 // runway, navaid and fix tables and their loading.
 #pragma once
+#include "Genwrld.h"
+
 #include <fstream>
 
 const int dataout_items = 60;    // data-output items
 const int fail_slots = 32;       // failure slots of rel
-const int atm_grid_x = 178;      // terrain grid of a region, west to east
-const int atm_grid_z = 159;      // and north to south
 const int graph_samples = 1800;  // graph buffer, one sample a frame
 const int graph_slots = 4;       // graphed items, four columns each
 
@@ -186,7 +186,7 @@ struct atmospherestruct {
     float rwy_friction;
     float std_atm[22][2];        // (altitude m, density kg/m3)
     float baro_sl;               // inHg
-    int thermal_cell[atm_grid_x][atm_grid_z];   // 1 where a thermal rises
+    int thermal_cell[region_grid_x][region_grid_z];   // per cell of the region grid: 1 where a thermal rises
 };
 
 // One sample a frame while graph output is on.

@@ -1,8 +1,6 @@
 // The simulator's menu commands.
 #include "HL_MNW.h"
 
-static const int item_quit = 105;
-
 void APPLICATION_handlemenu(int item)
 {
     if (item == item_quit) gdone = 1;

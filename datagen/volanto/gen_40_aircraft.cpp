@@ -1,5 +1,5 @@
 // Writes the shipped default aircraft, a Cessna 172 Skyhawk (the fuel-injected
-// 180 hp S model), through the simulator's own aircraft-file writer into
+// 180 hp S model), through the suite's own aircraft-file writer into
 // "planes/General Aviation/Cessna 172 Skyhawk/" of the program folder. The
 // user's slot falls back to this file, so it must load on every install.
 //
@@ -11,6 +11,7 @@
 //
 // Sections: surfaces, bodies, the aircraft, main.
 //   usage: gen_40_aircraft <program folder ending in '/'>
+#include "HL_FILE.h"
 #include "Initpln.h"
 
 #include <cmath>
