@@ -272,9 +272,9 @@ static int in_parts(int part) { return part >= 0 && part < plane_parts; }
 
 float latsign(int part, int p)
 {
-    if ((part >= 0 && part <= 3) || (part >= 14 && part <= 17))
+    if (is_prop(part) || is_pylon(part))
         return pln[p].Xarm[part] < -0.05f ? -1.0f : 1.0f;
-    if (part == 4 || part == 6 || part == 8 || part == 10) return -1.0f;
+    if ((is_wing(part) || is_hstab(part)) && part % 2 == 0) return -1.0f;
     return 1.0f;
 }
 
@@ -309,23 +309,23 @@ float get_wing_Zarm(int part, float rarm, int p)
 int f_body_s_dim(int part, int p)
 {
     int n = 0;
-    if (part >= 0 && part <= 3) {
+    if (is_prop(part)) {
         // Clamped as a float first: the blade count comes from the file.
         float stations = 2.0f * pln[p].numblades[part];
         n = stations >= 0.0f && stations <= plane_stations ? (int)stations : (stations > 0.0f ? plane_stations : 0);
     }
-    else if (part >= 4 && part <= 17) n = pln[p].els[part] + 1;
-    else if (part == 18) n = 11;
-    else if (part >= 19 && part <= 27) n = 7;
+    else if (is_surface(part) || is_pylon(part)) n = pln[p].els[part] + 1;
+    else if (part == part_fuselage) n = 11;
+    else if (part >= part_nacelle_first && part <= part_fairing_last) n = 7;
     return intlim(n, 0, plane_stations);
 }
 
 int f_body_r_dim(int part)
 {
-    if (part >= 0 && part <= 3) return 2;
-    if (part >= 4 && part <= 17) return 12;
-    if (part >= 18 && part <= 24) return 16;
-    if (part >= 25 && part <= 27) return 8;
+    if (is_prop(part)) return 2;
+    if (is_surface(part) || is_pylon(part)) return 12;
+    if (part == part_fuselage || is_nacelle(part) || is_misc_body(part)) return 16;
+    if (is_fairing(part)) return 8;
     return 0;
 }
 
@@ -337,56 +337,59 @@ int have_this_part(int part, int p)
     const planestruct& a = pln[p];
 #ifdef PROG_VOLANTO
     // Past the redline the right wings have come off.
-    if (flt.redline_busted && (part == 5 || part == 7 || part == 9)) return 0;
+    if (flt.redline_busted && is_wing(part) && part % 2 == 1) return 0;
 #endif
-    if (part <= 1) return a.is_heli || (makes_thrust(a) && a.numen >= part + 1);
-    if (part <= 3) return makes_thrust(a) && a.numen >= part + 1;
-    if (part <= 13) return a.semilen[part] > 0.05f;
-    if (part <= 17) return a.semilen[part] > 0.05f && a.numen >= part - 13;
-    if (part == 18) return 1;
-    if (part == 19) return a.nace_eq && a.numen >= 1;
-    if (part <= 22) return a.nace_eq && a.numen >= part - 18 && !a.is_heli;
-    if (part == 23) return a.misc_eq != 0;
-    if (part == 24) return a.misc_eq && a.misc_X > 0.01f;
+    if (part <= part_tail_rotor) return a.is_heli || (makes_thrust(a) && a.numen >= part + 1);
+    if (part <= part_prop_last) return makes_thrust(a) && a.numen >= part + 1;
+    if (part <= part_vstab_2) return a.semilen[part] > 0.05f;
+    if (part <= part_pylon_last) return a.semilen[part] > 0.05f && a.numen >= part - part_pylon_first + 1;
+    if (part == part_fuselage) return 1;
+    if (part == part_nacelle_first) return a.nace_eq && a.numen >= 1;
+    if (part <= part_nacelle_last) return a.nace_eq && a.numen >= part - part_nacelle_first + 1 && !a.is_heli;
+    if (part == part_misc_first) return a.misc_eq != 0;
+    if (part == part_misc_last) return a.misc_eq && a.misc_X > 0.01f;
     // Fairings over the wheels, or the two skids' bodies.
-    if (a.fair_eq && a.gear_type >= 3 && a.gear_stat[part - 25] != 0) return 1;
-    return a.gear_type == 2 && part <= 26;
+    // A wheel fairing shows while its leg is out; a skid aircraft has two, none at the nose.
+    if (a.fair_eq && a.gear_type >= 3 && a.gear_stat[part - part_fairing_first] != 0) return 1;
+    return a.gear_type == 2 && part <= part_fairing_first + 1;
 }
 
 void get_body_os(int part, float* x, float* y, float* z, int p)
 {
     const planestruct& a = pln[p];
-    if (part >= 0 && part <= 17) {
+    if (part >= part_prop_first && part <= part_pylon_last) {
         *x = a.Xarm[part];
         *y = a.Yarm[part];
         *z = a.Zarm[part];
-    } else if (part == 18) {
+    } else if (part == part_fuselage) {
         *x = *y = *z = 0.0f;
-    } else if (part >= 19 && part <= 22) {
-        *x = a.Xarm[part - 19];
-        *y = a.Yarm[part - 19];
-        *z = a.Zarm[part - 19];
-    } else if (part == 23 || part == 24) {
-        *x = part == 23 ? -a.misc_X : a.misc_X;
+    } else if (is_nacelle(part)) {
+        // A nacelle sits on its engine's propeller.
+        int prop = part - part_nacelle_first;
+        *x = a.Xarm[prop];
+        *y = a.Yarm[prop];
+        *z = a.Zarm[prop];
+    } else if (is_misc_body(part)) {
+        *x = part == part_misc_first ? -a.misc_X : a.misc_X;
         *y = a.misc_Y;
         *z = a.misc_Z;
-    } else if (part >= 25 && part <= 27 && a.gear_type > 2) {
-        if (part == 25) {
+    } else if (is_fairing(part) && a.gear_type > 2) {
+        if (part == part_fairing_first) {
             *x = 0.0f;
             *y = a.ngearY + a.condef[0] + a.wheelrad;
             *z = a.ngearZ;
         } else {
-            *x = part == 26 ? -a.mgearX : a.mgearX;
-            *y = a.mgearY + a.condef[part - 25] + a.wheelrad;
+            *x = part == part_fairing_first + 1 ? -a.mgearX : a.mgearX;
+            *y = a.mgearY + a.condef[part - part_fairing_first] + a.wheelrad;
             *z = a.mgearZ;
         }
-    } else if ((part == 25 || part == 26) && a.gear_type == 2) {
-        *x = part == 25 ? -a.skidX : a.skidX;
-        *y = a.skidY + a.condef[part == 25 ? 3 : 5] + a.wheelrad;
+    } else if (part <= part_fairing_first + 1 && is_fairing(part) && a.gear_type == 2) {
+        int left = part == part_fairing_first;
+        *x = left ? -a.skidX : a.skidX;
+        *y = a.skidY + a.condef[left ? 3 : 5] + a.wheelrad;
         *z = a.skidZ;
     }
 }
-
 
 // ---- terrain codes, light codes and scenery file names ----------------------
 

@@ -3,6 +3,7 @@
 // platforms, decks and bumpy surfaces. Built into the programs that hold the
 // region grid.
 #include "HL_FUNCT.h"
+#include "HL_GRAPH.h"
 #include "Hl_types.h"
 #include "records.h"
 
@@ -10,11 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-const unsigned tex_water = 50;
-const unsigned tex_flat = 54;
-const unsigned tex_steep = 58;
-const unsigned tex_custom = 2000;
 
 // The border set of the new_border pass under way.
 static unsigned t1, t2, t3, t4, t5, t6, t7, t8;
@@ -86,7 +82,7 @@ void assign_terrain_texes(int rows, int cols)
     cols = intlim(cols, 0, region_grid_z);
     for (int i = 0; i <= rows - 2; i++)
         for (int j = 0; j <= cols - 2; j++) {
-            if (planetex[i][j] >= tex_custom) continue;
+            if (planetex[i][j] >= (unsigned)tex_custom_first) continue;
             unsigned tex;
             if (is_water[i][j]) {
                 tex = tex_water;

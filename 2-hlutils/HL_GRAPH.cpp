@@ -393,7 +393,7 @@ static void text_begin(int colour)
 {
     OGL_setcolor(colour);
     if (to_array) return;
-    OGL_bindtex(162);
+    OGL_bindtex(tex_letters);
     set_texturing(1);
     glEnable(GL_ALPHA_TEST);
     glBegin(GL_QUADS);
@@ -488,19 +488,19 @@ void OGL_number(int colour, float x, float y, float value, int digits, int decim
 static int texture_folder(int id, char* out, int cap)
 {
     const char* sub = "";
-    if (id >= 50 && id <= 61) sub = "terrain/";
-    else if (id == 64) sub = "grass/";
-    else if (id == 65) sub = "dirt/";
-    else if (id == 66) sub = "grav/";
-    else if (id >= 68 && id <= 95) sub = "asphalt/";
-    else if (id >= 96 && id <= 123) sub = "concrete/";
-    else if (id >= 124 && id <= 129) sub = "buildings/";
-    else if (id >= 130 && id <= 140) sub = "surfaces/";
-    else if (id >= 141 && id <= 148) sub = "overlay/";
-    else if (id >= 149 && id <= 160) sub = "fire/";
-    else if (id >= 161 && id <= 166) sub = "cockpit/";
-    if (id >= 2000) return snprintf(out, cap, "%s", cus_path) < cap;
-    if (id >= 1000) return snprintf(out, cap, "%s", otx_path) < cap;
+    if (id >= tex_terrain_first && id <= tex_terrain_last) sub = "terrain/";
+    else if (id == tex_grass) sub = "grass/";
+    else if (id == tex_dirt) sub = "dirt/";
+    else if (id == tex_gravel) sub = "grav/";
+    else if (id >= tex_asphalt_first && id <= tex_asphalt_last) sub = "asphalt/";
+    else if (id >= tex_concrete_first && id <= tex_concrete_last) sub = "concrete/";
+    else if (id >= tex_buildings_first && id <= tex_buildings_last) sub = "buildings/";
+    else if (id >= tex_surfaces_first && id <= tex_surfaces_last) sub = "surfaces/";
+    else if (id >= tex_overlay_first && id <= tex_overlay_last) sub = "overlay/";
+    else if (id >= tex_fire_first && id <= tex_fire_last) sub = "fire/";
+    else if (id >= tex_hand && id <= tex_dg) sub = "cockpit/";
+    if (id >= tex_custom_first) return snprintf(out, cap, "%s", cus_path) < cap;
+    if (id >= tex_object_first) return snprintf(out, cap, "%s", otx_path) < cap;
     return snprintf(out, cap, "%s%s", tex_path, sub) < cap;
 }
 
@@ -532,7 +532,7 @@ static const char* season_lookup(const season_name* table, int id, const char* n
 // equator, the same test the scene's reloader makes.
 static const char* seasonal_name(int id, const char* name)
 {
-    if (id < 50 || id > 61) return name;
+    if (id < tex_terrain_first || id > tex_terrain_last) return name;
     float T = atm.sl_temp, P = atm.precip_level;
     if (T < 32 && P <= 1.0f) name = season_lookup(dry_winter, id, name);
     if (T <= 32 && P > 1.0f) name = season_lookup(wet_winter, id, name);
@@ -545,9 +545,9 @@ static const char* seasonal_name(int id, const char* name)
 static int shrink_factor(int id)
 {
     static const int other[5] = {4, 2, 2, 1, 1}, terrain[5] = {16, 8, 4, 2, 1};
-    if ((id >= 161 && id <= 167) || id == 141 || id == 142 || id == 144) return 1;
+    if ((id >= tex_hand && id <= 167) || id == 141 || id == 142 || id == 144) return 1;
     int level = intlim(ogl_res, 1, 5) - 1;
-    return ((id >= 50 && id <= 61) || id >= 2000) ? terrain[level] : other[level];
+    return is_terrain_tex(id) ? terrain[level] : other[level];
 }
 #else
 static const char* seasonal_name(int, const char* name) { return name; }
@@ -625,13 +625,14 @@ static void make_texture(int id, int mode, int comps, int* width, int* height, c
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     } else {
-        int nearest = (id >= 149 && id <= 160) || (id >= 162 && id <= 164) || id == 167;
+        int nearest = (id >= tex_fire_first && id <= tex_fire_last) || (id >= tex_letters && id <= tex_cursor) ||
+                      id == 167;
         GLint filter = nearest ? GL_NEAREST : GL_LINEAR;
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
     }
     // Clamped to the edge: plain clamping would blend in the border colour.
-    int clamped = (id >= 50 && id <= 61) || id >= 2000;
+    int clamped = is_terrain_tex(id);
     GLint wrap = clamped ? GL_CLAMP_TO_EDGE : GL_REPEAT;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
@@ -646,7 +647,7 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
     int paste = (kind == -101 || kind == -103);
     int id = paste ? 0 : id_or_x;
     int mode = paste ? 0 : mode_or_y;
-    if (kind == -100 && id < 1000 && id % 3 == 0) MACIBM_showinit(1);
+    if (kind == -100 && id < tex_object_first && id % 3 == 0) MACIBM_showinit(1);
 
     *width = 4;
     *height = 4;
@@ -672,7 +673,7 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
     if (fits && host_resolve_path(path, found, path_max)) in = fopen(found, "rb");
     if (!in) {
         if (kind == -101) MACIBM_alert("Can't open bitmap!", path, "", "", 2004);
-        if (kind == -103 || id == 161) return 0;
+        if (kind == -103 || id == tex_hand) return 0;
         // A missing texture is plain white.
         memset(rgb_array, 255, 4 * 4 * comps);
         make_texture(id, mode, comps, width, height, path);
@@ -767,9 +768,9 @@ void OGL_plot_background(void)
     glColor3f(c[0], c[1], c[2]);
     OGL_setstate(0, 1, 0, 0);
     glEnable(GL_ALPHA_TEST);
-    for (int j = 0; j < 5; j++) {
-        for (int i = 0; i < 7; i++) {
-            OGL_bindtex(500 + i + 7 * j);
+    for (int j = 0; j < tex_tiles_down; j++) {
+        for (int i = 0; i < tex_tiles_across; i++) {
+            OGL_bindtex(tex_tiles_first + i + tex_tiles_across * j);
             float x1 = 128.0f * i, y1 = 128.0f * j;
             float x2 = fminf(128.0f * (i + 1), 800), y2 = fminf(128.0f * (j + 1), 600);
             float u = fltlim(6.25f - i, 0, 1), v = fltlim(4.6875f - j, 0, 1);

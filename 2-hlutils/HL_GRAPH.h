@@ -52,6 +52,45 @@ void OGL_number(int colour, float x, float y, float value, int digits, int decim
 
 // ---- BMP pictures and textures -------------------------------------------------
 
+// Texture ids: the table's fixed numbers. Each group's files sit in a folder
+// of its own under "textures/".
+const int tex_terrain_first = 50;      // terrain classes and their transitions, "terrain/"
+const int tex_water = 50;
+const int tex_flat = 54;
+const int tex_steep = 58;
+const int tex_terrain_last = 61;
+const int tex_grass = 64;              // "grass/"
+const int tex_dirt = 65;               // "dirt/"
+const int tex_gravel = 66;             // "grav/"
+const int tex_asphalt_first = 68;      // "asphalt/"
+const int tex_asphalt_last = 95;
+const int tex_concrete_first = 96;     // "concrete/"
+const int tex_concrete_last = 123;
+const int tex_buildings_first = 124;   // "buildings/"
+const int tex_buildings_last = 129;
+const int tex_surfaces_first = 130;    // "surfaces/"
+const int tex_surfaces_last = 140;
+const int tex_overlay_first = 141;     // "overlay/"
+const int tex_overlay_last = 148;
+const int tex_fire_first = 149;        // "fire/"
+const int tex_fire_last = 160;
+const int tex_hand = 161;              // "cockpit/" from here to tex_dg
+const int tex_letters = 162;           // the font
+const int tex_tapes = 163;
+const int tex_cursor = 164;            // the program's own cursor
+const int tex_needle = 165;
+const int tex_dg = 166;
+const int tex_tiles_first = 500;       // the window background: 35 tiles of 128 x 128, 7 a row
+const int tex_tiles_across = 7;
+const int tex_tiles_down = 5;
+const int tex_object_first = 1000;     // custom object textures
+const int tex_custom_first = 2000;     // custom terrain textures
+
+inline int is_terrain_tex(int id)
+{
+    return (id >= tex_terrain_first && id <= tex_terrain_last) || id >= tex_custom_first;
+}
+
 // Loads a BMP as texture id (kinds -100, -102) or pastes it into rgb_array
 // (kinds -101, -103). 1 when the file was opened.
 int  OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* width, int* height);

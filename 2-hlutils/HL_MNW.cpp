@@ -276,11 +276,11 @@ void MACIBM_init(void)
     MACIBM_startwind(-1);
 
     int w, h;
-    OGL_texbmp(-100, 162, -105, "letters", &w, &h);
-    OGL_texbmp(-100, 163, 0, "tapes", &w, &h);
-    if (is_3dfx) OGL_texbmp(-100, 164, -105, "cursor", &w, &h);
-    OGL_texbmp(-100, 165, -106, "needle", &w, &h);
-    OGL_texbmp(-100, 166, -106, "dg", &w, &h);
+    OGL_texbmp(-100, tex_letters, -105, "letters", &w, &h);
+    OGL_texbmp(-100, tex_tapes, 0, "tapes", &w, &h);
+    if (is_3dfx) OGL_texbmp(-100, tex_cursor, -105, "cursor", &w, &h);
+    OGL_texbmp(-100, tex_needle, -106, "needle", &w, &h);
+    OGL_texbmp(-100, tex_dg, -106, "dg", &w, &h);
 }
 
 // ---- display mode --------------------------------------------------------
@@ -427,7 +427,7 @@ void MACIBM_event_proc(void)
     if (is_3dfx) {
         OGL_setstate(0, 1, 0, 0);
         glEnable(GL_ALPHA_TEST);
-        OGL_bindtex(164);
+        OGL_bindtex(tex_cursor);
         glColor3f(1, 1, 1);
         OGL_2dquad(0, 0, 0, 1, 1, 1, 1, 0,
                    mnw.mx, mnw.my - 16, mnw.mx, mnw.my, mnw.mx + 16, mnw.my, mnw.mx + 16, mnw.my - 16);

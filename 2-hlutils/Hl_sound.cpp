@@ -101,7 +101,7 @@ void fill_buffer(int slot)
         snprintf(path, sizeof path, "%.*s %s", (int)(len - 4), pln[0].C_path, slot_file[slot]) < (int)sizeof path)
         open_sound(in, path);
     if (!in.is_open()) {
-        const char* name = slot == 0 ? engine_fallback() : slot_file[slot];
+        const char* name = slot == snd_engine ? engine_fallback() : slot_file[slot];
         int fits = snprintf(path, sizeof path, "%ssounds/%s", app_path, name) < (int)sizeof path;
         if (!fits || !open_sound(in, path)) sound_fault("Cannot open sound file!", path);
     }
@@ -174,10 +174,10 @@ void play_buffer(int slot, int loop)
     if (!buffers_filled || !msc.snd_ok || !msc.sound_on || !slot_valid(slot)) return;
     // Outside, only what carries that far is heard: engine, wind, rain,
     // thunder, the wheels and water, and the crash.
-    int cockpit_only = slot == 3 || slot == 4 || slot == 6 || slot >= 11;
+    int cockpit_only = slot == snd_stall || slot == snd_flaps || slot == snd_gear || slot >= snd_sink_rate;
     if (outside_view() && cockpit_only) return;
     host_voice_play(slot, loop);
-    if (slot == 3 || slot == 4) set_frq_vol(1, 1, slot);
+    if (slot == snd_stall || slot == snd_flaps) set_frq_vol(1, 1, slot);
 }
 
 void stop_buffer(int slot)
@@ -256,7 +256,7 @@ static void tune_engine(float p, float v)
         pitch = p;
         loud = (0.5f * t + 0.5f) * v;
     }
-    set_frq_vol(pitch, loud, 0);
+    set_frq_vol(pitch, loud, snd_engine);
 }
 
 void maintain_sounds(void)
@@ -286,24 +286,24 @@ void maintain_sounds(void)
 
     // A helicopter may have no never-exceed speed: no wind then, not a NaN.
     float r = pln[0].Vne > 0 ? flt.ias_kts / pln[0].Vne : 0;
-    set_frq_vol(r * p, r * r * v, 1);
+    set_frq_vol(r * p, r * r * v, snd_wind);
     float k = (0.5f + 1.5f * r) * atm.precip_intensity;
-    set_frq_vol(k * p, k * v, 2);
+    set_frq_vol(k * p, k * v, snd_rain);
     if (type != 0) tune_engine(p, v);
 }
 
 void play_engine_and_windrain(void)
 {
-    if (pln[0].numen >= 1) play_buffer(0, 1);
-    play_buffer(1, 1);
-    if (scn.above_clouds == 0 && atm.sl_temp > 32 && atm.precip_level > 1.0f) play_buffer(2, 1);
+    if (pln[0].numen >= 1) play_buffer(snd_engine, 1);
+    play_buffer(snd_wind, 1);
+    if (scn.above_clouds == 0 && atm.sl_temp > 32 && atm.precip_level > 1.0f) play_buffer(snd_rain, 1);
 }
 
 void stop_engine_and_windrain(void)
 {
-    stop_buffer(0);
-    stop_buffer(1);
-    stop_buffer(2);
+    stop_buffer(snd_engine);
+    stop_buffer(snd_wind);
+    stop_buffer(snd_rain);
 }
 
 // ---- device and shutdown -------------------------------------------------

@@ -5,6 +5,30 @@
 #pragma once
 
 const int sound_slots = 23;
+// Each slot holds the WAV file of its name from the aircraft's folder.
+const int snd_engine = 0;          // "engn.WAV", looped; else one of "sounds/eng1..5.WAV"
+const int snd_wind = 1;            // "wind.WAV", looped
+const int snd_rain = 2;            // "rain.WAV", looped
+const int snd_stall = 3;           // "stal.WAV"
+const int snd_flaps = 4;           // "flap.WAV"
+const int snd_thunder = 5;         // "thun.WAV"
+const int snd_gear = 6;            // "gear.WAV"
+const int snd_land_runway = 7;     // "lrun.WAV"
+const int snd_land_off = 8;        // "loff.WAV", off the runway
+const int snd_land_water = 9;      // "lwat.WAV"
+const int snd_boom = 10;           // "boom.WAV"
+const int snd_sink_rate = 11;      // "sink.WAV"; from here on only heard in the cockpit
+const int snd_pull_up = 12;        // "pull.WAV"
+const int snd_gear_warning = 13;   // "gwrn.WAV"
+const int snd_glide_slope = 14;    // "glid.WAV"
+const int snd_minimums = 15;       // "mini.WAV"
+const int snd_wind_shear = 16;     // "wshr.WAV"
+const int snd_caution = 17;        // "caut.WAV"
+const int snd_50_feet = 18;        // "50ft.WAV"
+const int snd_25_feet = 19;        // "25ft.WAV"
+const int snd_10_feet = 20;        // "10ft.WAV"
+const int snd_morse_dot = 21;      // "mdot.WAV"
+const int snd_morse_dash = 22;     // "mdas.WAV"
 extern int buffers_filled;                 // 1 after the first fill; play, stop and tune wait for it
 
 int  init_sound(void);                     // 1 when the device (or its silent stand-in) opened

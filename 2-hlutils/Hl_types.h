@@ -72,7 +72,37 @@ const int kind_text = 209;
 
 static_assert(sizeof(float) == 4 && sizeof(int32_t) == 4, "the aircraft file holds 4-byte values");
 
-const int plane_parts = 28;          // 0-3 props, 4-9 wings, 10-13 stabs, 14-17 pylons, 18 body, 19-22 nacelles, 23-24 misc, 25-27 fairings
+const int plane_parts = 28;          // the parts below
+// The parts of an aircraft by index. A pair's left side is the even index.
+const int part_prop_first = 0;       // propellers, one per engine; a helicopter's 0 and 1 are its rotors
+const int part_main_rotor = 0;
+const int part_tail_rotor = 1;
+const int part_prop_last = 3;
+const int part_wing_first = 4;       // three wing pairs
+const int part_wing_last = 9;
+const int part_hstab_left = 10;
+const int part_hstab_right = 11;
+const int part_vstab_1 = 12;
+const int part_vstab_2 = 13;
+const int part_pylon_first = 14;     // engine pylons, one per engine
+const int part_pylon_last = 17;
+const int part_fuselage = 18;
+const int part_nacelle_first = 19;   // nacelles, one per engine
+const int part_nacelle_last = 22;
+const int part_misc_first = 23;      // a misc body, mirrored as 24
+const int part_misc_last = 24;
+const int part_fairing_first = 25;   // wheel fairings: nose (or left skid), left and right main
+const int part_fairing_last = 27;
+inline int is_prop(int part) { return part >= part_prop_first && part <= part_prop_last; }
+inline int is_wing(int part) { return part >= part_wing_first && part <= part_wing_last; }
+inline int is_hstab(int part) { return part == part_hstab_left || part == part_hstab_right; }
+inline int is_vstab(int part) { return part == part_vstab_1 || part == part_vstab_2; }
+// Wings and stabilisers: the parts built of span-wise elements of an airfoil.
+inline int is_surface(int part) { return part >= part_wing_first && part <= part_vstab_2; }
+inline int is_pylon(int part) { return part >= part_pylon_first && part <= part_pylon_last; }
+inline int is_nacelle(int part) { return part >= part_nacelle_first && part <= part_nacelle_last; }
+inline int is_misc_body(int part) { return part >= part_misc_first && part <= part_misc_last; }
+inline int is_fairing(int part) { return part >= part_fairing_first && part <= part_fairing_last; }
 const int plane_elements = 8;        // span-wise strips of a part
 const int plane_engines = 4;
 const int plane_slots = 9;           // instrument slots of the panel

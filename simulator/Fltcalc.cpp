@@ -67,7 +67,7 @@ void anyfoil(float alpha, float* cl, float* cd, float* cm, int part, int tip, in
     if (!std::isfinite(ae)) ae = ae > 0.0f ? 90.0f : -90.0f;
 
     flt.part_stalled[part] = a.alpha_max[part] * slat_f < ae;
-    if (!a.is_heli && part >= 4 && part <= 11 && ae > a.alpha_max[part] * slat_f - 4.0f &&
+    if (!a.is_heli && (is_wing(part) || is_hstab(part)) && ae > a.alpha_max[part] * slat_f - 4.0f &&
         flt.ias_kts > msc.vstall * con.msctokts * 0.3f)
         flt.stall_warn = 1;
 
@@ -222,7 +222,7 @@ void Fco_subsonic(float dcl, float dcd, float dcm, float* cl, float* cd, float* 
     // ratio to spread its lift over: no induced drag rather than a division by 0.
     float span_term = con.pi * a.e[part] * a.AR[part];
     float cdi = span_term > 1e-6f ? l * l / span_term : 0.0f;
-    int in_ground_effect = l > 0.0f && ((!a.is_heli && part >= 4 && part <= 11) || (a.is_heli && part == 0));
+    int in_ground_effect = l > 0.0f && ((!a.is_heli && (is_wing(part) || is_hstab(part))) || (a.is_heli && part == part_main_rotor));
     if (in_ground_effect) {
         cdi *= flt.ge_cdi_mult[part];
         l *= flt.ge_cl_mult[part];
@@ -682,7 +682,7 @@ static void tow_rope(float* P_N, float* P_E, float* P_U)
 {
     static float wobble[3];   // phases, kept for the whole run
     float st = flt.sin_theta, ct = flt.cos_theta, sp = flt.sin_psi, cp = flt.cos_psi;
-    float zn = pln[0].body_Z[18][0][0];
+    float zn = pln[0].body_Z[part_fuselage][0][0];
     double hx = flt.pos_x[0] - zn * ct * sp;
     double hy = flt.pos_y[0] - zn * st;
     double hz = flt.pos_z[0] + zn * ct * cp;

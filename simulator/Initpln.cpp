@@ -39,8 +39,8 @@ char* part_name(int part, int p)
     global_part_name[0] = 0;
     if (part < 0 || part >= plane_parts) return global_part_name;
     const char* name = part_names[part];
-    if (pln[p].is_heli && part == 0) name = "main rotor";
-    if (pln[p].is_heli && part == 1) name = "tail rotor";
+    if (pln[p].is_heli && part == part_main_rotor) name = "main rotor";
+    if (pln[p].is_heli && part == part_tail_rotor) name = "tail rotor";
     snprintf(global_part_name, sizeof global_part_name, "%s", name);
     return global_part_name;
 }
@@ -483,11 +483,11 @@ static void check_plane_counts(int p, const char* path)
     for (int slot = 0; slot < plane_slots; slot++)
         if (a.ins_of_loc[slot] < 0 || a.ins_of_loc[slot] > 8) bad = 1;
     // Pylons are set to one element below, and bodies have none.
-    for (int part = 0; part <= 13 && !bad; part++) {
+    for (int part = 0; part <= part_vstab_2 && !bad; part++) {
         if (!have_this_part(part, p)) continue;
         if (a.els[part] < 1 || a.els[part] > plane_elements) bad = 1;
         // A blade count sets the body's stations: none below 0 or above 9.
-        if (part < plane_engines && !(a.numblades[part] >= 0.0f && a.numblades[part] <= 9.0f)) bad = 1;
+        if (is_prop(part) && !(a.numblades[part] >= 0.0f && a.numblades[part] <= 9.0f)) bad = 1;
     }
     if (bad) plane_read_failed(path);
 }
@@ -557,14 +557,14 @@ static void shift_to_cg(planestruct& a)
     float* zs[] = {&a.peZ, &a.ngearZ, &a.ngearZ_att, &a.mgearZ, &a.mgearZ_att, &a.skidZ, &a.jatoZ, &a.misc_Z};
     for (float* y : ys) *y -= cy;
     for (float* z : zs) *z -= cz;
-    for (int part = 0; part <= 17; part++) {
+    for (int part = 0; part <= part_pylon_last; part++) {
         a.Yarm[part] -= cy;
         a.Zarm[part] -= cz;
     }
     for (int st = 0; st <= 10; st++)
         for (int pt = 0; pt < plane_points; pt++) {
-            a.body_Y[18][st][pt] -= cy;
-            a.body_Z[18][st][pt] -= cz;
+            a.body_Y[part_fuselage][st][pt] -= cy;
+            a.body_Z[part_fuselage][st][pt] -= cz;
         }
 }
 
@@ -587,13 +587,14 @@ static void derive_flags(int p)
     a.tape = a.numen > 2;
     // A stabilizer whose three-quarter chord lies ahead of the centre of
     // gravity is a canard: its elevator works the other way.
-    if (have_this_part(4, p) && have_this_part(10, p) && a.Zarm[10] + 0.75f * a.Croot[10] < 0) {
+    const int hs = part_hstab_left;
+    if (have_this_part(part_wing_first, p) && have_this_part(hs, p) && a.Zarm[hs] + 0.75f * a.Croot[hs] < 0) {
         a.elev_up = -a.elev_up;
         a.elev_dn = -a.elev_dn;
     }
     if (a.ADFtype != 2) a.ADFtype = 1;
     if (a.TStype != 2) a.TStype = 1;
-    for (int part = 14; part <= 17; part++) a.els[part] = 1;
+    for (int part = part_pylon_first; part <= part_pylon_last; part++) a.els[part] = 1;
 }
 
 // Airfoils of one part, the Reynolds-number rule and the stall angle.
@@ -629,10 +630,10 @@ static void build_elements(int part, int p)
     planestruct& a = pln[p];
     const int n = a.els[part];
     for (int el = 0; el < n; el++) {
-        if (part >= 4 && part <= 11) {
+        if (is_wing(part) || is_hstab(part)) {
             if (a.flap[part][el]) a.flapEQ = 1;
             if (a.slat[part][el]) a.slatEQ = 1;
-            if (part <= 9 && a.sbrk[part][el]) a.sbrkEQ = 1;
+            if (is_wing(part) && a.sbrk[part][el]) a.sbrkEQ = 1;
         }
         float c1 = a.Croot[part] + (a.Ctip[part] - a.Croot[part]) * (float)el / n;
         float c2 = a.Croot[part] + (a.Ctip[part] - a.Croot[part]) * (float)(el + 1) / n;
@@ -658,7 +659,7 @@ static int near_point(int part, float rarm, int other, float other_rarm, float w
 static void join_wings(int part, int p, float* b, float* cr, float* ct)
 {
     const planestruct& a = pln[p];
-    for (int j = 4; j <= 13; j++) {
+    for (int j = part_wing_first; j <= part_vstab_2; j++) {
         if (j == part || !have_this_part(j, p) || fabsf(a.dihed[j] - a.dihed[part]) >= 30.0f) continue;
         int joined = 0;
         if (near_point(part, a.semilen[part], j, 0.0f, 0.2f * a.Ctip[part], p)) {
@@ -686,7 +687,7 @@ static void join_wings(int part, int p, float* b, float* cr, float* ct)
 static void biplane_efficiency(int part, int p)
 {
     planestruct& a = pln[p];
-    for (int j = 4; j <= 9; j++) {
+    for (int j = part_wing_first; j <= part_wing_last; j++) {
         if (j == part || !have_this_part(j, p)) continue;
         float ct_min = fminf(a.Ctip[part], a.Ctip[j]), ct_max = fmaxf(a.Ctip[part], a.Ctip[j]);
         float dy = fabsf(a.Yarm[part] - a.Yarm[j]);
@@ -709,7 +710,7 @@ static void finite_wing(int part, int p)
     planestruct& a = pln[p];
     const airfoilstruct& f = afl[p];
     float b = a.semilen[part], cr = a.Croot[part], ct = a.Ctip[part];
-    if (part >= 4 && part <= 13) join_wings(part, p, &b, &cr, &ct);
+    if (is_surface(part)) join_wings(part, p, &b, &cr, &ct);
 
     // Zero chords or a part swept to 90 degrees give no aspect ratio and no
     // ratios of chords, rather than a division by zero.
@@ -728,7 +729,7 @@ static void finite_wing(int part, int p)
     float e1 = 1.78f * ar_term - 0.64f;
     float e2 = 4.61f * ar_term * powf(cos_swept, 0.15f) - 3.1f;
     a.e[part] = sweep_abs < 30.0f ? interp(0.0f, e1, 30.0f, e2, sweep_abs) : e2;
-    if (part >= 4 && part <= 9) biplane_efficiency(part, p);
+    if (is_wing(part)) biplane_efficiency(part, p);
     a.e[part] = fltlim(a.e[part], 0.5f, 1.0f);
 
     float slopes = f.clM[part][0][0] + f.clM[part][0][1] + f.clM[part][1][0] + f.clM[part][1][1];
@@ -789,8 +790,11 @@ static void propeller_disc(int part, int p)
 }
 
 // The sounds in the order the loader has always filled them.
-static const int sound_fill_order[sound_slots] = {0,  1,  2,  5,  4,  6,  7,  8,  9,  10, 11, 12,
-                                                  13, 14, 15, 16, 17, 3,  18, 19, 20, 21, 22};
+static const int sound_fill_order[sound_slots] = {
+    snd_engine, snd_wind, snd_rain, snd_thunder, snd_flaps, snd_gear,
+    snd_land_runway, snd_land_off, snd_land_water, snd_boom, snd_sink_rate, snd_pull_up,
+    snd_gear_warning, snd_glide_slope, snd_minimums, snd_wind_shear, snd_caution, snd_stall,
+    snd_50_feet, snd_25_feet, snd_10_feet, snd_morse_dot, snd_morse_dash};
 
 void finish_plane(int p)
 {
@@ -838,7 +842,7 @@ int load_plane(int p)
     derive_flags(p);
     if (p == 0) set_panel_layout();
 
-    for (int part = 0; part <= 17; part++) {
+    for (int part = 0; part <= part_pylon_last; part++) {
         if (!have_this_part(part, p)) continue;
         if (p == 0) trk << "Finite-Wing & Element Build-Up for " << part_name(part, p) << ":\n";
         load_part_airfoils(part, p);

@@ -120,7 +120,7 @@ static void upload_tiles(void)
                     t[3] = (s[0] == 255 && s[1] == 0 && s[2] == 255) ? 0 : 255;
                 }
             }
-            OGL_bindtex(500 + c + 7 * r);
+            OGL_bindtex(tex_tiles_first + c + tex_tiles_across * r);
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
