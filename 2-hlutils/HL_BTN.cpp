@@ -38,10 +38,10 @@ static void item_mark(int item)
 
 static void simulator_marks(void)
 {
-    if (set.view_id >= 500 && set.view_id <= 522) item_mark(set.view_id);
-    item_mark(grf.graph_shown ? 527 : 528);
-    item_mark(set.replay_speed != 0 ? 531 : 532);
-    if (msc.logbook_on) item_mark(610);
+    if (set.view_id >= item_view_first && set.view_id <= item_view_last) item_mark(set.view_id);
+    item_mark(grf.graph_shown ? item_trail_show : item_trail_hide);
+    item_mark(set.replay_speed != 0 ? item_replay_enter : item_replay_leave);
+    if (msc.logbook_on) item_mark(item_logbook);
 }
 #endif
 

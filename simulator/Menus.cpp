@@ -1,4 +1,5 @@
 // The simulator's menu commands.
+#include "Menus.h"
 #include "HL_MNW.h"
 
 void APPLICATION_handlemenu(int item)

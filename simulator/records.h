@@ -5,6 +5,7 @@
 #include "Fltutil.h"
 #include "Genwrld.h"
 #include "Event.h"
+#include "Menus.h"
 #include "Startscn.h"
 #include "P_update.h"
 #include "Hl_sound.h"
