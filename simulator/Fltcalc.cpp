@@ -1,5 +1,13 @@
 // Force build-up: coefficients, element forces, control surfaces, contact,
 // totals and the force report.
+//
+// Sections (grep "---- name"):
+//   airfoil coefficients, element force, control surfaces
+//                    anyfoil, Fco_subsonic, Fco_supersonic, F_el_force,
+//                    set_con_eff, induce_alpha
+//   ground and water contact, totals and accelerations
+//                    handle_contact_point, handle_float_point, the tow rope, set_a2
+//   force report     the report's number writer and running totals
 #include "Fltcalc.h"
 #include "records.h"
 #include "HL_FUNCT.h"

@@ -1,4 +1,13 @@
 // Aircraft loading: the aircraft, airfoil and panel records filled from their files.
+//
+// Sections (grep "---- name"):
+//   loader helpers   part names, slot spacing, circle rows, areas, the 3 x 3 charts
+//   airfoil files    grabafoil: one airfoil file into its slot of afl
+//   panel layout     set_panel_layout: instrument places, scales, levers, gauges,
+//                    attitude rows
+//   aircraft loader  load_plane: read, check, SI units, centre of gravity, flags,
+//                    airfoils, elements, joined wings, finite-wing factors,
+//                    propeller discs, the build-up report and the sounds
 #include "Initpln.h"
 #include "HL_FILE.h"
 #include "HL_MNW.h"
