@@ -352,7 +352,7 @@ TEST_F(SoftwareDrawing, InfiniteAndHugeNumbersEndInTheCappedScientificForm)
 
 namespace {
 
-struct bmp_spec {
+struct bmp_picture {
     int w = 3, h = 2;
     int bits = 24, compression = 0;
     const char* type = "BM";
@@ -360,7 +360,7 @@ struct bmp_spec {
 };
 
 // A picture whose pixel (c, r) is (10c + 1, 20r + 2, 30 + c + r) as R, G, B.
-void write_bmp(const std::string& path, const bmp_spec& b)
+void write_bmp(const std::string& path, const bmp_picture& b)
 {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     int row = (b.w * 3 + 3) & ~3;
@@ -415,7 +415,7 @@ protected:
 
 TEST_F(BmpLoader, PastesRowsBottomUpAsRgbWithTheOrigin)
 {
-    write_bmp(dir + "bitmaps/VolSim/pict.BMP", bmp_spec{});    // 3 wide: 3 padding bytes a row
+    write_bmp(dir + "bitmaps/VolSim/pict.BMP", bmp_picture{});    // 3 wide: 3 padding bytes a row
     mnw.x = 5;
     mnw.y = 7;
     int w = 0, h = 0;
@@ -431,7 +431,7 @@ TEST_F(BmpLoader, PastesRowsBottomUpAsRgbWithTheOrigin)
         }
     EXPECT_EQ(at(18, 27)[0] | at(14, 27)[0] | at(15, 29)[0] | at(15, 26)[0], 0);
 
-    bmp_spec four;
+    bmp_picture four;
     four.w = 4;                      // no padding
     write_bmp(dir + "bitmaps/VolSim/four.BMP", four);
     EXPECT_EQ(OGL_texbmp(-101, 0, 0, "four", &w, &h), 1);
@@ -441,7 +441,7 @@ TEST_F(BmpLoader, PastesRowsBottomUpAsRgbWithTheOrigin)
 
 TEST_F(BmpLoader, StartUpPictureComesFromTheBitmapsFolderItself)
 {
-    write_bmp(dir + "bitmaps/VSYS.BMP", bmp_spec{});
+    write_bmp(dir + "bitmaps/VSYS.BMP", bmp_picture{});
     int w, h;
     EXPECT_EQ(OGL_texbmp(-101, 0, 0, "VSYS", &w, &h), 1);
     EXPECT_EQ(at(2, 1)[0], 21);
@@ -451,7 +451,7 @@ TEST_F(BmpLoader, StartUpPictureComesFromTheBitmapsFolderItself)
 
 TEST_F(BmpLoader, PasteIsClippedToThePicture)
 {
-    bmp_spec big;
+    bmp_picture big;
     big.w = 40;
     big.h = 30;
     write_bmp(dir + "corner.BMP", big);
@@ -470,7 +470,7 @@ TEST_F(BmpLoader, PasteIsClippedToThePicture)
 
 TEST_F(BmpLoader, CustomCockpitOfTheWrongSizeIsANoticeAndNoPaste)
 {
-    write_bmp(dir + "cockpit panl.BMP", bmp_spec{});
+    write_bmp(dir + "cockpit panl.BMP", bmp_picture{});
     int w, h;
     EXPECT_EQ(OGL_texbmp(-103, 0, 0, (dir + "cockpit panl").c_str(), &w, &h), 0);
     EXPECT_NE(std::string(host_test_last_message_box()).find("Custom cockpit bitmap is not 800 x 582 pixels!"),
@@ -483,7 +483,7 @@ TEST_F(BmpLoader, CustomCockpitOfTheWrongSizeIsANoticeAndNoPaste)
 
 TEST_F(BmpLoader, CustomCockpitOfTheRightSizePastes)
 {
-    bmp_spec panel;
+    bmp_picture panel;
     panel.w = 800;
     panel.h = 582;
     write_bmp(dir + "x panl.BMP", panel);
@@ -502,24 +502,24 @@ TEST_F(BmpLoader, MalformedFilesAreFatalWithTheirAlert)
 {
     struct {
         const char* what;
-        bmp_spec spec;
+        bmp_picture picture;
         const char* line1;
         const char* line3;
     } cases[] = {
-        {"signature", [] { bmp_spec b; b.type = "MB"; return b; }(), "Trying to read a texture bitmap that is not a bitmap", ""},
-        {"wide", [] { bmp_spec b; b.w = 1025; b.h = 1; return b; }(), "Bitmap too wide! (max is 1024)", ""},
-        {"tall", [] { bmp_spec b; b.w = 1; b.h = 1025; return b; }(), "Bitmap too tall! (max is 1024)", ""},
-        {"depth", [] { bmp_spec b; b.bits = 32; return b; }(), "Wrong bitmap color depth for texture!", "We need 24-bit color."},
-        {"compressed", [] { bmp_spec b; b.compression = 1; return b; }(), "Bitmap is compressed!", ""},
-        {"topdown", [] { bmp_spec b; b.h = -2; return b; }(), "Bitmap has no size! (rows must run bottom-up)", ""},
-        {"huge", [] { bmp_spec b; b.w = 1024; b.h = 1024; return b; }(), "Bitmap too big! (at most 1,440,000 bytes of pixels)", ""},
-        {"cutrows", [] { bmp_spec b; b.cut = 54 + 12 + 5; return b; }(), "File-scanning error!", "file:"},
-        {"cuthead", [] { bmp_spec b; b.cut = 30; return b; }(), "File-scanning error!", "file:"},
-        {"cutpad", [] { bmp_spec b; b.cut = 54 + 12 + 11; return b; }(), "File-scanning error!", "file:"},
+        {"signature", [] { bmp_picture b; b.type = "MB"; return b; }(), "Trying to read a texture bitmap that is not a bitmap", ""},
+        {"wide", [] { bmp_picture b; b.w = 1025; b.h = 1; return b; }(), "Bitmap too wide! (max is 1024)", ""},
+        {"tall", [] { bmp_picture b; b.w = 1; b.h = 1025; return b; }(), "Bitmap too tall! (max is 1024)", ""},
+        {"depth", [] { bmp_picture b; b.bits = 32; return b; }(), "Wrong bitmap color depth for texture!", "We need 24-bit color."},
+        {"compressed", [] { bmp_picture b; b.compression = 1; return b; }(), "Bitmap is compressed!", ""},
+        {"topdown", [] { bmp_picture b; b.h = -2; return b; }(), "Bitmap has no size! (rows must run bottom-up)", ""},
+        {"huge", [] { bmp_picture b; b.w = 1024; b.h = 1024; return b; }(), "Bitmap too big! (at most 1,440,000 bytes of pixels)", ""},
+        {"cutrows", [] { bmp_picture b; b.cut = 54 + 12 + 5; return b; }(), "File-scanning error!", "file:"},
+        {"cuthead", [] { bmp_picture b; b.cut = 30; return b; }(), "File-scanning error!", "file:"},
+        {"cutpad", [] { bmp_picture b; b.cut = 54 + 12 + 11; return b; }(), "File-scanning error!", "file:"},
     };
     for (auto& c : cases) {
         std::string name = dir + c.what;
-        write_bmp(name + ".BMP", c.spec);
+        write_bmp(name + ".BMP", c.picture);
         int w, h;
         EXPECT_EXIT(OGL_texbmp(-102, 70, 0, name.c_str(), &w, &h), ::testing::ExitedWithCode(0), "") << c.what;
         std::string got = log();
@@ -534,7 +534,7 @@ TEST_F(BmpLoader, MalformedFilesAreFatalWithTheirAlert)
 
 TEST_F(BmpLoader, PastesCheckTheirHeadersToo)
 {
-    bmp_spec b;
+    bmp_picture b;
     b.bits = 8;
     write_bmp(dir + "bitmaps/VolSim/grey.BMP", b);
     int w, h;
