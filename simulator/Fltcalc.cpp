@@ -488,13 +488,6 @@ float induce_alpha(float dcl, int part)
 // water; set_a2 adds the tow rope, turns the three groups of sums into the
 // earth frame and divides by mass and inertia. All work on aircraft 0.
 
-// A report heading: three bullets, the text, bullets to the 100th column.
-static void report_title_line(const char* text)
-{
-    int rest = 100 - 3 - (int)strlen(text);
-    trk << std::string(3, (char)0xA5) << text << std::string(rest > 0 ? rest : 0, (char)0xA5) << "\n";
-}
-
 // A touching point's lines; its numbers keep the decimals last set on the stream.
 static void contact_lines(int n, float axial, float side, float normal)
 {
@@ -833,9 +826,15 @@ void set_a2(void)
 
 // ---- force report ------------------------------------------------------------
 
-void report_value(float v, int width, int decimals)
+std::ostream& report_value(float v, int width, int decimals)
 {
-    trk << std::fixed << std::setw(width) << std::setprecision(decimals) << v;
+    return trk << std::fixed << std::setw(width) << std::setprecision(decimals) << v;
+}
+
+void report_title_line(const char* text)
+{
+    int rest = 100 - 3 - (int)strlen(text);
+    trk << std::string(3, (char)0xA5) << text << std::string(rest > 0 ? rest : 0, (char)0xA5) << "\n";
 }
 
 static void totals_lines(float axial, float side, float normal)

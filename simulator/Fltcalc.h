@@ -3,6 +3,7 @@
 // and accelerations; and the force report's lines while it is switched on.
 // Reads the aircraft and airfoil records and flt; writes flt's sums and rates.
 #pragma once
+#include <iosfwd>
 
 // ---- airfoil coefficients, element force, control surfaces ----------------
 //
@@ -59,10 +60,15 @@ void  set_a2(void);
 //
 // While set.force_report is on, the build-up explains one cycle in trk. Its
 // numbers are in fixed notation: a width and a number of decimals per value;
-// the decimals stay set on the stream for the values written after.
+// the decimals stay set on the stream for the values written after. The
+// loader's build-up report writes its numbers and rules through the same two.
 
-// Writes v to trk, right-aligned in width, with the given decimals.
-void report_value(float v, int width, int decimals);
+// Writes v to trk, right-aligned in width, with the given decimals; returns
+// trk for the text that follows.
+std::ostream& report_value(float v, int width, int decimals);
+// A heading line in bullets to the 100th column: three, the text, the rest.
+// An empty text draws a plain rule.
+void report_title_line(const char* text);
 // The running aerodynamic and propulsive totals; they write whenever called,
 // the caller tests force_report.
 void aeroforcerep(void);

@@ -9,6 +9,7 @@
 //                    airfoils, elements, joined wings, finite-wing factors,
 //                    propeller discs, the build-up report and the sounds
 #include "Initpln.h"
+#include "Fltcalc.h"
 #include "HL_FILE.h"
 #include "HL_MNW.h"
 #include "Hl_types.h"
@@ -23,7 +24,6 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
-#include <iomanip>
 #include <string>
 
 float thro_x[plane_engines], prop_x[plane_engines], mixt_x[plane_engines];
@@ -446,21 +446,13 @@ void set_panel_layout(void)
 // shapes the flight model is told to trk, so a designer can see what the
 // simulator made of the design.
 
-// Report numbers: fixed notation, width and decimals.
-static std::ostream& rep(float v, int width, int decimals)
-{
-    return trk << std::setw(width) << std::setprecision(decimals) << v;
-}
-
-static void report_rule(void) { trk << std::string(100, (char)0xA5) << "\n"; }
-
 static void report_head(const char* path)
 {
     trk << std::fixed;
-    report_rule();
+    report_title_line("");
     trk << "Volanto aircraft build-up report\n";
     trk << "Simulating " << path << "\n";
-    report_rule();
+    report_title_line("");
     trk << "\n";
     trk << "x location positive aft      x force positive forwards    pitch/alpha pos nose up\n"
            "y location positive right    y force positive right       roll pos right\n"
@@ -626,9 +618,9 @@ static void load_part_airfoils(int part, int p)
                                           "   tip  lo Re: alphamax=", "   tip  hi Re: alphamax="};
     for (int k = 0; k < 4; k++) {
         trk << labels[k];
-        rep(almax[k], 6, 2) << " deg, trat=";
-        rep(f.trat[part][k / 2], 5, 3) << ", Re=";
-        rep(f.Re[part][k / 2][k % 2], 5, 2) << " meg for " << files[k] << ".\n";
+        report_value(almax[k], 6, 2) << " deg, trat=";
+        report_value(f.trat[part][k / 2], 5, 3) << ", Re=";
+        report_value(f.Re[part][k / 2][k % 2], 5, 2) << " meg for " << files[k] << ".\n";
     }
 }
 
@@ -650,8 +642,8 @@ static void build_elements(int part, int p)
         a.mac[part][el] = c1 + c2 > 0 ? (2.0f / 3.0f) * (c1 + c2 - c1 * c2 / (c1 + c2)) : 0.0f;
         if (p == 0) {
             trk << "   el #" << el + 1 << ": s=";
-            rep(a.s[part][el], 7, 3) << " sqr mtrs, mac=";
-            rep(a.mac[part][el], 6, 3) << " mtrs.\n";
+            report_value(a.s[part][el], 7, 3) << " sqr mtrs, mac=";
+            report_value(a.mac[part][el], 6, 3) << " mtrs.\n";
         }
     }
 }
@@ -753,21 +745,21 @@ static void finite_wing(int part, int p)
 
     if (p != 0) return;
     trk << "   Oswalds efficiency factor based on AR (";
-    rep(ar, 5, 2) << ") and sweep (";
-    rep(sweep, 5, 1) << " deg) is ";
-    rep(a.e[part], 5, 3) << ".\n";
+    report_value(ar, 5, 2) << ") and sweep (";
+    report_value(sweep, 5, 1) << " deg) is ";
+    report_value(a.e[part], 5, 3) << ".\n";
     trk << "   Thoretical lift-slope reduction is to ";
-    rep(100.0f * q, 5, 1) << "% of the 2-D value.\n";
+    report_value(100.0f * q, 5, 1) << "% of the 2-D value.\n";
     trk << "   We will accomplish this by:\n";
     trk << "      using coefficient data at an angle of attack that is ";
-    rep(100.0f * a.al_D_al0[part], 5, 1) << "% of actual (alphamax=";
-    rep(a.alpha_max[part], 5, 2) << "),\n";
+    report_value(100.0f * a.al_D_al0[part], 5, 1) << "% of actual (alphamax=";
+    report_value(a.alpha_max[part], 5, 2) << "),\n";
     trk << "      and reducing airfoil lift coefficients to            ";
-    rep(100.0f * a.cl_D_cl0[part], 5, 1) << "% of their 2-D value.\n";
+    report_value(100.0f * a.cl_D_cl0[part], 5, 1) << "% of their 2-D value.\n";
     trk << "      Based on AR and sweep, cm change is to               ";
-    rep(100.0f * a.cm_D_cm0[part], 5, 1) << "% of it's 2-D value.\n";
+    report_value(100.0f * a.cm_D_cm0[part], 5, 1) << "% of it's 2-D value.\n";
     trk << "      Based on AR and TR, aerodynamic center is moved      ";
-    rep(100.0f * a.delta_fac[part], 5, 1) << "% of the way from the the 25% chord to the 50% chord.\n\n";
+    report_value(100.0f * a.delta_fac[part], 5, 1) << "% of the way from the the 25% chord to the 50% chord.\n\n";
 }
 
 // Rings of the disc for the slipstream, the disc, and the rotating mass.
@@ -782,14 +774,14 @@ static void propeller_disc(int part, int p)
         a.ringarea[part][el] = con.pi * outer * outer - con.pi * inner * inner;
         if (p == 0) {
             trk << "   element number " << el + 1 << " (lat arm=";
-            rep(get_wing_rarm(part, el, p), 6, 3) << " mtrs):   ring area=";
-            rep(a.ringarea[part][el], 7, 3) << " square meters.\n";
+            report_value(get_wing_rarm(part, el, p), 6, 3) << " mtrs):   ring area=";
+            report_value(a.ringarea[part][el], 7, 3) << " square meters.\n";
         }
     }
     a.discarea[part] = con.pi * R * R;
     if (p == 0) {
         trk << "                                      TOTAL DISC AREA=";
-        rep(a.discarea[part], 7, 3) << " square meters.\n\n";
+        report_value(a.discarea[part], 7, 3) << " square meters.\n\n";
     }
     float chord = 0.5f * (a.Ctip[part] + a.Croot[part]);
     float arm = 0.7071f * R;

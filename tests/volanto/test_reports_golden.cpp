@@ -1,0 +1,271 @@
+// The two reports of the user's aircraft as whole texts, compared with the
+// golden files in tests/data/ by `diff -u`: the loader's build-up report of
+// the shipped Cessna 172, and the force report of one fixed build-up cycle
+// of it on its take-off run.
+//
+// Regenerating: run the test with VOLANTO_REGOLD=1 set, e.g.
+//   VOLANTO_REGOLD=1 ctest --test-dir build-test -R Golden
+// and it writes the golden files instead of comparing. Read the change with
+// `git diff tests/data/` and commit it on its own, saying why the text moved.
+//
+// The texts hold no machine's folders: the program folder is written as
+// "<program folder>/". They are the same from the optimised and the
+// sanitizer (unoptimised) build.
+#include <gtest/gtest.h>
+
+#include "Fltcalc.h"
+#include "Funct.h"
+#include "Genwrld.h"
+#include "HL_FILE.h"
+#include "HL_FUNCT.h"
+#include "HL_MNW.h"
+#include "Hl_types.h"
+#include "host_test.h"
+#include "records.h"
+#include "test_support.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+static const std::string shipped = std::string(PROGRAM_DIR) +
+                                   "planes/General Aviation/Cessna 172 Skyhawk/Cessna 172 Skyhawk.acf";
+
+// The text with every mention of the program folder made the same on every machine.
+static std::string portable(std::string text)
+{
+    const std::string dir = PROGRAM_DIR, mark = "<program folder>/";
+    for (size_t at = text.find(dir); at != std::string::npos; at = text.find(dir, at + mark.size()))
+        text.replace(at, dir.size(), mark);
+    return text;
+}
+
+// "" when text is the golden file's; otherwise diff's account of the
+// difference. With VOLANTO_REGOLD=1 the golden file is written instead.
+static std::string golden_diff(const char* name, const std::string& text)
+{
+    const std::string golden = std::string(TEST_DATA_DIR) + name;
+    const char* regold = getenv("VOLANTO_REGOLD");
+    if (regold && strcmp(regold, "1") == 0) {
+        std::error_code ec;
+        std::filesystem::create_directories(TEST_DATA_DIR, ec);
+        write_file(golden, text);
+        return read_file(golden) == text ? "" : "could not write " + golden;
+    }
+    const std::string actual = std::string(test_scratch_folder()) + name;
+    write_file(actual, text);
+    std::string out;
+    FILE* diff = popen(("diff -u '" + golden + "' '" + actual + "' 2>&1").c_str(), "r");
+    if (!diff) return "could not run diff";
+    char buf[4096];
+    for (size_t n; (n = fread(buf, 1, sizeof buf, diff)) > 0;) out.append(buf, n);
+    int status = pclose(diff);
+    if (status != 0 && out.empty()) out = "diff failed";
+    return status == 0 ? "" : out;
+}
+
+// The shipped aircraft loaded into slot 0 from the program folder, sounds to
+// the silent sink, with every record the reports read cleared first.
+class GoldenReport : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ogl_ready = 0;
+        if (!err.is_open()) err.open("Error.out", std::ios::out | std::ios::trunc);
+        MACIBM_set_constants();
+        memset(&flt, 0, sizeof flt);
+        memset(&env, 0, sizeof env);
+        memset(&set, 0, sizeof set);
+        memset(&msc, 0, sizeof msc);
+        memset(&atm, 0, sizeof atm);
+        snprintf(app_path, path_max, "%s", PROGRAM_DIR);
+        snprintf(afl_path, path_max, "%sairfoils/", PROGRAM_DIR);
+        snprintf(flp_path, path_max, "%sflaps/", PROGRAM_DIR);
+        host_test_audio_no_device(1);
+        dispose_sound();
+        ASSERT_EQ(init_sound(), 1);
+        msc.snd_ok = 1;
+        env.reg_lat = 33;
+        env.reg_lon = -119;
+        if (trk.is_open()) trk.close();
+        trk.open("Volanto.out", std::ios::out | std::ios::trunc | std::ios::binary);
+        snprintf(pln[0].C_path, sizeof pln[0].C_path, "%s", shipped.c_str());
+        snprintf(pln[0].C_file, sizeof pln[0].C_file, "%s", "Cessna 172 Skyhawk.acf");
+        ASSERT_EQ(load_plane(0), 1);
+        trk.close();
+    }
+    void TearDown() override
+    {
+        if (trk.is_open()) trk.close();
+        set.force_report = 0;
+        dispose_sound();
+    }
+};
+
+TEST_F(GoldenReport, BuildUpReportOfTheShippedAircraft)
+{
+    std::string text = read_file("Volanto.out");
+    ASSERT_FALSE(text.empty());
+    std::string diff = golden_diff("report_buildup_c172.txt", portable(text));
+    EXPECT_TRUE(diff.empty()) << "the build-up report differs from its golden text (VOLANTO_REGOLD=1 rewrites it):\n"
+                              << diff;
+}
+
+// ---- one force build-up cycle ------------------------------------------------
+//
+// Rotating on the take-off run: 28 m/s along the runway heading north in
+// still sea-level air, 4 degrees nose up with the path level, aileron, up
+// elevator and rudder in, 2200 N of thrust, the main wheels on the ground and
+// the nose wheel just off. The elements see the flight's angles plus their
+// incidence; the tail sits in 2 degrees of downwash.
+
+static const float speed = 28.0f, pitch = 4.0f;
+
+static void set_angle(float deg, float* s, float* c)
+{
+    *s = sinf(deg * con.degtorad);
+    *c = cosf(deg * con.degtorad);
+}
+
+static void fixed_flight_state(void)
+{
+    atm.rho = 1.225f;
+    atm.a_sound = 340.3f;
+    atm.g_accel = 9.81f;
+    msc.vstall = 24.0f;
+
+    flt.theta[0] = pitch;
+    flt.alpha = pitch;
+    set_angle(pitch, &flt.sin_theta, &flt.cos_theta);
+    set_angle(pitch, &flt.sin_alpha, &flt.cos_alpha);
+    set_angle(0, &flt.sin_phi, &flt.cos_phi);
+    set_angle(0, &flt.sin_psi, &flt.cos_psi);
+    set_angle(0, &flt.sin_beta, &flt.cos_beta);
+    set_angle(0, &flt.sin_path_roll, &flt.cos_path_roll);
+    set_angle(0, &flt.sin_path_theta, &flt.cos_path_theta);
+    set_angle(0, &flt.sin_path_psi, &flt.cos_path_psi);
+    flt.vel_z = -speed;
+    flt.V_true = flt.vel_fwd = flt.gnd_speed[0] = speed;
+    flt.ias_kts = speed * con.msctokts;
+    flt.mach = speed / atm.a_sound;
+    flt.mass_now = pln[0].m_empty + 150.0f;
+
+    flt.ailn_def_L = 6.0f;
+    flt.ailn_def_R = -6.0f;
+    flt.elev_def_L = flt.elev_def_R = 10.0f;
+    flt.rudd_def_now = 4.0f;
+    for (int part = 4; part <= 9; part++) {   // wings near the ground
+        flt.ge_cl_mult[part] = 1.08f;
+        flt.ge_cdi_mult[part] = 0.85f;
+    }
+    set.ctl_scale_c = 1;
+
+    // Flat ground at height 0 under the aircraft at (5000, -5000); the main
+    // wheels 3 cm into it.
+    for (int i = 0; i < region_grid_x; i++)
+        for (int j = 0; j < region_grid_z; j++) {
+            planexyz[i][j][0] = 100.0f * (float)i;
+            planexyz[i][j][1] = 0;
+            planexyz[i][j][2] = -100.0f * (float)j;
+        }
+    env.plane_cell_i = 50;
+    env.plane_cell_j = 50;
+    flt.pos_x[0] = 5000;
+    flt.pos_z[0] = -5000;
+    flt.pos_y[0] = -pln[0].mgearY * flt.cos_theta + pln[0].mgearZ * flt.sin_theta - 0.03f;
+
+    // Inertia is not derived by the loader yet: a fixed one per unit mass.
+    pln[0].Jxx_unitmass = 1.2f;
+    pln[0].Jyy_unitmass = 2.0f;
+    pln[0].Jzz_unitmass = 1.0f;
+}
+
+// The devices of one element at this cycle's deflections; left and right by
+// the side of the span the part lies on.
+static void element_devices(int part, int el, float* dcl, float* dcd, float* dcm)
+{
+    const planestruct& a = pln[0];
+    int left = latsign(part, 0) < 0;
+    *dcl = *dcd = *dcm = 0;
+    float l, d, m;
+    if (a.ailn[part][el]) {
+        set_con_eff(part, 5, a.ailn_crat, left ? flt.ailn_def_L : flt.ailn_def_R, &l, &d, &m, "AILERON");
+        *dcl += l, *dcd += d, *dcm += m;
+    }
+    if (a.elev[part][el]) {
+        set_con_eff(part, 5, a.elev_crat, left ? flt.elev_def_L : flt.elev_def_R, &l, &d, &m, "ELEVATOR");
+        *dcl += l, *dcd += d, *dcm += m;
+    }
+    if (a.rudd[part][el]) {
+        set_con_eff(part, 5, a.rudd_crat, flt.rudd_def_now, &l, &d, &m, "RUDDER");
+        *dcl += l, *dcd += d, *dcm += m;
+    }
+}
+
+// The lifting parts element by element into the aerodynamic sums, the
+// running totals after each part.
+static void aero_parts(void)
+{
+    const planestruct& a = pln[0];
+    for (int part = 4; part <= 17; part++) {
+        if (!have_this_part(part, 0)) continue;
+        int tail = part >= 10 && part <= 11;
+        float c_dih = cosf(a.dihed[part] * con.degtorad), s_dih = sinf(a.dihed[part] * con.degtorad);
+        for (int el = 0; el < a.els[part]; el++) {
+            float along = std::fabs(a.dihed[part]) > 45.0f ? 0.0f : pitch;   // a fin meets the sideslip, none here
+            flt.el_vel[part][el] = speed;
+            flt.el_alpha[part][el] = along + a.anginc[part][el] - (tail ? 2.0f : 0.0f);
+            flt.el_flowdir[part][el] = tail ? -2.0f : 0.0f;
+            float dcl, dcd, dcm, lift, drag, moment;
+            element_devices(part, el, &dcl, &dcd, &dcm);
+            F_el_force(dcl, dcd, dcm, &lift, &drag, &moment, part, el);
+            float r = get_wing_rarm(part, el, 0);
+            float x = get_wing_Xarm(part, r, 0), y = get_wing_Yarm(part, r, 0), z = get_wing_Zarm(part, r, 0);
+            float side = latsign(part, 0) * s_dih;
+            addFaero(-drag, lift * side, lift * c_dih, x, y, z);
+            flt.M_pitch += moment * c_dih;
+        }
+        aeroforcerep();
+    }
+}
+
+static void propulsion(void)
+{
+    const planestruct& a = pln[0];
+    addFaprop(2200.0f, a.Xarm[0], a.Yarm[0]);
+    propforcerep();
+}
+
+// Nose wheel, left and right main wheel with the test's spring, damper and
+// friction: the gear constants are not derived by the loader yet.
+static void gear(void)
+{
+    const planestruct& a = pln[0];
+    handle_contact_point(0, 0.0f, a.ngearY, a.ngearZ, 25000.0f, 2000.0f, 0.025f, 0.8f);
+    handle_contact_point(1, -a.mgearX, a.mgearY, a.mgearZ, 40000.0f, 3000.0f, 0.025f, 0.8f);
+    handle_contact_point(2, a.mgearX, a.mgearY, a.mgearZ, 40000.0f, 3000.0f, 0.025f, 0.8f);
+}
+
+TEST_F(GoldenReport, ForceReportOfOneFixedCycle)
+{
+    fixed_flight_state();
+    trk.open("Volanto.out", std::ios::out | std::ios::trunc | std::ios::binary);
+    set.force_report = 1;
+    propulsion();
+    aero_parts();
+    gear();
+    set_a2();
+    trk.close();
+
+    std::string text = read_file("Volanto.out");
+    // The cycle is a take-off run: both main wheels push, the nose wheel is off.
+    EXPECT_NE(text.find("CONTACT #1:"), std::string::npos);
+    EXPECT_NE(text.find("CONTACT #2:"), std::string::npos);
+    EXPECT_EQ(text.find("CONTACT #0:"), std::string::npos);
+    std::string diff = golden_diff("report_force_c172.txt", portable(text));
+    EXPECT_TRUE(diff.empty()) << "the force report differs from its golden text (VOLANTO_REGOLD=1 rewrites it):\n"
+                              << diff;
+}
