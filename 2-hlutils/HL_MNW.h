@@ -35,6 +35,8 @@ extern char g_cs1[400], g_cs2[400], g_cs3[400], g_cs4[400];  // the alert's line
 
 // Start-up, first thing each program's entry calls.
 void MACIBM_init(void);
+// MACIBM_init calls it: frame-loop clock and timers, progress bar, menu cursor, desktop mode.
+void clear_shell_run_state(void);
 // Start-up steps that need no window: the constants record and sine tables;
 // the resolution file into XRES, YRES, CRES (800 x 600 x 16 when missing or damaged).
 void MACIBM_set_constants(void);
