@@ -737,7 +737,7 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
     // read failure, never a picture of stale pixels.
     int stride = paste ? 800 : w;
     int row_bytes = (w * 3 + 3) & ~3;
-    static unsigned char row[1024 * 3 + 3];
+    static unsigned char row[1024 * 3 + 3];       // scratch of one call, static for its size
     for (int r = 0; r < h; r++) {
         if (fread(row, 1, (size_t)row_bytes, in) != (size_t)row_bytes) {
             fclose(in);
