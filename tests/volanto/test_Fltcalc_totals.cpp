@@ -22,11 +22,7 @@ protected:
     void SetUp() override
     {
         MACIBM_set_constants();
-        memset(&flt, 0, sizeof flt);
-        memset(&pln[0], 0, sizeof pln[0]);
-        memset(&set, 0, sizeof set);
-        memset(&msc, 0, sizeof msc);
-        memset(&atm, 0, sizeof atm);
+        reset_suite_state();
         flt.mass_now = 100;
         atm.g_accel = 9.8f;
         msc.dt = 0.05f;
