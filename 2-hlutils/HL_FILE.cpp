@@ -30,6 +30,14 @@ char copyright_apt[line_max], copyright_nav[line_max];
 // A text header was read, so the line end is known; strscan reads nothing before.
 static int eln_known = 0;
 
+// What the open window keeps from frame to frame, at its start values.
+struct file_window_state {
+    int blink = 0;                      // the save dialog's cursor, drawn dark while set
+};
+static file_window_state file_window;
+
+void clear_file_window_state(void) { file_window = file_window_state(); }
+
 static std::ifstream& in_use(void) { return inf_use == 2 ? inf2 : inf1; }
 
 static void check_stream(std::ifstream& in, const char* label)
@@ -349,7 +357,7 @@ static int take_entry(const char* name, int is_folder, void* ctx)
 
 static void swap_entries(int a, int b)
 {
-    static char name[32], path[path_max];
+    char name[32], path[path_max];
     memcpy(name, g_name[a], sizeof name);
     memcpy(g_name[a], g_name[b], sizeof name);
     memcpy(g_name[b], name, sizeof name);
@@ -553,7 +561,7 @@ void OPENSAVE_update(void)
         OGL_line(51, 310, y1, 296, y1);
     }
     if (mnw.topwin == 999) {
-        static int blink = 0;
+        int& blink = file_window.blink;
         blink = !blink;
         OGL_string(47, 15, 14, g_cs0, 800, 6);
         float x = 6.0f * (float)strlen(g_cs0) + 16;

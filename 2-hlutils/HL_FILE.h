@@ -59,6 +59,8 @@ extern int g_item_top, g_item_bot;            // first and last entry shown
 int   MACIBM_opensave(int mode, int kind, char* name, char* path);
 // The open or save dialog's step, while window 998 or 999 is open.
 void  OPENSAVE_update(void);
+// Each program's MACIBM_startwind calls it: the cursor blink starts again.
+void  clear_file_window_state(void);
 // Lists wrk_path into the dialog's entries; returns their number.
 int   GetDirItems(int kind);
 // 1 when an entry of that name is listed for the kind.

@@ -21,11 +21,21 @@ int to_array = 0;
 
 // ---- state caches --------------------------------------------------------
 
-static int state_known = 0;
-static int fog_on, tex_on, light_on, depth_on;
+// What GL was last told, for the whole run: a call that changes nothing
+// reaches no GL function.
+struct graph_run_state {
+    int state_known = 0;                // the four switches below were read from GL
+    int fog_on = 0, tex_on = 0, light_on = 0, depth_on = 0;
+    int bound = -1;                     // the texture id bound last
+};
+static graph_run_state graph_run;
+
+void clear_graph_run_state(void) { graph_run = graph_run_state(); }
 
 void OGL_setstate(int fog, int texture, int lighting, int depth)
 {
+    int &state_known = graph_run.state_known, &fog_on = graph_run.fog_on, &tex_on = graph_run.tex_on;
+    int &light_on = graph_run.light_on, &depth_on = graph_run.depth_on;
     if (!state_known) {
         fog_on = glIsEnabled(GL_FOG);
         tex_on = glIsEnabled(GL_TEXTURE_2D);
@@ -54,13 +64,14 @@ void OGL_setstate(int fog, int texture, int lighting, int depth)
 // Texturing alone, the other three states as they are.
 static void set_texturing(int on)
 {
-    if (!state_known) OGL_setstate(0, on, 0, 0);
-    else OGL_setstate(fog_on, on, light_on, depth_on);
+    const graph_run_state& g = graph_run;
+    if (!g.state_known) OGL_setstate(0, on, 0, 0);
+    else OGL_setstate(g.fog_on, on, g.light_on, g.depth_on);
 }
 
 void OGL_bindtex(int tex_id)
 {
-    static int bound = -1;
+    int& bound = graph_run.bound;
     if (tex_id == bound) return;
     bound = tex_id;
     glBindTexture(GL_TEXTURE_2D, (GLuint)tex_id);
@@ -716,7 +727,7 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
     // read failure, never a picture of stale pixels.
     int stride = paste ? 800 : w;
     int row_bytes = (w * 3 + 3) & ~3;
-    static unsigned char row[1024 * 3 + 3];
+    static unsigned char row[1024 * 3 + 3];       // scratch of one call, static for its size
     for (int r = 0; r < h; r++) {
         if (fread(row, 1, (size_t)row_bytes, in) != (size_t)row_bytes) {
             fclose(in);

@@ -14,6 +14,8 @@ extern int to_array;
 
 void OGL_setstate(int fog, int texture, int lighting, int depth);
 void OGL_bindtex(int tex_id);
+// MACIBM_init calls it: the caches above forget GL's switches and the bound texture.
+void clear_graph_run_state(void);
 void OGL_setcolor(int colour);
 void OGL_assigncolor(int colour, float r, float g, float b);
 void BUF_point(int x, int y);               // points off the picture are dropped

@@ -37,6 +37,22 @@ int up_handled = 0;
 int return_hit = 0;
 char g_cs0[line_max], g_cs1[line_max], g_cs2[line_max], g_cs3[line_max], g_cs4[line_max];
 
+// What the shell keeps from call to call for the whole run, at its start values.
+struct shell_run_state {
+    int first_frame = 1;                // the frame loop has not read a tick yet
+    unsigned first_ms = 0;              // its first tick: time_elapsed counts from it
+    float last_mx = 999, last_my = 999; // the mouse at the last frame; at first off the screen
+    float tip_timer = 0;                // when the mouse last moved or clicked
+    float click_time = 0, repeat_time = 0;  // the held button's press and its last repeat
+    int desktop_known = 0;              // the desktop's mode, taken before the first switch
+    host_mode desktop = {0, 0, 0};
+    float progress = 6;                 // the progress bar's position
+    float menu_cursor = 10;             // where the next title goes on the menu bar
+};
+static shell_run_state shell_run;
+
+void clear_shell_run_state(void) { shell_run = shell_run_state(); }
+
 // ---- start-up ------------------------------------------------------------
 
 static void refuse_folder(const char* what, const char* folder)
@@ -217,6 +233,9 @@ static void set_gl_defaults(void)
 
 void MACIBM_init(void)
 {
+    // Every start-up begins from the run's start values.
+    clear_shell_run_state();
+    clear_graph_run_state();
     host_init();
     memset(&pln[0], 0, sizeof pln[0]);
     memset(&pln[1], 0, sizeof pln[1]);
@@ -287,8 +306,8 @@ void MACIBM_init(void)
 
 int MACIBM_setres(int to_program_mode)
 {
-    static int desktop_known = 0;
-    static host_mode desktop;
+    int& desktop_known = shell_run.desktop_known;
+    host_mode& desktop = shell_run.desktop;
     host_mode current = {0, 0, 0};
     host_display_current(&current);
     if (!desktop_known) {
@@ -310,7 +329,7 @@ int MACIBM_setres(int to_program_mode)
 
 void MACIBM_showinit(int step)
 {
-    static float position = 6;
+    float& position = shell_run.progress;
     if (!initing) return;
     if (step != 0) {
         position = fltlim(position + 5, 0, 601);
@@ -366,10 +385,10 @@ void IBM_handlewin(const host_event& e)
 
 void MACIBM_event_proc(void)
 {
-    static int first = 1;
-    static unsigned first_ms = 0;
-    static float last_mx = 999, last_my = 999;
-    static float tip_timer = 0, click_time = 0, repeat_time = 0;
+    int& first = shell_run.first_frame;
+    unsigned& first_ms = shell_run.first_ms;
+    float &last_mx = shell_run.last_mx, &last_my = shell_run.last_my;
+    float &tip_timer = shell_run.tip_timer, &click_time = shell_run.click_time, &repeat_time = shell_run.repeat_time;
 
     // 1. Per-frame flags.
     return_hit = 0;
@@ -647,7 +666,7 @@ static int is_separator(int item) { return strcmp(mnw.item_name[item], "-") == 0
 
 void MACIBM_create_menu(int menu, int parent_item, const char* title)
 {
-    static float cursor = 10;
+    float& cursor = shell_run.menu_cursor;
     if (menu < 0 || menu >= menus_max) MACIBM_alert("Menu index out of range in create_menu!", "", "", title, 2004);
     if (parent_item < -1 || parent_item >= menus_max * items_per_menu)
         MACIBM_alert("Item index out of range in create_menu!", "", "", title, 2004);

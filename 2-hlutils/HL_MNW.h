@@ -33,6 +33,8 @@ extern char g_cs1[line_max], g_cs2[line_max], g_cs3[line_max], g_cs4[line_max]; 
 
 // Start-up, first thing each program's entry calls.
 void MACIBM_init(void);
+// MACIBM_init calls it: frame-loop clock and timers, progress bar, menu cursor, desktop mode.
+void clear_shell_run_state(void);
 // Start-up steps that need no window: the constants record and sine tables;
 // the resolution file into XRES, YRES, CRES (800 x 600 x 16 when missing or damaged).
 void MACIBM_set_constants(void);

@@ -21,7 +21,14 @@ static_assert(sound_slots == host_voices, "one mixer voice per sound slot");
 
 int buffers_filled = 0;
 static int device_open = 0;               // the device stands for the whole layer
-static float last_distance = 0;           // eye to aircraft at the last frame
+
+// What the loops keep from frame to frame for one flight, at its start values.
+struct sound_flight_state {
+    float last_distance = 0;              // eye to aircraft at the last frame; the first compares with 0
+};
+static sound_flight_state sound_flight;
+
+void clear_sound_flight_state(void) { sound_flight = sound_flight_state(); }
 
 // ---- slots and files -----------------------------------------------------
 
@@ -265,8 +272,8 @@ void maintain_sounds(void)
     float dy = con.VIEW_xyz[1] - (float)flt.pos_y[0];
     float dz = con.VIEW_xyz[2] - (float)flt.pos_z[0];
     float d = sqrtf(dx * dx + dy * dy + dz * dz);
-    float closing = msc.dt > 0 ? (d - last_distance) / msc.dt : 0;
-    last_distance = d;
+    float closing = msc.dt > 0 ? (d - sound_flight.last_distance) / msc.dt : 0;
+    sound_flight.last_distance = d;
 
     int type = pln[0].entype;
     float p = 1, v = 1;

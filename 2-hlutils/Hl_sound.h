@@ -40,6 +40,7 @@ void stop_buffer(int slot);
 // Returns 1 when the frequency could not be set.
 int  set_frq_vol(float pitch, float loudness, int slot);
 void maintain_sounds(void);                // once a frame from the flight step
+void clear_sound_flight_state(void);       // clear_flight_state calls it: the Doppler's last distance
 void play_engine_and_windrain(void);       // starts the three loops that apply
 void stop_engine_and_windrain(void);
 void dispose_sound(void);                  // releases the slots and the device at shutdown

@@ -4,6 +4,7 @@
 // Sections: records, defaults, hooks and window start-up.
 #include "Init.h"
 #include "Function.h"
+#include "HL_FILE.h"
 #include "HL_MNW.h"
 
 #include <cstdio>
@@ -72,6 +73,7 @@ void APPLICATION_handlemenu(int) {}
 void MACIBM_startwind(int id)
 {
     if (id >= 0) initing = 0;
+    clear_file_window_state();
     mnw.topwin = id < 0 ? 0 : id;
     MACIBM_startwind2();
 }

@@ -676,12 +676,20 @@ int handle_float_point(int part, int station, int point, float x, float y, float
     return 1;
 }
 
+// What the build-up keeps from call to call for one flight, at its start values.
+struct fltcalc_flight_state {
+    float wobble[3] = {0, 0, 0};   // the tow wobble's phases, kept across tows
+};
+static fltcalc_flight_state fltcalc_flight;
+
+void clear_fltcalc_flight_state(void) { fltcalc_flight = fltcalc_flight_state(); }
+
 // The aerotow rope from the hook at the nose to the tow plane (aircraft 1):
 // adds its pull to the earth sums and its moments to flt, releases it when it
 // pulls from behind, and lets the glider wobble in the tow plane's wake.
 static void tow_rope(float* P_N, float* P_E, float* P_U)
 {
-    static float wobble[3];   // phases, kept for the whole run
+    float (&wobble)[3] = fltcalc_flight.wobble;
     float st = flt.sin_theta, ct = flt.cos_theta, sp = flt.sin_psi, cp = flt.cos_psi;
     float zn = pln[0].body_Z[part_fuselage][0][0];
     double hx = flt.pos_x[0] - zn * ct * sp;

@@ -55,6 +55,8 @@ int   handle_float_point(int part, int station, int point, float x, float y, flo
 // frame, and the accelerations a_x, a_y, a_z and Pdot, Qdot, Rdot of flt.
 // With force_report on, each writes its own lines of the report.
 void  set_a2(void);
+// clear_flight_state calls it: the tow wobble's phases start again from 0.
+void  clear_fltcalc_flight_state(void);
 
 // ---- force report ------------------------------------------------------------
 //

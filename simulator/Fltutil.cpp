@@ -1,6 +1,16 @@
 // Flight utilities and the flight state.
 #include "Fltutil.h"
+#include "Fltcalc.h"
+#include "Hl_sound.h"
 
 flightstruct flt;
 ottostruct ott;
 pathstruct pat;
+
+// One call per module that keeps state for a flight; flt itself is the
+// flight reset's to zero.
+void clear_flight_state(void)
+{
+    clear_fltcalc_flight_state();
+    clear_sound_flight_state();
+}

@@ -126,3 +126,7 @@ static_assert(sizeof(pathstruct) == 840004, "pathstruct is 1 + 6000 x 35 floats"
 extern flightstruct flt;
 extern ottostruct ott;
 extern pathstruct pat;
+
+// The flight reset calls it: every module's state that lives for one flight
+// (the tow wobble's phases, the Doppler's last distance) back to its start.
+void clear_flight_state(void);

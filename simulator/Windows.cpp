@@ -2,6 +2,7 @@
 // MACIBM_startwind, which composes the window's static picture once into
 // rgb_array and uploads it as the background tiles 500 to 534.
 #include "HL_BTN.h"
+#include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
@@ -77,6 +78,7 @@ void MACIBM_startwind(int id)
 {
     if (id == -1) id = 0;
     else initing = 0;
+    clear_file_window_state();
 
     window_title = "";
     for (const window_entry& w : window_table) {
@@ -102,7 +104,7 @@ void MACIBM_startwind(int id)
 // Uploads rgb_array as 35 tiles of 128 x 128; pure magenta is transparent.
 static void upload_tiles(void)
 {
-    static unsigned char tile[128 * 128 * 4];
+    static unsigned char tile[128 * 128 * 4];     // scratch of one call, static for its size
     for (int r = 0; r < 5; r++) {
         for (int c = 0; c < 7; c++) {
             for (int y = 0; y < 128; y++) {

@@ -7,6 +7,14 @@
 // The folder this test process works in, ending in '/'.
 const char* test_scratch_folder(void);
 
+// A clean start for a test, before its own setup: every clear function (the
+// run's, the window's and, in the simulator, the flight's) and the records
+// tests start from (mnw, pln, afl and the program's own) zeroed. Tests reset
+// through this, never by zeroing records by hand.
+void reset_suite_state(void);
+// The program's part of it, defined in support/<program>_support.cpp.
+void reset_program_state(void);
+
 // The whole of a file, or "" when it cannot be read.
 inline std::string read_file(const std::string& path)
 {

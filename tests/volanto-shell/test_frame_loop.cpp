@@ -7,6 +7,7 @@
 #include "HL_GRAPH.h"
 #include "host_test.h"
 #include "records.h"
+#include "test_support.h"
 
 #include <cmath>
 #include <cstdio>
@@ -50,14 +51,13 @@ void __wrap__Z16MACIBM_startwindi(int id)
 // A shell as MACIBM_init leaves it, at 800 x 600, without a window.
 static void fresh_shell(void)
 {
-    memset(&mnw, 0, sizeof mnw);
+    reset_suite_state();
     mnw.menu_up = -1;
     for (int m = 0; m < menus_max; m++) mnw.menu_prnt[m] = -1;
     mnw.XRES = 800;
     mnw.YRES = 600;
     mnw.XRAT = 1;
     mnw.YRAT = 1;
-    memset(&set, 0, sizeof set);
     g_cs0[0] = 0;
     calls.clear();
 }

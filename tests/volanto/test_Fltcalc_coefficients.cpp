@@ -88,12 +88,7 @@ protected:
     void SetUp() override
     {
         MACIBM_set_constants();
-        memset(&pln[0], 0, sizeof pln[0]);
-        memset(&afl[0], 0, sizeof afl[0]);
-        memset(&flt, 0, sizeof flt);
-        memset(&set, 0, sizeof set);
-        memset(&msc, 0, sizeof msc);
-        memset(&atm, 0, sizeof atm);
+        reset_suite_state();
         atm.rho = 1.0f;
         atm.a_sound = 1e9f;   // no compressibility unless a case asks for it
         for (int part : {0, wing, 5, 12}) make_part(part);

@@ -26,11 +26,7 @@ protected:
     void SetUp() override
     {
         MACIBM_set_constants();
-        memset(&flt, 0, sizeof flt);
-        memset(&pln[0], 0, sizeof pln[0]);
-        memset(&env, 0, sizeof env);
-        memset(&set, 0, sizeof set);
-        memset(&msc, 0, sizeof msc);
+        reset_suite_state();
         for (int i = 0; i < region_grid_x; i++)
             for (int j = 0; j < region_grid_z; j++) {
                 planexyz[i][j][0] = 100.0f * (float)i;

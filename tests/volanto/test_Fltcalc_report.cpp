@@ -70,12 +70,7 @@ protected:
     void SetUp() override
     {
         MACIBM_set_constants();
-        memset(&pln[0], 0, sizeof pln[0]);
-        memset(&afl[0], 0, sizeof afl[0]);
-        memset(&flt, 0, sizeof flt);
-        memset(&set, 0, sizeof set);
-        memset(&msc, 0, sizeof msc);
-        memset(&atm, 0, sizeof atm);
+        reset_suite_state();
         atm.rho = 1.1f;
         atm.a_sound = 330.0f;
         make_wing(4);

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 static const float deg = 3.14159265f / 180;
 
@@ -22,11 +23,7 @@ protected:
     void SetUp() override
     {
         MACIBM_set_constants();
-        memset(&flt, 0, sizeof flt);
-        memset(&pln[0], 0, sizeof pln[0]);
-        memset(&set, 0, sizeof set);
-        memset(&msc, 0, sizeof msc);
-        memset(&atm, 0, sizeof atm);
+        reset_suite_state();
         flt.mass_now = 100;
         atm.g_accel = 9.8f;
         msc.dt = 0.05f;
@@ -251,6 +248,37 @@ TEST_F(Tow, TheGliderWobblesInTheWakeOnlyInTheAir)
     float p = flt.psi[0];
     set_a2();
     EXPECT_EQ(flt.psi[0], p);
+}
+
+// The phases run on across tows within a flight; a new flight starts them
+// from 0 again, so its first frames in the wake move as the first flight's did.
+TEST_F(Tow, ANewFlightStartsTheWobbleFromItsFirstPhases)
+{
+    auto in_line = [] {
+        flt.theta[0] = flt.theta[1] = 2;
+        flt.psi[0] = flt.psi[1] = 10;
+        flt.phi[0] = 0;
+    };
+    auto first_frames = [&] {
+        rnd15_seed(7);
+        in_line();
+        std::vector<float> attitudes;
+        for (int i = 0; i < 3; i++) {
+            set_a2();
+            attitudes.insert(attitudes.end(), {flt.theta[0], flt.psi[0], flt.phi[0]});
+        }
+        return attitudes;
+    };
+    tow_plane(0, 0, 60, 0);
+    flt.on_ground = 0;
+    std::vector<float> first = first_frames();
+    for (int i = 0; i < 50; i++) {
+        in_line();
+        set_a2();
+    }
+    EXPECT_NE(first_frames(), first) << "the same flight carries its phases on";
+    clear_flight_state();
+    EXPECT_EQ(first_frames(), first);
 }
 
 // ---- report --------------------------------------------------------------------

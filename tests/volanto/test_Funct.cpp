@@ -8,6 +8,7 @@
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "records.h"
+#include "test_support.h"
 
 #include <cmath>
 #include <cstring>
@@ -19,10 +20,7 @@ protected:
     void SetUp() override
     {
         MACIBM_set_constants();
-        memset(&flt, 0, sizeof flt);
-        memset(&pln[0], 0, sizeof pln[0]);
-        memset(&env, 0, sizeof env);
-        memset(&atm, 0, sizeof atm);
+        reset_suite_state();
         memset(planexyz, 0, sizeof planexyz);
     }
     static void attitude(float alpha, float beta)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "HL_FILE.h"
+#include "HL_GRAPH.h"
 #include "HL_MNW.h"
 #include "host_test.h"
 #include "records.h"
@@ -464,6 +465,7 @@ struct DialogLoop : ::testing::Test {
     std::string root;
     void SetUp() override
     {
+        reset_suite_state();
         mnw.XRES = 800;
         mnw.YRES = 600;
         mnw.XRAT = 1;
@@ -517,6 +519,29 @@ TEST_F(DialogLoop, GoingUpStopsAtTheStartFolder)
     char name[path_max] = "", path[path_max] = "";
     EXPECT_EQ(MACIBM_opensave(998, 203, name, path), 0);
     EXPECT_EQ(std::string(wrk_path), root + "situations/");
+}
+
+// The save dialog's cursor blinks frame by frame; each window start begins
+// the blink again, so a new dialog's first frame draws it as the first did.
+TEST_F(DialogLoop, EachWindowStartsTheCursorBlinkAgain)
+{
+    OGL_assigncolor(29, 0, 0, 0);
+    OGL_assigncolor(47, 0.6f, 1, 0.6f);
+    g_cs0[0] = 0;
+    g_num_items = 0;
+    // The cursor of an empty name: x 16, y 12 to 22 in the dialog at 240, 56.
+    auto cursor_green = [] {
+        to_array = 1;
+        OPENSAVE_update();
+        to_array = 0;
+        return (int)rgb_array[((56 + 17) * 800 + 240 + 16) * 3 + 1];
+    };
+    MACIBM_startwind(999);
+    int first = cursor_green(), second = cursor_green();
+    EXPECT_NE(first, second);
+    cursor_green();
+    MACIBM_startwind(999);
+    EXPECT_EQ(cursor_green(), first);
 }
 
 TEST_F(DialogLoop, SavingTakesTheTypedNameWithoutFolderSeparators)

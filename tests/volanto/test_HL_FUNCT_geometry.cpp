@@ -6,6 +6,7 @@
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "records.h"
+#include "test_support.h"
 
 #include <cmath>
 #include <cstring>
@@ -15,8 +16,7 @@ protected:
     void SetUp() override
     {
         MACIBM_set_constants();
-        memset(&flt, 0, sizeof flt);
-        memset(&pln[0], 0, sizeof pln[0]);
+        reset_suite_state();
         planestruct& a = pln[0];
         // Left wing 4 and its mirror 5: 10 m, four elements, swept 30
         // degrees back and raised 10 degrees.

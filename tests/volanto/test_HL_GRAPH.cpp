@@ -78,8 +78,8 @@ class SoftwareDrawing : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        reset_suite_state();
         memset(rgb_array, 0, sizeof rgb_array);
-        memset(&mnw, 0, sizeof mnw);
         to_array = 1;
         OGL_assigncolor(0, 1.0f, 1.0f, 1.0f);
         OGL_assigncolor(1, 0.2f, 1.0f, 0.2f);
@@ -401,8 +401,8 @@ protected:
         dir = test_scratch_folder();
         snprintf(app_path, path_max, "%s", dir.c_str());
         snprintf(tex_path, path_max, "%stextures/", dir.c_str());
+        reset_suite_state();
         memset(rgb_array, 0, sizeof rgb_array);
-        memset(&mnw, 0, sizeof mnw);
         initing = 0;
         to_array = 0;
         err.open("Error.out", std::ios::out | std::ios::trunc);

@@ -34,7 +34,7 @@ static void write_resprefs(const std::string& body)
 static void read_resprefs_at(void)
 {
     snprintf(res_path, sizeof res_path, "%sconfig/XRes 5.prf", test_scratch_folder());
-    memset(&mnw, 0, sizeof mnw);
+    reset_suite_state();
     MACIBM_read_resprefs();
 }
 

@@ -535,6 +535,26 @@ TEST_F(Sound, OutsideTheLoopsFadeWithDistanceAndShiftWithClosingSpeed)
     EXPECT_EQ(slot(0).centibels, -5000);
 }
 
+// The first frame of a flight compares with no distance, as the first frame
+// of the run does: a new flight does not hear the last one's eye point.
+TEST_F(Sound, ANewFlightStartsTheDopplerFromNoDistance)
+{
+    fill_first_slots();
+    set.view_id = 516;
+    flt.ias_kts = pln[0].Vne;
+    atm.a_sound = 340;
+    msc.dt = 0.05f;
+    con.VIEW_xyz[0] = 10;
+    maintain_sounds();
+    maintain_sounds();
+    EXPECT_EQ(slot(1).hz, 22050);       // the eye at rest 10 m off: no shift
+    clear_flight_state();
+    maintain_sounds();
+    EXPECT_EQ(slot(1).hz, 9079);        // 10 m from nothing in 0.05 s: 22050 x (1 - 200 / 340)
+    maintain_sounds();
+    EXPECT_EQ(slot(1).hz, 22050);
+}
+
 TEST_F(Sound, EngineLoopPitchAndLoudnessByType)
 {
     fill_first_slots();

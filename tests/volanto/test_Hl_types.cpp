@@ -4,6 +4,7 @@
 
 #include "Hl_types.h"
 #include "plane_layout.h"
+#include "test_support.h"
 
 #include <cstring>
 
@@ -49,7 +50,7 @@ TEST(RevPlnBytes, ReversesExactlyTheFieldsAFileSupplies)
 TEST(RevPlnBytes, DesignCodesOfTheInstrumentsTurnToo)
 {
     // A 2 written on the other platform must read as 2, or the loader makes it 1.
-    memset(&pln[0], 0, sizeof pln[0]);
+    reset_suite_state();
     pln[0].ADFtype = 0x02000000;
     pln[0].TStype = 0x02000000;
     rev_pln_bytes(0);

@@ -13,10 +13,7 @@
 
 class Helpers : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        memset(&pln[0], 0, sizeof pln[0]);
-    }
+    void SetUp() override { reset_suite_state(); }
 };
 
 TEST_F(Helpers, PartNamesForAPlaneAndAHelicopter)

@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         MACIBM_set_constants();
-        memset(&pln[0], 0, sizeof pln[0]);
+        reset_suite_state();
         for (float& v : ins.ins_x) v = unset;
         for (float& v : ins.ins_y) v = unset;
         for (int& v : ins.ins_on) v = 7;

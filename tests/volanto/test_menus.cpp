@@ -13,7 +13,7 @@
 struct Menus : ::testing::Test {
     void SetUp() override
     {
-        memset(&mnw, 0, sizeof mnw);
+        reset_suite_state();
         mnw.menu_up = -1;
         for (int m = 0; m < menus_max; m++) mnw.menu_prnt[m] = -1;
         ogl_ready = 0;

@@ -8,6 +8,7 @@
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "records.h"
+#include "test_support.h"
 
 #include <cmath>
 #include <cstring>
@@ -268,7 +269,7 @@ TEST(LocalHeight, OnATiltedPlaneEveryPointHasThePlanesHeight)
 {
     // y = 5 + 0.1 x + 0.2 z with x = 100 i and z = -100 j.
     make_grid(plane);
-    memset(&env, 0, sizeof env);
+    reset_suite_state();
     const struct {
         float x, z;
         int start_i, start_j, cell_i, cell_j;
@@ -331,7 +332,7 @@ TEST(LocalHeight, EachTriangleOfACellIsItsOwnPlane)
 TEST(LocalHeight, SurfacesPlatformsAndDecks)
 {
     make_grid(flat);
-    memset(&env, 0, sizeof env);
+    reset_suite_state();
     MACIBM_set_constants();
     int i = 5, j = 5;
     float vx, vy = 0, vz;
