@@ -13,3 +13,4 @@ void maintain_sounds(void) {}
 void play_engine_and_windrain(void) {}
 void stop_engine_and_windrain(void) {}
 void dispose_sound(void) {}
+void clear_sound_flight_state(void) {}
