@@ -4,6 +4,8 @@
 // Sections: records, defaults, hooks and window start-up.
 #include "Init.h"
 #include "Function.h"
+#include "HL_BTN.h"
+#include "HL_GRAPH.h"
 #include "HL_MNW.h"
 
 #include <cstdio>
@@ -72,11 +74,40 @@ void APPLICATION_update(void) {}
 void APPLICATION_handlekey(char, int) {}
 void APPLICATION_handlemenu(int) {}
 
+struct window_entry {
+    int id;
+    const char* title;
+    float dx, dy;
+};
+
+// Foilwright's own windows; the library's alerts and dialogs are the library's.
+static const window_entry window_table[] = {
+    {0, "", 800, 600},
+};
+
 void MACIBM_startwind(int id)
 {
-    if (id >= 0) initing = 0;
-    mnw.topwin = id < 0 ? 0 : id;
+    if (id == -1) id = 0;
+    else initing = 0;
+    if (MACIBM_library_window(id)) return;
+
+    const char* title = "";
+    float dx = mnw.dx, dy = mnw.dy;
+    for (const window_entry& w : window_table) {
+        if (w.id != id) continue;
+        title = w.title;
+        dx = w.dx;
+        dy = w.dy;
+    }
+    MACIBM_window_setup(id, dx, dy);
+    if (id != 0) MACIBM_window_frame(title, 1);
     MACIBM_startwind2();
 }
 
-void MACIBM_startwind2(void) {}
+// The main view's picture stays empty until the editor's screen exists; the
+// upload still replaces a closed alert's or dialog's picture.
+void MACIBM_startwind2(void)
+{
+    OGL_upload_background();
+    to_array = 0;
+}
