@@ -9,6 +9,8 @@
 
 int select_ctr = 0;
 
+int in_box(const win_box& b, float x, float y) { return fltbox(x, y, b.x1, b.y1, b.x2, b.y2); }
+
 void MACIBM_button(float x1, float y1, float x2, float y2, int raised)
 {
     int first = raised ? 6 : 22;
@@ -17,6 +19,46 @@ void MACIBM_button(float x1, float y1, float x2, float y2, int raised)
     OGL_line(first, x1, y2, x2, y2);
     OGL_line(second, x2, y2, x2, y1);
     OGL_line(second, x2, y1, x1, y1);
+}
+
+void MACIBM_button_box(const win_box& b, int raised)
+{
+    MACIBM_button(b.x1, b.y1, b.x2, b.y2, raised);
+    MACIBM_button(b.x1 - 1, b.y1 - 1, b.x2 + 1, b.y2 + 1, raised);
+}
+
+// ---- window frames -------------------------------------------------------
+
+void MACIBM_window_frame(const char* title, int close_boxes)
+{
+    float dx = mnw.dx, dy = mnw.dy;
+    OGL_fillrect(18, -5, -5, dx + 10, dy + 20);
+    OGL_fillrect(12, 0, 0, dx, dy);
+    MACIBM_button(-1, -1, dx, dy, 0);
+    MACIBM_button(-5, -5, dx + 4, dy + 14, 1);
+    MACIBM_button(-6, -6, dx + 5, dy + 15, 1);
+
+    // The title centred in the bar, with three grooves either side where they fit.
+    float w = (6.0f * strlen(title)) / 2;
+    OGL_string(22, dx / 2 - w + 1, dy + 3, title, dx - 6, 6);
+    OGL_string(6, dx / 2 - w, dy + 4, title, dx - 6, 6);
+    float a = dx / 2 - w - 5, b = dx / 2 + w + 4, c = dx - 15;
+    if (a > 14 && c > b) {
+        for (int k = 1; k <= 3; k++) {
+            float yk = dy + 3 * k;
+            OGL_line(22, 14, yk + 2, a, yk + 2);
+            OGL_line(22, b, yk + 2, c, yk + 2);
+            OGL_line(12, 14, yk + 1, a, yk + 1);
+            OGL_line(12, b, yk + 1, c, yk + 1);
+        }
+    }
+    if (!close_boxes) return;
+    for (float xb : {-1.0f, dx - 10}) {
+        float yb = dy + 2;
+        OGL_framerect(29, xb, yb, 10, 10);
+        MACIBM_button(xb + 1, yb + 1, xb + 9, yb + 9, 1);
+        MACIBM_button(xb + 2, yb + 2, xb + 8, yb + 8, 1);
+    }
 }
 
 // ---- menus and tool tips -------------------------------------------------

@@ -1,9 +1,10 @@
 // File headers and field scanners, and the open and save dialog.
 //
 // Sections: globals, reading characters, inf_open, ouf_open and ouf_close,
-// scanners, dialog listing, dialog loop, dialog drawing, record lines,
-// aircraft file.
+// scanners, dialog listing, dialog places, dialog loop, dialog drawing,
+// record lines, aircraft file.
 #include "HL_FILE.h"
+#include "HL_BTN.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
@@ -11,6 +12,7 @@
 #include "host.h"
 
 #include <cctype>
+#include <cmath>
 #include <iomanip>
 #include <cstdio>
 #include <cstring>
@@ -398,6 +400,42 @@ void ap_dir(const char* folder, char* name)
     memcpy(name, built, sizeof built);
 }
 
+// ---- dialog places -------------------------------------------------------
+
+// Window units of the 320 x 488 dialog. Each place is drawn and hit-tested
+// from here, so what takes a click is what the user sees.
+static constexpr win_box cancel_bar = {10, 468, 310, 482};
+static constexpr win_box up_bar = {10, 447, 310, 461};     // also shows the start folder's name
+static constexpr win_box list_box = {10, 34, 293, 440};
+static constexpr win_box name_field = {10, 10, 310, 28};   // save dialog only
+static constexpr win_box scroll_track = {296, 34, 310, 440};
+
+// The list's rows: dialog_rows of row_height down from the top of list_rows,
+// inside the list box; a click in the box above the first row or below the
+// last picks nothing. A row runs from its top down to the next row's top.
+static constexpr int dialog_rows = 40;
+static constexpr float row_height = 10;
+static constexpr win_box list_rows = {10, 37, 293, 437};
+static_assert(dialog_rows * row_height == list_rows.y2 - list_rows.y1, "the rows fill list_rows");
+
+// The scroll thumb is a square as wide as the track. Its centre runs from
+// half a thumb below the track's top (first entry at the top of the list) to
+// half a thumb above its bottom (last entry): the thumb never leaves the track.
+static constexpr float thumb_half = (scroll_track.x2 - scroll_track.x1) / 2;
+static constexpr win_box thumb_travel = {scroll_track.x1, scroll_track.y1 + thumb_half, scroll_track.x2,
+                                         scroll_track.y2 - thumb_half};
+
+// The shown row (0 at the top) at height y in list_rows; -1 off the rows.
+static int row_at(float x, float y)
+{
+    if (!in_box(list_rows, x, y)) return -1;
+    int k = (int)floorf((list_rows.y2 - y) / row_height);
+    return k < dialog_rows ? k : -1;
+}
+
+// The bottom of shown row k: its name stands 2 units above it.
+static float row_bottom(int k) { return list_rows.y2 - row_height * (float)(k + 1); }
+
 // ---- dialog loop ---------------------------------------------------------
 
 // A typed file name takes no folder separators.
@@ -452,7 +490,8 @@ int MACIBM_opensave(int mode, int kind, char* name, char* path)
     while (mnw.topwin == mode && !gdone) {
         if (g_item_top > g_num_items - 1) g_item_top = g_num_items - 1;
         if (g_item_top < 0) g_item_top = 0;
-        g_item_bot = g_item_top + 39 < g_num_items - 1 ? g_item_top + 39 : g_num_items - 1;
+        int last_shown = g_item_top + dialog_rows - 1;
+        g_item_bot = last_shown < g_num_items - 1 ? last_shown : g_num_items - 1;
 
         MACIBM_event_proc();
         if (mnw.topwin != mode) break;
@@ -471,27 +510,29 @@ int MACIBM_opensave(int mode, int kind, char* name, char* path)
             }
         }
 
-        if (mnw.mouse_clicked && fltbox(mx, my, 296, 34, 310, 440)) dragging = 1;
-        if (dragging && g_num_items > 0)
-            g_item_top = intround((433.0f - fltlim(my, 41, 433)) / (433.0f - 41.0f) * (float)(g_num_items - 1));
+        if (mnw.mouse_clicked && in_box(scroll_track, mx, my)) dragging = 1;
+        if (dragging && g_num_items > 0) {
+            const win_box& t = thumb_travel;
+            g_item_top = intround((t.y2 - fltlim(my, t.y1, t.y2)) / (t.y2 - t.y1) * (float)(g_num_items - 1));
+        }
         if (!mnw.now_dragging) dragging = 0;
 
         if (!mnw.mouse_clicked) continue;
-        if (fltbox(mx, my, 10, 468, 310, 482)) {
+        if (in_box(cancel_bar, mx, my)) {
             closed_here = 1;
             break;
         }
-        if (fltbox(mx, my, 10, 447, 310, 461)) {
+        if (in_box(up_bar, mx, my)) {
             go_up(lowest);
             g_item_top = 0;
             g_num_items = GetDirItems(kind);    // the next frame shows the new folder
             continue;
         }
-        if (fltbox(mx, my, 10, 34, 293, 440)) {
-            // Rows of 10 units from y 437 down; a click picks the row it lands in.
-            int row = (int)((437.0f - my) * 0.1f) + g_item_top;
-            // Only the 40 rows shown, of the entries listed this frame.
-            if (row < g_item_top || row > g_item_top + 39 || row >= g_num_items) continue;
+        int shown = row_at(mx, my);
+        if (shown >= 0) {
+            // Of the entries listed this frame.
+            int row = g_item_top + shown;
+            if (row >= g_num_items) continue;
             if (g_is_folder[row]) {
                 // A folder whose path has no room left for its separator is not entered.
                 char folder[path_max];
@@ -538,27 +579,51 @@ static void folder_icon(float y)
     OGL_line(42, 15, y + 5, 25, y + 5);
 }
 
+// A bar with its label right of the place the start folder's name takes.
+static void dialog_bar(const win_box& b, const char* text)
+{
+    OGL_string(29, b.x1 + 214, b.y1 + 4, text, 800, 6);
+    MACIBM_button_box(b, 1);
+}
+
+// A sunken, filled box.
+static void dialog_well(const win_box& b, int colour)
+{
+    OGL_fillrect(colour, b.x1, b.y1, b.x2 - b.x1, b.y2 - b.y1);
+    MACIBM_button(b.x1, b.y1, b.x2, b.y2, 0);
+}
+
+void OPENSAVE_draw_frames(void)
+{
+    dialog_bar(cancel_bar, "   Cancel    ");
+    dialog_bar(up_bar, "Go up a level");
+    dialog_well(list_box, 29);
+    dialog_well(scroll_track, 22);
+    if (mnw.topwin == win_save) dialog_well(name_field, 29);
+}
+
 void OPENSAVE_update(void)
 {
     const char* header = folder_header(g_file_type);
     if (header) {
-        OGL_fillrect(29, 12, 449, 6.0f * (float)strlen(header) + 6, 11);
-        OGL_string(42, 15, 451, header, 800, 6);
+        OGL_fillrect(29, up_bar.x1 + 2, up_bar.y1 + 2, 6.0f * (float)strlen(header) + 6, 11);
+        OGL_string(42, up_bar.x1 + 5, up_bar.y1 + 4, header, 800, 6);
     }
     for (int r = g_item_top; r <= g_item_bot && r < g_num_items; r++) {
         if (r < 0) continue;
-        float y = 429.0f - 10.0f * (float)(r - g_item_top);
-        OGL_string(g_is_folder[r] ? 42 : 47, 30, y, g_name[r], 800, 6);
+        float y = row_bottom(r - g_item_top) + 2;
+        OGL_string(g_is_folder[r] ? 42 : 47, list_rows.x1 + 20, y, g_name[r], 800, 6);
         if (g_is_folder[r]) folder_icon(y);
     }
     if (g_num_items > 1) {
-        float centre = 433.0f + (42.0f - 433.0f) * (float)g_item_top / (float)(g_num_items - 1);
-        float y1 = centre - 7, y2 = centre + 7;
-        OGL_fillrect(49, 296, y1, 14, 14);
-        OGL_line(47, 296, y1, 296, y2);
-        OGL_line(47, 296, y2, 310, y2);
-        OGL_line(51, 310, y2, 310, y1);
-        OGL_line(51, 310, y1, 296, y1);
+        const win_box& t = thumb_travel;
+        float centre = t.y2 + (t.y1 - t.y2) * (float)g_item_top / (float)(g_num_items - 1);
+        float y1 = centre - thumb_half, y2 = centre + thumb_half;
+        OGL_fillrect(49, t.x1, y1, t.x2 - t.x1, y2 - y1);
+        OGL_line(47, t.x1, y1, t.x1, y2);
+        OGL_line(47, t.x1, y2, t.x2, y2);
+        OGL_line(51, t.x2, y2, t.x2, y1);
+        OGL_line(51, t.x2, y1, t.x1, y1);
     }
     if (mnw.topwin == 999) {
         int& blink = file_window.blink;

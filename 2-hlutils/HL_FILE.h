@@ -59,8 +59,11 @@ extern int g_item_top, g_item_bot;            // first and last entry shown
 int   MACIBM_opensave(int mode, int kind, char* name, char* path);
 // The open or save dialog's step, while window 998 or 999 is open.
 void  OPENSAVE_update(void);
-// Each program's MACIBM_startwind calls it: the cursor blink starts again.
+// Every window start (MACIBM_window_setup) calls it: the cursor blink starts again.
 void  clear_file_window_state(void);
+// The dialog's static parts (the bars, the list and scroll wells, the save
+// dialog's name field) into the window's picture; the window start-up calls it.
+void  OPENSAVE_draw_frames(void);
 // Lists wrk_path into the dialog's entries; returns their number.
 int   GetDirItems(int kind);
 // 1 when an entry of that name is listed for the kind.

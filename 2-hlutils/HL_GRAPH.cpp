@@ -769,6 +769,38 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
 
 // ---- window background ---------------------------------------------------
 
+// One tile on its way to the card; its contents live only during the upload.
+static unsigned char tile[128 * 128 * 4];
+
+void OGL_upload_background(void)
+{
+    for (int r = 0; r < tex_tiles_down; r++) {
+        for (int c = 0; c < tex_tiles_across; c++) {
+            for (int y = 0; y < 128; y++) {
+                for (int x = 0; x < 128; x++) {
+                    int px = 128 * c + x, py = 128 * r + y;
+                    unsigned char* t = tile + (y * 128 + x) * 4;
+                    if (px >= 800 || py >= 600) {
+                        t[0] = t[1] = t[2] = t[3] = 0;
+                        continue;
+                    }
+                    const unsigned char* s = rgb_array + (py * 800 + px) * 3;
+                    t[0] = s[0];
+                    t[1] = s[1];
+                    t[2] = s[2];
+                    t[3] = (s[0] == 255 && s[1] == 0 && s[2] == 255) ? 0 : 255;
+                }
+            }
+            OGL_bindtex(tex_tiles_first + c + tex_tiles_across * r);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 128, 128, 0, GL_RGBA, GL_UNSIGNED_BYTE, tile);
+        }
+    }
+}
+
 void OGL_plot_background(void)
 {
     float c[3];

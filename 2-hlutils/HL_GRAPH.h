@@ -97,5 +97,9 @@ inline int is_terrain_tex(int id)
 // (kinds -101, -103). 1 when the file was opened.
 int  OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* width, int* height);
 
-// The window background: textures 500 to 534 over the whole screen.
+// The window background: rgb_array cut into 7 x 5 tiles of 128 x 128, tile
+// (column c, row r from the bottom) as texture 500 + c + 7r; pure magenta is
+// transparent. Each window start-up calls it once its picture is composed.
+void OGL_upload_background(void);
+// Draws textures 500 to 534 over the whole screen.
 void OGL_plot_background(void);

@@ -2,7 +2,7 @@
 // routing, alerts and shutdown.
 //
 // Sections: globals, start-up, display mode, progress bar, window procedure,
-// frame loop, keys, alerts, shutdown.
+// frame loop, keys, alerts, library windows, shutdown.
 #include "HL_MNW.h"
 #include "HL_BTN.h"
 #include "HL_FILE.h"
@@ -585,6 +585,20 @@ static void alert_lines(const char* l1, const char* l2, const char* l3, const ch
     }
 }
 
+// The alert's O.K. button: drawn raised with the window, pressed by a hit.
+static const win_box alert_ok = {20, 15, 380, 29};
+
+// Window 996's picture: the four lines and the O.K. button.
+static void alert_picture(void)
+{
+    OGL_string(29, 10, 180, g_cs1, 380, 6);
+    OGL_string(29, 10, 140, g_cs2, 380, 6);
+    OGL_string(29, 10, 100, g_cs3, 380, 6);
+    OGL_string(29, 10, 60, g_cs4, 380, 6);
+    OGL_string(29, alert_ok.x1 + 175, alert_ok.y1 + 4, "O.K.", 800, 6);
+    MACIBM_button_box(alert_ok, 1);
+}
+
 static void show_alert(int level)
 {
     if (err.is_open()) {
@@ -595,10 +609,9 @@ static void show_alert(int level)
         MACIBM_startwind(996);
         while (mnw.topwin == 996) {
             MACIBM_event_proc();
-            int on_ok = mnw.mouse_clicked && fltbox(mnw.mx, mnw.my, 20, 15, 380, 30);
+            int on_ok = mnw.mouse_clicked && in_box(alert_ok, mnw.mx, mnw.my);
             if (on_ok || return_hit) {
-                MACIBM_button(20, 15, 380, 29, 0);
-                MACIBM_button(19, 14, 381, 30, 0);
+                MACIBM_button_box(alert_ok, 0);
                 OGL_sbuf();
                 if (level == 2004) mnw.topwin = 0;
                 else MACIBM_startwind(0);
@@ -631,6 +644,67 @@ void MACIBM_alert(const char* line1, const char* line2, const char* line3, const
     if (number) snprintf(text, sizeof text, "%d", *number);
     alert_lines(line1, line2, line3, text, level);
     show_alert(level == 2003 ? 2004 : level);
+}
+
+// ---- library windows -----------------------------------------------------
+
+struct library_window {
+    int id;
+    const char* title;
+    float dx, dy;
+};
+
+static const library_window library_windows[] = {
+    {win_alert, "ALERT", 400, 195},
+    {win_question, "ALERT", 300, 100},
+    {win_open, "OPEN", 320, 488},
+    {win_save, "SAVE", 320, 488},
+};
+
+void MACIBM_window_setup(int id, float dx, float dy)
+{
+    mnw.menu_up = -1;
+    mnw.topwin = id;
+    mnw.dx = dx;
+    mnw.dy = dy;
+    mnw.x = (float)intround((800 - dx) * 0.5f);
+    mnw.y = (float)intround((600 - dy) * 0.5f);
+    to_array = 1;
+    got_event = 1;
+    mnw.mouse_clicked = 0;
+    memset(rgb_array, 0, sizeof rgb_array);
+    clear_file_window_state();
+}
+
+const char* MACIBM_table_window(int id, const window_entry* table, int count)
+{
+    const char* title = "";
+    float dx = mnw.dx, dy = mnw.dy;
+    for (int k = 0; k < count; k++) {
+        if (table[k].id != id) continue;
+        title = table[k].title;
+        dx = table[k].dx;
+        dy = table[k].dy;
+    }
+    MACIBM_window_setup(id, dx, dy);
+    return title;
+}
+
+// The save question has its frame only: its text and buttons come with the
+// editor that asks it.
+int MACIBM_library_window(int id)
+{
+    for (const library_window& w : library_windows) {
+        if (w.id != id) continue;
+        MACIBM_window_setup(id, w.dx, w.dy);
+        MACIBM_window_frame(w.title, 0);
+        if (id == win_alert) alert_picture();
+        if (id == win_open || id == win_save) OPENSAVE_draw_frames();
+        OGL_upload_background();
+        to_array = 0;
+        return 1;
+    }
+    return 0;
 }
 
 // ---- shutdown ------------------------------------------------------------

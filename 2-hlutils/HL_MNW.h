@@ -1,7 +1,8 @@
 // The library shell every program links: start-up (MACIBM_init), the frame
 // loop and key routing, menus and tool tips, alerts and shutdown. Owns the
 // folder paths, the alert log err and the shell flags below; each program
-// supplies the four APPLICATION_ hooks and its window start-up.
+// supplies the four APPLICATION_ hooks and its window start-up, which hands
+// the library's own windows (996 to 999) to MACIBM_library_window.
 #pragma once
 #include <fstream>
 #include "Hl_types.h"
@@ -80,3 +81,28 @@ void APPLICATION_setupmenus(void);
 // Window start-up, defined by each program: makes id the open window.
 void MACIBM_startwind(int id);
 void MACIBM_startwind2(void);
+
+// The library's own windows; their sizes and titles are the library's.
+const int win_alert = 996;                    // MACIBM_alert
+const int win_question = 997;                 // the editors' save question
+const int win_open = 998;                     // the open dialog
+const int win_save = 999;                     // the save dialog, and text entry
+
+// Window start-up, shared part: makes id the open window, dx x dy centred on
+// the screen, closes any menu, and starts its static picture (rgb_array
+// cleared, to_array set). The program's start-up draws into it next.
+void MACIBM_window_setup(int id, float dx, float dy);
+// The whole start-up of a library window, first thing in each program's
+// MACIBM_startwind: for 996 to 999 sets the window up, draws its frame and
+// static picture, uploads the background and returns 1; 0 for any other id.
+int  MACIBM_library_window(int id);
+
+// One window of a program's table: its id, title and size in reference units.
+struct window_entry {
+    int id;
+    const char* title;
+    float dx, dy;
+};
+// MACIBM_window_setup for window id of the program's table; a window missing
+// from it keeps the last size and has no title. Returns the title.
+const char* MACIBM_table_window(int id, const window_entry* table, int count);

@@ -4,7 +4,8 @@
 // Sections: records, defaults, hooks and window start-up.
 #include "Init.h"
 #include "Function.h"
-#include "HL_FILE.h"
+#include "HL_BTN.h"
+#include "HL_GRAPH.h"
 #include "HL_MNW.h"
 
 #include <cstdio>
@@ -70,12 +71,26 @@ void APPLICATION_update(void) {}
 void APPLICATION_handlekey(char, int) {}
 void APPLICATION_handlemenu(int) {}
 
+// Foilwright's own windows; the library's alerts and dialogs are the library's.
+static const window_entry window_table[] = {
+    {0, "", 800, 600},
+};
+
 void MACIBM_startwind(int id)
 {
-    if (id >= 0) initing = 0;
-    clear_file_window_state();
-    mnw.topwin = id < 0 ? 0 : id;
+    if (id == -1) id = 0;
+    else initing = 0;
+    if (MACIBM_library_window(id)) return;
+
+    const char* title = MACIBM_table_window(id, window_table, sizeof window_table / sizeof window_table[0]);
+    if (id != 0) MACIBM_window_frame(title, 1);
     MACIBM_startwind2();
 }
 
-void MACIBM_startwind2(void) {}
+// The main view's picture stays empty until the editor's screen exists; the
+// upload still replaces a closed alert's or dialog's picture.
+void MACIBM_startwind2(void)
+{
+    OGL_upload_background();
+    to_array = 0;
+}

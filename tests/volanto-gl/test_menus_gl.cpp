@@ -171,3 +171,83 @@ TEST_F(MenusGl, TheOpenDialogEntersAFolderAndReturnsTheFullPathOfTheNameClicked)
     EXPECT_LT(knob[0], 10);
     EXPECT_GT(knob[1], 245);
 }
+
+// The dialog's rows and scroll track take clicks where they are drawn, edges
+// included: rows of 10 from y 437 down to 37 in x 10 to 293, the track at
+// 296, 34 - 310, 440 with the thumb's centre running from 433 (first entry)
+// down to 41 (last).
+TEST_F(MenusGl, TheOpenDialogsRowsAndScrollTrackTakeClicksUpToTheirEdges)
+{
+    std::string root = std::string(test_scratch_folder()) + "prog/";
+    mkdir(root.c_str(), 0755);
+    // 62 entries, each first character its own, so the order is fixed:
+    // "0.acf" to "9.acf", "A.acf" to "Z.acf", "a.acf" to "z.acf".
+    for (const char* c = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"; *c; c++)
+        write_file(root + *c + ".acf", "i");
+    snprintf(app_path, path_max, "%s", root.c_str());
+
+    struct {
+        const char* what;
+        float x, y;
+        const char* picks;     // the entry opened, or none
+        int top;               // without one, the first entry shown after the click
+        bool from_bottom;      // scrolled to the last entry first
+    } cases[] = {
+        {"top of the first row", 100, 437, "0.acf", 0, false},
+        {"above the first row", 100, 438, nullptr, 0, false},
+        {"bottom of the first row", 100, 428, "0.acf", 0, false},
+        {"top of the second row", 100, 427, "1.acf", 0, false},
+        {"the last row shown", 100, 38, "d.acf", 0, false},
+        {"below the last row", 100, 37, nullptr, 0, false},
+        {"left edge of the rows", 10, 300, "D.acf", 0, false},
+        {"left of the rows", 9, 300, nullptr, 0, false},
+        {"right edge of the rows", 293, 300, "D.acf", 0, false},
+        {"between the rows and the track", 294, 300, nullptr, 0, false},
+        {"bottom of the track", 300, 34, nullptr, 61, false},
+        {"below the track", 300, 33, nullptr, 0, false},
+        {"left edge of the track", 296, 34, nullptr, 61, false},
+        {"left of the track", 295, 34, nullptr, 0, false},
+        {"right edge of the track", 310, 34, nullptr, 61, false},
+        {"right of the track", 311, 34, nullptr, 0, false},
+        {"a quarter down the thumb's run", 300, 335, nullptr, 15, false},
+        {"top of the track", 300, 440, nullptr, 0, true},
+        {"above the track", 300, 441, nullptr, 61, true},
+    };
+    // The dialog (320 x 488) sits at 240, 56.
+    auto click = [](float x, float y) { host_test_push_click(240 + (int)x, 600 - (56 + (int)y)); };
+    for (const auto& c : cases) {
+        snprintf(wrk_path, path_max, "%s", root.c_str());
+        if (c.from_bottom) {
+            click(300, 34);
+            host_test_push_frame_break();
+        }
+        click(c.x, c.y);
+        host_test_push_frame_break();
+        click(160, 475);                          // Cancel, unless the click opened an entry
+        char name[path_max] = "", path[path_max] = "";
+        int opened = MACIBM_opensave(998, 202, name, path);
+        if (c.picks) {
+            EXPECT_EQ(opened, 1) << c.what;
+            EXPECT_STREQ(name, c.picks) << c.what;
+        } else {
+            EXPECT_EQ(opened, 0) << c.what;
+            EXPECT_EQ(g_item_top, c.top) << c.what;
+        }
+        while (host_test_pending_events() > 0) frame();
+    }
+
+    // The last entry shown puts the thumb against the track's bottom: its
+    // dark lower edge on the track's edge at 34, its light top at 48.
+    click(300, 34);
+    host_test_push_frame_break();
+    click(160, 475);
+    char name[path_max] = "", path[path_max] = "";
+    ASSERT_EQ(MACIBM_opensave(998, 202, name, path), 0);
+    unsigned char bottom[3], top[3], inside[3];
+    front(240 + 303, 56 + 34, bottom);
+    front(240 + 303, 56 + 48, top);
+    front(240 + 303, 56 + 41, inside);
+    EXPECT_TRUE(bottom[0] < 10 && abs(bottom[1] - 102) <= 3) << (int)bottom[0] << "," << (int)bottom[1];
+    EXPECT_TRUE(abs(top[0] - 153) <= 3 && top[1] > 245) << (int)top[0] << "," << (int)top[1];
+    EXPECT_TRUE(inside[0] < 10 && inside[1] > 245);
+}

@@ -114,6 +114,32 @@ TEST(ShellGl, AClickBesideOkLeavesTheAlertUp)
     EXPECT_EQ(host_test_pending_events(), 0);
 }
 
+// The button is drawn at 20, 15 - 380, 29 in the alert's units (a second
+// bevel a unit outside); a click takes it on that face, edges included.
+TEST(ShellGl, OkTakesAClickOnItsFaceUpToItsEdges)
+{
+    struct {
+        float x, y;
+        bool closes;
+    } clicks[] = {
+        {20, 22, true}, {380, 22, true}, {200, 15, true}, {200, 29, true},
+        {19, 22, false}, {381, 22, false}, {200, 14, false}, {200, 30, false},
+    };
+    MACIBM_init();
+    settle();
+    for (const auto& c : clicks) {
+        // The alert at (200, 203); a frame after the click, Enter closes it
+        // if the click did not, and is left waiting if the click did.
+        host_test_push_click(200 + (int)c.x, 600 - (203 + (int)c.y));
+        host_test_push_frame_break();
+        host_test_push_key(VK_RETURN, 0);
+        MACIBM_alert("one", "", "", "", 2002);
+        EXPECT_EQ(mnw.topwin, 0);
+        EXPECT_EQ(host_test_pending_events() > 0, c.closes) << c.x << ", " << c.y;
+        while (host_test_pending_events() > 0) MACIBM_event_proc();
+    }
+}
+
 TEST(ShellGlDeathTest, AFatalAlertInTheWindowEndsTheProgramAfterOk)
 {
     EXPECT_EXIT(
