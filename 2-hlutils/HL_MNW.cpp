@@ -34,6 +34,22 @@ int up_handled = 0;
 int return_hit = 0;
 char g_cs0[400], g_cs1[400], g_cs2[400], g_cs3[400], g_cs4[400];
 
+shell_calls shell = {
+#ifdef PROG_VOLANTO
+    update_scene_3d, update_panel, update_scene_2d, freeviews_keys, function_key, yoke_key,
+#else
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+#endif
+    OGL_plot_background,
+    APPLICATION_update,
+    APPLICATION_handlekey,
+    APPLICATION_handlemenu,
+    MACIBM_startwind,
+    MACIBM_draw_menu,
+    MACIBM_draw_tooltip,
+    OGL_sbuf,
+};
+
 #if defined(PROG_AIRWRIGHT)
 static const char* prefs_name = "Airwright.prf";
 #elif defined(PROG_TERRAWRIGHT)
@@ -360,11 +376,11 @@ void IBM_handlewin(const host_event& e)
     case HE_PAINT:
         got_event = 1;
         up_handled = 1;
-        MACIBM_startwind(mnw.topwin);
+        shell.MACIBM_startwind(mnw.topwin);
         break;
     case HE_CLOSE:
         // A close request from the desktop quits as the Quit command does.
-        APPLICATION_handlemenu(105);
+        shell.APPLICATION_handlemenu(105);
         break;
     }
 }
@@ -420,17 +436,17 @@ void MACIBM_event_proc(void)
     if (!up_handled) return;
     got_event = 0;
 #ifdef PROG_VOLANTO
-    if (mnw.topwin == 0) update_scene_3d();
-    if (mnw.topwin != 0 || set.panel_hidden) OGL_plot_background();
-    if (mnw.topwin == 0 && !set.panel_hidden) update_panel();
-    if (mnw.topwin == 0) update_scene_2d();
+    if (mnw.topwin == 0) shell.update_scene_3d();
+    if (mnw.topwin != 0 || set.panel_hidden) shell.OGL_plot_background();
+    if (mnw.topwin == 0 && !set.panel_hidden) shell.update_panel();
+    if (mnw.topwin == 0) shell.update_scene_2d();
 #else
-    OGL_plot_background();
+    shell.OGL_plot_background();
 #endif
     select_ctr = 0;
     if (mnw.topwin == 998 || mnw.topwin == 999) OPENSAVE_update();
-    else if (mnw.topwin != 996 && mnw.topwin != 997) APPLICATION_update();
-    if (mnw.menu_up >= 0) MACIBM_draw_menu();
+    else if (mnw.topwin != 996 && mnw.topwin != 997) shell.APPLICATION_update();
+    if (mnw.menu_up >= 0) shell.MACIBM_draw_menu();
     if (is_3dfx) {
         OGL_setstate(0, 1, 0, 0);
         glEnable(GL_ALPHA_TEST);
@@ -441,8 +457,8 @@ void MACIBM_event_proc(void)
         glDisable(GL_ALPHA_TEST);
         OGL_setstate(0, 0, 0, 0);
     }
-    if (mnw.help_message[0] && mnw.time_elapsed - tip_timer > 1.0f) MACIBM_draw_tooltip();
-    OGL_sbuf();
+    if (mnw.help_message[0] && mnw.time_elapsed - tip_timer > 1.0f) shell.MACIBM_draw_tooltip();
+    shell.OGL_sbuf();
 }
 
 // ---- keys ----------------------------------------------------------------
@@ -494,23 +510,23 @@ static int key_character(int vk, int shift)
 static int route_simulator_key(int vk, int shift)
 {
     switch (vk) {
-    case VK_UP: freeviews_keys(27); return 1;
-    case VK_LEFT: freeviews_keys(25); return 1;
-    case VK_DOWN: freeviews_keys(28); return 1;
-    case VK_RIGHT: freeviews_keys(26); return 1;
-    case VK_BACK: function_key(shift ? 49 : 37); return 1;
-    case VK_F11: function_key(shift ? 50 : 38); return 1;
-    case VK_F12: function_key(shift ? 51 : 39); return 1;
-    case VK_NUMPAD5: yoke_key(0); return 1;
-    case VK_NUMPAD2: yoke_key(1); return 1;
-    case VK_NUMPAD8: yoke_key(2); return 1;
-    case VK_NUMPAD4: yoke_key(3); return 1;
-    case VK_NUMPAD6: yoke_key(4); return 1;
-    case VK_NUMPAD1: yoke_key(5); return 1;
-    case VK_NUMPAD3: yoke_key(6); return 1;
+    case VK_UP: shell.freeviews_keys(27); return 1;
+    case VK_LEFT: shell.freeviews_keys(25); return 1;
+    case VK_DOWN: shell.freeviews_keys(28); return 1;
+    case VK_RIGHT: shell.freeviews_keys(26); return 1;
+    case VK_BACK: shell.function_key(shift ? 49 : 37); return 1;
+    case VK_F11: shell.function_key(shift ? 50 : 38); return 1;
+    case VK_F12: shell.function_key(shift ? 51 : 39); return 1;
+    case VK_NUMPAD5: shell.yoke_key(0); return 1;
+    case VK_NUMPAD2: shell.yoke_key(1); return 1;
+    case VK_NUMPAD8: shell.yoke_key(2); return 1;
+    case VK_NUMPAD4: shell.yoke_key(3); return 1;
+    case VK_NUMPAD6: shell.yoke_key(4); return 1;
+    case VK_NUMPAD1: shell.yoke_key(5); return 1;
+    case VK_NUMPAD3: shell.yoke_key(6); return 1;
     }
     if (vk >= VK_F1 && vk <= VK_F9) {
-        function_key((shift ? 40 : 28) + (vk - VK_F1));
+        shell.function_key((shift ? 40 : 28) + (vk - VK_F1));
         return 1;
     }
     return 0;
@@ -541,7 +557,7 @@ void MACIBM_handlekey(int virtual_key)
         return;
     }
     if (mnw.topwin == 0) {
-        APPLICATION_handlekey((char)c, 0);
+        shell.APPLICATION_handlekey((char)c, 0);
         return;
     }
     if (mnw.topwin != 997 && mnw.topwin != 998) {
@@ -777,7 +793,7 @@ void MACIBM_handleclick(void)
                 // it, nor a click left over from a dialog the command ran.
                 mnw.menu_up = -1;
                 mnw.mouse_clicked = 0;
-                APPLICATION_handlemenu(it);
+                shell.APPLICATION_handlemenu(it);
                 mnw.mouse_clicked = 0;
                 return;
             }
@@ -792,8 +808,8 @@ void MACIBM_handleclick(void)
                 MACIBM_button(x0 + 1, dy + 3, x0 + 9, dy + 11, 0);
                 MACIBM_button(x0 + 2, dy + 4, x0 + 8, dy + 10, 0);
             }
-            OGL_sbuf();
-            MACIBM_startwind(0);
+            shell.OGL_sbuf();
+            shell.MACIBM_startwind(0);
             return;
         }
     }

@@ -77,3 +77,23 @@ void APPLICATION_setupmenus(void);
 // Window start-up, defined by each program: makes id the open window.
 void MACIBM_startwind(int id);
 void MACIBM_startwind2(void);
+
+// What the frame loop, the window procedure and key and click routing call;
+// tests point these at recorders. Each starts as the function of its name.
+struct shell_calls {
+    void (*update_scene_3d)(void);              // the simulator's steps: null in the editors
+    void (*update_panel)(void);
+    void (*update_scene_2d)(void);
+    void (*freeviews_keys)(int key);
+    void (*function_key)(int key);
+    void (*yoke_key)(int key);
+    void (*OGL_plot_background)(void);
+    void (*APPLICATION_update)(void);
+    void (*APPLICATION_handlekey)(char key, int flag);
+    void (*APPLICATION_handlemenu)(int item);
+    void (*MACIBM_startwind)(int id);
+    void (*MACIBM_draw_menu)(void);
+    void (*MACIBM_draw_tooltip)(void);
+    void (*OGL_sbuf)(void);
+};
+extern shell_calls shell;
