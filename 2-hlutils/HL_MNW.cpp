@@ -67,7 +67,7 @@ static void refuse_folder(const char* what, const char* folder)
     char text[1200];
     snprintf(text, sizeof text, "The %s folder's path is too long for Volanto:\n\n%.900s", what, folder);
     host_message_box("Volanto-System Message", text);
-    exit(0);
+    exit(1);
 }
 
 // Folders under the program folder, each ending in '/'.
@@ -615,10 +615,12 @@ static void show_alert(int level)
         host_beep();
         host_message_box("Volanto-System Message", text);
     }
+    // A fatal alert is a failure, and the exit status says so to whoever
+    // started the program; only a quit ends it with 0.
     if (level == 2004) {
         gdone = 1;
         MACIBM_finishup();
-        exit(0);
+        exit(1);
     }
 }
 

@@ -121,7 +121,7 @@ TEST(AlertDeathTest, NumberedFatalShowsTheNumberAndEndsTheProgram)
             err.open("Error.out", std::ios::out | std::ios::trunc);
             MACIBM_alert("Too many airports in apt.dat file!", "", "", &n, 2003);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out(), "Too many airports in apt.dat file!\n\n\n12000\nend simulation\n");
 }
 
@@ -135,7 +135,7 @@ TEST(AlertDeathTest, FatalEndsWithEndSimulationAndLeavesDataFilesAlone)
             ouf << "payload\n";
             MACIBM_alert("Can't create window!", "", "", "", 2004);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out(), "Can't create window!\n\n\n\nend simulation\n");
     EXPECT_EQ(read_file("data.txt"), "payload\n");
 }
