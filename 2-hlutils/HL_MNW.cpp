@@ -62,12 +62,19 @@ static const char* prefs_name = "Volanto 5.prf";
 
 // ---- start-up ------------------------------------------------------------
 
-static void refuse_folder(const char* what, const char* folder)
+// A folder the program cannot work without: fatal before the window exists,
+// so the system message box and "Error.out" name the folder and why (the
+// system's reason, or nullptr for a path too long for the program's paths).
+static void refuse_folder(const char* what, const char* folder, const char* why)
 {
-    char text[1200];
-    snprintf(text, sizeof text, "The %s folder's path is too long for Volanto:\n\n%.900s", what, folder);
-    host_message_box("Volanto-System Message", text);
-    exit(1);
+    char line[100];
+    if (why) {
+        snprintf(line, sizeof line, "The %s folder cannot be created:", what);
+        MACIBM_alert(line, folder, why, "", 2004);
+    } else {
+        snprintf(line, sizeof line, "The %s folder's path is too long for Volanto:", what);
+        MACIBM_alert(line, folder, "", "", 2004);
+    }
 }
 
 // Folders under the program folder, each ending in '/'.
@@ -83,18 +90,21 @@ static char* const sub_paths[] = {afl_path, flp_path, tex_path, obj_path, otx_pa
 static void build_paths(void)
 {
     char sys[path_max], prog[path_max];
-    int ok = host_config_folder(sys, path_max) && strlen(sys) + 40 < path_max;
+    const char* why = "";
+    int got = host_config_folder(sys, path_max, &why);
+    if (got == HF_NOT_MADE) refuse_folder("configuration", sys, why);
+    int ok = got == HF_READY && strlen(sys) + 40 < path_max;
     if (!ok || snprintf(prf_path, path_max, "%s%s", sys, prefs_name) >= path_max ||
         snprintf(res_path, path_max, "%s%s", sys, "XRes 5.prf") >= path_max)
-        refuse_folder("configuration", sys);
+        refuse_folder("configuration", sys, nullptr);
 
     ok = host_program_folder(prog, path_max) && strlen(prog) + 100 < path_max;
-    if (!ok) refuse_folder("program", prog);
+    if (!ok) refuse_folder("program", prog, nullptr);
     snprintf(app_path, path_max, "%s", prog);
     snprintf(wrk_path, path_max, "%s", app_path);
     for (size_t k = 0; k < sizeof sub_folders / sizeof sub_folders[0]; k++)
         if (snprintf(sub_paths[k], path_max, "%s%s", app_path, sub_folders[k]) >= path_max)
-            refuse_folder("program", prog);
+            refuse_folder("program", prog, nullptr);
     // The shipped scenery squares sit under "DATA/" in the program folder.
     snprintf(cd_path, path_max, "%s", app_path);
 }

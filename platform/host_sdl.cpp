@@ -423,19 +423,33 @@ int host_program_folder(char* out, int cap)
     return snprintf(out, cap, "%s", exe) < cap;
 }
 
+// Makes the folder when missing. 0 when a folder is there, else the error
+// number: "name/" over an ordinary file passes mkdir as "exists", so what is
+// there is looked at again.
 static int make_folder(const char* path)
 {
     struct stat st;
-    if (stat(path, &st) == 0) return S_ISDIR(st.st_mode);
-    return mkdir(path, 0755) == 0 || errno == EEXIST;
+    if (stat(path, &st) != 0) {
+        if (mkdir(path, 0755) != 0 && errno != EEXIST) return errno;
+        if (stat(path, &st) != 0) return errno;
+    }
+    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
 }
 
-int host_config_folder(char* out, int cap)
+static int config_folder_made(const char* path, const char** why)
+{
+    int e = make_folder(path);
+    if (e == 0) return HF_READY;
+    if (why) *why = strerror(e);
+    return HF_NOT_MADE;
+}
+
+int host_config_folder(char* out, int cap, const char** why)
 {
 #ifdef HOST_TESTING
     if (test_config_dir[0]) {
-        if (snprintf(out, cap, "%s", test_config_dir) >= cap) return 0;
-        return make_folder(out);
+        if (snprintf(out, cap, "%s", test_config_dir) >= cap) return HF_TOO_LONG;
+        return config_folder_made(out, why);
     }
 #endif
     char base[4096];
@@ -444,9 +458,9 @@ int host_config_folder(char* out, int cap)
     if (xdg && xdg[0] == '/') snprintf(base, sizeof base, "%s", xdg);
     else if (home && home[0]) snprintf(base, sizeof base, "%s/.config", home);
     else snprintf(base, sizeof base, "/tmp");
-    make_folder(base);
-    if (snprintf(out, cap, "%s/volanto/", base) >= cap) return 0;
-    return make_folder(out);
+    make_folder(base);      // a failure here shows as the folder below not made
+    if (snprintf(out, cap, "%s/volanto/", base) >= cap) return HF_TOO_LONG;
+    return config_folder_made(out, why);
 }
 
 int host_resolve_path(const char* in, char* out, int cap)
