@@ -53,14 +53,37 @@ static shell_run_state shell_run;
 
 void clear_shell_run_state(void) { shell_run = shell_run_state(); }
 
+shell_calls shell = {
+#ifdef PROG_VOLANTO
+    update_scene_3d, update_panel, update_scene_2d, freeviews_keys, function_key, yoke_key,
+#else
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+#endif
+    OGL_plot_background,
+    APPLICATION_update,
+    APPLICATION_handlekey,
+    APPLICATION_handlemenu,
+    MACIBM_startwind,
+    MACIBM_draw_menu,
+    MACIBM_draw_tooltip,
+    OGL_sbuf,
+};
+
 // ---- start-up ------------------------------------------------------------
 
-static void refuse_folder(const char* what, const char* folder)
+// A folder the program cannot work without: fatal before the window exists,
+// so the system message box and "Error.out" name the folder and why (the
+// system's reason, or nullptr for a path too long for the program's paths).
+static void refuse_folder(const char* what, const char* folder, const char* why)
 {
-    char text[1200];
-    snprintf(text, sizeof text, "The %s folder's path is too long for Volanto:\n\n%.900s", what, folder);
-    host_message_box("Volanto-System Message", text);
-    exit(0);
+    char line[100];
+    if (why) {
+        snprintf(line, sizeof line, "The %s folder cannot be created:", what);
+        MACIBM_alert(line, folder, why, "", 2004);
+    } else {
+        snprintf(line, sizeof line, "The %s folder's path is too long for %s:", what, program_name);
+        MACIBM_alert(line, folder, "", "", 2004);
+    }
 }
 
 // Folders under the program folder, each ending in '/'.
@@ -76,18 +99,21 @@ static char* const sub_paths[] = {afl_path, flp_path, tex_path, obj_path, otx_pa
 static void build_paths(void)
 {
     char sys[path_max], prog[path_max];
-    int ok = host_config_folder(sys, path_max) && strlen(sys) + 40 < path_max;
+    const char* why = "";
+    int got = host_config_folder(sys, path_max, &why);
+    if (got == HF_NOT_MADE) refuse_folder("configuration", sys, why);
+    int ok = got == HF_READY && strlen(sys) + 40 < path_max;
     if (!ok || snprintf(prf_path, path_max, "%s%s", sys, prefs_file_name) >= path_max ||
         snprintf(res_path, path_max, "%s%s", sys, "XRes 5.prf") >= path_max)
-        refuse_folder("configuration", sys);
+        refuse_folder("configuration", sys, nullptr);
 
     ok = host_program_folder(prog, path_max) && strlen(prog) + 100 < path_max;
-    if (!ok) refuse_folder("program", prog);
+    if (!ok) refuse_folder("program", prog, nullptr);
     snprintf(app_path, path_max, "%s", prog);
     snprintf(wrk_path, path_max, "%s", app_path);
     for (size_t k = 0; k < sizeof sub_folders / sizeof sub_folders[0]; k++)
         if (snprintf(sub_paths[k], path_max, "%s%s", app_path, sub_folders[k]) >= path_max)
-            refuse_folder("program", prog);
+            refuse_folder("program", prog, nullptr);
     // The shipped scenery squares sit under "DATA/" in the program folder.
     snprintf(cd_path, path_max, "%s", app_path);
 }
@@ -372,11 +398,11 @@ void IBM_handlewin(const host_event& e)
     case HE_PAINT:
         got_event = 1;
         up_handled = 1;
-        MACIBM_startwind(mnw.topwin);
+        shell.MACIBM_startwind(mnw.topwin);
         break;
     case HE_CLOSE:
         // A close request from the desktop quits as the Quit command does.
-        APPLICATION_handlemenu(item_quit);
+        shell.APPLICATION_handlemenu(item_quit);
         break;
     }
 }
@@ -432,17 +458,17 @@ void MACIBM_event_proc(void)
     if (!up_handled) return;
     got_event = 0;
 #ifdef PROG_VOLANTO
-    if (mnw.topwin == 0) update_scene_3d();
-    if (mnw.topwin != 0 || set.panel_hidden) OGL_plot_background();
-    if (mnw.topwin == 0 && !set.panel_hidden) update_panel();
-    if (mnw.topwin == 0) update_scene_2d();
+    if (mnw.topwin == 0) shell.update_scene_3d();
+    if (mnw.topwin != 0 || set.panel_hidden) shell.OGL_plot_background();
+    if (mnw.topwin == 0 && !set.panel_hidden) shell.update_panel();
+    if (mnw.topwin == 0) shell.update_scene_2d();
 #else
-    OGL_plot_background();
+    shell.OGL_plot_background();
 #endif
     select_ctr = 0;
     if (mnw.topwin == 998 || mnw.topwin == 999) OPENSAVE_update();
-    else if (mnw.topwin != 996 && mnw.topwin != 997) APPLICATION_update();
-    if (mnw.menu_up >= 0) MACIBM_draw_menu();
+    else if (mnw.topwin != 996 && mnw.topwin != 997) shell.APPLICATION_update();
+    if (mnw.menu_up >= 0) shell.MACIBM_draw_menu();
     if (is_3dfx) {
         OGL_setstate(0, 1, 0, 0);
         glEnable(GL_ALPHA_TEST);
@@ -453,8 +479,8 @@ void MACIBM_event_proc(void)
         glDisable(GL_ALPHA_TEST);
         OGL_setstate(0, 0, 0, 0);
     }
-    if (mnw.help_message[0] && mnw.time_elapsed - tip_timer > 1.0f) MACIBM_draw_tooltip();
-    OGL_sbuf();
+    if (mnw.help_message[0] && mnw.time_elapsed - tip_timer > 1.0f) shell.MACIBM_draw_tooltip();
+    shell.OGL_sbuf();
 }
 
 // ---- keys ----------------------------------------------------------------
@@ -506,23 +532,23 @@ static int key_character(int vk, int shift)
 static int route_simulator_key(int vk, int shift)
 {
     switch (vk) {
-    case VK_UP: freeviews_keys(27); return 1;
-    case VK_LEFT: freeviews_keys(25); return 1;
-    case VK_DOWN: freeviews_keys(28); return 1;
-    case VK_RIGHT: freeviews_keys(26); return 1;
-    case VK_BACK: function_key(shift ? 49 : 37); return 1;
-    case VK_F11: function_key(shift ? 50 : 38); return 1;
-    case VK_F12: function_key(shift ? 51 : 39); return 1;
-    case VK_NUMPAD5: yoke_key(0); return 1;
-    case VK_NUMPAD2: yoke_key(1); return 1;
-    case VK_NUMPAD8: yoke_key(2); return 1;
-    case VK_NUMPAD4: yoke_key(3); return 1;
-    case VK_NUMPAD6: yoke_key(4); return 1;
-    case VK_NUMPAD1: yoke_key(5); return 1;
-    case VK_NUMPAD3: yoke_key(6); return 1;
+    case VK_UP: shell.freeviews_keys(27); return 1;
+    case VK_LEFT: shell.freeviews_keys(25); return 1;
+    case VK_DOWN: shell.freeviews_keys(28); return 1;
+    case VK_RIGHT: shell.freeviews_keys(26); return 1;
+    case VK_BACK: shell.function_key(shift ? 49 : 37); return 1;
+    case VK_F11: shell.function_key(shift ? 50 : 38); return 1;
+    case VK_F12: shell.function_key(shift ? 51 : 39); return 1;
+    case VK_NUMPAD5: shell.yoke_key(0); return 1;
+    case VK_NUMPAD2: shell.yoke_key(1); return 1;
+    case VK_NUMPAD8: shell.yoke_key(2); return 1;
+    case VK_NUMPAD4: shell.yoke_key(3); return 1;
+    case VK_NUMPAD6: shell.yoke_key(4); return 1;
+    case VK_NUMPAD1: shell.yoke_key(5); return 1;
+    case VK_NUMPAD3: shell.yoke_key(6); return 1;
     }
     if (vk >= VK_F1 && vk <= VK_F9) {
-        function_key((shift ? 40 : 28) + (vk - VK_F1));
+        shell.function_key((shift ? 40 : 28) + (vk - VK_F1));
         return 1;
     }
     return 0;
@@ -553,7 +579,7 @@ void MACIBM_handlekey(int virtual_key)
         return;
     }
     if (mnw.topwin == 0) {
-        APPLICATION_handlekey((char)c, 0);
+        shell.APPLICATION_handlekey((char)c, 0);
         return;
     }
     if (mnw.topwin != 997 && mnw.topwin != 998) {
@@ -624,10 +650,12 @@ static void show_alert(int level)
         host_beep();
         host_message_box("Volanto-System Message", text);
     }
+    // A fatal alert is a failure, and the exit status says so to whoever
+    // started the program; only a quit ends it with 0.
     if (level == 2004) {
         gdone = 1;
         MACIBM_finishup();
-        exit(0);
+        exit(1);
     }
 }
 
@@ -863,7 +891,7 @@ void MACIBM_handleclick(void)
                 // it, nor a click left over from a dialog the command ran.
                 mnw.menu_up = -1;
                 mnw.mouse_clicked = 0;
-                APPLICATION_handlemenu(it);
+                shell.APPLICATION_handlemenu(it);
                 mnw.mouse_clicked = 0;
                 return;
             }
@@ -878,8 +906,8 @@ void MACIBM_handleclick(void)
                 MACIBM_button(x0 + 1, dy + 3, x0 + 9, dy + 11, 0);
                 MACIBM_button(x0 + 2, dy + 4, x0 + 8, dy + 10, 0);
             }
-            OGL_sbuf();
-            MACIBM_startwind(0);
+            shell.OGL_sbuf();
+            shell.MACIBM_startwind(0);
             return;
         }
     }

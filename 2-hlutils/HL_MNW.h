@@ -106,3 +106,23 @@ struct window_entry {
 // MACIBM_window_setup for window id of the program's table; a window missing
 // from it keeps the last size and has no title. Returns the title.
 const char* MACIBM_table_window(int id, const window_entry* table, int count);
+
+// What the frame loop, the window procedure and key and click routing call;
+// tests point these at recorders. Each starts as the function of its name.
+struct shell_calls {
+    void (*update_scene_3d)(void);              // the simulator's steps: null in the editors
+    void (*update_panel)(void);
+    void (*update_scene_2d)(void);
+    void (*freeviews_keys)(int key);
+    void (*function_key)(int key);
+    void (*yoke_key)(int key);
+    void (*OGL_plot_background)(void);
+    void (*APPLICATION_update)(void);
+    void (*APPLICATION_handlekey)(char key, int flag);
+    void (*APPLICATION_handlemenu)(int item);
+    void (*MACIBM_startwind)(int id);
+    void (*MACIBM_draw_menu)(void);
+    void (*MACIBM_draw_tooltip)(void);
+    void (*OGL_sbuf)(void);
+};
+extern shell_calls shell;

@@ -58,7 +58,14 @@ unsigned host_ticks_ms(void);
 // Folders. Both end in '/'. The program folder is the executable's; the
 // configuration folder ("Windows folder" of the programs) is created when missing.
 int  host_program_folder(char* out, int cap);   // 1 when it fits
-int  host_config_folder(char* out, int cap);    // 1 when it fits and exists
+enum {                 // what host_config_folder found
+    HF_READY = 0,      // the folder is there
+    HF_TOO_LONG,       // its path does not fit in cap
+    HF_NOT_MADE        // it is missing and cannot be created
+};
+// For HF_NOT_MADE, why gets the system's reason ("Not a directory"), good
+// until the next host call.
+int  host_config_folder(char* out, int cap, const char** why);
 
 // Opens a file the way the programs name it: when the exact name is missing,
 // the last component is looked up without regard to case. Returns 1 and the

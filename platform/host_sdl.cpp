@@ -32,8 +32,14 @@ static int last_shift = 0;
 static char renderer_copy[256];
 
 #ifdef HOST_TESTING
+// A scripted event, or a display event a test fed (taken as the display's own).
+struct test_event {
+    host_event e;
+    int from_display;
+    SDL_Event display;
+};
 static const int test_events_max = 512;
-static host_event test_events[test_events_max];
+static test_event test_events[test_events_max];
 static int test_events_head = 0, test_events_tail = 0;
 static int test_clock_on = 0;
 static unsigned test_clock_now = 0, test_clock_step = 0;
@@ -324,6 +330,19 @@ static int translate(const SDL_Event& s, host_event* e)
 static host_event pending_button;
 static int pending_button_on = 0;
 
+// Every event from the display comes this way; 0 when it means nothing.
+static int take_display_event(const SDL_Event& s, host_event* e)
+{
+    if (!translate(s, e)) return 0;
+    if (e->type == HE_KEYDOWN) last_shift = e->shift;
+    if (e->type == HE_BUTTONDOWN || e->type == HE_BUTTONUP) {
+        pending_button = *e;
+        pending_button_on = 1;
+        e->type = HE_MOUSEMOVE;
+    }
+    return 1;
+}
+
 int host_next_event(host_event* e)
 {
     if (pending_button_on) {
@@ -333,9 +352,14 @@ int host_next_event(host_event* e)
         return 1;
     }
 #ifdef HOST_TESTING
-    if (test_events_head != test_events_tail) {
-        *e = test_events[test_events_head];
+    while (test_events_head != test_events_tail) {
+        const test_event& t = test_events[test_events_head];
         test_events_head = (test_events_head + 1) % test_events_max;
+        if (t.from_display) {
+            if (take_display_event(t.display, e)) return 1;
+            continue;
+        }
+        *e = t.e;
         if (e->type == HE_NONE) return 0;       // a scripted frame break
         if (e->type == HE_KEYDOWN) last_shift = e->shift;
         return 1;
@@ -353,16 +377,10 @@ int host_next_event(host_event* e)
 #ifdef HOST_TESTING
         // Tests script every event: what the display sends on its own (the
         // pointer entering the window, an expose) would land at a random frame.
+        // Keys a test feeds come through the test queue above instead.
         continue;
 #endif
-        if (!translate(s, e)) continue;
-        if (e->type == HE_KEYDOWN) last_shift = e->shift;
-        if (e->type == HE_BUTTONDOWN || e->type == HE_BUTTONUP) {
-            pending_button = *e;
-            pending_button_on = 1;
-            e->type = HE_MOUSEMOVE;
-        }
-        return 1;
+        if (take_display_event(s, e)) return 1;
     }
     return 0;
 }
@@ -423,19 +441,33 @@ int host_program_folder(char* out, int cap)
     return snprintf(out, cap, "%s", exe) < cap;
 }
 
+// Makes the folder when missing. 0 when a folder is there, else the error
+// number: "name/" over an ordinary file passes mkdir as "exists", so what is
+// there is looked at again.
 static int make_folder(const char* path)
 {
     struct stat st;
-    if (stat(path, &st) == 0) return S_ISDIR(st.st_mode);
-    return mkdir(path, 0755) == 0 || errno == EEXIST;
+    if (stat(path, &st) != 0) {
+        if (mkdir(path, 0755) != 0 && errno != EEXIST) return errno;
+        if (stat(path, &st) != 0) return errno;
+    }
+    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
 }
 
-int host_config_folder(char* out, int cap)
+static int config_folder_made(const char* path, const char** why)
+{
+    int e = make_folder(path);
+    if (e == 0) return HF_READY;
+    if (why) *why = strerror(e);
+    return HF_NOT_MADE;
+}
+
+int host_config_folder(char* out, int cap, const char** why)
 {
 #ifdef HOST_TESTING
     if (test_config_dir[0]) {
-        if (snprintf(out, cap, "%s", test_config_dir) >= cap) return 0;
-        return make_folder(out);
+        if (snprintf(out, cap, "%s", test_config_dir) >= cap) return HF_TOO_LONG;
+        return config_folder_made(out, why);
     }
 #endif
     char base[4096];
@@ -444,9 +476,9 @@ int host_config_folder(char* out, int cap)
     if (xdg && xdg[0] == '/') snprintf(base, sizeof base, "%s", xdg);
     else if (home && home[0]) snprintf(base, sizeof base, "%s/.config", home);
     else snprintf(base, sizeof base, "/tmp");
-    make_folder(base);
-    if (snprintf(out, cap, "%s/volanto/", base) >= cap) return 0;
-    return make_folder(out);
+    make_folder(base);      // a failure here shows as the folder below not made
+    if (snprintf(out, cap, "%s/volanto/", base) >= cap) return HF_TOO_LONG;
+    return config_folder_made(out, why);
 }
 
 int host_resolve_path(const char* in, char* out, int cap)
@@ -522,12 +554,19 @@ void host_test_set_time(unsigned ms)
     test_clock_now = ms;
 }
 
-void host_test_push_event(const host_event& e)
+static void push_test_event(const test_event& t)
 {
     int next = (test_events_tail + 1) % test_events_max;
     if (next == test_events_head) return;
-    test_events[test_events_tail] = e;
+    test_events[test_events_tail] = t;
     test_events_tail = next;
+}
+
+void host_test_push_event(const host_event& e)
+{
+    test_event t = {};
+    t.e = e;
+    push_test_event(t);
 }
 
 void host_test_push_key(int vk, int shift)
@@ -550,6 +589,25 @@ void host_test_push_frame_break(void)
 {
     host_event e = {HE_NONE, 0, 0, 0, 0};
     host_test_push_event(e);
+}
+
+// The test's key description is the display's own.
+static_assert(host_key_of_scan == SDLK_SCANCODE_MASK, "key of a scan code");
+static_assert(host_mod_lshift == KMOD_LSHIFT && host_mod_rshift == KMOD_RSHIFT, "Shift");
+static_assert(host_mod_lctrl == KMOD_LCTRL, "Ctrl");
+static_assert(host_mod_lalt == KMOD_LALT && host_mod_ralt == KMOD_RALT, "Alt");
+static_assert(host_mod_num == KMOD_NUM && host_mod_caps == KMOD_CAPS, "locks");
+
+void host_test_feed_key(int key, int scan, int mods)
+{
+    test_event t = {};
+    t.from_display = 1;
+    t.display.type = SDL_KEYDOWN;
+    t.display.key.state = SDL_PRESSED;
+    t.display.key.keysym.sym = key;
+    t.display.key.keysym.scancode = (SDL_Scancode)scan;
+    t.display.key.keysym.mod = (Uint16)mods;
+    push_test_event(t);
 }
 
 int host_test_pending_events(void)

@@ -1,7 +1,8 @@
 // Test hooks of the host layer, compiled into the test builds only
 // (HOST_TESTING). They make runs repeatable and headless: a virtual clock,
-// scripted events, message boxes that record instead of blocking, folder
-// overrides, a fake renderer name and pixel read-back.
+// scripted events, keys fed as the display reports them, message boxes that
+// record instead of blocking, folder overrides, a fake renderer name and
+// pixel read-back.
 #pragma once
 #include "host.h"
 
@@ -17,6 +18,26 @@ void host_test_push_click(int px, int py);   // move, button down, button up
 int  host_test_pending_events(void);
 // Ends the messages of one frame: what is pushed after it comes a frame later.
 void host_test_push_frame_break(void);
+
+// A key pressed, described as the display reports it and taken through the
+// same translation as the display's own keys (dropped where they are), in
+// order with the scripted events.
+//   scan: the physical key, as its USB usage id: 4 'A' .. 29 'Z', 30 '1' ..
+//     39 '0' on a US keyboard, 58 F1 .. 69 F12, 89 keypad 1 .. 98 keypad 0.
+//   key: what the keyboard layout makes of it. A key that types a character
+//     gives that character unshifted, as a code point ('z', '-', 0xDF sharp s;
+//     Enter '\r', Backspace '\b', Tab '\t', Escape 27, Delete 127); any
+//     other key gives host_key_of_scan + scan.
+//   mods: the host_mod_ bits held.
+void host_test_feed_key(int key, int scan, int mods);
+const int host_key_of_scan = 1 << 30;
+const int host_mod_lshift = 0x0001;
+const int host_mod_rshift = 0x0002;
+const int host_mod_lctrl = 0x0040;
+const int host_mod_lalt = 0x0100;
+const int host_mod_ralt = 0x0200;
+const int host_mod_num = 0x1000;     // NumLock on
+const int host_mod_caps = 0x2000;    // Caps Lock on
 
 // Message boxes: recorded, never shown.
 int  host_test_message_box_count(void);

@@ -1,8 +1,9 @@
 // Every test process works in a scratch folder of its own, with its own
 // configuration folder, so that "Error.out" and preferences never cross
 // between tests. Death-test children reuse their parent's folder.
-// A fatal alert ends the program with code 0; outside a death test that
-// would end the run as a pass, so there it fails the test instead.
+// A fatal alert ends the program with code 1; outside a death test that
+// would end the run with no word of which test or why, so there it fails
+// the test with "Error.out" shown instead.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -33,7 +34,9 @@ static void remove_scratch(void)
 static void fail_exit_during_test(void)
 {
     if (!running_tests) return;
-    fprintf(stderr, "The program ended during a test. Error.out:\n%s\n", read_file("Error.out").c_str());
+    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
+    fprintf(stderr, "The program ended during the test %s.%s. Error.out:\n%s\n", t ? t->test_suite_name() : "?",
+            t ? t->name() : "?", read_file("Error.out").c_str());
     remove_scratch();
     _exit(1);
 }

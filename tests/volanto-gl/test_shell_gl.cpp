@@ -149,7 +149,7 @@ TEST(ShellGlDeathTest, AFatalAlertInTheWindowEndsTheProgramAfterOk)
             host_test_push_key(VK_RETURN, 0);
             MACIBM_alert("File-scanning error!", "", "file:", "res prefs", 2004);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out(), "File-scanning error!\n\nfile:\nres prefs\nend simulation\n");
 }
 

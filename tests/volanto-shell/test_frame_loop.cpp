@@ -1,8 +1,10 @@
 // The frame loop and the key handler, with every call they make into the
-// program and the drawing recorded instead of run. Times come from the
-// host's virtual clock; input from scripted events.
+// program and the drawing recorded instead of run (the shell's call record
+// points at the recorders). Times come from the host's virtual clock; input
+// from scripted events.
 #include <gtest/gtest.h>
 
+#include "HL_BTN.h"
 #include "HL_MNW.h"
 #include "HL_GRAPH.h"
 #include "host_test.h"
@@ -19,34 +21,54 @@ static std::vector<std::string> calls;
 
 static void note(const std::string& s) { calls.push_back(s); }
 
-extern "C" {
-void __wrap__Z12function_keyi(int k) { note("function_key " + std::to_string(k)); }
-void __wrap__Z14freeviews_keysi(int k) { note("freeviews_keys " + std::to_string(k)); }
-void __wrap__Z8yoke_keyi(int k) { note("yoke_key " + std::to_string(k)); }
-void __wrap__Z21APPLICATION_handlekeyci(char c, int flag)
-{
-    note(std::string("handlekey ") + c + " " + std::to_string(flag));
-}
-void __wrap__Z22APPLICATION_handlemenui(int item) { note("handlemenu " + std::to_string(item)); }
-void __wrap__Z18APPLICATION_updatev(void)
+static void record_function_key(int k) { note("function_key " + std::to_string(k)); }
+static void record_freeviews_keys(int k) { note("freeviews_keys " + std::to_string(k)); }
+static void record_yoke_key(int k) { note("yoke_key " + std::to_string(k)); }
+static void record_handlekey(char c, int flag) { note(std::string("handlekey ") + c + " " + std::to_string(flag)); }
+static void record_handlemenu(int item) { note("handlemenu " + std::to_string(item)); }
+static void record_update(void)
 {
     note("update");
     // A widget under the mouse sets the help line during the program's step.
     snprintf(mnw.help_message, sizeof mnw.help_message, "a tip");
 }
-void __wrap__Z15update_scene_3dv(void) { note("scene_3d"); }
-void __wrap__Z15update_scene_2dv(void) { note("scene_2d"); }
-void __wrap__Z12update_panelv(void) { note("panel"); }
-void __wrap__Z19OGL_plot_backgroundv(void) { note("background"); }
-void __wrap__Z16MACIBM_draw_menuv(void) { note("menu"); }
-void __wrap__Z19MACIBM_draw_tooltipv(void) { note("tooltip"); }
-void __wrap__Z8OGL_sbufv(void) { note("swap"); }
-void __wrap__Z16MACIBM_startwindi(int id)
+static void record_scene_3d(void) { note("scene_3d"); }
+static void record_scene_2d(void) { note("scene_2d"); }
+static void record_panel(void) { note("panel"); }
+static void record_background(void) { note("background"); }
+static void record_menu(void) { note("menu"); }
+static void record_tooltip(void) { note("tooltip"); }
+static void record_swap(void) { note("swap"); }
+static void record_startwind(int id)
 {
     note("startwind " + std::to_string(id));
     mnw.topwin = id;
 }
-}
+
+// The shell's calls go to the recorders for the whole run, and back after it.
+static shell_calls real;
+class Recorders : public ::testing::Environment {
+    void SetUp() override
+    {
+        real = shell;
+        shell.update_scene_3d = record_scene_3d;
+        shell.update_panel = record_panel;
+        shell.update_scene_2d = record_scene_2d;
+        shell.freeviews_keys = record_freeviews_keys;
+        shell.function_key = record_function_key;
+        shell.yoke_key = record_yoke_key;
+        shell.OGL_plot_background = record_background;
+        shell.APPLICATION_update = record_update;
+        shell.APPLICATION_handlekey = record_handlekey;
+        shell.APPLICATION_handlemenu = record_handlemenu;
+        shell.MACIBM_startwind = record_startwind;
+        shell.MACIBM_draw_menu = record_menu;
+        shell.MACIBM_draw_tooltip = record_tooltip;
+        shell.OGL_sbuf = record_swap;
+    }
+    void TearDown() override { shell = real; }
+};
+static ::testing::Environment* const recorders = ::testing::AddGlobalTestEnvironment(new Recorders);
 
 // A shell as MACIBM_init leaves it, at 800 x 600, without a window.
 static void fresh_shell(void)
@@ -67,6 +89,25 @@ static int count(const std::string& what)
     int n = 0;
     for (const auto& c : calls) n += c == what;
     return n;
+}
+
+// The record is filled by position: a slip would swap two steps of one type.
+TEST(ShellCalls, EachStartsAsTheFunctionOfItsName)
+{
+    EXPECT_EQ(real.update_scene_3d, &update_scene_3d);
+    EXPECT_EQ(real.update_panel, &update_panel);
+    EXPECT_EQ(real.update_scene_2d, &update_scene_2d);
+    EXPECT_EQ(real.freeviews_keys, &freeviews_keys);
+    EXPECT_EQ(real.function_key, &function_key);
+    EXPECT_EQ(real.yoke_key, &yoke_key);
+    EXPECT_EQ(real.OGL_plot_background, &OGL_plot_background);
+    EXPECT_EQ(real.APPLICATION_update, &APPLICATION_update);
+    EXPECT_EQ(real.APPLICATION_handlekey, &APPLICATION_handlekey);
+    EXPECT_EQ(real.APPLICATION_handlemenu, &APPLICATION_handlemenu);
+    EXPECT_EQ(real.MACIBM_startwind, &MACIBM_startwind);
+    EXPECT_EQ(real.MACIBM_draw_menu, &MACIBM_draw_menu);
+    EXPECT_EQ(real.MACIBM_draw_tooltip, &MACIBM_draw_tooltip);
+    EXPECT_EQ(real.OGL_sbuf, &OGL_sbuf);
 }
 
 // ---- frame order ---------------------------------------------------------

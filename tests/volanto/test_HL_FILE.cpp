@@ -80,7 +80,7 @@ TEST(ScannerDeathTest, EveryBadFileEndsInTheScanningAlertNamingTheItem)
                 open_log();
                 if (inf_open(path.c_str(), c.kind, 7, 1)) c.read();
             },
-            ::testing::ExitedWithCode(0), "")
+            ::testing::ExitedWithCode(1), "")
             << c.what;
         std::string label = c.label ? c.label : path;
         EXPECT_EQ(error_out(), "File-scanning error!\n\nfile:\n" + label + "\nend simulation\n") << c.what;
@@ -108,7 +108,7 @@ TEST(ScannerDeathTest, AWrongVersionIsSilentWithoutFatalAndTheAlertWithIt)
                 open_log();
                 inf_open(path.c_str(), f.kind, f.kind == 202 ? 46 : 511, 1);
             },
-            ::testing::ExitedWithCode(0), "");
+            ::testing::ExitedWithCode(1), "");
         EXPECT_EQ(error_out(),
                   "The following file is the wrong version for this version of Volanto:\n" + path +
                       "\nThrow that file away. You should only use the files that came with the program.\n"

@@ -223,7 +223,7 @@ TEST(RecordLinesDeathTest, ADamagedLineGivesTheScanningAlertForItsField)
                 else nav_io(n, 1);
                 exit(3);   // the line was taken whole: the test fails
             },
-            ::testing::ExitedWithCode(0), "")
+            ::testing::ExitedWithCode(1), "")
             << c.body;
         EXPECT_EQ(read_file("Error.out"), std::string("File-scanning error!\n\nfile:\n") + c.label + "\nend simulation\n")
             << c.body;

@@ -124,7 +124,7 @@ TEST(ColourTable, IndexPast79IsFatal)
     err.open("Error.out", std::ios::out | std::ios::trunc);
     OGL_assigncolor(79, 0.1f, 0.2f, 0.3f);
     EXPECT_FLOAT_EQ(col_rgb[79][2], 0.3f);
-    EXPECT_EXIT(OGL_assigncolor(80, 1, 1, 1), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(OGL_assigncolor(80, 1, 1, 1), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(read_file("Error.out").rfind("too many colors!\n\n\n\n", 0), 0u);
 }
 
@@ -445,7 +445,7 @@ TEST_F(BmpLoader, StartUpPictureComesFromTheBitmapsFolderItself)
     int w, h;
     EXPECT_EQ(OGL_texbmp(-101, 0, 0, "VSYS", &w, &h), 1);
     EXPECT_EQ(at(2, 1)[0], 21);
-    EXPECT_EXIT(OGL_texbmp(-101, 0, 0, "other", &w, &h), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(OGL_texbmp(-101, 0, 0, "other", &w, &h), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(log(), "Can't open bitmap!\n" + dir + "bitmaps/VolSim/other.BMP\n\n\nend simulation\n");
 }
 
@@ -521,7 +521,7 @@ TEST_F(BmpLoader, MalformedFilesAreFatalWithTheirAlert)
         std::string name = dir + c.what;
         write_bmp(name + ".BMP", c.picture);
         int w, h;
-        EXPECT_EXIT(OGL_texbmp(-102, 70, 0, name.c_str(), &w, &h), ::testing::ExitedWithCode(0), "") << c.what;
+        EXPECT_EXIT(OGL_texbmp(-102, 70, 0, name.c_str(), &w, &h), ::testing::ExitedWithCode(1), "") << c.what;
         std::string got = log();
         std::string second = std::string(c.line1) == "File-scanning error!" ? "grf_inf.fail" : name + ".BMP";
         EXPECT_EQ(got.rfind(std::string(c.line1) + "\n" + second + "\n" + c.line3 + "\n", 0), 0u)
@@ -538,6 +538,6 @@ TEST_F(BmpLoader, PastesCheckTheirHeadersToo)
     b.bits = 8;
     write_bmp(dir + "bitmaps/VolSim/grey.BMP", b);
     int w, h;
-    EXPECT_EXIT(OGL_texbmp(-101, 0, 0, "grey", &w, &h), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(OGL_texbmp(-101, 0, 0, "grey", &w, &h), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(log().rfind("Wrong bitmap color depth for texture!\n", 0), 0u);
 }

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <unistd.h>
 
 TEST(Constants, GravityAndDerivedFactorsToTheDigit)
 {
@@ -121,7 +123,7 @@ TEST(AlertDeathTest, NumberedFatalShowsTheNumberAndEndsTheProgram)
             err.open("Error.out", std::ios::out | std::ios::trunc);
             MACIBM_alert("Too many airports in apt.dat file!", "", "", &n, 2003);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out(), "Too many airports in apt.dat file!\n\n\n12000\nend simulation\n");
 }
 
@@ -135,7 +137,60 @@ TEST(AlertDeathTest, FatalEndsWithEndSimulationAndLeavesDataFilesAlone)
             ouf << "payload\n";
             MACIBM_alert("Can't create window!", "", "", "", 2004);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out(), "Can't create window!\n\n\n\nend simulation\n");
     EXPECT_EQ(read_file("data.txt"), "payload\n");
+}
+
+// ---- the configuration folder --------------------------------------------
+
+// The box is recorded in the child that ends; this keeps its text for the test.
+static void keep_box(void) { write_file("box.txt", host_test_last_message_box()); }
+
+static void start_with_config_folder(const std::string& folder)
+{
+    host_test_config_folder(folder.c_str());
+    atexit(keep_box);
+    MACIBM_init();
+}
+
+TEST(ConfigFolderDeathTest, OneThatCannotBeCreatedOrIsTooLongIsFatalAndSaysWhich)
+{
+    ogl_ready = 0;
+    std::string scratch = test_scratch_folder();
+    write_file(scratch + "blocker", "an ordinary file\n");
+    // Root passes any mode bits, but /sys takes no new entries even from root.
+    std::string refused = geteuid() == 0 ? "/sys/volanto-config/" : scratch + "locked/volanto/";
+    if (geteuid() != 0) {
+        std::filesystem::create_directory(scratch + "locked");
+        std::filesystem::permissions(scratch + "locked",
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    }
+    // What the system says when asked to make it; nothing when it made it after all.
+    std::error_code refusal;
+    if (std::filesystem::create_directory(refused, refusal)) std::filesystem::remove(refused);
+    std::string long_folder = scratch + std::string(150, 'a') + "/" + std::string(150, 'b') + "/";
+    long_folder += std::string(path_max - 40 - long_folder.size(), 'c') + "/";
+    std::filesystem::create_directories(long_folder);
+
+    const std::string not_made = "The configuration folder cannot be created:";
+    struct {
+        const char* what;
+        std::string folder, first, why;
+    } cases[] = {
+        {"an ordinary file in its place", scratch + "blocker/", not_made, "Not a directory"},
+        {"under an ordinary file", scratch + "blocker/volanto/", not_made, "Not a directory"},
+        {"refused by the system", refused, not_made, refusal ? refusal.message() : ""},
+        {"too long for the paths under it", long_folder, "The configuration folder's path is too long for Volanto:", ""},
+    };
+    for (const auto& c : cases) {
+        if (c.first == not_made && c.why.empty()) {
+            printf("Skipped \"%s\": the system made %s\n", c.what, c.folder.c_str());
+            continue;
+        }
+        remove("box.txt");
+        EXPECT_EXIT(start_with_config_folder(c.folder), ::testing::ExitedWithCode(1), "") << c.what;
+        EXPECT_EQ(error_out(), c.first + "\n" + c.folder + "\n" + c.why + "\n\nend simulation\n") << c.what;
+        EXPECT_EQ(read_file("box.txt"), c.first + "\n\n" + c.folder + "\n\n" + c.why + "\n\n") << c.what;
+    }
 }

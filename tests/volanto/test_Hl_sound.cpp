@@ -326,7 +326,7 @@ TEST_F(SoundDeathTest, SlotOutsideTheTableEndsTheProgramWithItsNumber)
                 err.open("Error.out", std::ios::out | std::ios::trunc);
                 fill_buffer(bad);
             },
-            ::testing::ExitedWithCode(0), "");
+            ::testing::ExitedWithCode(1), "");
         EXPECT_EQ(error_out(), "Requested sound out of range!\n\n\n" + std::to_string(bad) + "\nend simulation\n");
     }
 }
@@ -368,7 +368,7 @@ TEST_F(SoundDeathTest, EveryFaultOfTheFileHasItsAlert)
                 err.open("Error.out", std::ios::out | std::ios::trunc);
                 fill_buffer(1);
             },
-            ::testing::ExitedWithCode(0), "")
+            ::testing::ExitedWithCode(1), "")
             << c.what;
         EXPECT_EQ(error_out(), std::string(c.alert) + "\n" + path + "\n\n\nend simulation\n") << c.what;
     }
@@ -381,7 +381,7 @@ TEST_F(SoundDeathTest, MissingFileAndUnplayableFormatAreFatal)
             err.open("Error.out", std::ios::out | std::ios::trunc);
             fill_buffer(5);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out(), "Cannot open sound file!\n" + dir + "sounds/thun.WAV\n\n\nend simulation\n");
 
     put("thun.WAV", riff(chunk("fmt ", fmt_record(1, 1, 22050, 24)) + chunk("data", std::string(9, 'a'))));
@@ -390,7 +390,7 @@ TEST_F(SoundDeathTest, MissingFileAndUnplayableFormatAreFatal)
             err.open("Error.out", std::ios::out | std::ios::trunc);
             fill_buffer(5);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out(), "Direct Sound Buffer Creation Failed\n\n\n5\nend simulation\n");
 }
 

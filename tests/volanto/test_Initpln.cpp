@@ -155,7 +155,7 @@ TEST(PlaneFileDeathTest, ACutFileIsFatalAndLeavesTheSlotAlone)
     for (auto& c : cuts) {
         write_file("cut.acf", whole.substr(0, c.length));
         remove("slot.state");
-        EXPECT_EXIT(read_guarded(c.length % 2, "cut.acf"), ::testing::ExitedWithCode(0), "") << c.what;
+        EXPECT_EXIT(read_guarded(c.length % 2, "cut.acf"), ::testing::ExitedWithCode(1), "") << c.what;
         EXPECT_EQ(error_out(), read_in_alert + "cut.acf\n\nend simulation\n") << c.what;
         EXPECT_EQ(read_file("slot.state"), "untouched") << c.what;
     }
@@ -168,7 +168,7 @@ TEST(PlaneFileDeathTest, NoAirspeedUnitInEitherOrderIsFatal)
     original.asi_units = 3;
     write_file("odd.acf", header('i', false) + image(original));
     remove("slot.state");
-    EXPECT_EXIT(read_guarded(0, "odd.acf"), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(read_guarded(0, "odd.acf"), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out(), read_in_alert + "odd.acf\n\nend simulation\n");
     EXPECT_EQ(read_file("slot.state"), "untouched");
 }
@@ -180,6 +180,6 @@ TEST(PlaneFileDeathTest, AnotherVersionIsFatal)
     std::string file = header('i', false) + image(original);
     file[1] = 45;
     write_file("old.acf", file);
-    EXPECT_EXIT(read_guarded(0, "old.acf"), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(read_guarded(0, "old.acf"), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out().rfind("The following file is the wrong version for this version of Volanto:\nold.acf\n", 0), 0u);
 }

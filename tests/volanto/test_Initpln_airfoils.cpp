@@ -235,7 +235,7 @@ TEST(AirfoilsDeathTest, BadFilesEndInTheirAlert)
                 err.open("Error.out", std::ios::out | std::ios::trunc);
                 grabafoil("bad.afl", 5, 0, 0, &almax, 0);
             },
-            ::testing::ExitedWithCode(0), "")
+            ::testing::ExitedWithCode(1), "")
             << c.what;
         std::string want = c.alert[0] == '!' ? unusable + c.alert.substr(1)
                                              : expand(c.alert, std::string(test_scratch_folder()) + "bad.afl");
@@ -262,7 +262,7 @@ TEST(AirfoilsDeathTest, AFileThatCannotBeOpenedNamesItsPathAndPart)
                 err.open("Error.out", std::ios::out | std::ios::trunc);
                 grabafoil(c.name.c_str(), c.part, 1, 1, &almax, 1);
             },
-            ::testing::ExitedWithCode(0), "")
+            ::testing::ExitedWithCode(1), "")
             << c.what;
         std::string want = "An airfoil file could not be found! The name of the airfoil is:\n" + c.path +
                            "\nThe file is used by the:\n" + c.user + "\n";

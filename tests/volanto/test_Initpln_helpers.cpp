@@ -90,7 +90,7 @@ TEST(HelpersDeathTest, ARowOutsideTheCircleIsFatalWithItsWholeNumber)
             err.open("Error.out", std::ios::out | std::ios::trunc);
             work_down_circle(5, &y, &left, &right);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(read_file("Error.out").rfind("y>r\n\n\n-6\n", 0), 0u) << read_file("Error.out");
 }
 

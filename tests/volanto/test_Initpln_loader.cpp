@@ -321,7 +321,7 @@ TEST_F(QuietLoader, DerivedFlagsFollowTheDesign)
 TEST_F(LoaderDeathTest, MissingAirfoilIsFatal)
 {
     std::string broken = variant("Broken.acf", [](planestruct& a) { snprintf(a.Tafl1[12], 400, "No Such Foil.afl"); });
-    EXPECT_EXIT(load(0, broken, "Broken.acf"), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(load(0, broken, "Broken.acf"), ::testing::ExitedWithCode(1), "");
     std::string log = error_out();
     EXPECT_NE(log.find("An airfoil file could not be found! The name of the airfoil is:\n"), std::string::npos) << log;
     EXPECT_NE(log.find(std::string(afl_path) + "No Such Foil.afl\nThe file is used by the:\nvert stab 1"),
@@ -332,7 +332,7 @@ TEST_F(LoaderDeathTest, MissingAirfoilIsFatal)
 TEST_F(LoaderDeathTest, MissingDefaultAircraftIsFatal)
 {
     snprintf(app_path, path_max, "%s", test_scratch_folder());
-    EXPECT_EXIT(load(0, "Nowhere.acf", "Nowhere.acf"), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(load(0, "Nowhere.acf", "Nowhere.acf"), ::testing::ExitedWithCode(1), "");
     std::string log = error_out();
     EXPECT_NE(log.find("I could not find the plane you last flew, and I could also not find the following:\n" +
                        std::string(test_scratch_folder()) +
@@ -359,7 +359,7 @@ TEST_F(LoaderDeathTest, DamagedFilesAreFatal)
     // Each child opens its own "Error.out" afresh.
     for (auto& c : cases) {
         std::string path = variant("Damaged.acf", c.change);
-        EXPECT_EXIT(load(0, path, "Damaged.acf"), ::testing::ExitedWithCode(0), "") << c.name;
+        EXPECT_EXIT(load(0, path, "Damaged.acf"), ::testing::ExitedWithCode(1), "") << c.name;
         EXPECT_EQ(error_out().find(read_in_alert), 0u) << c.name;
     }
 
@@ -381,6 +381,6 @@ TEST_F(LoaderDeathTest, DamagedFilesAreFatal)
 
     std::string bytes = read_file(shipped);
     write_file("Cut.acf", bytes.substr(0, bytes.size() - 1));
-    EXPECT_EXIT(load(0, "Cut.acf", "Cut.acf"), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(load(0, "Cut.acf", "Cut.acf"), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out().find(read_in_alert), 0u);
 }

@@ -347,7 +347,7 @@ TEST(PanelDeathTest, FourWideInstrumentsInARowAreFatal)
                 err.open("Error.out", std::ios::out | std::ios::trunc);
                 set_panel_layout();
             },
-            ::testing::ExitedWithCode(0), "")
+            ::testing::ExitedWithCode(1), "")
             << c.what;
         EXPECT_EQ(read_file("Error.out").rfind(alert, 0), 0u) << c.what << ":\n" << read_file("Error.out");
     }

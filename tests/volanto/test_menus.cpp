@@ -184,7 +184,7 @@ TEST(MenusDeathTest, IndicesOutOfRangeAreFatal)
                 err.open("Error.out", std::ios::out | std::ios::trunc);
                 c.call();
             },
-            ::testing::ExitedWithCode(0), "");
+            ::testing::ExitedWithCode(1), "");
         EXPECT_EQ(read_file("Error.out"), std::string(c.text) + "end simulation\n");
     }
 }

@@ -281,7 +281,7 @@ TEST_F(WorldDeathTest, EveryTableLoadsFullAndOneMoreIsFatal)
                 t.read();
                 exit(3);
             },
-            ::testing::ExitedWithCode(0), "")
+            ::testing::ExitedWithCode(1), "")
             << t.alert;
         EXPECT_EQ(error_out(), std::string(t.alert) + "\n\n\n" + std::to_string(t.index) + "\nend simulation\n");
     }
@@ -314,7 +314,7 @@ TEST_F(WorldDeathTest, AMissingForeignDamagedOrUnendedFileIsFatal)
                 read_apt_dat();
                 exit(3);
             },
-            ::testing::ExitedWithCode(0), "")
+            ::testing::ExitedWithCode(1), "")
             << c.what;
         EXPECT_EQ(error_out(), c.alert + "end simulation\n") << c.what;
     }
