@@ -359,13 +359,13 @@ void MACIBM_showinit(int step)
     if (!initing) return;
     if (step != 0) {
         position = fltlim(position + 5, 0, 601);
-        OGL_plot_background();
+        shell.OGL_plot_background();
         OGL_fillrect(48, position, 7, 2, 5);
         OGL_line(47, position, 12, position + 2, 12);
         OGL_line(47, position, 7, position, 12);
         OGL_line(50, position, 7, position + 2, 7);
         OGL_line(50, position + 2, 7, position + 2, 12);
-        OGL_sbuf();
+        shell.OGL_sbuf();
     } else {
         for (int x = 11; x < 601; x += 5) OGL_fillrect(29, (float)x, 7, 3, 6);
     }
@@ -632,15 +632,15 @@ static void show_alert(int level)
         err.flush();
     }
     if (ogl_ready) {
-        MACIBM_startwind(996);
+        shell.MACIBM_startwind(win_alert);
         while (mnw.topwin == 996) {
             MACIBM_event_proc();
             int on_ok = mnw.mouse_clicked && in_box(alert_ok, mnw.mx, mnw.my);
             if (on_ok || return_hit) {
                 MACIBM_button_box(alert_ok, 0);
-                OGL_sbuf();
+                shell.OGL_sbuf();
                 if (level == 2004) mnw.topwin = 0;
-                else MACIBM_startwind(0);
+                else shell.MACIBM_startwind(0);
             }
             if (gdone && level != 2004) break;
         }

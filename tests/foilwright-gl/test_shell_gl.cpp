@@ -2,6 +2,7 @@
 // come up in the library's frame, and go again.
 #include <gtest/gtest.h>
 
+#include "HL_GRAPH.h"
 #include "HL_MNW.h"
 #include "host_test.h"
 #include "records.h"
@@ -12,21 +13,26 @@
 #include <string>
 #include <vector>
 
-// Every swap is wrapped: the pictures shown while the alert is up are kept,
-// since the alert's loop gives the test no turn until it has closed.
+// Every frame's swap is recorded through the shell's call record: the
+// pictures shown while the alert is up are kept, since the alert's loop gives
+// the test no turn until it has closed.
 static std::vector<std::vector<unsigned char>> alert_frames;
 
-extern "C" {
-void __real__Z8OGL_sbufv(void);
-void __wrap__Z8OGL_sbufv(void)
+static void keep_alert_frame(void)
 {
-    __real__Z8OGL_sbufv();
+    OGL_sbuf();
     if (mnw.topwin != win_alert) return;
     std::vector<unsigned char> shown(800 * 600 * 3);
     host_test_read_front(0, 0, 800, 600, shown.data());
     alert_frames.push_back(shown);
 }
-}
+
+class SwapRecorder : public ::testing::Environment {
+public:
+    void SetUp() override { shell.OGL_sbuf = keep_alert_frame; }
+    void TearDown() override { shell.OGL_sbuf = OGL_sbuf; }
+};
+static ::testing::Environment* const swap_recorder = ::testing::AddGlobalTestEnvironment(new SwapRecorder);
 
 static void settle(void)
 {
