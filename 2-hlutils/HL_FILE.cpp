@@ -44,7 +44,7 @@ static std::ifstream& in_use(void) { return inf_use == 2 ? inf2 : inf1; }
 
 static void check_stream(std::ifstream& in, const char* label)
 {
-    if (in.fail() || in.bad()) MACIBM_alert("File-scanning error!", "", "file:", label, 2004);
+    if (in.fail() || in.bad()) MACIBM_alert("File-scanning error!", "", "file:", label, alert_fatal);
 }
 
 // ---- reading characters --------------------------------------------------
@@ -123,7 +123,7 @@ int inf_open(const char* path, int kind, int version, int fatal)
         if (!fatal) return 0;
         MACIBM_alert("The following file is the wrong version for this version of Volanto:", path,
                      "Throw that file away. You should only use the files that came with the program.",
-                     "You may have to re-install Volanto from the CD.", 2004);
+                     "You may have to re-install Volanto from the CD.", alert_fatal);
     }
     if (!inf_is_bin) {
         strscan(C_s, path, line_max);
@@ -146,7 +146,7 @@ static void save_notice(const char* path)
     MACIBM_alert("I could not save the file! Could the directory that the file sits in be missing?", path,
                  "Could the file be flagged as read-only? This happens in Windows if you copy it from a CD!",
                  "Try putting this app in the background and then flag the file as NOT read-only, or creating the folder listed in the path above.",
-                 2002);
+                 alert_notice);
 }
 
 int ouf_open(const char* path, int kind, int version)
@@ -499,7 +499,7 @@ int MACIBM_opensave(int mode, int kind, char* name, char* path)
         g_num_items = GetDirItems(kind);
         float mx = mnw.mx, my = mnw.my;
 
-        if (mode == 999 && return_hit) {
+        if (mode == win_save && return_hit) {
             char full[path_max];
             if (snprintf(full, sizeof full, "%s%s", wrk_path, g_cs0) < (int)sizeof full) {
                 snprintf(name, path_max, "%s", g_cs0);
@@ -540,7 +540,7 @@ int MACIBM_opensave(int mode, int kind, char* name, char* path)
                 memcpy(wrk_path, folder, path_max);
                 g_item_top = 0;
                 g_num_items = GetDirItems(kind);
-            } else if (mode == 998) {
+            } else if (mode == win_open) {
                 snprintf(name, path_max, "%s", g_path[row] + strlen(wrk_path));
                 snprintf(path, path_max, "%s", g_path[row]);
                 result = 1;
@@ -625,7 +625,7 @@ void OPENSAVE_update(void)
         OGL_line(51, t.x2, y2, t.x2, y1);
         OGL_line(51, t.x2, y1, t.x1, y1);
     }
-    if (mnw.topwin == 999) {
+    if (mnw.topwin == win_save) {
         int& blink = file_window.blink;
         blink = !blink;
         OGL_string(47, 15, 14, g_cs0, 800, 6);
@@ -752,7 +752,7 @@ void plane_read_failed(const char* path)
 {
     MACIBM_alert("An error occurred during read-in of the aircraft file.",
                  "Either the file has been corrupted, or it is not really an aircraft file.", path, "",
-                 2004);
+                 alert_fatal);
 }
 
 static int is_asi_unit(int32_t v) { return v == 1 || v == 2; }

@@ -91,7 +91,7 @@ void OGL_setcolor(int colour)
         float t[3];
         for (int k = 0; k < 3; k++) {
             float lite = ins.lite_rgb[k];
-            t[k] = c[k] * (mnw.topwin != 0 ? 0.5f * lite + 0.5f : lite);
+            t[k] = c[k] * (mnw.topwin != win_main ? 0.5f * lite + 0.5f : lite);
         }
         glColor3f(t[0], t[1], t[2]);
     } else {
@@ -101,7 +101,7 @@ void OGL_setcolor(int colour)
 
 void OGL_assigncolor(int colour, float r, float g, float b)
 {
-    if (colour < 0 || colour > 79) MACIBM_alert("too many colors!", "", "", "", 2004);
+    if (colour < 0 || colour > 79) MACIBM_alert("too many colors!", "", "", "", alert_fatal);
     col_rgb[colour][0] = r;
     col_rgb[colour][1] = g;
     col_rgb[colour][2] = b;
@@ -573,7 +573,7 @@ static unsigned read_u32(const unsigned char* p)
 
 static void read_failure(const char* path)
 {
-    MACIBM_alert("File-scanning error!", "grf_inf.fail", "file:", path, 2004);
+    MACIBM_alert("File-scanning error!", "grf_inf.fail", "file:", path, alert_fatal);
 }
 
 // Builds the mipmap chain of the RGB picture in rgb_array in place, each
@@ -650,7 +650,7 @@ static void make_texture(int id, int mode, int comps, int* width, int* height, c
     // Only now: the alert's window reuses rgb_array and the texture binding.
     if (mode == -104 && w != h)
         MACIBM_alert("WHOA!", "You have defined a NON-SQUARE texture for terrain!",
-                     "NON-SQUARE textures are fine for everything but water and terrain files!", path, 2002);
+                     "NON-SQUARE textures are fine for everything but water and terrain files!", path, alert_notice);
 }
 
 int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* width, int* height)
@@ -683,7 +683,7 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
     FILE* in = nullptr;
     if (fits && host_resolve_path(path, found, path_max)) in = fopen(found, "rb");
     if (!in) {
-        if (kind == -101) MACIBM_alert("Can't open bitmap!", path, "", "", 2004);
+        if (kind == -101) MACIBM_alert("Can't open bitmap!", path, "", "", alert_fatal);
         if (kind == -103 || id == tex_hand) return 0;
         // A missing texture is plain white.
         memset(rgb_array, 255, 4 * 4 * comps);
@@ -704,14 +704,14 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
     else if (h > 1024) fault = "Bitmap too tall! (max is 1024)";
     else if (bits != 24) {
         fclose(in);
-        MACIBM_alert("Wrong bitmap color depth for texture!", path, "We need 24-bit color.", "", 2004);
+        MACIBM_alert("Wrong bitmap color depth for texture!", path, "We need 24-bit color.", "", alert_fatal);
     } else if (compression != 0) fault = "Bitmap is compressed!";
     // rgb_array bounds every picture; a top-down or empty one has no rows to read.
     else if (w <= 0 || h <= 0) fault = "Bitmap has no size! (rows must run bottom-up)";
     else if ((long)w * h * comps > rgb_array_bytes) fault = "Bitmap too big! (at most 1,440,000 bytes of pixels)";
     if (fault) {
         fclose(in);
-        MACIBM_alert(fault, path, "", "", 2004);
+        MACIBM_alert(fault, path, "", "", alert_fatal);
     }
 
     if (kind == -103 && (w != 800 || h != 582)) {
@@ -719,7 +719,7 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
         MACIBM_alert(path,
                      "Custom cockpit bitmap is not 800 x 582 pixels! The cockpit bitmap must be 800 x 582 pixels, with 32 or 24 bit RGB color.",
                      "You are probably trying to use a custom cockpit from an older version of Volanto that is not the right size.",
-                     "Throw this obsolete panel away. I will let you go flying with the default panel.", 2002);
+                     "Throw this obsolete panel away. I will let you go flying with the default panel.", alert_notice);
         return 0;
     }
 
@@ -806,7 +806,7 @@ void OGL_plot_background(void)
     float c[3];
     for (int k = 0; k < 3; k++) {
         c[k] = ins.lite_rgb[k];
-        if (mnw.topwin != 0) c[k] = 0.5f * c[k] + 0.5f;
+        if (mnw.topwin != win_main) c[k] = 0.5f * c[k] + 0.5f;
     }
     glColor3f(c[0], c[1], c[2]);
     OGL_setstate(0, 1, 0, 0);

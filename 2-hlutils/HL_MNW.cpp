@@ -79,10 +79,10 @@ static void refuse_folder(const char* what, const char* folder, const char* why)
     char line[100];
     if (why) {
         snprintf(line, sizeof line, "The %s folder cannot be created:", what);
-        MACIBM_alert(line, folder, why, "", 2004);
+        MACIBM_alert(line, folder, why, "", alert_fatal);
     } else {
         snprintf(line, sizeof line, "The %s folder's path is too long for %s:", what, program_name);
-        MACIBM_alert(line, folder, "", "", 2004);
+        MACIBM_alert(line, folder, "", "", alert_fatal);
     }
 }
 
@@ -281,26 +281,26 @@ void MACIBM_init(void)
 
     if (!MACIBM_setres(1)) {
         MACIBM_alert("I could not set the resolution to the requested resolution to run Volanto!",
-                     "I will try 800 by 600, 16-bit color now.", "", "", 2002);
+                     "I will try 800 by 600, 16-bit color now.", "", "", alert_notice);
         mnw.XRES = 800;
         mnw.YRES = 600;
         mnw.CRES = 16;
         if (!MACIBM_setres(1))
             MACIBM_alert("I could not set the resolution to the requested resolution to run Volanto!",
-                         "Set your machine to 800 by 600, 16-bit color to run Volanto.", "", "", 2004);
+                         "Set your machine to 800 by 600, 16-bit color to run Volanto.", "", "", alert_fatal);
     }
     mnw.XRAT = mnw.XRES * 0.00125f;
     mnw.YRAT = mnw.YRES * 0.0016666667f;
 
     int stage = host_window_open("Volanto-System", (int)mnw.XRES, (int)mnw.YRES, 16, 16);
-    if (stage == 1) MACIBM_alert("Can't create window!", "", "", "", 2004);
+    if (stage == 1) MACIBM_alert("Can't create window!", "", "", "", alert_fatal);
     if (stage == 2)
         MACIBM_alert("Can't choose pixel format!",
                      "This almost certainly means that you do not have the machine in 16-bit color, like you need to.",
                      "To set 16-bit color, first close this dialog box. Then right-mouse-click on your desktop.",
                      "Select 'Properties' from the resulting menu, select 'Settings' from the resulting window, and select 16-bit color.",
-                     2004);
-    if (stage != 0) MACIBM_alert("SetPixelFormat failed.", "", "", "", 2004);
+                     alert_fatal);
+    if (stage != 0) MACIBM_alert("SetPixelFormat failed.", "", "", "", alert_fatal);
 
     char renderer[5];
     snprintf(renderer, sizeof renderer, "%s", host_gl_renderer());
@@ -308,7 +308,7 @@ void MACIBM_init(void)
         MACIBM_alert("I can not find a 3-D accelerator card that can handle OpenGL that has correctly installed drivers.",
                      "I will still let you run the simulator, but the frame rate will NOT allow for a good simulation.",
                      "A 3-D accelerator card that handles OpenGL in hardware will make Volanto fly smoothly.",
-                     "Your card maker's web site lists the video cards with OpenGL drivers that work.", 2002);
+                     "Your card maker's web site lists the video cards with OpenGL drivers that work.", alert_notice);
     is_3dfx = (strcmp(renderer, "3Dfx") == 0 || strcmp(renderer, "Mesa") == 0) ? 1 : 0;
     // The program draws its own cursor on these renderers.
     host_cursor_visible(is_3dfx ? 0 : 1);
@@ -318,7 +318,7 @@ void MACIBM_init(void)
 
     ogl_ready = 1;
     gdone = 0;
-    MACIBM_startwind(-1);
+    MACIBM_startwind(win_startup);
 
     int w, h;
     OGL_texbmp(-100, tex_letters, -105, "letters", &w, &h);
@@ -458,16 +458,16 @@ void MACIBM_event_proc(void)
     if (!up_handled) return;
     got_event = 0;
 #ifdef PROG_VOLANTO
-    if (mnw.topwin == 0) shell.update_scene_3d();
-    if (mnw.topwin != 0 || set.panel_hidden) shell.OGL_plot_background();
-    if (mnw.topwin == 0 && !set.panel_hidden) shell.update_panel();
-    if (mnw.topwin == 0) shell.update_scene_2d();
+    if (mnw.topwin == win_main) shell.update_scene_3d();
+    if (mnw.topwin != win_main || set.panel_hidden) shell.OGL_plot_background();
+    if (mnw.topwin == win_main && !set.panel_hidden) shell.update_panel();
+    if (mnw.topwin == win_main) shell.update_scene_2d();
 #else
     shell.OGL_plot_background();
 #endif
     select_ctr = 0;
-    if (mnw.topwin == 998 || mnw.topwin == 999) OPENSAVE_update();
-    else if (mnw.topwin != 996 && mnw.topwin != 997) shell.APPLICATION_update();
+    if (mnw.topwin == win_open || mnw.topwin == win_save) OPENSAVE_update();
+    else if (mnw.topwin != win_alert && mnw.topwin != win_question) shell.APPLICATION_update();
     if (mnw.menu_up >= 0) shell.MACIBM_draw_menu();
     if (is_3dfx) {
         OGL_setstate(0, 1, 0, 0);
@@ -562,10 +562,10 @@ void MACIBM_handlekey(int virtual_key)
     int c = key_character(virtual_key, shift);
 
 #ifdef PROG_VOLANTO
-    if (mnw.topwin == 0 && route_simulator_key(virtual_key, shift)) return;
+    if (mnw.topwin == win_main && route_simulator_key(virtual_key, shift)) return;
 #endif
 
-    if (mnw.topwin == 999 || mnw.topwin == 996) {
+    if (mnw.topwin == win_save || mnw.topwin == win_alert) {
         size_t n = strlen(g_cs0);
         if (virtual_key == VK_RETURN) return_hit = 1;
         else if (virtual_key == VK_BACK) {
@@ -578,11 +578,11 @@ void MACIBM_handlekey(int virtual_key)
         }
         return;
     }
-    if (mnw.topwin == 0) {
+    if (mnw.topwin == win_main) {
         shell.APPLICATION_handlekey((char)c, 0);
         return;
     }
-    if (mnw.topwin != 997 && mnw.topwin != 998) {
+    if (mnw.topwin != win_question && mnw.topwin != win_open) {
         // Any key closes a program window, as a click in its left close box.
         mnw.mx = -1;
         mnw.my = mnw.dy + 2;
@@ -603,7 +603,7 @@ static void alert_lines(const char* l1, const char* l2, const char* l3, const ch
     copy_line(g_cs2, l2);
     copy_line(g_cs3, l3);
     copy_line(g_cs4, l4);
-    if (level == 2001) {
+    if (level == alert_about) {
         copy_line(g_cs1, "Volanto, Airwright, Foilwright, Terrawright and Skycaster: the flight-simulation suite by the Volanto developers.");
         copy_line(g_cs2, "Version 5.0");
         copy_line(g_cs3, "Made by the Volanto team.");
@@ -633,16 +633,16 @@ static void show_alert(int level)
     }
     if (ogl_ready) {
         shell.MACIBM_startwind(win_alert);
-        while (mnw.topwin == 996) {
+        while (mnw.topwin == win_alert) {
             MACIBM_event_proc();
             int on_ok = mnw.mouse_clicked && in_box(alert_ok, mnw.mx, mnw.my);
             if (on_ok || return_hit) {
                 MACIBM_button_box(alert_ok, 0);
                 shell.OGL_sbuf();
-                if (level == 2004) mnw.topwin = 0;
-                else shell.MACIBM_startwind(0);
+                if (level == alert_fatal) mnw.topwin = win_main;
+                else shell.MACIBM_startwind(win_main);
             }
-            if (gdone && level != 2004) break;
+            if (gdone && level != alert_fatal) break;
         }
     } else {
         char text[1700];
@@ -652,7 +652,7 @@ static void show_alert(int level)
     }
     // A fatal alert is a failure, and the exit status says so to whoever
     // started the program; only a quit ends it with 0.
-    if (level == 2004) {
+    if (level == alert_fatal) {
         gdone = 1;
         MACIBM_finishup();
         exit(1);
@@ -661,7 +661,7 @@ static void show_alert(int level)
 
 void MACIBM_alert(const char* line1, const char* line2, const char* line3, const char* line4, int level)
 {
-    if (level == 2003) level = 2004;   // no number given: plainly fatal
+    if (level == alert_fatal_number) level = alert_fatal;   // no number given: plainly fatal
     alert_lines(line1, line2, line3, line4, level);
     show_alert(level);
 }
@@ -671,7 +671,7 @@ void MACIBM_alert(const char* line1, const char* line2, const char* line3, const
     char text[32] = "";
     if (number) snprintf(text, sizeof text, "%d", *number);
     alert_lines(line1, line2, line3, text, level);
-    show_alert(level == 2003 ? 2004 : level);
+    show_alert(level == alert_fatal_number ? alert_fatal : level);
 }
 
 // ---- library windows -----------------------------------------------------
@@ -769,9 +769,9 @@ static int is_separator(int item) { return strcmp(mnw.item_name[item], "-") == 0
 void MACIBM_create_menu(int menu, int parent_item, const char* title)
 {
     float& cursor = shell_run.menu_cursor;
-    if (menu < 0 || menu >= menus_max) MACIBM_alert("Menu index out of range in create_menu!", "", "", title, 2004);
+    if (menu < 0 || menu >= menus_max) MACIBM_alert("Menu index out of range in create_menu!", "", "", title, alert_fatal);
     if (parent_item < -1 || parent_item >= menus_max * items_per_menu)
-        MACIBM_alert("Item index out of range in create_menu!", "", "", title, 2004);
+        MACIBM_alert("Item index out of range in create_menu!", "", "", title, alert_fatal);
     snprintf(mnw.menu_name[menu], sizeof mnw.menu_name[menu], "%s", title);
     if (parent_item == -1) {
         // Titles run left to right in creation order, 6 units a character and 10 apart.
@@ -839,9 +839,9 @@ static void layout_menu(int menu)
 
 void MACIBM_append_menu(int menu, int item, const char* name, const char* help)
 {
-    if (menu < 0 || menu >= menus_max) MACIBM_alert("Menu index out of range in append_menu!", "", "", name, 2004);
+    if (menu < 0 || menu >= menus_max) MACIBM_alert("Menu index out of range in append_menu!", "", "", name, alert_fatal);
     int index = item - menu * items_per_menu;
-    if (index < 0 || index >= items_per_menu) MACIBM_alert("Item index out of range in append_menu!", "", "", name, 2004);
+    if (index < 0 || index >= items_per_menu) MACIBM_alert("Item index out of range in append_menu!", "", "", name, alert_fatal);
     snprintf(mnw.item_name[item], sizeof mnw.item_name[item], "%s", name);
     if (menu < help_menus) snprintf(mnw.item_help[item], sizeof mnw.item_help[item], "%s", help ? help : "");
     layout_menu(menu);
@@ -896,7 +896,7 @@ void MACIBM_handleclick(void)
                 return;
             }
         }
-    } else if (win < 996 || win > 999) {
+    } else if (win < win_alert || win > win_save) {
         // The close boxes sit in the window's top corners.
         float dx = mnw.dx, dy = mnw.dy;
         int in_left = fltbox(mnw.mx, mnw.my, -1, dy + 2, 9, dy + 12);
@@ -907,7 +907,7 @@ void MACIBM_handleclick(void)
                 MACIBM_button(x0 + 2, dy + 4, x0 + 8, dy + 10, 0);
             }
             shell.OGL_sbuf();
-            shell.MACIBM_startwind(0);
+            shell.MACIBM_startwind(win_main);
             return;
         }
     }

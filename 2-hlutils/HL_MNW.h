@@ -52,8 +52,12 @@ void MACIBM_event_proc(void);
 // A key-down message with its Windows virtual-key code.
 void MACIBM_handlekey(int virtual_key);
 
-// Every message of the suite. Levels: 2001 about box, 2002 notice, 2003 fatal
-// with the number as fourth line, 2004 fatal. Returns only for 2001 and 2002.
+// Every message of the suite, at one of these levels. Returns only for the
+// about box and a notice.
+const int alert_about = 2001;                 // the about box's own four lines
+const int alert_notice = 2002;                // a notice; work goes on
+const int alert_fatal_number = 2003;          // fatal, the number as fourth line
+const int alert_fatal = 2004;                 // fatal: the program ends with status 1
 void MACIBM_alert(const char* line1, const char* line2, const char* line3, const char* line4, int level);
 void MACIBM_alert(const char* line1, const char* line2, const char* line3, const int* number, int level);
 // Shutdown: the entry calls it after its loop; a fatal alert calls it itself.
@@ -82,7 +86,9 @@ void APPLICATION_setupmenus(void);
 void MACIBM_startwind(int id);
 void MACIBM_startwind2(void);
 
-// The library's own windows; their sizes and titles are the library's.
+// The main view, and the library's own windows; their sizes and titles are the library's.
+const int win_main = 0;
+const int win_startup = -1;                   // the first start: the main view while start-up runs
 const int win_alert = 996;                    // MACIBM_alert
 const int win_question = 997;                 // the editors' save question
 const int win_open = 998;                     // the open dialog

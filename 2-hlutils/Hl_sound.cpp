@@ -67,7 +67,7 @@ static int open_sound(std::ifstream& in, const char* path)
 // Every fault of the file ends the program, with the file's path below the message.
 static void sound_fault(const char* message, const char* path)
 {
-    MACIBM_alert(message, path, "", "", 2004);
+    MACIBM_alert(message, path, "", "", alert_fatal);
 }
 
 // Reads on byte by byte until the last four bytes read are the mark; the next
@@ -97,7 +97,7 @@ static uint32_t u32_at(const unsigned char* p) { return (uint32_t)u16_at(p) | (u
 
 void fill_buffer(int slot)
 {
-    if (slot < 0 || slot >= sound_slots) MACIBM_alert("Requested sound out of range!", "", "", &slot, 2003);
+    if (slot < 0 || slot >= sound_slots) MACIBM_alert("Requested sound out of range!", "", "", &slot, alert_fatal_number);
     if (!device_open) return;
 
     // Beside the aircraft first: its path without ".acf", a blank, the slot's name.
@@ -162,7 +162,7 @@ void fill_buffer(int slot)
 
     int taken = host_voice_load(slot, &fmt, samples, data_size);
     free(samples);
-    if (!taken) MACIBM_alert("Direct Sound Buffer Creation Failed", "", "", &slot, 2003);
+    if (!taken) MACIBM_alert("Direct Sound Buffer Creation Failed", "", "", &slot, alert_fatal_number);
     buffers_filled = 1;
 }
 

@@ -31,7 +31,7 @@ const int help_menus = 15;                    // help texts only for menus 0 to 
 
 struct menuwindowstruct {
     void* wind;                               // the program's window
-    int32_t topwin;                           // 0 main view, 996 alert, 997 question, 998 open, 999 save
+    int32_t topwin;                           // the open window: win_main, a program's window or win_alert..win_save
     int32_t menu_up;                          // open menu, -1 for none
     float x, y;                               // origin of the open window (reference units)
     float dx, dy;                             // its width and height

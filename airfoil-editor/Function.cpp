@@ -220,7 +220,7 @@ int writeoutpart(void)
     if (!tables_finite()) {
         MACIBM_alert("This part cannot be saved: some of its coefficients are not numbers!", msc.part_path,
                      "Check the lift slope, which must not be zero, and the drag values.",
-                     "The part was not saved.", 2002);
+                     "The part was not saved.", alert_notice);
         return 0;
     }
     if (!ouf_open(msc.part_path, msc.part_type, afl_file_version)) return 0;
@@ -240,13 +240,13 @@ void readinpart(void)
 {
     const char* path = msc.part_path;
     if (!inf_open(path, msc.part_type, afl_file_version, 1)) {
-        MACIBM_alert("Sorry, I can't open the part!!!", "Reason: Undetermined!", "Revert to back-up!", "", 2004);
+        MACIBM_alert("Sorry, I can't open the part!!!", "Reason: Undetermined!", "Revert to back-up!", "", alert_fatal);
         return;
     }
     int code = intscan(path);
     if ((code == afl_device_code && msc.part_type == part_flap) ||
         (code == flp_device_code && msc.part_type == part_airfoil))
-        MACIBM_alert("This does not appear to be a valid file type for Foilwright!", "", "", "", 2004);
+        MACIBM_alert("This does not appear to be a valid file type for Foilwright!", "", "", "", alert_fatal);
     rln(path);
     msc.part_named = 1;
 

@@ -73,17 +73,17 @@ void APPLICATION_handlemenu(int) {}
 
 // Foilwright's own windows; the library's alerts and dialogs are the library's.
 static const window_entry window_table[] = {
-    {0, "", 800, 600},
+    {win_main, "", 800, 600},
 };
 
 void MACIBM_startwind(int id)
 {
-    if (id == -1) id = 0;
+    if (id == win_startup) id = win_main;
     else initing = 0;
     if (MACIBM_library_window(id)) return;
 
     const char* title = MACIBM_table_window(id, window_table, sizeof window_table / sizeof window_table[0]);
-    if (id != 0) MACIBM_window_frame(title, 1);
+    if (id != win_main) MACIBM_window_frame(title, 1);
     MACIBM_startwind2();
 }
 

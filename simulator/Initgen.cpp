@@ -51,9 +51,9 @@ void open_aptnavfix_dat(const char* name)
     if (!inf_open(path, kind_text, 500, 1))
         MACIBM_alert("I am unable to access a nav, airport, or fix data file!",
                      "The path I am looking at is as follows:", path,
-                     "Make sure the file listed above is available in the path listed above!", 2004);
+                     "Make sure the file listed above is available in the path listed above!", alert_fatal);
     if (inf1.fail() || inf1.bad())
-        MACIBM_alert("Error reading in global data file after version-scan!", "", "", "", 2004);
+        MACIBM_alert("Error reading in global data file after version-scan!", "", "", "", alert_fatal);
 }
 
 void read_apt_dat(void)
@@ -67,7 +67,7 @@ void read_apt_dat(void)
     while (code != 99) {
         if (code == 1) {
             int a = apt_wrl_max + 1;
-            if (a >= world_apt_max) MACIBM_alert("Too many airports in apt.dat file!", "", "", &a, 2003);
+            if (a >= world_apt_max) MACIBM_alert("Too many airports in apt.dat file!", "", "", &a, alert_fatal_number);
             apt_wrl_max = a;
             fio_apt_line(&apt_h[a], &apt_twr[a], &apt_bld[a], apt_id[a], apt_name[a], 1);
             apt_lo_ind[a] = rwy_wrl_max + 1;
@@ -76,7 +76,7 @@ void read_apt_dat(void)
             apt_h[a] *= con.fttomtrs;
         } else if (code == 10) {
             int r = rwy_wrl_max + 1;
-            if (r >= world_rwy_max) MACIBM_alert("Too many runways in apt.dat file!", "", "", &r, 2003);
+            if (r >= world_rwy_max) MACIBM_alert("Too many runways in apt.dat file!", "", "", &r, alert_fatal_number);
             rwy_wrl_max = r;
             fio_rwy_line(&rwy_lat[r], &rwy_lon[r], &rwy_num[r], &rwy_lcr[r], &rwy_hdng[r], &rwy_len[r],
                          &rwy_width[r], &rwy_code[r], 1);
@@ -100,7 +100,7 @@ void read_nav_dat(void)
     int code = intscan("nav.dat");
     while (code != 99) {
         int n = nav_wrl_max + 1;
-        if (n >= world_nav_max) MACIBM_alert("Too many navs in world database!", "", "", &n, 2003);
+        if (n >= world_nav_max) MACIBM_alert("Too many navs in world database!", "", "", &n, alert_fatal_number);
         nav_wrl_max = n;
         nav_type[n] = code;
         fio_nav_line(&nav_type[n], &nav_lat[n], &nav_lon[n], &nav_h[n], &nav_frq[n], &nav_hdng[n],
@@ -124,7 +124,7 @@ void read_fix_dat(void)
         // The end mark is a latitude that rounds to 99; compared as a range,
         // so that no latitude from the file is converted to an integer.
         if (fix_lat[i] >= 98.5f && fix_lat[i] < 99.5f) break;
-        if (i >= world_fix_max - 1) MACIBM_alert("Too many fixes in world database!", "", "", &i, 2003);
+        if (i >= world_fix_max - 1) MACIBM_alert("Too many fixes in world database!", "", "", &i, alert_fatal_number);
         fix_lon[i] = fltscan("fix.dat");
         wrdscan(fix_name[i], "nav ID", 6, 1);
         if (i % progress_every == 0) MACIBM_showinit(1);

@@ -72,7 +72,7 @@ void work_down_circle(float r, float* y, float* x_left, float* x_right)
 {
     if (fabsf(*y) > fabsf(r)) {
         int shown = (int)*y;   // the alert shows a whole number
-        MACIBM_alert("y>r", "", "", &shown, 2003);
+        MACIBM_alert("y>r", "", "", &shown, alert_fatal_number);
     }
     float left_over = r * r - *y * *y;
     *x_right = left_over < 0.0f ? 0.0f : sqrtf(left_over);
@@ -129,7 +129,7 @@ float findspecwash(float a, float b, float c, float d)
 
 static void foil_unusable(const char* name, const char* why)
 {
-    MACIBM_alert("The following airfoil is unusable:", name, "Correct it in 'Foilwright'.", why, 2004);
+    MACIBM_alert("The following airfoil is unusable:", name, "Correct it in 'Foilwright'.", why, alert_fatal);
 }
 
 // Every number goes through the scanners, so a file cut short or holding a
@@ -149,10 +149,10 @@ void grabafoil(const char* name, int part, int tip, int high_re, float* almax_ou
     inf_use = 1;
     if (!fits || !inf_open(path, kind_text, afl_file_version, 1))
         MACIBM_alert("An airfoil file could not be found! The name of the airfoil is:", path,
-                     "The file is used by the:", part_name(part, p), 2004);
+                     "The file is used by the:", part_name(part, p), alert_fatal);
     if (intscan(path) != afl_device_code)
         MACIBM_alert("An airfoil file is corrupted! The name of the airfoil is:", path, "The file is used by the:",
-                     part_name(part, p), 2004);
+                     part_name(part, p), alert_fatal);
     rln(path);
 
     // The constants line: a label word, then thickness, Reynolds number,
@@ -239,7 +239,7 @@ static void check_wide_instruments(int last_slot[9])
             MACIBM_alert("Invalid panel specification!",
                          "There can only be THREE WIDE INSTRUMENTS ON EACH ROW of the panel (the fourth must be narrow to fit!)",
                          "The WIDE instruments are the 'standard six', namely the airspeed, horizon, altimeter, turn-slip, HSI, and vertical speed",
-                         "Go into Airwright and select only 3 WIDE instruments for each row of instruments.", 2004);
+                         "Go into Airwright and select only 3 WIDE instruments for each row of instruments.", alert_fatal);
     }
 }
 
@@ -470,7 +470,7 @@ static void missing_default_plane(const char* path)
     MACIBM_alert("I could not find the plane you last flew, and I could also not find the following:", path,
                  "Be sure that the Cessna 172 is in the 'General Aviation' folder in the 'Planes' folder.",
                  "That (default) airplane is required to start up. Re-Install the 'Planes' folder from the CD or download if needed.",
-                 2004);
+                 alert_fatal);
 }
 
 // The counts and codes that index arrays downstream. A file breaking one is

@@ -8,7 +8,7 @@
 #include "records.h"
 
 static const window_entry window_table[] = {
-    {0, "", 800, 600},
+    {win_main, "", 800, 600},
 };
 
 static void draw_menu_bar(void)
@@ -28,19 +28,19 @@ static void draw_menu_bar(void)
 
 void MACIBM_startwind(int id)
 {
-    if (id == -1) id = 0;
+    if (id == win_startup) id = win_main;
     else initing = 0;
     if (MACIBM_library_window(id)) return;
 
     const char* title = MACIBM_table_window(id, window_table, sizeof window_table / sizeof window_table[0]);
-    if (id == 0) draw_menu_bar();
+    if (id == win_main) draw_menu_bar();
     else MACIBM_window_frame(title, 1);
     MACIBM_startwind2();
 }
 
 void MACIBM_startwind2(void)
 {
-    if (mnw.topwin == 0 && initing) {
+    if (mnw.topwin == win_main && initing) {
         int w, h;
         OGL_texbmp(-101, 0, 0, "VSYS", &w, &h);
         MACIBM_showinit(0);

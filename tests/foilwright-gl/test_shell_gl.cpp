@@ -72,7 +72,7 @@ TEST_P(FoilwrightAlert, ANoticeShowsItsFrameAndOkAndTheInputClosesIt)
     host_test_push_frame_break();               // one frame shows the alert untouched
     if (GetParam().click) host_test_push_click(ax + 200, 600 - (ay + 22));
     else host_test_push_key(VK_RETURN, 0);
-    MACIBM_alert("The airfoil file could not be read.", "", "", "", 2002);
+    MACIBM_alert("The airfoil file could not be read.", "", "", "", alert_notice);
 
     EXPECT_EQ(mnw.topwin, 0);
     EXPECT_EQ(read_file("Error.out"), "The airfoil file could not be read.\n\n\n\n");

@@ -385,7 +385,7 @@ TEST(StartUpGl, AlertLinesAreDrawnInTheFont)
     MACIBM_init();
     snprintf(g_cs1, sizeof g_cs1, "%s", "HELLO 42");
     g_cs2[0] = g_cs3[0] = g_cs4[0] = 0;
-    MACIBM_startwind(996);
+    MACIBM_startwind(win_alert);
     for (int k = 0; k < 2; k++) MACIBM_event_proc();
     // The first line at (10, 180) in the window, black on the grey face.
     int x0 = (int)mnw.x + 10, y0 = (int)mnw.y + 180;

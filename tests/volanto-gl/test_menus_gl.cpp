@@ -161,7 +161,7 @@ TEST_F(MenusGl, TheOpenDialogEntersAFolderAndReturnsTheFullPathOfTheNameClicked)
     host_test_push_frame_break();
     host_test_push_click(340, 600 - (56 + 421));     // row 1: "b.acf" after "Cessna 172.acf"
     char name[path_max] = "", path[path_max] = "";
-    ASSERT_EQ(MACIBM_opensave(998, 202, name, path), 1);
+    ASSERT_EQ(MACIBM_opensave(win_open, 202, name, path), 1);
     EXPECT_STREQ(name, "b.acf");
     EXPECT_EQ(std::string(path), root + "planes/b.acf");
     EXPECT_EQ(mnw.topwin, 0);
@@ -225,7 +225,7 @@ TEST_F(MenusGl, TheOpenDialogsRowsAndScrollTrackTakeClicksUpToTheirEdges)
         host_test_push_frame_break();
         click(160, 475);                          // Cancel, unless the click opened an entry
         char name[path_max] = "", path[path_max] = "";
-        int opened = MACIBM_opensave(998, 202, name, path);
+        int opened = MACIBM_opensave(win_open, 202, name, path);
         if (c.picks) {
             EXPECT_EQ(opened, 1) << c.what;
             EXPECT_STREQ(name, c.picks) << c.what;
@@ -242,7 +242,7 @@ TEST_F(MenusGl, TheOpenDialogsRowsAndScrollTrackTakeClicksUpToTheirEdges)
     host_test_push_frame_break();
     click(160, 475);
     char name[path_max] = "", path[path_max] = "";
-    ASSERT_EQ(MACIBM_opensave(998, 202, name, path), 0);
+    ASSERT_EQ(MACIBM_opensave(win_open, 202, name, path), 0);
     unsigned char bottom[3], top[3], inside[3];
     front(240 + 303, 56 + 34, bottom);
     front(240 + 303, 56 + 48, top);

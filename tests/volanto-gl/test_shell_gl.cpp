@@ -87,7 +87,7 @@ TEST(ShellGl, EnterClosesANoticeAsOkDoes)
     MACIBM_init();
     settle();
     host_test_push_key(VK_RETURN, 0);
-    MACIBM_alert("Your total weight is above the maximum allowable weight for the airplane!", "", "", "", 2002);
+    MACIBM_alert("Your total weight is above the maximum allowable weight for the airplane!", "", "", "", alert_notice);
     EXPECT_EQ(mnw.topwin, 0);
     EXPECT_EQ(error_out(), "Your total weight is above the maximum allowable weight for the airplane!\n\n\n\n");
 }
@@ -98,7 +98,7 @@ TEST(ShellGl, AClickOnOkClosesANotice)
     settle();
     // The alert window is 400 x 195, centred: its OK button spans 20..380 x 15..30.
     host_test_push_click(400, 600 - (203 + 22));
-    MACIBM_alert("one", "two", "three", "four", 2002);
+    MACIBM_alert("one", "two", "three", "four", alert_notice);
     EXPECT_EQ(mnw.topwin, 0);
     EXPECT_EQ(error_out(), "one\ntwo\nthree\nfour\n");
 }
@@ -109,7 +109,7 @@ TEST(ShellGl, AClickBesideOkLeavesTheAlertUp)
     settle();
     host_test_push_click(400, 600 - (203 + 60));      // in the text, not the button
     host_test_push_key(VK_RETURN, 0);
-    MACIBM_alert("one", "", "", "", 2002);
+    MACIBM_alert("one", "", "", "", alert_notice);
     EXPECT_EQ(mnw.topwin, 0);
     EXPECT_EQ(host_test_pending_events(), 0);
 }
@@ -133,7 +133,7 @@ TEST(ShellGl, OkTakesAClickOnItsFaceUpToItsEdges)
         host_test_push_click(200 + (int)c.x, 600 - (203 + (int)c.y));
         host_test_push_frame_break();
         host_test_push_key(VK_RETURN, 0);
-        MACIBM_alert("one", "", "", "", 2002);
+        MACIBM_alert("one", "", "", "", alert_notice);
         EXPECT_EQ(mnw.topwin, 0);
         EXPECT_EQ(host_test_pending_events() > 0, c.closes) << c.x << ", " << c.y;
         while (host_test_pending_events() > 0) MACIBM_event_proc();
@@ -147,7 +147,7 @@ TEST(ShellGlDeathTest, AFatalAlertInTheWindowEndsTheProgramAfterOk)
             MACIBM_init();
             settle();
             host_test_push_key(VK_RETURN, 0);
-            MACIBM_alert("File-scanning error!", "", "file:", "res prefs", 2004);
+            MACIBM_alert("File-scanning error!", "", "file:", "res prefs", alert_fatal);
         },
         ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out(), "File-scanning error!\n\nfile:\nres prefs\nend simulation\n");

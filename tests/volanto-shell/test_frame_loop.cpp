@@ -157,7 +157,7 @@ TEST(FrameLoop, AnOpenWindowDrawsItsBackgroundAndRunsTheProgramStep)
 
 TEST(FrameLoop, LibraryDialogsHoldTheProgramStep)
 {
-    for (int win : {996, 997}) {
+    for (int win : {win_alert, win_question}) {
         fresh_shell();
         host_test_clock(0, 10);
         mnw.topwin = win;
@@ -375,9 +375,9 @@ static void type_in_window(int win, int vk, int shift)
 TEST(Keys, TextEntryKeepsThirtyTwoCharactersAndTheLastOneReplacesItself)
 {
     fresh_shell();
-    for (int k = 0; k < 32; k++) type_in_window(999, 'A' + k % 26, 1);
+    for (int k = 0; k < 32; k++) type_in_window(win_save, 'A' + k % 26, 1);
     EXPECT_EQ(strlen(g_cs0), 32u);
-    type_in_window(999, 'Z', 1);
+    type_in_window(win_save, 'Z', 1);
     EXPECT_EQ(strlen(g_cs0), 32u);
     EXPECT_EQ(g_cs0[31], 'Z');
     EXPECT_TRUE(calls.empty());
@@ -386,16 +386,16 @@ TEST(Keys, TextEntryKeepsThirtyTwoCharactersAndTheLastOneReplacesItself)
 TEST(Keys, TextEntryEnterBackspaceAndShift)
 {
     fresh_shell();
-    type_in_window(999, 'K', 1);
-    type_in_window(999, '2', 1);
-    type_in_window(999, VK_SHIFT, 1);
+    type_in_window(win_save, 'K', 1);
+    type_in_window(win_save, '2', 1);
+    type_in_window(win_save, VK_SHIFT, 1);
     EXPECT_STREQ(g_cs0, "K@");
-    type_in_window(999, VK_BACK, 0);
+    type_in_window(win_save, VK_BACK, 0);
     EXPECT_STREQ(g_cs0, "K");
-    type_in_window(999, VK_BACK, 0);
-    type_in_window(999, VK_BACK, 0);      // nothing left: nothing happens
+    type_in_window(win_save, VK_BACK, 0);
+    type_in_window(win_save, VK_BACK, 0);      // nothing left: nothing happens
     EXPECT_STREQ(g_cs0, "");
-    type_in_window(996, VK_RETURN, 0);
+    type_in_window(win_alert, VK_RETURN, 0);
     EXPECT_EQ(return_hit, 1);
 }
 
@@ -408,7 +408,7 @@ TEST(Keys, AnyKeyClosesAProgramWindowButNotTheLibraryDialogs)
     // The pressed close boxes are shown, then the main view comes back.
     EXPECT_EQ(calls, (std::vector<std::string>{"swap", "startwind 0"}));
     calls.clear();
-    type_in_window(997, 'Q', 0);
-    type_in_window(998, 'Q', 0);
+    type_in_window(win_question, 'Q', 0);
+    type_in_window(win_open, 'Q', 0);
     EXPECT_TRUE(calls.empty());
 }

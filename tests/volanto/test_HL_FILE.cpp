@@ -489,7 +489,7 @@ TEST_F(DialogLoop, EntersAFolderAndPicksByTheRowTheClickLandsIn)
     click_in_dialog(100, 432);          // row 0: "planes/"
     click_in_dialog(100, 418.5f);       // lower half of row 1's name: "c.acf"
     char name[path_max] = "keep", path[path_max] = "keep";
-    EXPECT_EQ(MACIBM_opensave(998, 202, name, path), 1);
+    EXPECT_EQ(MACIBM_opensave(win_open, 202, name, path), 1);
     EXPECT_STREQ(name, "c.acf");
     EXPECT_EQ(std::string(path), root + "planes/c.acf");
     EXPECT_EQ(mnw.topwin, 0);
@@ -501,7 +501,7 @@ TEST_F(DialogLoop, BelowTheLastEntryNothingHappensAndCancelChangesNothing)
     click_in_dialog(100, 455);          // up from the start folder: nothing
     click_in_dialog(100, 475);          // cancel
     char name[path_max] = "keep", path[path_max] = "keep";
-    EXPECT_EQ(MACIBM_opensave(998, 202, name, path), 0);
+    EXPECT_EQ(MACIBM_opensave(win_open, 202, name, path), 0);
     EXPECT_STREQ(name, "keep");
     EXPECT_STREQ(path, "keep");
     EXPECT_EQ(std::string(wrk_path), root);
@@ -517,7 +517,7 @@ TEST_F(DialogLoop, GoingUpStopsAtTheStartFolder)
     click_in_dialog(100, 455);          // up again: stays
     click_in_dialog(100, 475);
     char name[path_max] = "", path[path_max] = "";
-    EXPECT_EQ(MACIBM_opensave(998, 203, name, path), 0);
+    EXPECT_EQ(MACIBM_opensave(win_open, 203, name, path), 0);
     EXPECT_EQ(std::string(wrk_path), root + "situations/");
 }
 
@@ -536,11 +536,11 @@ TEST_F(DialogLoop, EachWindowStartsTheCursorBlinkAgain)
         to_array = 0;
         return (int)rgb_array[((56 + 17) * 800 + 240 + 16) * 3 + 1];
     };
-    MACIBM_startwind(999);
+    MACIBM_startwind(win_save);
     int first = cursor_green(), second = cursor_green();
     EXPECT_NE(first, second);
     cursor_green();
-    MACIBM_startwind(999);
+    MACIBM_startwind(win_save);
     EXPECT_EQ(cursor_green(), first);
 }
 
@@ -556,7 +556,7 @@ TEST_F(DialogLoop, SavingTakesTheTypedNameWithoutFolderSeparators)
     host_test_push_frame_break();
     host_test_push_key(VK_RETURN, 0);
     char name[path_max] = "Flight.sit", path[path_max] = "";
-    EXPECT_EQ(MACIBM_opensave(999, 203, name, path), 1);
+    EXPECT_EQ(MACIBM_opensave(win_save, 203, name, path), 1);
     EXPECT_STREQ(name, "FlightAB");
     EXPECT_EQ(std::string(path), root + "situations/FlightAB");
 }

@@ -89,7 +89,7 @@ TEST(Alert, BeforeTheWindowANoticeGoesToTheSystemBoxAndReturns)
 {
     ogl_ready = 0;
     err.open("Error.out", std::ios::out | std::ios::trunc);
-    MACIBM_alert("first", "second", "", "fourth", 2002);
+    MACIBM_alert("first", "second", "", "fourth", alert_notice);
     EXPECT_EQ(host_test_message_box_count(), 1);
     EXPECT_STREQ(host_test_last_message_box(), "first\n\nsecond\n\n\n\nfourth");
     EXPECT_EQ(error_out(), "first\nsecond\n\nfourth\n");
@@ -100,7 +100,7 @@ TEST(Alert, LinesLongerThanTheirBufferAreCut)
     ogl_ready = 0;
     err.open("Error.out", std::ios::out | std::ios::trunc);
     std::string long_line(1000, 'x');
-    MACIBM_alert(long_line.c_str(), "", "", "", 2002);
+    MACIBM_alert(long_line.c_str(), "", "", "", alert_notice);
     EXPECT_EQ(strlen(g_cs1), 399u);
 }
 
@@ -108,7 +108,7 @@ TEST(Alert, TheAboutBoxLogsItsOwnLines)
 {
     ogl_ready = 0;
     err.open("Error.out", std::ios::out | std::ios::trunc);
-    MACIBM_alert("", "", "", "", 2001);
+    MACIBM_alert("", "", "", "", alert_about);
     std::string log = error_out();
     EXPECT_NE(log.find("Volanto"), std::string::npos);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4);
@@ -121,7 +121,7 @@ TEST(AlertDeathTest, NumberedFatalShowsTheNumberAndEndsTheProgram)
     EXPECT_EXIT(
         {
             err.open("Error.out", std::ios::out | std::ios::trunc);
-            MACIBM_alert("Too many airports in apt.dat file!", "", "", &n, 2003);
+            MACIBM_alert("Too many airports in apt.dat file!", "", "", &n, alert_fatal_number);
         },
         ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out(), "Too many airports in apt.dat file!\n\n\n12000\nend simulation\n");
@@ -135,7 +135,7 @@ TEST(AlertDeathTest, FatalEndsWithEndSimulationAndLeavesDataFilesAlone)
             err.open("Error.out", std::ios::out | std::ios::trunc);
             ouf.open("data.txt", std::ios::out | std::ios::trunc);
             ouf << "payload\n";
-            MACIBM_alert("Can't create window!", "", "", "", 2004);
+            MACIBM_alert("Can't create window!", "", "", "", alert_fatal);
         },
         ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(error_out(), "Can't create window!\n\n\n\nend simulation\n");
