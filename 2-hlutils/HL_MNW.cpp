@@ -1,8 +1,9 @@
 // The library shell: start-up, the window procedure, the frame loop and key
-// routing, alerts and shutdown.
+// routing, alerts, the library's own windows, shutdown and the menus.
 //
-// Sections: globals, start-up, display mode, progress bar, window procedure,
-// frame loop, keys, alerts, library windows, shutdown.
+// Sections (grep "---- name"): globals (the shell's call record and its run
+// state), start-up, display mode, progress bar, window procedure, frame loop,
+// keys, alerts, library windows, shutdown, menus.
 #include "HL_MNW.h"
 #include "HL_BTN.h"
 #include "HL_FILE.h"

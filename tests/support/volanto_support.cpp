@@ -1,8 +1,12 @@
-// Volanto's part of the tests' reset: the flight's clear functions and the
-// simulator's records that tests set up.
+// Volanto's part of the tests' reset (the flight's clear functions and the
+// simulator's records that tests set up) and its test surroundings.
 #include "test_support.h"
+#include "volanto_support.h"
+#include "host_test.h"
+#include "HL_MNW.h"
 #include "records.h"
 
+#include <cstdio>
 #include <cstring>
 
 void reset_program_state(void)
@@ -13,4 +17,43 @@ void reset_program_state(void)
     memset(&msc, 0, sizeof msc);
     memset(&atm, 0, sizeof atm);
     memset(&env, 0, sizeof env);
+}
+
+int open_loader_surroundings(void)
+{
+    ogl_ready = 0;
+    if (!err.is_open()) err.open("Error.out", std::ios::out | std::ios::trunc);
+    MACIBM_set_constants();
+    snprintf(app_path, path_max, "%s", PROGRAM_DIR);
+    snprintf(afl_path, path_max, "%sairfoils/", PROGRAM_DIR);
+    snprintf(flp_path, path_max, "%sflaps/", PROGRAM_DIR);
+    host_test_audio_no_device(1);
+    dispose_sound();
+    int opened = init_sound();
+    msc.snd_ok = 1;
+    env.reg_lat = 33;
+    env.reg_lon = -119;
+    if (trk.is_open()) trk.close();
+    trk.open("Volanto.out", std::ios::out | std::ios::trunc | std::ios::binary);
+    return opened;
+}
+
+void close_loader_surroundings(void)
+{
+    if (trk.is_open()) trk.close();
+    dispose_sound();
+}
+
+void lay_flat_ground(void)
+{
+    for (int i = 0; i < region_grid_x; i++)
+        for (int j = 0; j < region_grid_z; j++) {
+            planexyz[i][j][0] = 100.0f * (float)i;
+            planexyz[i][j][1] = 0;
+            planexyz[i][j][2] = -100.0f * (float)j;
+        }
+    env.plane_cell_i = 50;
+    env.plane_cell_j = 50;
+    flt.pos_x[0] = 5000;
+    flt.pos_z[0] = -5000;
 }

@@ -5,6 +5,7 @@
 // neighbours, planing and the water rudder; and the report's contact lines.
 #include <gtest/gtest.h>
 
+#include "volanto_support.h"
 #include "Fltcalc.h"
 #include "Genwrld.h"
 #include "HL_FUNCT.h"
@@ -27,16 +28,7 @@ protected:
     {
         MACIBM_set_constants();
         reset_suite_state();
-        for (int i = 0; i < region_grid_x; i++)
-            for (int j = 0; j < region_grid_z; j++) {
-                planexyz[i][j][0] = 100.0f * (float)i;
-                planexyz[i][j][1] = 0;
-                planexyz[i][j][2] = -100.0f * (float)j;
-            }
-        env.plane_cell_i = 50;
-        env.plane_cell_j = 50;
-        flt.pos_x[0] = 5000;
-        flt.pos_z[0] = -5000;
+        lay_flat_ground();
         flt.pos_y[0] = 1;
         flt.cos_theta = flt.cos_phi = flt.cos_psi = 1;
         pln[0].m_max = 1000;

@@ -4,6 +4,7 @@
 // missing airfoil, a missing aircraft and damaged files end in their alerts.
 #include <gtest/gtest.h>
 
+#include "volanto_support.h"
 #include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
@@ -40,27 +41,10 @@ class Loader : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ogl_ready = 0;
-        if (!err.is_open()) err.open("Error.out", std::ios::out | std::ios::trunc);
-        MACIBM_set_constants();
-        snprintf(app_path, path_max, "%s", PROGRAM_DIR);
-        snprintf(afl_path, path_max, "%sairfoils/", PROGRAM_DIR);
-        snprintf(flp_path, path_max, "%sflaps/", PROGRAM_DIR);
-        host_test_audio_no_device(1);
-        dispose_sound();
-        ASSERT_EQ(init_sound(), 1);
-        msc.snd_ok = 1;
-        env.reg_lat = 33;
-        env.reg_lon = -119;
+        ASSERT_EQ(open_loader_surroundings(), 1);
         flt.redline_busted = 0;
-        if (trk.is_open()) trk.close();
-        trk.open("Volanto.out", std::ios::out | std::ios::trunc);
     }
-    void TearDown() override
-    {
-        trk.close();
-        dispose_sound();
-    }
+    void TearDown() override { close_loader_surroundings(); }
     static int load(int p, const std::string& path, const char* file = "Cessna 172 Skyhawk.acf")
     {
         snprintf(pln[p].C_path, sizeof pln[p].C_path, "%s", path.c_str());

@@ -13,6 +13,7 @@
 // sanitizer (unoptimised) build.
 #include <gtest/gtest.h>
 
+#include "volanto_support.h"
 #include "Fltcalc.h"
 #include "Funct.h"
 #include "Genwrld.h"
@@ -73,25 +74,8 @@ class GoldenReport : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ogl_ready = 0;
-        if (!err.is_open()) err.open("Error.out", std::ios::out | std::ios::trunc);
-        MACIBM_set_constants();
-        memset(&flt, 0, sizeof flt);
-        memset(&env, 0, sizeof env);
-        memset(&set, 0, sizeof set);
-        memset(&msc, 0, sizeof msc);
-        memset(&atm, 0, sizeof atm);
-        snprintf(app_path, path_max, "%s", PROGRAM_DIR);
-        snprintf(afl_path, path_max, "%sairfoils/", PROGRAM_DIR);
-        snprintf(flp_path, path_max, "%sflaps/", PROGRAM_DIR);
-        host_test_audio_no_device(1);
-        dispose_sound();
-        ASSERT_EQ(init_sound(), 1);
-        msc.snd_ok = 1;
-        env.reg_lat = 33;
-        env.reg_lon = -119;
-        if (trk.is_open()) trk.close();
-        trk.open("Volanto.out", std::ios::out | std::ios::trunc | std::ios::binary);
+        reset_suite_state();
+        ASSERT_EQ(open_loader_surroundings(), 1);
         snprintf(pln[0].C_path, sizeof pln[0].C_path, "%s", shipped.c_str());
         snprintf(pln[0].C_file, sizeof pln[0].C_file, "%s", "Cessna 172 Skyhawk.acf");
         ASSERT_EQ(load_plane(0), 1);
@@ -99,9 +83,8 @@ protected:
     }
     void TearDown() override
     {
-        if (trk.is_open()) trk.close();
         set.force_report = 0;
-        dispose_sound();
+        close_loader_surroundings();
     }
 };
 
@@ -165,16 +148,7 @@ static void fixed_flight_state(void)
 
     // Flat ground at height 0 under the aircraft at (5000, -5000); the main
     // wheels 3 cm into it.
-    for (int i = 0; i < region_grid_x; i++)
-        for (int j = 0; j < region_grid_z; j++) {
-            planexyz[i][j][0] = 100.0f * (float)i;
-            planexyz[i][j][1] = 0;
-            planexyz[i][j][2] = -100.0f * (float)j;
-        }
-    env.plane_cell_i = 50;
-    env.plane_cell_j = 50;
-    flt.pos_x[0] = 5000;
-    flt.pos_z[0] = -5000;
+    lay_flat_ground();
     flt.pos_y[0] = -pln[0].mgearY * flt.cos_theta + pln[0].mgearZ * flt.sin_theta - 0.03f;
 
     // Inertia is not derived by the loader yet: a fixed one per unit mass.

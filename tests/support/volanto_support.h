@@ -1,0 +1,13 @@
+// Volanto's test surroundings, shared by the tests that load the shipped
+// aircraft or stand it on the ground.
+#pragma once
+
+// The loader's surroundings: the constants, "Error.out", the generated
+// program folder's paths, sounds into a fresh silent sink, a region at 33 N
+// 119 W and a fresh "Volanto.out" on trk. 1 when the silent sink opened.
+int  open_loader_surroundings(void);
+void close_loader_surroundings(void);    // trk closed, the sink released
+
+// Flat ground at height 0: the region grid's vertices 100 m apart, with the
+// aircraft's cell (50, 50) under (5000, -5000).
+void lay_flat_ground(void);
