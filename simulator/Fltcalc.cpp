@@ -495,10 +495,16 @@ static void contact_lines(int n, float axial, float side, float normal)
     snprintf(title, sizeof title, "CONTACT #%d:", n);
     trk << std::fixed;
     report_title_line(title);
-    trk << "   deflection=" << pln[0].condef[n] << " m.\n";
-    trk << "   axilforce =" << axial << " N.\n";
-    trk << "   sideforce =" << side << " N.\n";
-    trk << "   nrmlforce =" << normal << " N.\n";
+    // Decimals of their own: a deflection of centimetres must not come out
+    // as 0 in whatever the last line before it left on the stream.
+    trk << "   deflection=";
+    report_value(pln[0].condef[n], 0, 4) << " m.\n";
+    trk << "   axilforce =";
+    report_value(axial, 0, 1) << " N.\n";
+    trk << "   sideforce =";
+    report_value(side, 0, 1) << " N.\n";
+    trk << "   nrmlforce =";
+    report_value(normal, 0, 1) << " N.\n";
     trk << "\n";
 }
 

@@ -360,12 +360,12 @@ TEST_F(Water, TheWaterRudderActsAtTheKeelBehindTheCentreOfGravity)
 
 // ---- report ------------------------------------------------------------------
 
-TEST_F(Contact, TheReportNamesEachTouchingPointWithItsForcesInTheStreamsPrecision)
+TEST_F(Contact, TheReportNamesEachTouchingPointWithItsForcesInDecimalsOfTheirOwn)
 {
     flt.pos_y[0] = 0.9;
     moving(0, -10);
     trk.open("Volanto.out", std::ios::out | std::ios::trunc);
-    trk << std::fixed << std::setprecision(3);
+    trk << std::fixed << std::setprecision(0);   // whatever an earlier line left
     handle_contact_point(1, 0, -1, 0, 10000, 0, mu_roll, mu_side);   // report off: nothing
     float off = flt.F_gear_axial;
     set.force_report = 1;
@@ -376,10 +376,10 @@ TEST_F(Contact, TheReportNamesEachTouchingPointWithItsForcesInTheStreamsPrecisio
     trk.close();
     std::string bullets(3, (char)0xA5), rule(86, (char)0xA5);
     EXPECT_EQ(read_file("Volanto.out"), bullets + "CONTACT #1:" + rule + "\n" +
-                                            "   deflection=0.100 m.\n"
-                                            "   axilforce =40.000 N.\n"
-                                            "   sideforce =0.000 N.\n"
-                                            "   nrmlforce =1000.000 N.\n"
+                                            "   deflection=0.1000 m.\n"
+                                            "   axilforce =40.0 N.\n"
+                                            "   sideforce =0.0 N.\n"
+                                            "   nrmlforce =1000.0 N.\n"
                                             "\n");
 }
 
