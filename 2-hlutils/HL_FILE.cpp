@@ -25,6 +25,7 @@ int inf_is_bin = 0;
 int rev_inf_bin = 0;
 char x_eln = '\n';
 int extra_char_eoln = 0;
+int inf_found = 0;
 std::ofstream ouf;
 char C_s[line_max];
 char copyright_apt[line_max], copyright_nav[line_max];
@@ -85,6 +86,7 @@ int inf_open(const char* path, int kind, int version, int fatal)
     if (inf1.is_open()) inf1.close();
     inf1.clear();
     eln_known = 0;
+    inf_found = 0;
     // A path cut short could name another file: it cannot be opened.
     if (strlen(path) >= (size_t)path_max) return 0;
     char real[path_max];
@@ -92,6 +94,7 @@ int inf_open(const char* path, int kind, int version, int fatal)
     inf_is_bin = (kind == kind_aircraft || kind == kind_scenery) ? 1 : 0;
     inf1.open(real, std::ios::in | std::ios::binary);
     if (!inf1.good()) return 0;
+    inf_found = 1;
 
     int mark = inf1.get();
     if (inf1.fail()) return 0;

@@ -21,6 +21,10 @@ extern char copyright_apt[line_max], copyright_nav[line_max];  // header lines k
 // Opens path on inf1 and reads its header; 1 when it is open with the
 // expected version. With fatal set a wrong version ends the program.
 int   inf_open(const char* path, int kind, int version, int fatal);
+// Set by inf_open: the file could be opened. On a 0 from inf_open it tells a
+// damaged file (another mark, an empty file, a version it refused) from one
+// that is missing.
+extern int inf_found;
 // Starts writing path: the data goes to a new file beside it, which replaces
 // the old file only when ouf_close finds it whole. 1 when the header is
 // written; 0 after the notice (nothing reaches the disk then).
