@@ -751,14 +751,27 @@ const long plane_header_bytes = 5;   // order mark and version
 // leaves an aircraft made of two designs.
 static planestruct pln_read;
 
+static const char* const plane_read_line1 = "An error occurred during read-in of the aircraft file.";
+static const char* const plane_read_line2 = "Either the file has been corrupted, or it is not really an aircraft file.";
+
 void plane_read_failed(const char* path)
 {
-    MACIBM_alert("An error occurred during read-in of the aircraft file.",
-                 "Either the file has been corrupted, or it is not really an aircraft file.", path, "",
-                 alert_fatal);
+    MACIBM_alert(plane_read_line1, plane_read_line2, path, "", alert_fatal);
+}
+
+void plane_read_notice(const char* path, const char* instead)
+{
+    MACIBM_alert(plane_read_line1, plane_read_line2, path, instead, alert_notice);
 }
 
 static int is_asi_unit(int32_t v) { return v == 1 || v == 2; }
+
+// What read_plane_file gives for a damaged file.
+static int plane_damaged(const char* path, int fatal)
+{
+    if (fatal) plane_read_failed(path);
+    return -1;
+}
 
 // Names go into paths and alerts, so each ends within its field
 // whatever the file stored.
@@ -777,7 +790,7 @@ static void end_plane_names(planestruct& pl)
     }
 }
 
-int read_plane_file(int p, const char* path)
+int read_plane_file(int p, const char* path, int fatal)
 {
     // A file cut anywhere, even inside its header, is a damaged aircraft
     // file rather than a scanning error or a missing file.
@@ -786,13 +799,13 @@ int read_plane_file(int p, const char* path)
     {
         std::ifstream probe(real, std::ios::in | std::ios::binary | std::ios::ate);
         if (!probe.is_open()) return 0;
-        if ((long)probe.tellg() < plane_header_bytes + (long)sizeof(planestruct)) plane_read_failed(path);
+        if ((long)probe.tellg() < plane_header_bytes + (long)sizeof(planestruct)) return plane_damaged(path, fatal);
     }
-    if (!inf_open(path, kind_aircraft, plane_file_version, 1)) return 0;
+    if (!inf_open(path, kind_aircraft, plane_file_version, 1)) return inf_found ? plane_damaged(path, fatal) : 0;
     inf1.read((char*)&pln_read, sizeof pln_read);
     int whole = inf1.gcount() == (std::streamsize)sizeof pln_read;
     inf1.close();
-    if (!whole) plane_read_failed(path);
+    if (!whole) return plane_damaged(path, fatal);
 
     // The header's mark is not trusted: asi_units, 1 or 2, tells the order.
     // One that reads as neither in either order is no aircraft of ours.
@@ -800,7 +813,7 @@ int read_plane_file(int p, const char* path)
     if (foreign) {
         int32_t units = pln_read.asi_units;
         rev_byte_order4(&units);
-        if (!is_asi_unit(units)) plane_read_failed(path);
+        if (!is_asi_unit(units)) return plane_damaged(path, fatal);
     }
     end_plane_names(pln_read);
     pln[p] = pln_read;
