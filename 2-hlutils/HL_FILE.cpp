@@ -25,6 +25,7 @@ int inf_is_bin = 0;
 int rev_inf_bin = 0;
 char x_eln = '\n';
 int extra_char_eoln = 0;
+int inf_found = 0;
 std::ofstream ouf;
 char C_s[line_max];
 char copyright_apt[line_max], copyright_nav[line_max];
@@ -85,6 +86,7 @@ int inf_open(const char* path, int kind, int version, int fatal)
     if (inf1.is_open()) inf1.close();
     inf1.clear();
     eln_known = 0;
+    inf_found = 0;
     // A path cut short could name another file: it cannot be opened.
     if (strlen(path) >= (size_t)path_max) return 0;
     char real[path_max];
@@ -92,6 +94,7 @@ int inf_open(const char* path, int kind, int version, int fatal)
     inf_is_bin = (kind == kind_aircraft || kind == kind_scenery) ? 1 : 0;
     inf1.open(real, std::ios::in | std::ios::binary);
     if (!inf1.good()) return 0;
+    inf_found = 1;
 
     int mark = inf1.get();
     if (inf1.fail()) return 0;
@@ -748,14 +751,27 @@ const long plane_header_bytes = 5;   // order mark and version
 // leaves an aircraft made of two designs.
 static planestruct pln_read;
 
+static const char* const plane_read_line1 = "An error occurred during read-in of the aircraft file.";
+static const char* const plane_read_line2 = "Either the file has been corrupted, or it is not really an aircraft file.";
+
 void plane_read_failed(const char* path)
 {
-    MACIBM_alert("An error occurred during read-in of the aircraft file.",
-                 "Either the file has been corrupted, or it is not really an aircraft file.", path, "",
-                 alert_fatal);
+    MACIBM_alert(plane_read_line1, plane_read_line2, path, "", alert_fatal);
+}
+
+void plane_read_notice(const char* path, const char* instead)
+{
+    MACIBM_alert(plane_read_line1, plane_read_line2, path, instead, alert_notice);
 }
 
 static int is_asi_unit(int32_t v) { return v == 1 || v == 2; }
+
+// What read_plane_file gives for a damaged file.
+static int plane_damaged(const char* path, int fatal)
+{
+    if (fatal) plane_read_failed(path);
+    return -1;
+}
 
 // Names go into paths and alerts, so each ends within its field
 // whatever the file stored.
@@ -774,7 +790,7 @@ static void end_plane_names(planestruct& pl)
     }
 }
 
-int read_plane_file(int p, const char* path)
+int read_plane_file(int p, const char* path, int fatal)
 {
     // A file cut anywhere, even inside its header, is a damaged aircraft
     // file rather than a scanning error or a missing file.
@@ -783,13 +799,13 @@ int read_plane_file(int p, const char* path)
     {
         std::ifstream probe(real, std::ios::in | std::ios::binary | std::ios::ate);
         if (!probe.is_open()) return 0;
-        if ((long)probe.tellg() < plane_header_bytes + (long)sizeof(planestruct)) plane_read_failed(path);
+        if ((long)probe.tellg() < plane_header_bytes + (long)sizeof(planestruct)) return plane_damaged(path, fatal);
     }
-    if (!inf_open(path, kind_aircraft, plane_file_version, 1)) return 0;
+    if (!inf_open(path, kind_aircraft, plane_file_version, 1)) return inf_found ? plane_damaged(path, fatal) : 0;
     inf1.read((char*)&pln_read, sizeof pln_read);
     int whole = inf1.gcount() == (std::streamsize)sizeof pln_read;
     inf1.close();
-    if (!whole) plane_read_failed(path);
+    if (!whole) return plane_damaged(path, fatal);
 
     // The header's mark is not trusted: asi_units, 1 or 2, tells the order.
     // One that reads as neither in either order is no aircraft of ours.
@@ -797,7 +813,7 @@ int read_plane_file(int p, const char* path)
     if (foreign) {
         int32_t units = pln_read.asi_units;
         rev_byte_order4(&units);
-        if (!is_asi_unit(units)) plane_read_failed(path);
+        if (!is_asi_unit(units)) return plane_damaged(path, fatal);
     }
     end_plane_names(pln_read);
     pln[p] = pln_read;

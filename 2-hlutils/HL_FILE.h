@@ -21,6 +21,10 @@ extern char copyright_apt[line_max], copyright_nav[line_max];  // header lines k
 // Opens path on inf1 and reads its header; 1 when it is open with the
 // expected version. With fatal set a wrong version ends the program.
 int   inf_open(const char* path, int kind, int version, int fatal);
+// Set by inf_open: the file could be opened. On a 0 from inf_open it tells a
+// damaged file (another mark, an empty file, a version it refused) from one
+// that is missing.
+extern int inf_found;
 // Starts writing path: the data goes to a new file beside it, which replaces
 // the old file only when ouf_close finds it whole. 1 when the header is
 // written; 0 after the notice (nothing reaches the disk then).
@@ -90,16 +94,22 @@ void  fio_nav_line(int* type, float* lat, float* lon, float* h, int* frq, float*
 // ---- aircraft file ---------------------------------------------------------
 
 // Reads the aircraft file at path into pln[p] whole: 1 when read, 0 when the
-// file cannot be opened (pln[p] unchanged). A wrong version, a short file or a
-// record readable in neither byte order is fatal, before pln[p] is touched.
-// The image comes in native byte order with every name terminated; the name
-// fields hold what the file stored.
-int read_plane_file(int p, const char* path);
+// file cannot be opened, -1 when it is damaged (a header mark other than "i"
+// or "a", a file shorter than header and record, a record readable in
+// neither byte order). With fatal set damage ends the program with
+// plane_read_failed instead, so -1 never comes back. pln[p] is unchanged
+// unless 1 comes back. A wrong version always ends the program (inf_open's
+// alert). The image comes in native byte order with every name terminated;
+// the name fields hold what the file stored.
+int read_plane_file(int p, const char* path, int fatal);
 
 // Writes pln[p] as an aircraft file (mark "i", version 46, the image); 1 when
 // the whole file reached the disk, else 0 with the old file kept.
 int write_plane_file(int p, const char* path);
 
-// The fatal alert for a damaged aircraft file; the loader's own checks of a
-// record that read whole end in it too.
+// The fatal alert for a damaged aircraft file; the loader gives it too when
+// the default aircraft, read whole, fails its checks.
 void plane_read_failed(const char* path);
+// The same lines as a notice, for a caller that goes on without the file;
+// instead is the fourth line, saying what it does instead.
+void plane_read_notice(const char* path, const char* instead);

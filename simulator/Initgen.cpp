@@ -48,10 +48,16 @@ void open_aptnavfix_dat(const char* name)
     char path[path_max];
     snprintf(path, sizeof path, "%s", name);
     ap_dir("additional nav data", path);
-    if (!inf_open(path, kind_text, 500, 1))
+    if (!inf_open(path, kind_text, 500, 1)) {
+        // Found but not one of ours: saying it is missing would send the user looking for it.
+        if (inf_found)
+            MACIBM_alert("The following nav, airport, or fix data file is damaged:", path,
+                         "Its header is not the header of a world data file.",
+                         "Replace it with the file that came with the program.", alert_fatal);
         MACIBM_alert("I am unable to access a nav, airport, or fix data file!",
                      "The path I am looking at is as follows:", path,
                      "Make sure the file listed above is available in the path listed above!", alert_fatal);
+    }
     if (inf1.fail() || inf1.bad())
         MACIBM_alert("Error reading in global data file after version-scan!", "", "", "", alert_fatal);
 }

@@ -248,7 +248,8 @@ extern float fix_lat[world_fix_max], fix_lon[world_fix_max];
 extern char fix_name[world_fix_max][6];
 
 // Opens name in the program folder's "additional nav data" on inf1, after
-// its header; a file that cannot be opened or read is fatal.
+// its header; a file that cannot be opened or read is fatal, and one whose
+// header is not a world file's is fatal as damaged, not as missing.
 void open_aptnavfix_dat(const char* name);
 // The start-up's loading of the three databases, in this order; the
 // progress bar steps every 1,100 records. A full table is fatal.

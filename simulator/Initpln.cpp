@@ -440,7 +440,7 @@ void set_panel_layout(void)
 
 // ---- aircraft loader -----------------------------------------------------------
 //
-// load_plane in its order: read and check, names, units, centre of gravity,
+// load_plane in its order: read, units, centre of gravity and check, names,
 // derived flags, panel, airfoils with the finite-wing build-up, propeller
 // discs, the second stage, sounds. For the user's aircraft each step that
 // shapes the flight model is told to trk, so a designer can see what the
@@ -476,7 +476,7 @@ static void missing_default_plane(const char* path)
 // The counts and codes that index arrays downstream. A file breaking one is
 // damaged, whatever else it holds. Run in SI, so that "exists" means what it
 // will mean for the build-up; no step before this one indexes by them.
-static void check_plane_counts(int p, const char* path)
+static int plane_counts_ok(int p)
 {
     const planestruct& a = pln[p];
     int bad = (a.asi_units != 1 && a.asi_units != 2) || a.numen < 0 || a.numen > plane_engines ||
@@ -490,7 +490,7 @@ static void check_plane_counts(int p, const char* path)
         // A blade count sets the body's stations: none below 0 or above 9.
         if (is_prop(part) && !(a.numblades[part] >= 0.0f && a.numblades[part] <= 9.0f)) bad = 1;
     }
-    if (bad) plane_read_failed(path);
+    return !bad;
 }
 
 static void convert_units(planestruct& a)
@@ -805,6 +805,23 @@ void finish_plane(int p)
     (void)p;
 }
 
+// The slot's aircraft before a read, put back when the new file proves damaged.
+static planestruct pln_before;
+
+// Reads path into slot p, in SI about the centre of gravity, and checks what
+// indexes arrays: 1 done, 0 missing, -1 damaged (slot p then as it was).
+static int read_plane_in_si(int p, const char* path)
+{
+    pln_before = pln[p];
+    int got = read_plane_file(p, path, 0);
+    if (got != 1) return got;
+    convert_units(pln[p]);
+    shift_to_cg(pln[p]);
+    if (plane_counts_ok(p)) return 1;
+    pln[p] = pln_before;
+    return -1;
+}
+
 int load_plane(int p)
 {
     if (p < 0 || p > 1) return 0;
@@ -814,7 +831,12 @@ int load_plane(int p)
     char file[sizeof a.C_file], path[sizeof a.C_path];
     snprintf(file, sizeof file, "%s", a.C_file);
     snprintf(path, sizeof path, "%s", a.C_path);
-    if (!read_plane_file(p, path)) {
+    int got = read_plane_in_si(p, path);
+    // A damaged file was found, so the user hears of it; then it goes as a
+    // missing one would, so a damaged aircraft in the preferences never
+    // keeps the user out of the simulator.
+    if (got == -1) plane_read_notice(path, p == 0 ? "I will load the default Cessna 172 instead." : "");
+    if (got != 1) {
         if (p == 1) return 0;
         char wanted[2 * path_max];
         snprintf(wanted, sizeof wanted, "%s%s%s", app_path, default_plane_folder, default_plane_file);
@@ -823,7 +845,9 @@ int load_plane(int p)
         int fits = wanted_len < sizeof path;
         path[0] = 0;
         if (fits) memcpy(path, wanted, wanted_len + 1);
-        if (!fits || !read_plane_file(0, path)) missing_default_plane(wanted);
+        got = fits ? read_plane_in_si(0, path) : 0;
+        if (got == 0) missing_default_plane(wanted);
+        if (got == -1) plane_read_failed(path);
     }
     // Nothing of the slot's previous aircraft stays in its airfoil tables, not
     // even for parts this one lacks; the editor's section model is not ours.
@@ -837,9 +861,6 @@ int load_plane(int p)
     for (char& c : a.tailnum)
         if (c == ' ') c = 0;
 
-    convert_units(a);
-    shift_to_cg(a);
-    check_plane_counts(p, path);
     derive_flags(p);
     if (p == 0) set_panel_layout();
 

@@ -56,9 +56,12 @@ const char* const default_plane_file = "Cessna 172 Skyhawk.acf";
 // sets them) into slot p, in SI units about the centre of gravity, with its
 // airfoils, finite-wing factors, propeller discs and derived tables; for the
 // user's aircraft (p 0) also the panel layout, the build-up report to trk and
-// the 23 sounds. 1 when loaded; 0 only when slot 1's file cannot be opened
-// (slot 1 is then unchanged). A missing slot-0 file falls back to the default
-// aircraft; a missing default, a damaged file or airfoil is fatal.
+// the 23 sounds. 1 when loaded; 0 only when slot 1's file is missing or
+// damaged (slot 1 is then unchanged). A missing slot-0 file falls back to the
+// default aircraft; so does a damaged one (short, of another mark, a record
+// readable in neither byte order, or counts that index past the arrays),
+// after a notice naming it. A missing or damaged default, a file of another
+// version or a damaged airfoil is fatal.
 int  load_plane(int p);
 // Second stage of loading: radii of gyration, body areas, flaps file, gear
 // constants, downwash and propwash tables, the design checks.

@@ -6,11 +6,13 @@
 #include "HL_MNW.h"
 #include "Hl_types.h"
 #include "plane_layout.h"
+#include "host_test.h"
 #include "test_support.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 TEST(PlaneRecord, IsTheFileImageFieldByField)
 {
@@ -56,7 +58,7 @@ TEST(PlaneFile, WrittenAndReadBackEqual)
     EXPECT_EQ(read_file("Test Plane.acf"), header('i', false) + image(original));
 
     fill_plane(pln[1], 12);
-    ASSERT_EQ(read_plane_file(1, "Test Plane.acf"), 1);
+    ASSERT_EQ(read_plane_file(1, "Test Plane.acf", 1), 1);
     EXPECT_EQ(memcmp(&pln[1], &original, sizeof original), 0);
     EXPECT_EQ(memcmp(&pln[0], &original, sizeof original), 0);
 }
@@ -78,7 +80,7 @@ TEST(PlaneFile, OrderComesFromAsiUnitsNotFromTheMark)
     for (auto& c : cases) {
         write_file("plane.acf", c.file);
         memset(&pln[0], 0, sizeof pln[0]);
-        ASSERT_EQ(read_plane_file(0, "plane.acf"), 1) << c.what;
+        ASSERT_EQ(read_plane_file(0, "plane.acf", 1), 1) << c.what;
         EXPECT_EQ(memcmp(&pln[0], &original, sizeof original), 0) << c.what;
         EXPECT_EQ(pln[0].asi_units, 2) << c.what;
     }
@@ -91,7 +93,7 @@ TEST(PlaneFile, NamesEndWithinTheirWidth)
     memset(original.Tafl1[27], 't', sizeof original.Tafl1[27]);
     memset(original.flap_str, 'f', sizeof original.flap_str);
     write_file("names.acf", header('i', false) + image(original));
-    ASSERT_EQ(read_plane_file(0, "names.acf"), 1);
+    ASSERT_EQ(read_plane_file(0, "names.acf", 1), 1);
     EXPECT_EQ(strlen(pln[0].C_path), 399u);
     EXPECT_EQ(strlen(pln[0].Tafl1[27]), 399u);
     EXPECT_EQ(strlen(pln[0].flap_str), 399u);
@@ -102,8 +104,50 @@ TEST(PlaneFile, MissingFileReadsNothing)
 {
     fill_plane(pln[1], 41);
     original = pln[1];
-    EXPECT_EQ(read_plane_file(1, "no such plane.acf"), 0);
-    EXPECT_EQ(memcmp(&pln[1], &original, sizeof original), 0);
+    for (int fatal : {0, 1}) {
+        EXPECT_EQ(read_plane_file(1, "no such plane.acf", fatal), 0) << fatal;
+        EXPECT_EQ(memcmp(&pln[1], &original, sizeof original), 0) << fatal;
+    }
+}
+
+// The damaged files: found, so not missing. Each is -1 to a caller that goes
+// on without it (fatal 0), and the fatal read-in alert otherwise (below).
+struct damaged_plane_file {
+    const char* what;
+    std::string bytes;
+};
+static std::vector<damaged_plane_file> damaged_plane_files(void)
+{
+    fill_plane(original, 71);
+    std::string whole = header('i', false) + image(original);
+    static planestruct odd;
+    odd = original;
+    odd.asi_units = 3;
+    return {
+        {"empty", ""},
+        {"cut inside the header", whole.substr(0, 3)},
+        {"header only", whole.substr(0, 5)},
+        {"cut inside the record", whole.substr(0, 5 + 100000)},
+        {"one byte short", whole.substr(0, whole.size() - 1)},
+        {"marked x", header('x', false) + image(original)},
+        {"marked as a text file", header('I', false) + image(original)},
+        {"no airspeed unit in either order", header('i', false) + image(odd)},
+    };
+}
+
+TEST(PlaneFile, ADamagedFileIsToldFromAMissingOneAndReadsNothing)
+{
+    ogl_ready = 0;
+    int boxes = host_test_message_box_count();
+    for (const auto& c : damaged_plane_files()) {
+        write_file("damaged.acf", c.bytes);
+        fill_plane(pln[0], 72);
+        original = pln[0];
+        EXPECT_EQ(read_plane_file(0, "damaged.acf", 0), -1) << c.what;
+        EXPECT_EQ(memcmp(&pln[0], &original, sizeof original), 0) << c.what;
+    }
+    // The caller says what it makes of it.
+    EXPECT_EQ(host_test_message_box_count(), boxes);
 }
 
 TEST(PlaneFile, WriterReportsWhetherTheWholeFileWasWritten)
@@ -127,50 +171,28 @@ static void report_slot_state(void)
     write_file("slot.state", memcmp(&pln[guard_slot], &original, sizeof original) == 0 ? "untouched" : "changed");
 }
 
-static void read_guarded(int slot, const char* path)
+static void read_guarded(int slot, const char* path, int fatal = 1)
 {
     err.open("Error.out", std::ios::out | std::ios::trunc);
     fill_plane(pln[slot], 61);
     original = pln[slot];
     guard_slot = slot;
     atexit(report_slot_state);
-    read_plane_file(slot, path);
+    read_plane_file(slot, path, fatal);
 }
 
-TEST(PlaneFileDeathTest, ACutFileIsFatalAndLeavesTheSlotAlone)
+TEST(PlaneFileDeathTest, ADamagedFileIsFatalAndLeavesTheSlotAlone)
 {
     ogl_ready = 0;
-    fill_plane(original, 71);
-    std::string whole = header('i', false) + image(original);
-    struct {
-        const char* what;
-        size_t length;
-    } cuts[] = {
-        {"empty", 0},
-        {"inside the header", 3},
-        {"header only", 5},
-        {"inside the record", 5 + 100000},
-        {"one byte short", whole.size() - 1},
-    };
-    for (auto& c : cuts) {
-        write_file("cut.acf", whole.substr(0, c.length));
+    int slot = 0;
+    for (const auto& c : damaged_plane_files()) {
+        write_file("damaged.acf", c.bytes);
         remove("slot.state");
-        EXPECT_EXIT(read_guarded(c.length % 2, "cut.acf"), ::testing::ExitedWithCode(1), "") << c.what;
-        EXPECT_EQ(error_out(), read_in_alert + "cut.acf\n\nend simulation\n") << c.what;
+        slot = 1 - slot;
+        EXPECT_EXIT(read_guarded(slot, "damaged.acf"), ::testing::ExitedWithCode(1), "") << c.what;
+        EXPECT_EQ(error_out(), read_in_alert + "damaged.acf\n\nend simulation\n") << c.what;
         EXPECT_EQ(read_file("slot.state"), "untouched") << c.what;
     }
-}
-
-TEST(PlaneFileDeathTest, NoAirspeedUnitInEitherOrderIsFatal)
-{
-    ogl_ready = 0;
-    fill_plane(original, 81);
-    original.asi_units = 3;
-    write_file("odd.acf", header('i', false) + image(original));
-    remove("slot.state");
-    EXPECT_EXIT(read_guarded(0, "odd.acf"), ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(error_out(), read_in_alert + "odd.acf\n\nend simulation\n");
-    EXPECT_EQ(read_file("slot.state"), "untouched");
 }
 
 TEST(PlaneFileDeathTest, AnotherVersionIsFatal)
@@ -180,6 +202,10 @@ TEST(PlaneFileDeathTest, AnotherVersionIsFatal)
     std::string file = header('i', false) + image(original);
     file[1] = 45;
     write_file("old.acf", file);
-    EXPECT_EXIT(read_guarded(0, "old.acf"), ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(error_out().rfind("The following file is the wrong version for this version of Volanto:\nold.acf\n", 0), 0u);
+    // Not damage: the header reader's own alert, whoever asks.
+    for (int fatal : {0, 1}) {
+        EXPECT_EXIT(read_guarded(0, "old.acf", fatal), ::testing::ExitedWithCode(1), "") << fatal;
+        EXPECT_EQ(error_out().rfind("The following file is the wrong version for this version of Volanto:\nold.acf\n", 0), 0u)
+            << fatal;
+    }
 }

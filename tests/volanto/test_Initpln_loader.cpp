@@ -1,7 +1,8 @@
 // The aircraft loader over the shipped default aircraft: it loads without an
 // alert, in SI about the centre of gravity, the same from a file of the other
-// byte order; its two wing panels fly as one wing; slot 1 stays quiet; and a
-// missing airfoil, a missing aircraft and damaged files end in their alerts.
+// byte order; its two wing panels fly as one wing; slot 1 stays quiet; a
+// damaged aircraft is named and the default flies instead; and a missing
+// airfoil and a missing or damaged default aircraft end in their alerts.
 #include <gtest/gtest.h>
 
 #include "volanto_support.h"
@@ -17,8 +18,11 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 static const std::string shipped_folder = std::string(PROGRAM_DIR) + "planes/General Aviation/Cessna 172 Skyhawk/";
 static const std::string shipped = shipped_folder + "Cessna 172 Skyhawk.acf";
@@ -54,7 +58,7 @@ protected:
     // The shipped aircraft in its file's units, changed and saved here.
     static std::string variant(const char* name, const std::function<void(planestruct&)>& change)
     {
-        EXPECT_EQ(read_plane_file(1, shipped.c_str()), 1);
+        EXPECT_EQ(read_plane_file(1, shipped.c_str(), 1), 1);
         change(pln[1]);
         EXPECT_EQ(write_plane_file(1, name), 1);
         return std::string(test_scratch_folder()) + name;
@@ -326,11 +330,11 @@ TEST_F(LoaderDeathTest, MissingDefaultAircraftIsFatal)
         << log;
 }
 
-// A file cut short, and values that would index past the arrays, are a
-// damaged aircraft file before anything uses them.
-TEST_F(LoaderDeathTest, DamagedFilesAreFatal)
+// Damaged aircraft files: cut short, of another mark, or with values that
+// would index past the arrays, caught before anything uses them.
+static std::vector<std::pair<const char*, std::function<void(planestruct&)>>> damaged_counts(void)
 {
-    struct { const char* name; std::function<void(planestruct&)> change; } cases[] = {
+    return {
         {"numen 5", [](planestruct& a) { a.numen = 5; }},
         {"numen -1", [](planestruct& a) { a.numen = -1; }},
         {"no elements", [](planestruct& a) { a.els[6] = 0; }},
@@ -340,12 +344,49 @@ TEST_F(LoaderDeathTest, DamagedFilesAreFatal)
         {"instrument kind 9", [](planestruct& a) { a.ins_of_loc[3] = 9; }},
         {"panel type 3", [](planestruct& a) { a.paneltype = 3; }},
     };
-    // Each child opens its own "Error.out" afresh.
-    for (auto& c : cases) {
-        std::string path = variant("Damaged.acf", c.change);
-        EXPECT_EXIT(load(0, path, "Damaged.acf"), ::testing::ExitedWithCode(1), "") << c.name;
-        EXPECT_EQ(error_out().find(read_in_alert), 0u) << c.name;
+}
+
+// The shipped file's bytes, one short or with another mark.
+static std::string damaged_bytes(const char* what)
+{
+    std::string bytes = read_file(shipped);
+    if (!strcmp(what, "cut short")) return bytes.substr(0, bytes.size() - 1);
+    bytes[0] = 'x';
+    return bytes;
+}
+
+static const char* const falls_back = "I will load the default Cessna 172 instead.\n";
+
+// The user's damaged aircraft is named in a notice, then the default flies,
+// as for a missing file: a damaged file in the preferences never keeps the
+// user out of the simulator.
+TEST_F(QuietLoader, DamagedFileIsNamedThenTheDefaultFlies)
+{
+    std::vector<std::pair<std::string, std::string>> files;   // what, path
+    for (auto& c : damaged_counts()) {
+        std::string name = std::string("Damaged ") + c.first + ".acf";
+        files.push_back({c.first, variant(name.c_str(), c.second)});
     }
+    for (const char* what : {"cut short", "marked x"}) {
+        std::string path = std::string(test_scratch_folder()) + "Damaged " + what + ".acf";
+        write_file(path, damaged_bytes(what));
+        files.push_back({what, path});
+    }
+    for (auto& f : files) {
+        err.close();
+        err.open("Error.out", std::ios::out | std::ios::trunc);
+        int boxes = host_test_message_box_count();
+        ASSERT_EQ(load(0, f.second, "Damaged.acf"), 1) << f.first;
+        EXPECT_EQ(error_out(), read_in_alert + f.second + "\n" + falls_back) << f.first;
+        EXPECT_EQ(host_test_message_box_count(), boxes + 1) << f.first;
+        EXPECT_STREQ(pln[0].C_file, "Cessna 172 Skyhawk.acf") << f.first;
+        EXPECT_STREQ(pln[0].C_path, shipped.c_str()) << f.first;
+        EXPECT_EQ(pln[0].numen, 1) << f.first;
+        EXPECT_NEAR(pln[0].pmax, 180 * 745.7f, 1.0f) << f.first;   // in SI once, not twice
+    }
+    // The report is of the aircraft that flies.
+    std::string log = report();
+    for (auto& f : files) EXPECT_EQ(log.find("Simulating " + f.second), std::string::npos) << f.first;
 
     // Elements of a part that does not exist, and of a pylon that does
     // (always one element), are not counted against the file.
@@ -356,15 +397,64 @@ TEST_F(LoaderDeathTest, DamagedFilesAreFatal)
         a.Croot[14] = a.Ctip[14] = 1;
         for (auto names : {a.Rafl0, a.Rafl1, a.Tafl0, a.Tafl1}) memcpy(names[14], names[12], 400);
     });
-    EXPECT_EXIT(
-        {
-            load(0, fine, "Fine.acf");
-            exit(have_this_part(14, 0) && pln[0].els[14] == 1 ? 3 : 4);
-        },
-        ::testing::ExitedWithCode(3), "");
+    int boxes = host_test_message_box_count();
+    ASSERT_EQ(load(0, fine, "Fine.acf"), 1);
+    EXPECT_EQ(host_test_message_box_count(), boxes);
+    EXPECT_STREQ(pln[0].C_file, "Fine.acf");
+    EXPECT_TRUE(have_this_part(14, 0));
+    EXPECT_EQ(pln[0].els[14], 1);
+}
 
-    std::string bytes = read_file(shipped);
-    write_file("Cut.acf", bytes.substr(0, bytes.size() - 1));
-    EXPECT_EXIT(load(0, "Cut.acf", "Cut.acf"), ::testing::ExitedWithCode(1), "");
-    EXPECT_EQ(error_out().find(read_in_alert), 0u);
+// Slot 1 has no default: a damaged file is named and the slot keeps its aircraft.
+TEST_F(QuietLoader, DamagedFileLeavesTheSecondSlotAsItWas)
+{
+    std::string damaged = variant("Damaged.acf", [](planestruct& a) { a.paneltype = 3; });
+    write_file("Cut.acf", damaged_bytes("cut short"));
+    for (const std::string& path : {damaged, std::string("Cut.acf")}) {
+        ASSERT_EQ(load(1, shipped), 1);   // variant() read into slot 1
+        snprintf(pln[1].C_path, sizeof pln[1].C_path, "%s", path.c_str());
+        planestruct before = pln[1];
+        err.close();
+        err.open("Error.out", std::ios::out | std::ios::trunc);
+        EXPECT_EQ(load_plane(1), 0) << path;
+        EXPECT_EQ(memcmp(&pln[1], &before, sizeof before), 0) << path;
+        EXPECT_EQ(error_out(), read_in_alert + path + "\n\n") << path;
+    }
+    EXPECT_EQ(report(), "");
+}
+
+// With nothing to fall back to, a damaged default aircraft is fatal, named
+// as damaged, whether the user's file was missing or damaged too.
+TEST_F(LoaderDeathTest, DamagedDefaultAircraftIsFatal)
+{
+    std::string folder = std::string(test_scratch_folder()) + "planes/General Aviation/Cessna 172 Skyhawk/";
+    std::filesystem::create_directories(folder);
+    std::string fallback = folder + "Cessna 172 Skyhawk.acf";
+    std::string counts = variant("Counts.acf", [](planestruct& a) { a.numen = 5; });
+    write_file("Marked.acf", damaged_bytes("marked x"));
+    const struct {
+        const char* what;
+        std::string user, fallback;   // the user's file; the default's bytes
+    } cases[] = {
+        {"a missing file, the default cut short", "Nowhere.acf", damaged_bytes("cut short")},
+        {"a damaged file, the default with five engines", "Marked.acf", read_file(counts)},
+    };
+    for (auto& c : cases) {
+        write_file(fallback, c.fallback);
+        EXPECT_EXIT(
+            {
+                snprintf(app_path, path_max, "%s", test_scratch_folder());
+                err.close();
+                err.open("Error.out", std::ios::out | std::ios::trunc);
+                load(0, c.user, "User.acf");
+            },
+            ::testing::ExitedWithCode(1), "")
+            << c.what;
+        // No ASSERT here: a death test's child runs the earlier rounds too.
+        std::string fatal = read_in_alert + fallback + "\n\nend simulation\n";
+        std::string log = error_out();
+        EXPECT_EQ(log.size() >= fatal.size() ? log.substr(log.size() - fatal.size()) : log, fatal) << c.what;
+        // A damaged file of the user's own was named first.
+        EXPECT_EQ(log.find(read_in_alert + c.user + "\n" + falls_back) == 0, c.user == "Marked.acf") << log;
+    }
 }

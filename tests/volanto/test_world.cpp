@@ -2,7 +2,7 @@
 // runways and landing systems fitting together; the loader converts to
 // metres and keeps each airport's runway range, every table is full at its
 // capacity and fatal one past it, and missing, foreign, damaged or unended
-// files end in their alerts.
+// files end in their alerts, a file with another header named as damaged.
 #include <gtest/gtest.h>
 
 #include "HL_FILE.h"
@@ -317,5 +317,36 @@ TEST_F(WorldDeathTest, AMissingForeignDamagedOrUnendedFileIsFatal)
             ::testing::ExitedWithCode(1), "")
             << c.what;
         EXPECT_EQ(error_out(), c.alert + "end simulation\n") << c.what;
+    }
+}
+
+// A file that is there but has no world file's header is named as damaged,
+// not as missing, whichever of the three it is.
+TEST_F(WorldDeathTest, AFileWithAnotherHeaderIsNamedAsDamaged)
+{
+    const struct {
+        const char* name;
+        void (*read)(void);
+        std::string body;
+    } cases[] = {
+        {"apt.dat", read_apt_dat, "X\n500 version\n99\n"},
+        {"nav.dat", read_nav_dat, "i\n500 version\n99\n"},
+        {"fix.dat", read_fix_dat, ""},
+    };
+    for (const auto& c : cases) {
+        std::string path = nav_folder() + c.name;
+        write_file(path, c.body);
+        EXPECT_EXIT(
+            {
+                err.open("Error.out", std::ios::out | std::ios::trunc);
+                c.read();
+                exit(3);
+            },
+            ::testing::ExitedWithCode(1), "")
+            << c.name;
+        EXPECT_EQ(error_out(), "The following nav, airport, or fix data file is damaged:\n" + path +
+                                   "\nIts header is not the header of a world data file.\n"
+                                   "Replace it with the file that came with the program.\nend simulation\n")
+            << c.name;
     }
 }
