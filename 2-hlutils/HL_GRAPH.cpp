@@ -653,6 +653,88 @@ static void make_texture(int id, int mode, int comps, int* width, int* height, c
                      "NON-SQUARE textures are fine for everything but water and terrain files!", path, alert_notice);
 }
 
+int read_bmp(FILE* in, const char* path, int kind, int id_or_x, int mode_or_y, int* width, int* height)
+{
+    int paste = (kind == -101 || kind == -103);
+    int id = paste ? 0 : id_or_x;
+    int mode = paste ? 0 : mode_or_y;
+    int comps = (mode == -105 || mode == -106) ? 4 : 3;
+    int ox = paste ? (int)((float)id_or_x + mnw.x) : 0;
+    int oy = paste ? (int)((float)mode_or_y + mnw.y) : 0;
+
+    // The info header's size comes first: the fields below sit where they do
+    // only in a header of 40 bytes or more, never in the old 12-byte one.
+    unsigned char head[54];
+    if (fread(head, 1, 18, in) != 18) read_failure(path);
+    unsigned long long header_size = read_u32(head + 14);
+    if (head[0] != 'B' || head[1] != 'M')
+        MACIBM_alert("Trying to read a texture bitmap that is not a bitmap", path, "", "", alert_fatal);
+    if (header_size < 40) MACIBM_alert("Bitmap is not a Windows bitmap! (its header is too short)", path, "", "", alert_fatal);
+    if (fread(head + 18, 1, sizeof head - 18, in) != sizeof head - 18) read_failure(path);
+
+    int w = (int)read_u32(head + 18), h = (int)read_u32(head + 22);
+    unsigned bits = read_u16(head + 28), compression = read_u32(head + 30);
+    const char* fault = nullptr;
+    if (w > 1024) fault = "Bitmap too wide! (max is 1024)";
+    else if (h > 1024) fault = "Bitmap too tall! (max is 1024)";
+    else if (bits != 24)
+        MACIBM_alert("Wrong bitmap color depth for texture!", path, "We need 24-bit color.", "", alert_fatal);
+    else if (compression != 0) fault = "Bitmap is compressed!";
+    // rgb_array bounds every picture; a top-down or empty one has no rows to read.
+    else if (w <= 0 || h <= 0) fault = "Bitmap has no size! (rows must run bottom-up)";
+    else if ((long)w * h * comps > rgb_array_bytes) fault = "Bitmap too big! (at most 1,440,000 bytes of pixels)";
+    if (fault) MACIBM_alert(fault, path, "", "", alert_fatal);
+
+    if (kind == -103 && (w != 800 || h != 582)) {
+        MACIBM_alert(path,
+                     "Custom cockpit bitmap is not 800 x 582 pixels! The cockpit bitmap must be 800 x 582 pixels, with 32 or 24 bit RGB color.",
+                     "You are probably trying to use a custom cockpit from an older version of Volanto that is not the right size.",
+                     "Throw this obsolete panel away. I will let you go flying with the default panel.", alert_notice);
+        return 0;
+    }
+
+    // The pixels start where the header says: past a larger header, masks or
+    // a palette, never inside the headers. All of them lie in the file, or it
+    // is a read failure, never a picture of stale pixels.
+    int row_bytes = (w * 3 + 3) & ~3;
+    unsigned long long offset = read_u32(head + 10);
+    if (offset < 14 + header_size) MACIBM_alert("Bitmap data offset points into its header!", path, "", "", alert_fatal);
+    long end = fseek(in, 0, SEEK_END) == 0 ? ftell(in) : -1;
+    if (end < 0 || offset + (unsigned long long)row_bytes * h > (unsigned long long)end ||
+        fseek(in, (long)offset, SEEK_SET) != 0)
+        read_failure(path);
+
+    // Rows bottom-up, B G R, each padded to 4 bytes.
+    int stride = paste ? 800 : w;
+    static unsigned char row[1024 * 3 + 3];       // scratch of one call, static for its size
+    for (int r = 0; r < h; r++) {
+        if (fread(row, 1, (size_t)row_bytes, in) != (size_t)row_bytes) read_failure(path);
+        int py = r + oy;
+        if (paste && (py < 0 || py >= 600)) continue;
+        for (int c = 0; c < w; c++) {
+            int px = ox + c;
+            if (paste && (px < 0 || px >= 800)) continue;
+            const unsigned char* s = row + c * 3;
+            unsigned char* d = rgb_array + ((long)py * stride + px) * comps;
+            d[0] = s[2];
+            d[1] = s[1];
+            d[2] = s[0];
+            if (mode == -105) {
+                int magenta = s[2] == 255 && s[1] == 0 && s[0] == 255;
+                if (magenta) d[0] = d[1] = d[2] = 0;
+                d[3] = magenta ? 0 : 255;
+            } else if (mode == -106) {
+                d[3] = (unsigned char)((s[0] + s[1] + s[2]) / 3);
+                unsigned char v = (id == 143 || id == 148) ? 0 : 255;
+                d[0] = d[1] = d[2] = v;
+            }
+        }
+    }
+    *width = w;
+    *height = h;
+    return 1;
+}
+
 int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* width, int* height)
 {
     int paste = (kind == -101 || kind == -103);
@@ -663,8 +745,6 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
     *width = 4;
     *height = 4;
     int comps = (mode == -105 || mode == -106) ? 4 : 3;
-    int ox = paste ? (int)((float)id_or_x + mnw.x) : 0;
-    int oy = paste ? (int)((float)mode_or_y + mnw.y) : 0;
 
     // A path that does not fit counts as a file that cannot be opened.
     char path[path_max], folder[path_max];
@@ -691,79 +771,10 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
         return 0;
     }
 
-    unsigned char head[54];
-    if (fread(head, 1, sizeof head, in) != sizeof head) {
-        fclose(in);
-        read_failure(path);
-    }
-    int w = (int)read_u32(head + 18), h = (int)read_u32(head + 22);
-    unsigned bits = read_u16(head + 28), compression = read_u32(head + 30);
-    const char* fault = nullptr;
-    if (head[0] != 'B' || head[1] != 'M') fault = "Trying to read a texture bitmap that is not a bitmap";
-    else if (w > 1024) fault = "Bitmap too wide! (max is 1024)";
-    else if (h > 1024) fault = "Bitmap too tall! (max is 1024)";
-    else if (bits != 24) {
-        fclose(in);
-        MACIBM_alert("Wrong bitmap color depth for texture!", path, "We need 24-bit color.", "", alert_fatal);
-    } else if (compression != 0) fault = "Bitmap is compressed!";
-    // rgb_array bounds every picture; a top-down or empty one has no rows to read.
-    else if (w <= 0 || h <= 0) fault = "Bitmap has no size! (rows must run bottom-up)";
-    else if ((long)w * h * comps > rgb_array_bytes) fault = "Bitmap too big! (at most 1,440,000 bytes of pixels)";
-    if (fault) {
-        fclose(in);
-        MACIBM_alert(fault, path, "", "", alert_fatal);
-    }
-
-    if (kind == -103 && (w != 800 || h != 582)) {
-        fclose(in);
-        MACIBM_alert(path,
-                     "Custom cockpit bitmap is not 800 x 582 pixels! The cockpit bitmap must be 800 x 582 pixels, with 32 or 24 bit RGB color.",
-                     "You are probably trying to use a custom cockpit from an older version of Volanto that is not the right size.",
-                     "Throw this obsolete panel away. I will let you go flying with the default panel.", alert_notice);
-        return 0;
-    }
-
-    // Rows bottom-up, B G R, each padded to 4 bytes. A file cut short is a
-    // read failure, never a picture of stale pixels.
-    int stride = paste ? 800 : w;
-    int row_bytes = (w * 3 + 3) & ~3;
-    static unsigned char row[1024 * 3 + 3];       // scratch of one call, static for its size
-    for (int r = 0; r < h; r++) {
-        if (fread(row, 1, (size_t)row_bytes, in) != (size_t)row_bytes) {
-            fclose(in);
-            read_failure(path);
-        }
-        int py = r + oy;
-        if (paste && (py < 0 || py >= 600)) continue;
-        for (int c = 0; c < w; c++) {
-            int px = ox + c;
-            if (paste && (px < 0 || px >= 800)) continue;
-            const unsigned char* s = row + c * 3;
-            unsigned char* d = rgb_array + ((long)py * stride + px) * comps;
-            d[0] = s[2];
-            d[1] = s[1];
-            d[2] = s[0];
-            if (mode == -105) {
-                int magenta = s[2] == 255 && s[1] == 0 && s[0] == 255;
-                if (magenta) d[0] = d[1] = d[2] = 0;
-                d[3] = magenta ? 0 : 255;
-            } else if (mode == -106) {
-                d[3] = (unsigned char)((s[0] + s[1] + s[2]) / 3);
-                unsigned char v = (id == 143 || id == 148) ? 0 : 255;
-                d[0] = d[1] = d[2] = v;
-            }
-        }
-    }
+    int ok = read_bmp(in, path, kind, id_or_x, mode_or_y, width, height);
     fclose(in);
-
-    if (!paste) {
-        *width = w;
-        *height = h;
-        make_texture(id, mode, comps, width, height, path);
-    } else {
-        *width = w;
-        *height = h;
-    }
+    if (!ok) return 0;
+    if (!paste) make_texture(id, mode, comps, width, height, path);
     return 1;
 }
 

@@ -3,6 +3,8 @@
 // while to_array is set. Owns col_rgb, rgb_array and the GL state caches.
 #pragma once
 
+#include <cstdio>
+
 const int rgb_array_bytes = 1440000;        // 800 x 600 x 3
 
 extern float col_rgb[80][3];
@@ -96,6 +98,11 @@ inline int is_terrain_tex(int id)
 // Loads a BMP as texture id (kinds -100, -102) or pastes it into rgb_array
 // (kinds -101, -103). 1 when the file was opened.
 int  OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* width, int* height);
+// OGL_texbmp's reading, without GL: the BMP open on in (path names it in the
+// alerts) into rgb_array as the kind and mode ask. Every fault of the file is
+// fatal; 0 after the notice of a custom cockpit's wrong size, else 1 with
+// width and height set. The caller closes in.
+int  read_bmp(FILE* in, const char* path, int kind, int id_or_x, int mode_or_y, int* width, int* height);
 
 // The window background: rgb_array cut into 7 x 5 tiles of 128 x 128, tile
 // (column c, row r from the bottom) as texture 500 + c + 7r; pure magenta is

@@ -70,20 +70,6 @@ static void sound_fault(const char* message, const char* path)
     MACIBM_alert(message, path, "", "", alert_fatal);
 }
 
-// Reads on byte by byte until the last four bytes read are the mark; the next
-// read starts right after it. 0 when the file ends first.
-static int find_mark(std::ifstream& in, const char* mark)
-{
-    char last[4] = {0, 0, 0, 0};
-    int got = 0, c;
-    while ((c = in.get()) != EOF) {
-        memmove(last, last + 1, 3);
-        last[3] = (char)c;
-        if (++got >= 4 && memcmp(last, mark, 4) == 0) return 1;
-    }
-    return 0;
-}
-
 static int read_u32(std::ifstream& in, uint32_t* v)
 {
     unsigned char b[4];
@@ -94,6 +80,24 @@ static int read_u32(std::ifstream& in, uint32_t* v)
 
 static unsigned u16_at(const unsigned char* p) { return (unsigned)p[0] | (unsigned)p[1] << 8; }
 static uint32_t u32_at(const unsigned char* p) { return (uint32_t)u16_at(p) | (uint32_t)u16_at(p + 2) << 16; }
+
+// Walks the chunks from here to the next one named id, skipping the others
+// whole with the pad byte of an odd size: a search of the bytes would stop at
+// the same four letters inside a comment. Leaves the stream at the found
+// chunk's size; 0 when the file ends first, or a chunk passed over runs past it.
+static int find_chunk(std::ifstream& in, const char* id)
+{
+    char got[4];
+    uint32_t size = 0;
+    while (in.read(got, 4)) {
+        if (memcmp(got, id, 4) == 0) return 1;
+        if (!read_u32(in, &size)) return 0;
+        std::streamsize skip = (std::streamsize)size + (size & 1);
+        in.ignore(skip);
+        if (in.gcount() != skip) return 0;
+    }
+    return 0;
+}
 
 void fill_buffer(int slot)
 {
@@ -113,22 +117,27 @@ void fill_buffer(int slot)
         if (!fits || !open_sound(in, path)) sound_fault("Cannot open sound file!", path);
     }
 
-    if (!find_mark(in, "RIFF")) sound_fault("This is not a RIFF file.", path);
-    if (!find_mark(in, "WAVE")) sound_fault("This is not a WAVE file.", path);
-    if (!find_mark(in, "fmt ")) sound_fault("WAVE file has no fmt chunk.", path);
+    // A RIFF form of kind WAVE, its chunks from byte 12 on; the form's own
+    // size is not needed, the chunks are walked to the file's end.
+    char form[4];
+    if (!in.read(form, 4) || memcmp(form, "RIFF", 4) != 0) sound_fault("This is not a RIFF file.", path);
+    in.ignore(4);
+    if (!in.read(form, 4) || memcmp(form, "WAVE", 4) != 0) sound_fault("This is not a WAVE file.", path);
+    if (!find_chunk(in, "fmt ")) sound_fault("WAVE file has no fmt chunk.", path);
 
     // The format record: its size comes from the file, so take at most the
-    // record's 18 bytes, skip the rest, and refuse one too short to hold
-    // channels, rate and block alignment.
+    // extensible record's 40 bytes, skip the rest, and refuse one too short
+    // to hold channels, rate and block alignment.
     uint32_t fmt_size = 0;
     if (!read_u32(in, &fmt_size)) sound_fault("Failed to read format size.", path);
-    unsigned char record[18] = {0};
+    unsigned char record[40] = {0};
     uint32_t take = fmt_size < sizeof record ? fmt_size : (uint32_t)sizeof record;
     if (fmt_size < 16 || !in.read((char*)record, take)) sound_fault("Failed to read format chunk opening sound.", path);
     if (fmt_size > take) {
         in.ignore((std::streamsize)(fmt_size - take));
         if (in.gcount() != (std::streamsize)(fmt_size - take)) sound_fault("Failed to read format chunk opening sound.", path);
     }
+    if (fmt_size & 1) in.ignore(1);
     host_wave_format fmt;
     fmt.tag = (int)u16_at(record);
     fmt.channels = (int)u16_at(record + 2);
@@ -136,11 +145,19 @@ void fill_buffer(int slot)
     fmt.rate = rate > 0x7fffffffu ? 0 : (int)rate;
     fmt.block_align = (int)u16_at(record + 12);
     fmt.bits = (int)u16_at(record + 14);
-    if (fmt.tag != 1) sound_fault("The sound file is not a PCM file.", path);
+    // The extensible record names its kind of samples by a sub-format; PCM
+    // under it reads as plain PCM (tools write stereo files this way).
+    static const unsigned char pcm_sub_format[16] = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
+                                                     0x80, 0x00, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71};
+    if (fmt.tag == 0xfffe && take >= 40 && memcmp(record + 24, pcm_sub_format, 16) == 0) fmt.tag = 1;
+    // Only what the mixer plays gets past here, so a refusal names the file.
+    if (fmt.tag != 1 || (fmt.bits != 8 && fmt.bits != 16) || fmt.channels > 2)
+        MACIBM_alert("The sound file is not a PCM file.", path, "We need 8- or 16-bit sound, mono or stereo.", "",
+                     alert_fatal);
     if (fmt.channels == 0 || fmt.rate == 0 || fmt.block_align == 0)
         sound_fault("Failed to read format chunk opening sound.", path);
 
-    if (!find_mark(in, "data")) sound_fault("WAVE file has no data chunk.", path);
+    if (!find_chunk(in, "data")) sound_fault("WAVE file has no data chunk.", path);
     uint32_t data_size = 0;
     if (!read_u32(in, &data_size)) sound_fault("Failed to read data size.", path);
     if (data_size == 0) sound_fault("The sound-file data chunk has no data.", path);

@@ -357,27 +357,40 @@ struct bmp_picture {
     int bits = 24, compression = 0;
     const char* type = "BM";
     long cut = -1;             // keep only this many bytes
+    int header = 40;           // info header: 12 the old short one, 124 what tools write today
+    int gap = 0;               // bytes between the headers and the pixels
+    long offset = -1;          // the data offset the header gives; -1 where the pixels are
 };
 
-// A picture whose pixel (c, r) is (10c + 1, 20r + 2, 30 + c + r) as R, G, B.
+// A picture whose pixel (c, r) is (10c + 1, 20r + 2, 30 + c + r) as R, G, B;
+// a gap before the pixels is filled with 0xee, so a read from the wrong place shows.
 void write_bmp(const std::string& path, const bmp_picture& b)
 {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     int row = (b.w * 3 + 3) & ~3;
-    std::string d(54, '\0');
-    auto put = [&](int at, uint32_t v, int n) {
-        for (int k = 0; k < n; k++) d[at + k] = (char)((v >> (8 * k)) & 255);
+    long at = 14 + b.header + b.gap;
+    std::string d(14 + b.header, '\0');
+    d.append((size_t)b.gap, '\xee');
+    auto put = [&](int where, uint32_t v, int n) {
+        for (int k = 0; k < n; k++) d[where + k] = (char)((v >> (8 * k)) & 255);
     };
     d[0] = b.type[0];
     d[1] = b.type[1];
-    put(2, 54 + row * (b.h > 0 ? b.h : -b.h), 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, (uint32_t)b.w, 4);
-    put(22, (uint32_t)b.h, 4);
-    put(26, 1, 2);
-    put(28, (uint32_t)b.bits, 2);
-    put(30, (uint32_t)b.compression, 4);
+    put(2, (uint32_t)(at + row * (b.h > 0 ? b.h : -b.h)), 4);
+    put(10, (uint32_t)(b.offset >= 0 ? b.offset : at), 4);
+    put(14, (uint32_t)b.header, 4);
+    if (b.header == 12) {
+        put(18, (uint32_t)b.w, 2);
+        put(20, (uint32_t)b.h, 2);
+        put(22, 1, 2);
+        put(24, (uint32_t)b.bits, 2);
+    } else {
+        put(18, (uint32_t)b.w, 4);
+        put(22, (uint32_t)b.h, 4);
+        put(26, 1, 2);
+        put(28, (uint32_t)b.bits, 2);
+        put(30, (uint32_t)b.compression, 4);
+    }
     if (b.w > 0 && b.h > 0 && (long)b.w * b.h <= 4096) {
         for (int r = 0; r < b.h; r++) {
             std::string line(row, '\0');
@@ -437,6 +450,31 @@ TEST_F(BmpLoader, PastesRowsBottomUpAsRgbWithTheOrigin)
     EXPECT_EQ(OGL_texbmp(-101, 0, 0, "four", &w, &h), 1);
     EXPECT_EQ(at(8, 8)[0], 31);      // pixel (3, 1)
     EXPECT_EQ(at(8, 8)[1], 22);
+}
+
+// Tools write larger info headers, and some leave room before the pixels:
+// the pixels are read from where the header's data offset says.
+TEST_F(BmpLoader, PixelsAreReadFromTheDataOffset)
+{
+    struct { int header, gap; } cases[] = {{124, 0}, {108, 0}, {40, 0}, {40, 8}, {56, 3}};
+    for (auto& c : cases) {
+        bmp_picture b;
+        b.header = c.header;
+        b.gap = c.gap;
+        write_bmp(dir + "bitmaps/VolSim/tool.BMP", b);
+        memset(rgb_array, 0, sizeof rgb_array);
+        int w = 0, h = 0;
+        ASSERT_EQ(OGL_texbmp(-101, 0, 0, "tool", &w, &h), 1) << c.header << "+" << c.gap;
+        EXPECT_EQ(w, 3);
+        EXPECT_EQ(h, 2);
+        for (int r = 0; r < 2; r++)
+            for (int x = 0; x < 3; x++) {
+                const unsigned char* p = at(x, r);
+                EXPECT_EQ(p[0], 10 * x + 1) << c.header << "+" << c.gap << " pixel " << x << "," << r;
+                EXPECT_EQ(p[1], 20 * r + 2) << c.header << "+" << c.gap << " pixel " << x << "," << r;
+                EXPECT_EQ(p[2], 30 + x + r) << c.header << "+" << c.gap << " pixel " << x << "," << r;
+            }
+    }
 }
 
 TEST_F(BmpLoader, StartUpPictureComesFromTheBitmapsFolderItself)
@@ -516,6 +554,13 @@ TEST_F(BmpLoader, MalformedFilesAreFatalWithTheirAlert)
         {"cutrows", [] { bmp_picture b; b.cut = 54 + 12 + 5; return b; }(), "File-scanning error!", "file:"},
         {"cuthead", [] { bmp_picture b; b.cut = 30; return b; }(), "File-scanning error!", "file:"},
         {"cutpad", [] { bmp_picture b; b.cut = 54 + 12 + 11; return b; }(), "File-scanning error!", "file:"},
+        // The old 12-byte header holds 16-bit sides where the wide one has its width.
+        {"oldheader", [] { bmp_picture b; b.header = 12; return b; }(), "Bitmap is not a Windows bitmap! (its header is too short)", ""},
+        {"oldheader1x1", [] { bmp_picture b; b.header = 12; b.w = b.h = 1; return b; }(), "Bitmap is not a Windows bitmap! (its header is too short)", ""},
+        {"offsetlow", [] { bmp_picture b; b.offset = 50; return b; }(), "Bitmap data offset points into its header!", ""},
+        {"offsetinheader", [] { bmp_picture b; b.header = 124; b.offset = 54; return b; }(), "Bitmap data offset points into its header!", ""},
+        {"offsetpastend", [] { bmp_picture b; b.offset = 0xfffffff0; return b; }(), "File-scanning error!", "file:"},
+        {"pixelspastend", [] { bmp_picture b; b.offset = 56; return b; }(), "File-scanning error!", "file:"},
     };
     for (auto& c : cases) {
         std::string name = dir + c.what;
