@@ -1,0 +1,207 @@
+// Writes the fuzz targets' seeds: usage make_fuzz_seeds PROGRAM_DIR SEEDS_DIR.
+// SEEDS_DIR/<target>/ gets the generated data set's files of the target's
+// kind and one small file for each fault fixed in its reader, so that the
+// fuzzer starts from the files the readers once got wrong. Files over 256 KB
+// are left out (the fuzzer would cut them short). Nothing here is kept in
+// the repository: the build writes it afresh.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+static fs::path seeds;
+static fs::path program;
+static const uintmax_t largest_seed = 256 * 1024;
+
+static std::string read_whole(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+static void put(const char* target, const std::string& name, const std::string& bytes)
+{
+    fs::create_directories(seeds / target);
+    std::ofstream out(seeds / target / name, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+static int ends_with(const std::string& s, const char* tail)
+{
+    std::string t = tail;
+    if (s.size() < t.size()) return 0;
+    for (size_t k = 0; k < t.size(); k++)
+        if (tolower((unsigned char)s[s.size() - t.size() + k]) != t[k]) return 0;
+    return 1;
+}
+
+// Every generated file under folder (and its subfolders) whose name ends in
+// one of tails (lower case), copied under target with a name that keeps its place.
+static void copy_generated(const char* target, const char* folder, std::vector<const char*> tails)
+{
+    fs::path from = program / folder;
+    if (!fs::exists(from)) return;
+    for (const auto& e : fs::recursive_directory_iterator(from)) {
+        if (!e.is_regular_file() || e.file_size() > largest_seed) continue;
+        std::string name = e.path().filename().string();
+        for (const char* t : tails) {
+            if (!ends_with(name, t)) continue;
+            std::string place = fs::relative(e.path(), program).string();
+            for (char& c : place)
+                if (c == '/' || c == ' ') c = '_';
+            put(target, place, read_whole(e.path()));
+            break;
+        }
+    }
+}
+
+// ---- little-endian pieces ----------------------------------------------------
+
+static std::string u16(unsigned v) { return std::string{(char)(v & 255), (char)(v >> 8 & 255)}; }
+static std::string u32(uint32_t v) { return u16(v & 0xffff) + u16(v >> 16); }
+
+// ---- BMP files ---------------------------------------------------------------
+
+// A 4 x 2 picture of 24-bit pixels, rows bottom-up and already 4-byte wide.
+static std::string pixels_4x2(void)
+{
+    std::string p;
+    for (int k = 0; k < 24; k++) p += (char)(k * 10);
+    return p;
+}
+
+// The info header of 124 bytes that image editors write today: the pixels
+// start at 138, not 54.
+static std::string bmp_v5_header(void)
+{
+    std::string info = u32(124) + u32(4) + u32(2) + u16(1) + u16(24) + u32(0) + u32(24) + u32(2835) + u32(2835) +
+                       u32(0) + u32(0);
+    info += u32(0x00ff0000) + u32(0x0000ff00) + u32(0x000000ff) + u32(0);   // channel masks
+    info += "BGRs";                                                         // colour space
+    info += std::string(124 - info.size(), '\0');
+    std::string pix = pixels_4x2();
+    return "BM" + u32((uint32_t)(14 + info.size() + pix.size())) + u32(0) + u32(138) + info + pix;
+}
+
+// The old 12-byte header, with 16-bit width and height; the pixels start at 26.
+static std::string bmp_core_header(void)
+{
+    std::string info = u32(12) + u16(4) + u16(2) + u16(1) + u16(24);
+    std::string pix = pixels_4x2();
+    return "BM" + u32((uint32_t)(14 + info.size() + pix.size())) + u32(0) + u32(26) + info + pix;
+}
+
+// ---- WAV files ---------------------------------------------------------------
+
+static std::string samples(int bytes)
+{
+    std::string s;
+    for (int k = 0; k < bytes; k++) s += (char)((k * 37) & 255);
+    return s;
+}
+
+static std::string fmt_pcm(int channels, int bits)
+{
+    int align = channels * bits / 8;
+    return "fmt " + u32(16) + u16(1) + u16(channels) + u32(22050) + u32(22050 * align) + u16(align) + u16(bits);
+}
+
+static std::string riff(const std::string& body) { return "RIFF" + u32((uint32_t)(4 + body.size())) + "WAVE" + body; }
+
+// A LIST chunk before the data whose text holds the word "data".
+static std::string wav_data_in_list(void)
+{
+    std::string text = "metadata: none";
+    text += '\0';
+    std::string info = "INFO" + std::string("ICMT") + u32((uint32_t)text.size()) + text;
+    std::string data = samples(400);
+    return riff(fmt_pcm(1, 16) + "LIST" + u32((uint32_t)info.size()) + info + "data" + u32(400) + data);
+}
+
+static std::string wav_24_bit(void) { return riff(fmt_pcm(1, 24) + "data" + u32(300) + samples(300)); }
+
+// The extensible format record (tag 0xFFFE, 40 bytes) over 16-bit stereo PCM.
+static std::string wav_extensible_stereo(void)
+{
+    std::string guid = u32(1) + u16(0) + u16(0x10) + std::string("\x80\x00\x00\xaa\x00\x38\x9b\x71", 8);
+    std::string fmt = "fmt " + u32(40) + u16(0xfffe) + u16(2) + u32(22050) + u32(22050 * 4) + u16(4) + u16(16) +
+                      u16(22) + u16(16) + u32(3) + guid;
+    return riff(fmt + "data" + u32(400) + samples(400));
+}
+
+// ---- aircraft and world files ------------------------------------------------
+
+static std::string first_aircraft(void)
+{
+    fs::path planes = program / "planes";
+    if (!fs::exists(planes)) return "";
+    for (const auto& e : fs::recursive_directory_iterator(planes))
+        if (e.is_regular_file() && ends_with(e.path().filename().string(), ".acf")) return read_whole(e.path());
+    return "";
+}
+
+// A world file under an airfoil's header: the mark and line end are right,
+// the version is not.
+static std::string world_wrong_header(const char* name)
+{
+    std::string body = read_whole(program / "additional nav data" / name);
+    size_t second = body.find('\n');
+    size_t third = second == std::string::npos ? std::string::npos : body.find('\n', second + 1);
+    if (third == std::string::npos) return "I\n363 version\n";
+    return "I\n363 version\n" + body.substr(third + 1);
+}
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        fprintf(stderr, "usage: make_fuzz_seeds PROGRAM_DIR SEEDS_DIR\n");
+        return 2;
+    }
+    program = argv[1];
+    seeds = argv[2];
+    std::error_code ec;
+    fs::remove_all(seeds, ec);
+    fs::create_directories(seeds);
+
+    copy_generated("fuzz_load_plane", "planes", {".acf"});
+    std::string plane = first_aircraft();
+    if (!plane.empty()) {
+        plane[0] = 'X';
+        put("fuzz_load_plane", "fault_wrong_mark.acf", plane);
+    }
+
+    copy_generated("fuzz_grabafoil", "airfoils", {".afl"});
+    copy_generated("fuzz_readinpart", "airfoils", {".afl"});
+    copy_generated("fuzz_readinpart", "flaps", {".flp"});
+
+    for (const char* n : {"apt", "nav", "fix"}) {
+        std::string target = std::string("fuzz_") + n + "_dat", file = std::string(n) + ".dat";
+        copy_generated(target.c_str(), "additional nav data", {file.c_str()});
+        put(target.c_str(), "fault_wrong_header.dat", world_wrong_header(file.c_str()));
+    }
+
+    copy_generated("fuzz_fill_buffer", "sounds", {".wav"});
+    copy_generated("fuzz_fill_buffer", "planes", {".wav"});
+    put("fuzz_fill_buffer", "fault_data_in_list.WAV", wav_data_in_list());
+    put("fuzz_fill_buffer", "fault_24_bit.WAV", wav_24_bit());
+    put("fuzz_fill_buffer", "fault_extensible_stereo.WAV", wav_extensible_stereo());
+
+    copy_generated("fuzz_texbmp", "bitmaps", {".bmp"});
+    copy_generated("fuzz_texbmp", "textures", {".bmp"});
+    put("fuzz_texbmp", "fault_header_124.BMP", bmp_v5_header());
+    put("fuzz_texbmp", "fault_header_12.BMP", bmp_core_header());
+
+    copy_generated("fuzz_scanners", "airfoils", {".afl"});
+    copy_generated("fuzz_scanners", "flaps", {".flp"});
+    copy_generated("fuzz_scanners", "additional nav data", {".dat"});
+    copy_generated("fuzz_scanners", "planes", {".acf"});
+    put("fuzz_scanners", "fault_wrong_header.dat", world_wrong_header("apt.dat"));
+    return 0;
+}
