@@ -771,9 +771,12 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
         return 0;
     }
 
-    int ok = read_bmp(in, path, kind, id_or_x, mode_or_y, width, height);
-    fclose(in);
-    if (!ok) return 0;
+    // The file is closed however the read ends, a fatal alert included.
+    struct closer {
+        FILE* f;
+        ~closer() { fclose(f); }
+    } file = {in};
+    if (!read_bmp(file.f, path, kind, id_or_x, mode_or_y, width, height)) return 0;
     if (!paste) make_texture(id, mode, comps, width, height, path);
     return 1;
 }
