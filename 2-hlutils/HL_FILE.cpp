@@ -26,6 +26,7 @@ int rev_inf_bin = 0;
 char x_eln = '\n';
 int extra_char_eoln = 0;
 int inf_found = 0;
+int inf_version = -1;
 std::ofstream ouf;
 char C_s[line_max];
 char copyright_apt[line_max], copyright_nav[line_max];
@@ -87,6 +88,7 @@ int inf_open(const char* path, int kind, int version, int fatal)
     inf1.clear();
     eln_known = 0;
     inf_found = 0;
+    inf_version = -1;
     // A path cut short could name another file: it cannot be opened.
     if (strlen(path) >= (size_t)path_max) return 0;
     char real[path_max];
@@ -122,6 +124,7 @@ int inf_open(const char* path, int kind, int version, int fatal)
         if (!fatal) return 0;
         check_stream(inf1, path);
     }
+    inf_version = v;
     if (v != version) {
         if (!fatal) return 0;
         MACIBM_alert("The following file is the wrong version for this version of Volanto:", path,

@@ -25,6 +25,8 @@ int   inf_open(const char* path, int kind, int version, int fatal);
 // damaged file (another mark, an empty file, a version it refused) from one
 // that is missing.
 extern int inf_found;
+// Set by inf_open: the version its header holds, -1 when it holds none that reads.
+extern int inf_version;
 // Starts writing path: the data goes to a new file beside it, which replaces
 // the old file only when ouf_close finds it whole. 1 when the header is
 // written; 0 after the notice (nothing reaches the disk then).

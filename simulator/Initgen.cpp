@@ -48,8 +48,10 @@ void open_aptnavfix_dat(const char* name)
     char path[path_max];
     snprintf(path, sizeof path, "%s", name);
     ap_dir("additional nav data", path);
-    if (!inf_open(path, kind_text, 500, 1)) {
-        // Found but not one of ours: saying it is missing would send the user looking for it.
+    if (!inf_open(path, kind_text, 500, 0)) {
+        // Another version is told as such; any other header that was found
+        // is damaged: saying it is missing would send the user looking for it.
+        if (inf_found && inf_version >= 0) inf_open(path, kind_text, 500, 1);
         if (inf_found)
             MACIBM_alert("The following nav, airport, or fix data file is damaged:", path,
                          "Its header is not the header of a world data file.",

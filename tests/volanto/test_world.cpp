@@ -332,6 +332,9 @@ TEST_F(WorldDeathTest, AFileWithAnotherHeaderIsNamedAsDamaged)
         {"apt.dat", read_apt_dat, "X\n500 version\n99\n"},
         {"nav.dat", read_nav_dat, "i\n500 version\n99\n"},
         {"fix.dat", read_fix_dat, ""},
+        {"apt.dat", read_apt_dat, "I\nxyz version\n99\n"},   // the right mark, no version
+        {"nav.dat", read_nav_dat, "I\n"},                       // cut after the mark
+        {"fix.dat", read_fix_dat, "I"},
     };
     for (const auto& c : cases) {
         std::string path = nav_folder() + c.name;
