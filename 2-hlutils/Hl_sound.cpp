@@ -151,10 +151,10 @@ void fill_buffer(int slot)
                                                      0x80, 0x00, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71};
     if (fmt.tag == 0xfffe && take >= 40 && memcmp(record + 24, pcm_sub_format, 16) == 0) fmt.tag = 1;
     // Only what the mixer plays gets past here, so a refusal names the file.
-    if (fmt.tag != 1 || (fmt.bits != 8 && fmt.bits != 16) || fmt.channels > 2)
+    if (fmt.tag != 1 || (fmt.bits != 8 && fmt.bits != 16) || fmt.channels < 1 || fmt.channels > 2)
         MACIBM_alert("The sound file is not a PCM file.", path, "We need 8- or 16-bit sound, mono or stereo.", "",
                      alert_fatal);
-    if (fmt.channels == 0 || fmt.rate == 0 || fmt.block_align == 0)
+    if (fmt.rate == 0 || fmt.block_align == 0)
         sound_fault("Failed to read format chunk opening sound.", path);
 
     if (!find_chunk(in, "data")) sound_fault("WAVE file has no data chunk.", path);

@@ -418,7 +418,7 @@ TEST_F(SoundDeathTest, EveryFaultOfTheFileHasItsAlert)
          "The sound file is not a PCM file.", need},
         {"extensible without its sub-format", riff(chunk("fmt ", fmt_record(0xfffe, 2, 22050, 16) + u16le(0)) + data),
          "The sound file is not a PCM file.", need},
-        {"no channels", riff(chunk("fmt ", fmt_record(1, 0, 22050, 16)) + data), "Failed to read format chunk opening sound."},
+        {"no channels", riff(chunk("fmt ", fmt_record(1, 0, 22050, 16)) + data), "The sound file is not a PCM file.", need},
         {"no rate", riff(chunk("fmt ", fmt_record(1, 1, 0, 16)) + data), "Failed to read format chunk opening sound."},
         {"no data chunk", riff(fmt + chunk("LIST", "abcd")), "WAVE file has no data chunk."},
         {"chunk past the file before the format", riff("LIST" + u32le(1000) + fmt + data), "WAVE file has no fmt chunk."},
