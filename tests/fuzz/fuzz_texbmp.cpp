@@ -1,7 +1,9 @@
 // A BMP file through OGL_texbmp as a picture of the program's own (kind
 // -101), the loader's software path: pasted into the start-up picture
 // rgb_array, once at its corner and once hanging over the top right edges.
-// No texture is made, so no GL context is needed.
+// Then the same file through read_bmp as a texture would read it (kind -100
+// in the mode the input's last byte picks, with the alpha modes' four
+// components), which OGL_texbmp hands to GL after. No GL context is needed.
 #include "fuzz_support.h"
 #include "test_support.h"
 #include "HL_GRAPH.h"
@@ -31,5 +33,12 @@ int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int w = 0, h = 0;
     if (!survives([&] { OGL_texbmp(-101, 0, 0, "fuzz", &w, &h); })) return 0;
     survives([&] { OGL_texbmp(-101, 800 - w / 2, 600 - h / 2, "fuzz", &w, &h); });
+
+    static const int modes[4] = {0, -104, -105, -106};
+    int mode = modes[size ? data[size - 1] % 4 : 0];
+    FILE* in = fopen(bmp_path.c_str(), "rb");
+    if (!in) return 0;
+    survives([&] { read_bmp(in, bmp_path.c_str(), -100, 143, mode, &w, &h); });
+    fclose(in);
     return 0;
 }
