@@ -677,13 +677,7 @@ void MACIBM_alert(const char* line1, const char* line2, const char* line3, const
 
 // ---- library windows -----------------------------------------------------
 
-struct library_window {
-    int id;
-    const char* title;
-    float dx, dy;
-};
-
-static const library_window library_windows[] = {
+static const window_entry library_windows[] = {
     {win_alert, "ALERT", 400, 195},
     {win_question, "ALERT", 300, 100},
     {win_open, "OPEN", 320, 488},
@@ -723,17 +717,14 @@ const char* MACIBM_table_window(int id, const window_entry* table, int count)
 // editor that asks it.
 int MACIBM_library_window(int id)
 {
-    for (const library_window& w : library_windows) {
-        if (w.id != id) continue;
-        MACIBM_window_setup(id, w.dx, w.dy);
-        MACIBM_window_frame(w.title, 0);
-        if (id == win_alert) alert_picture();
-        if (id == win_open || id == win_save) OPENSAVE_draw_frames();
-        OGL_upload_background();
-        to_array = 0;
-        return 1;
-    }
-    return 0;
+    if (id < win_alert || id > win_save) return 0;
+    const int count = sizeof library_windows / sizeof library_windows[0];
+    MACIBM_window_frame(MACIBM_table_window(id, library_windows, count), 0);
+    if (id == win_alert) alert_picture();
+    if (id == win_open || id == win_save) OPENSAVE_draw_frames();
+    OGL_upload_background();
+    to_array = 0;
+    return 1;
 }
 
 // ---- shutdown ------------------------------------------------------------
