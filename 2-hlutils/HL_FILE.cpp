@@ -81,6 +81,13 @@ static int raw_int(std::ifstream& in)
 
 // ---- inf_open ------------------------------------------------------------
 
+void inf_wrong_version(const char* path)
+{
+    MACIBM_alert("The following file is the wrong version for this version of Volanto:", path,
+                 "Throw that file away. You should only use the files that came with the program.",
+                 "You may have to re-install Volanto from the CD.", alert_fatal);
+}
+
 int inf_open(const char* path, int kind, int version, int fatal)
 {
     inf1.clear();
@@ -127,9 +134,7 @@ int inf_open(const char* path, int kind, int version, int fatal)
     inf_version = v;
     if (v != version) {
         if (!fatal) return 0;
-        MACIBM_alert("The following file is the wrong version for this version of Volanto:", path,
-                     "Throw that file away. You should only use the files that came with the program.",
-                     "You may have to re-install Volanto from the CD.", alert_fatal);
+        inf_wrong_version(path);
     }
     if (!inf_is_bin) {
         strscan(C_s, path, line_max);

@@ -27,6 +27,8 @@ int   inf_open(const char* path, int kind, int version, int fatal);
 extern int inf_found;
 // Set by inf_open: the version its header holds, -1 when it holds none that reads.
 extern int inf_version;
+// The fatal alert for a file of another version; inf_open gives it when fatal is set.
+void  inf_wrong_version(const char* path);
 // Starts writing path: the data goes to a new file beside it, which replaces
 // the old file only when ouf_close finds it whole. 1 when the header is
 // written; 0 after the notice (nothing reaches the disk then).

@@ -51,7 +51,7 @@ void open_aptnavfix_dat(const char* name)
     if (!inf_open(path, kind_text, 500, 0)) {
         // Another version is told as such; any other header that was found
         // is damaged: saying it is missing would send the user looking for it.
-        if (inf_found && inf_version >= 0) inf_open(path, kind_text, 500, 1);
+        if (inf_found && inf_version >= 0) inf_wrong_version(path);
         if (inf_found)
             MACIBM_alert("The following nav, airport, or fix data file is damaged:", path,
                          "Its header is not the header of a world data file.",
