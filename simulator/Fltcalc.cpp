@@ -230,7 +230,8 @@ void Fco_subsonic(float dcl, float dcd, float dcm, float* cl, float* cd, float* 
     // ratio to spread its lift over: no induced drag rather than a division by 0.
     float span_term = con.pi * a.e[part] * a.AR[part];
     float cdi = span_term > 1e-6f ? l * l / span_term : 0.0f;
-    int in_ground_effect = l > 0.0f && ((!a.is_heli && (is_wing(part) || is_hstab(part))) || (a.is_heli && part == part_main_rotor));
+    int near_ground_part = a.is_heli ? part == part_main_rotor : is_wing(part) || is_hstab(part);
+    int in_ground_effect = l > 0.0f && near_ground_part;
     if (in_ground_effect) {
         cdi *= flt.ge_cdi_mult[part];
         l *= flt.ge_cl_mult[part];
