@@ -8,6 +8,8 @@
 //   aircraft loader  load_plane: read, check, SI units, centre of gravity, flags,
 //                    airfoils, elements, joined wings, finite-wing factors,
 //                    propeller discs, the build-up report and the sounds
+// The second stage, the derived tables and the design checks, is in
+// Initpln_finish.cpp.
 #include "Initpln.h"
 #include "Fltcalc.h"
 #include "HL_FILE.h"
@@ -487,8 +489,10 @@ static int plane_counts_ok(int p)
     for (int part = 0; part <= part_vstab_2 && !bad; part++) {
         if (!have_this_part(part, p)) continue;
         if (a.els[part] < 1 || a.els[part] > plane_elements) bad = 1;
-        // A blade count sets the body's stations: none below 0 or above 9.
-        if (is_prop(part) && !(a.numblades[part] >= 0.0f && a.numblades[part] <= 9.0f)) bad = 1;
+        // A blade count sets the body's stations: none above 9. A turning
+        // propeller or rotor needs a blade and a disc to push air with.
+        if (is_prop(part) && !(a.numblades[part] >= 1.0f && a.numblades[part] <= 9.0f && a.semilen[part] > 0.05f))
+            bad = 1;
     }
     return !bad;
 }
@@ -579,7 +583,9 @@ static void derive_flags(int p)
     a.chuteEQ = a.chute_area > 0;
     a.jettisonEQ = a.m_jettison > 0;
     a.puffEQ = a.puffL > 0 || a.puffM > 0 || a.puffN > 0;
+    // Engines of no kind have no power to run on: a glider.
     if (a.numen == 0) a.entype = 0;
+    if (a.entype == 0) a.numen = 0;
     // A tail wheel steers the other way; the file keeps the designer's sign.
     if (a.ngearZ > a.mgearZ) a.nwsteer = -a.nwsteer;
     if (a.AShiV < a.ASloV + 1) a.AShiV = a.ASloV + 1;
@@ -796,14 +802,6 @@ static const int sound_fill_order[sound_slots] = {
     snd_land_runway, snd_land_off, snd_land_water, snd_boom, snd_sink_rate, snd_pull_up,
     snd_gear_warning, snd_glide_slope, snd_minimums, snd_wind_shear, snd_caution, snd_stall,
     snd_50_feet, snd_25_feet, snd_10_feet, snd_morse_dot, snd_morse_dash};
-
-void finish_plane(int p)
-{
-    // Stand-in for the second loading stage: the radii of gyration, body
-    // areas, flaps file, gear constants, downwash and propwash tables and the
-    // design checks are not derived yet, so they stay as the file held them.
-    (void)p;
-}
 
 // The slot's aircraft before a read, put back when the new file proves damaged.
 static planestruct pln_before;

@@ -63,6 +63,12 @@ const char* const default_plane_file = "Cessna 172 Skyhawk.acf";
 // after a notice naming it. A missing or damaged default, a file of another
 // version or a damaged airfoil is fatal.
 int  load_plane(int p);
-// Second stage of loading: radii of gyration, body areas, flaps file, gear
-// constants, downwash and propwash tables, the design checks.
+// Second stage of loading, after the airfoils: radii of gyration, body
+// areas, slat factors, the flaps file's tables, gear springs and the rest
+// attitude, downwash and propwash tables (gradients and stream angles for
+// slot 0 only), the stall speed msc.vstall (slot 0 only), and the report of
+// them to trk for slot 0. Every derived value starts from nothing, so a slot
+// may be finished again. Last the design checks: a design the flight model
+// cannot fly ends the program with its alert; a steep rest attitude is a
+// notice. A missing or damaged flaps file is fatal.
 void finish_plane(int p);
