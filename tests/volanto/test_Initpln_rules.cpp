@@ -365,6 +365,7 @@ static std::string alert_text(const rule_case& c, const char* file)
 
 static std::string tail(const std::string& log, size_t n) { return log.size() >= n ? log.substr(log.size() - n) : log; }
 
+// An alert in a test that expects none ends the run as a failure.
 class DesignRules : public ::testing::Test {
 protected:
     void SetUp() override
@@ -375,7 +376,6 @@ protected:
     void TearDown() override { close_loader_surroundings(); }
 };
 
-// An alert in a test that expects none ends the run as a failure.
 using DesignRulesDeathTest = DesignRules;
 
 TEST_F(DesignRules, ShippedAircraftPassesEveryRuleInBothSlots)
