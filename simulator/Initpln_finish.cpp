@@ -387,14 +387,16 @@ static void downwash_flags(int p)
         }
 }
 
-static int flagged_in_downwash(const planestruct& a, int i, int j)
+// The loader has checked the element counts of the parts that exist only;
+// a missing part's count is whatever its file held.
+static int elements_shown(int part, int p) { return have_this_part(part, p) ? pln[p].els[part] : 0; }
+
+static int flagged_in_downwash(int i, int j, int p)
 {
-    for (int e = 0; e < a.els[i]; e++)
-        if (a.in_downwash[i][j][e]) return 1;
+    for (int e = 0; e < elements_shown(i, p); e++)
+        if (pln[p].in_downwash[i][j][e]) return 1;
     return 0;
 }
-
-static int elements_shown(int part, int p) { return have_this_part(part, p) ? pln[p].els[part] : 0; }
 
 // One chart row: the left part's elements from the tip in, then the right
 // part's from the root out. A cell beyond a part's elements is blank, as
@@ -448,7 +450,7 @@ static void downwash_gradients(int p)
     planestruct& a = pln[p];
     for (int i = part_wing_first; i <= part_hstab_right; i++)
         for (int j = part_wing_first; j <= part_hstab_right; j++) {
-            if (!flagged_in_downwash(a, i, j) || !(a.semilen[j] > 0.0f)) continue;
+            if (!flagged_in_downwash(i, j, p) || !(a.semilen[j] > 0.0f)) continue;
             float dx = fabsf(a.Zarm[i] - a.Zarm[j]) / a.semilen[j];
             float dz = fabsf(a.Yarm[i] - a.Yarm[j]) / a.semilen[j];
             float taper = a.Croot[j] > 0.0f ? a.Ctip[j] / a.Croot[j] : 1.0f;
@@ -487,10 +489,10 @@ static void propwash_flags(int p)
         }
 }
 
-static int flagged_in_propwash(const planestruct& a, int w, int n)
+static int flagged_in_propwash(int w, int n, int p)
 {
-    for (int e = 0; e < a.els[w]; e++)
-        if (a.in_propwash[w][n][e]) return 1;
+    for (int e = 0; e < elements_shown(w, p); e++)
+        if (pln[p].in_propwash[w][n][e]) return 1;
     return 0;
 }
 
@@ -512,7 +514,7 @@ static void propwash_angles(int p)
     planestruct& a = pln[p];
     for (int n = 0; n < plane_engines; n++)
         for (int w = part_wing_first; w <= part_vstab_2; w++) {
-            if (!flagged_in_propwash(a, w, n)) continue;
+            if (!flagged_in_propwash(w, n, p)) continue;
             const float dz = a.Zarm[w] - a.Zarm[n], dy = a.Yarm[w] - a.Yarm[n], R = a.semilen[n];
             a.max_washdir[w][n] = atan2f(dy, dz) * con.radtodeg;
             a.hi_washdir[w][n] = atan2f(dy + R, dz) * con.radtodeg;
