@@ -67,8 +67,9 @@ int  load_plane(int p);
 // areas, slat factors, the flaps file's tables, gear springs and the rest
 // attitude, downwash and propwash tables (gradients and stream angles for
 // slot 0 only), the stall speed msc.vstall (slot 0 only), and the report of
-// them to trk for slot 0. Every derived value starts from nothing, so a slot
-// may be finished again. Last the design checks: a design the flight model
+// them to trk for slot 0. Every derived value starts from nothing, but the
+// gear heights are lowered in place: finish only a freshly read record.
+// Last the design checks: a design the flight model
 // cannot fly ends the program with its alert; a steep rest attitude is a
 // notice. A missing or damaged flaps file is fatal.
 void finish_plane(int p);

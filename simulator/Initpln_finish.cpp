@@ -261,6 +261,7 @@ static void slat_effects(int p)
         if (!have_this_part(part, p) || !has_slat(a, part)) continue;
         // A part that never stalls has nothing for the slats to stretch.
         if (a.alpha_max[part] > 0.0f) a.slat_effect[part] = (a.slat_inc + a.alpha_max[part]) / a.alpha_max[part];
+        if (!std::isfinite(a.slat_effect[part])) a.slat_effect[part] = 1.0f;
         if (p != 0) continue;
         trk << "For " << part_name(part, p) << ":\n";
         trk << "Full slat deployment will cause coefficient data to spread out alpha-wise to ";
@@ -368,8 +369,10 @@ static void stall_speed(int p)
     float S = 0.0f;
     for (int part = part_wing_first; part <= part_hstab_left; part += 2)
         if (have_this_part(part, p)) S += (a.Croot[part] + a.Ctip[part]) * a.semilen[part];
-    if (a.is_heli || !(S > 0.0f)) msc.vstall = 50.0f * con.ktstomsc;
-    else msc.vstall = sqrtf(fmaxf(2.0f * con.g * a.m_max / (S * con.rhoSL), 0.0f));
+    // Without a wing to stall, or one too small to give a speed, the warnings
+    // take a helicopter's figure.
+    float v = sqrtf(fmaxf(2.0f * con.g * a.m_max / (S * con.rhoSL), 0.0f));
+    msc.vstall = a.is_heli || !(S > 0.0f) || !std::isfinite(v) ? 50.0f * con.ktstomsc : v;
 }
 
 // Which elements of each surface sit behind another surface of the same side,
@@ -387,14 +390,16 @@ static void downwash_flags(int p)
         }
 }
 
-static int flagged_in_downwash(const planestruct& a, int i, int j)
+// The loader has checked the element counts of the parts that exist only;
+// a missing part's count is whatever its file held.
+static int elements_shown(int part, int p) { return have_this_part(part, p) ? pln[p].els[part] : 0; }
+
+static int flagged_in_downwash(int i, int j, int p)
 {
-    for (int e = 0; e < a.els[i]; e++)
-        if (a.in_downwash[i][j][e]) return 1;
+    for (int e = 0; e < elements_shown(i, p); e++)
+        if (pln[p].in_downwash[i][j][e]) return 1;
     return 0;
 }
-
-static int elements_shown(int part, int p) { return have_this_part(part, p) ? pln[p].els[part] : 0; }
 
 // One chart row: the left part's elements from the tip in, then the right
 // part's from the root out. A cell beyond a part's elements is blank, as
@@ -448,7 +453,7 @@ static void downwash_gradients(int p)
     planestruct& a = pln[p];
     for (int i = part_wing_first; i <= part_hstab_right; i++)
         for (int j = part_wing_first; j <= part_hstab_right; j++) {
-            if (!flagged_in_downwash(a, i, j) || !(a.semilen[j] > 0.0f)) continue;
+            if (!flagged_in_downwash(i, j, p) || !(a.semilen[j] > 0.0f)) continue;
             float dx = fabsf(a.Zarm[i] - a.Zarm[j]) / a.semilen[j];
             float dz = fabsf(a.Yarm[i] - a.Yarm[j]) / a.semilen[j];
             float taper = a.Croot[j] > 0.0f ? a.Ctip[j] / a.Croot[j] : 1.0f;
@@ -487,10 +492,10 @@ static void propwash_flags(int p)
         }
 }
 
-static int flagged_in_propwash(const planestruct& a, int w, int n)
+static int flagged_in_propwash(int w, int n, int p)
 {
-    for (int e = 0; e < a.els[w]; e++)
-        if (a.in_propwash[w][n][e]) return 1;
+    for (int e = 0; e < elements_shown(w, p); e++)
+        if (pln[p].in_propwash[w][n][e]) return 1;
     return 0;
 }
 
@@ -512,7 +517,7 @@ static void propwash_angles(int p)
     planestruct& a = pln[p];
     for (int n = 0; n < plane_engines; n++)
         for (int w = part_wing_first; w <= part_vstab_2; w++) {
-            if (!flagged_in_propwash(a, w, n)) continue;
+            if (!flagged_in_propwash(w, n, p)) continue;
             const float dz = a.Zarm[w] - a.Zarm[n], dy = a.Yarm[w] - a.Yarm[n], R = a.semilen[n];
             a.max_washdir[w][n] = atan2f(dy, dz) * con.radtodeg;
             a.hi_washdir[w][n] = atan2f(dy + R, dz) * con.radtodeg;
@@ -647,8 +652,11 @@ static void check_design(int p)
     } rules[] = {
         {!heli && a.Vno == 0.0f, {alert_fatal, {"You entered a Vno of zero!", fix_in_editor, "", ""}}},
         {!heli && a.Vne == 0.0f, {alert_fatal, {"You entered a Vne of zero!", fix_in_editor, "", ""}}},
-        {a.m_empty < 1.0f, {alert_fatal, {"You have entered an empty weight of zero!", laws_1, laws_2, nullptr}}},
-        {a.m_max < 1.0f, {alert_fatal, {"You have entered a maximum weight of zero!", laws_1, laws_2, nullptr}}},
+        // A weight that is no number, or too great to be weighed, is refused with the empty one.
+        {!(a.m_empty >= 1.0f) || !std::isfinite(a.m_empty * con.g),
+         {alert_fatal, {"You have entered an empty weight of zero!", laws_1, laws_2, nullptr}}},
+        {!(a.m_max >= 1.0f) || !std::isfinite(a.m_max * con.g),
+         {alert_fatal, {"You have entered a maximum weight of zero!", laws_1, laws_2, nullptr}}},
         {piston(a) && a.mpmax < 0.1f,
          {alert_fatal,
           {"You have entered a maximum manifold pressure in Airwright of 0!",
@@ -680,7 +688,7 @@ static void check_design(int p)
           {two_tails, "With STABILIZERS, an elevator moves for pitch control.",
            "With STABILATORS, the whole tail moves for pitch control.",
            "You have selected elevators as being on a STABILATOR, which is not acceptable. Correct the design in Airwright."}}},
-        {a.fusewash && !turning(a),
+        {a.fusewash && (a.entype == 0 || (a.entype >= 4 && a.entype <= 6)),
          {alert_fatal,
           {"You have selected the fuselage as being in propwash, yet there are no propellers on this aircraft!",
            "This has me very confused.",
