@@ -178,6 +178,7 @@ int main(int argc, char** argv)
     }
 
     copy_generated("fuzz_grabafoil", "airfoils", {".afl"});
+    copy_generated("fuzz_flaps_file", "flaps", {".flp"});
     copy_generated("fuzz_readinpart", "airfoils", {".afl"});
     copy_generated("fuzz_readinpart", "flaps", {".flp"});
 
