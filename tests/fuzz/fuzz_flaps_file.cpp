@@ -3,6 +3,7 @@
 // with its flaps file named by the input, so the flaps reader runs among the
 // steps around it and the report of every input is formatted (to nowhere).
 #include "fuzz_support.h"
+#include "volanto_support.h"
 #include "test_support.h"
 #include "HL_FILE.h"
 #include "HL_MNW.h"
@@ -18,10 +19,7 @@ static planestruct cessna;
 // the shipped flaps file, then the flaps folder becomes the scratch folder.
 void fuzz_setup(void)
 {
-    MACIBM_set_constants();
-    snprintf(app_path, path_max, "%s", PROGRAM_DIR);
-    snprintf(afl_path, path_max, "%sairfoils/", PROGRAM_DIR);
-    snprintf(flp_path, path_max, "%sflaps/", PROGRAM_DIR);
+    set_loader_paths();
     trk.open("/dev/null", std::ios::out | std::ios::binary);
     reset_suite_state();
     inf_use = 1;

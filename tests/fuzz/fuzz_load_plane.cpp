@@ -6,6 +6,7 @@
 // the input's, and have a target of their own: the sound device stays
 // closed, so the loader skips them as it does on a machine without sound.
 #include "fuzz_support.h"
+#include "volanto_support.h"
 #include "test_support.h"
 #include "HL_FILE.h"
 #include "HL_MNW.h"
@@ -21,10 +22,7 @@ static std::string plane_path;
 // nowhere rather than filling "Volanto.out".
 void fuzz_setup(void)
 {
-    MACIBM_set_constants();
-    snprintf(app_path, path_max, "%s", PROGRAM_DIR);
-    snprintf(afl_path, path_max, "%sairfoils/", PROGRAM_DIR);
-    snprintf(flp_path, path_max, "%sflaps/", PROGRAM_DIR);
+    set_loader_paths();
     trk.open("/dev/null", std::ios::out | std::ios::binary);
     plane_path = std::string(test_scratch_folder()) + "fuzz.acf";
 }

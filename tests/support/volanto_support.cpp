@@ -19,20 +19,25 @@ void reset_program_state(void)
     memset(&env, 0, sizeof env);
 }
 
-int open_loader_surroundings(void)
+void set_loader_paths(void)
 {
-    ogl_ready = 0;
-    if (!err.is_open()) err.open("Error.out", std::ios::out | std::ios::trunc);
     MACIBM_set_constants();
     snprintf(app_path, path_max, "%s", PROGRAM_DIR);
     snprintf(afl_path, path_max, "%sairfoils/", PROGRAM_DIR);
     snprintf(flp_path, path_max, "%sflaps/", PROGRAM_DIR);
+    env.reg_lat = 33;
+    env.reg_lon = -119;
+}
+
+int open_loader_surroundings(void)
+{
+    ogl_ready = 0;
+    if (!err.is_open()) err.open("Error.out", std::ios::out | std::ios::trunc);
+    set_loader_paths();
     host_test_audio_no_device(1);
     dispose_sound();
     int opened = init_sound();
     msc.snd_ok = 1;
-    env.reg_lat = 33;
-    env.reg_lon = -119;
     if (trk.is_open()) trk.close();
     trk.open("Volanto.out", std::ios::out | std::ios::trunc | std::ios::binary);
     return opened;

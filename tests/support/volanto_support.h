@@ -2,6 +2,9 @@
 // aircraft or stand it on the ground.
 #pragma once
 
+// The constants, the generated program folder's paths and a region at 33 N
+// 119 W: what the loader reads besides its files.
+void set_loader_paths(void);
 // The loader's surroundings: the constants, "Error.out", the generated
 // program folder's paths, sounds into a fresh silent sink, a region at 33 N
 // 119 W and a fresh "Volanto.out" on trk. 1 when the silent sink opened.
