@@ -329,6 +329,9 @@ struct inststruct {
     float radio_dx, radio_dy;    // offset of the radio stack
     float ins_y[ins_kinds];
     float lite_rgb[3];           // panel light colour; tints colours 0 to 38
+    float altim_set;             // inHg, the altimeter's setting knob
+    int ins_sw[5];               // glass-display mode switches
+    float ins_val[3];            // glass-display settings
 };
 
 extern planestruct pln[2];
