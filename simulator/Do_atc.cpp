@@ -1,0 +1,9 @@
+#include "Do_atc.h"
+
+// The simulator has no speech engine yet: it reports that none started, so
+// the controllers stay silent.
+int initspeechsynth(void) { return 0; }
+
+// Nothing is spoken and no ATC line is kept until the controllers' dialogue
+// comes.
+void speakstring(const char*) {}

@@ -1,0 +1,8 @@
+// The graph window: up to four data-output items plotted against time from
+// the graph record grf (Initgen.h), one sample a frame.
+#pragma once
+
+// An empty graph: every time step 999.0 (an empty sample), every value
+// -999.0 (no value), nothing recorded yet. At start-up and whenever the
+// data-output selection changes.
+void clear_graph(void);
