@@ -33,6 +33,7 @@ static int audio_subsystem = 0;
 static int mix_rate = 44100;           // output frames per second
 static int sink_rate = 44100;          // the rate without a device
 static int no_device = 0;
+static int open_fails = 0;
 
 // The callback runs on SDL's audio thread: every change to a voice happens
 // under the device lock so that it never sees half a change.
@@ -206,6 +207,7 @@ static void audio_callback(void*, Uint8* stream, int len)
 
 int host_audio_open(void)
 {
+    if (open_fails) return 0;
     if (audio_up) return 1;
     mix_rate = sink_rate;
     if (!no_device && SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
@@ -262,6 +264,7 @@ void host_test_audio_rate(int hz)
 }
 
 void host_test_audio_no_device(int on) { no_device = on; }
+void host_test_audio_open_fails(int on) { open_fails = on; }
 
 host_test_voice host_test_voice_state(int slot)
 {

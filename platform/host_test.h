@@ -60,6 +60,7 @@ void host_test_read_front(int x, int y, int w, int h, unsigned char* rgb);
 void host_audio_render(short* out, int frames);
 void host_test_audio_rate(int hz);
 void host_test_audio_no_device(int on);     // host_audio_open takes the silent sink
+void host_test_audio_open_fails(int on);    // host_audio_open returns 0: no sound at all
 // A voice's state: frame position, playing, looping, frequency and volume asked.
 struct host_test_voice {
     int loaded, frames, channels, playing, looping, hz, centibels;
