@@ -1,8 +1,14 @@
 #include "Initgen.h"
+#include "Do_atc.h"
+#include "Fltutil.h"
+#include "Graphnif.h"
 #include "HL_FILE.h"
+#include "HL_FUNCT.h"
 #include "HL_MNW.h"
+#include "Hl_sound.h"
 #include "Hl_types.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -14,6 +20,119 @@ atmospherestruct atm;
 graphstruct grf;
 std::ofstream trk;
 int ogl_res;
+
+// ---- start-up ----------------------------------------------------------------
+
+float star_xyz[star_count][3];
+
+// The standard atmosphere in feet and slug/ft3, as it is tabulated.
+static const float std_atm_english[22][2] = {
+    {0, 0.0023769f},         {10000, 0.001756f},      {20000, 0.001267f},      {30000, 0.0008907f},
+    {40000, 0.0005873f},     {50000, 0.0003639f},     {60000, 0.0002256f},     {70000, 0.0001399f},
+    {80000, 0.00008594f},    {90000, 0.00005253f},    {100000, 0.00003211f},   {110000, 0.00002001f},
+    {120000, 0.0000127f},    {130000, 0.00000819f},   {140000, 0.000005364f},  {150000, 0.000003564f},
+    {160000, 0.000002433f},  {170000, 0.000001693f},  {180000, 0.0000012f},    {190000, 0.0000008589f},
+    {200000, 0.0000006061f}, {259000, 0}};
+static_assert(sizeof std_atm_english == sizeof atm.std_atm, "the table fills atm.std_atm");
+
+static const int cockpit_entries = (int)(sizeof set.cockpit_list / sizeof set.cockpit_list[0]);
+
+void load_geo(float x, float y, float z, float point[3])
+{
+    point[0] = x;
+    point[1] = y;
+    point[2] = z;
+}
+
+void init_gen(void)
+{
+    if (trk.is_open()) trk.close();
+    trk.open("Volanto.out", std::ios::out | std::ios::trunc);
+    trk.setf(std::ios::fixed, std::ios::floatfield);
+
+    msc.snd_ok = init_sound();
+    if (!msc.snd_ok)
+        MACIBM_alert("Sound init failure!", "I cannot init your computer's sound system.",
+                     "This would indicate lack of a sound card or drivers for the sound card.",
+                     "You need to fix this before flying Volanto", alert_fatal);
+
+    msc.speech_ok = initspeechsynth();
+    speakstring(" ");   // wakes the voice, so the first real phrase is not late
+
+    for (int k = 0; k < 22; k++) {
+        atm.std_atm[k][0] = std_atm_english[k][0] * con.fttomtrs;
+        atm.std_atm[k][1] = std_atm_english[k][1] * con.endtomed;
+    }
+
+    // Down to 20 degrees below the horizon: the eye may be high or banked.
+    for (int s = 0; s < star_count; s++) {
+        float e = fltrand(-20.0f, 80.0f) * con.degtorad;
+        float a = fltrand(0.0f, 360.0f) * con.degtorad;
+        star_xyz[s][0] = 1000.0f * sinf(a) * cosf(e);
+        star_xyz[s][1] = 1000.0f * sinf(e);
+        star_xyz[s][2] = 1000.0f * cosf(a) * cosf(e);
+    }
+
+    build_ship_models();
+    clear_graph();
+
+    static const int sw[5] = {0, 1, 1, 1, 1};
+    static const float val[3] = {32.0f, 30.0f, 30.0f};
+    for (int k = 0; k < 5; k++) ins.ins_sw[k] = sw[k];
+    for (int k = 0; k < 3; k++) ins.ins_val[k] = val[k];
+
+    nav.xpdr_mode = 2;
+    static const int squawk[4] = {1, 2, 0, 0};
+    for (int k = 0; k < 4; k++) nav.xpdr[k] = squawk[k];
+
+    // For a placement that restores a situation no file supplied.
+    set.place_alt = 5000.0f * con.fttomtrs;
+    set.place_speed = 200.0f * con.ktstomsc;
+
+    // The middle of the region grid until the first region is placed.
+    env.plane_cell_i = 89;
+    env.plane_cell_j = 79;
+
+    snprintf(msc.typed_apt_id, sizeof msc.typed_apt_id, "KAAA");
+
+    rel.instrument_rate = 0.0f;
+    rel.equipment_rate_a = 0.0f;
+    rel.equipment_rate_b = 0.0f;
+    for (int k = 0; k < fail_slots; k++) {
+        rel.fail_mode[k] = 1;
+        rel.fail_time[k] = 10.0f;
+    }
+
+    msc.time_ratio = 1.0f;
+    atm.wx_factor = 1.0f;
+    atm.weather_trend = 0.0f;
+}
+
+void set_dataoutput_params(void)
+{
+    for (int k = 0; k < cockpit_entries; k++) set.cockpit_list[k] = -1;
+    for (int g = 0; g < graph_slots; g++) set.graph_sel[g] = -1;
+    // Items beyond the places are selected but not shown.
+    int shown = 0, graphed = 0;
+    for (int item = 0; item < dataout_items; item++) {
+        if (set.out_cockpit[item] && shown < cockpit_entries) set.cockpit_list[shown++] = item;
+        if (set.out_graph[item] && graphed < graph_slots) set.graph_sel[graphed++] = item;
+    }
+
+    clear_graph();
+
+    set.out_file_any = 0;
+    set.out_graph_any = 0;
+    for (int item = 0; item < dataout_items; item++) {
+        if (set.out_file[item]) set.out_file_any = 1;
+        if (set.out_graph[item]) set.out_graph_any = 1;
+        if (set.out_serial[item]) set.serial_mode = serial_mode_items;
+    }
+
+    // The next flight step computes them afresh; until then the data output shows 0.
+    flt.V_true = 0.0f;
+    flt.vel_fwd = 0.0f;
+}
 
 // ---- world databases ---------------------------------------------------------
 

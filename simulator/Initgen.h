@@ -209,6 +209,45 @@ extern graphstruct grf;
 extern std::ofstream trk;
 extern int ogl_res;               // texture resolution 1 (minimal) to 5, rendering window
 
+// ---- start-up ----------------------------------------------------------------
+
+// The star field and the ship and platform models, built once by init_gen.
+// Models are metres in the model's own frame: x across, y up from the
+// waterline or the sea, z along (a ship's bow at negative z). A pair is a
+// lower and an upper point; consecutive pairs make the faces of a hull or a
+// box, and a box is four pairs at its corners (x - hx, z + hz),
+// (x - hx, z - hz), (x + hx, z - hz), (x + hx, z + hz).
+const int star_count = 2000;
+const int carr_pairs = 52;
+const int carr_lights = 70;
+const int frig_pairs = 41;
+const int offp_pairs = 16;
+const int oilr_pairs = 100;       // 25 boxes
+extern float star_xyz[star_count][3];        // on a sphere of radius 1000 about the eye
+extern float carr_pxyz[carr_pairs][2][3];    // hull, flare, deck slab, island, masts
+// Three rows of deck lights along the angled deck (0-19, 20-40 the centre
+// line, 41-62), then the landing aid's row (63-69) with the meatball at 66.
+extern float carr_lxyz[carr_lights][3];
+const int carr_light_reference = 30;         // the landing reference point
+const int carr_light_meatball = 66;
+extern float frig_pxyz[frig_pairs][2][3];    // hull ring, then seven superstructure boxes
+extern float offp_pxyz[offp_pairs][2][3];    // helideck, deck block, module, flare tower
+extern float oilr_pxyz[oilr_pairs][2][3];
+
+const int serial_mode_items = 6;  // set.serial_mode: the selected data items go out
+
+// Once at start-up, after the library's start-up and before any world file:
+// opens "Volanto.out" on trk, starts sound (fatal without it) and speech,
+// builds the standard atmosphere, the stars and the models, and sets the
+// defaults that neither the preferences nor the aircraft give.
+void init_gen(void);
+// After the preferences are read and whenever the data-output selection
+// changes: the cockpit and graph lists, the any-item flags, the serial mode,
+// and an empty graph.
+void set_dataoutput_params(void);
+void load_geo(float x, float y, float z, float point[3]);
+void build_ship_models(void);     // init_gen's step: the model arrays above
+
 // ---- world databases ---------------------------------------------------------
 
 // The airports, runways, navaids and fixes of the whole world, read once at

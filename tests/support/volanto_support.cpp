@@ -17,6 +17,12 @@ void reset_program_state(void)
     memset(&msc, 0, sizeof msc);
     memset(&atm, 0, sizeof atm);
     memset(&env, 0, sizeof env);
+    memset(star_xyz, 0, sizeof star_xyz);
+    memset(carr_pxyz, 0, sizeof carr_pxyz);
+    memset(carr_lxyz, 0, sizeof carr_lxyz);
+    memset(frig_pxyz, 0, sizeof frig_pxyz);
+    memset(offp_pxyz, 0, sizeof offp_pxyz);
+    memset(oilr_pxyz, 0, sizeof oilr_pxyz);
 }
 
 void set_loader_paths(void)
