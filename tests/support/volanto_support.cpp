@@ -17,6 +17,10 @@ void reset_program_state(void)
     memset(&msc, 0, sizeof msc);
     memset(&atm, 0, sizeof atm);
     memset(&env, 0, sizeof env);
+    memset(&nav, 0, sizeof nav);
+    memset(&rel, 0, sizeof rel);
+    memset(&ott, 0, sizeof ott);
+    ogl_res = 0;
 }
 
 void set_loader_paths(void)
