@@ -74,6 +74,13 @@ int intwrap(int v, int lo, int hi)
     return v - n;
 }
 
+int degwrap(int deg)
+{
+    // Any number of turns: a whole-degree value read from a file indexes 360-entry tables.
+    int d = deg % 360;
+    return d < 0 ? d + 360 : d;
+}
+
 float fltwrap(float v, float lo, float hi)
 {
     float n = hi - lo;

@@ -296,3 +296,29 @@ void load_world_databases(void);
 void read_apt_dat(void);
 void read_nav_dat(void);
 void read_fix_dat(void);
+
+// ---- preferences and situation files -----------------------------------------
+
+// The preferences file (prefs_file_name at prf_path, kind_text) and the
+// situation files (kind_situation) share one layout, one value a line in a
+// fixed order, under a header of this version.
+const int prefs_version = 511;
+const char* const situation_default_name = "Untitled.sit";   // what the File menu offers first
+
+// Reads a preferences file (kind_text) or a situation (kind_situation); 1
+// when read whole. 0 with nothing changed when the file is missing or its
+// header is not this version's; with fatal set that is told in a notice
+// naming the file, and the flight goes on as it was. A situation applies the
+// start airport and runway, weather, radios, time step, placement and
+// situation values only, and turns real weather off. A file cut short or
+// holding a value that does not read ends the program ("File-scanning error!").
+// Values later used as indices are brought into their ranges; an airport ID
+// that no airport with a runway has picks the first airport that has one.
+int  grab_prefs(const char* path, int kind, int fatal);
+// Writes every value, whatever the kind, from the settings and the live
+// flight, through a whole-file save: 1 when the file reached the disk, else
+// 0 after the notice, the old file kept.
+int  dump_prefs(const char* path, int kind);
+// The factory value of everything the preferences hold, starting at KSBD
+// (the world databases must be loaded). No airport with a runway is fatal.
+void hard_prefs(void);

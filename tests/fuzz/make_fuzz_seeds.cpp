@@ -2,7 +2,8 @@
 // SEEDS_DIR/<target>/ gets the generated data set's files of the target's
 // kind and one small file for each fault fixed in its reader, so that the
 // fuzzer starts from the files the readers once got wrong. Files over 256 KB
-// are left out (the fuzzer would cut them short). Nothing here is kept in
+// are left out (the fuzzer would cut them short). The preferences targets
+// start from the golden preferences of the tests. Nothing here is kept in
 // the repository: the build writes it afresh.
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -158,6 +160,37 @@ static std::string world_wrong_header(const char* name)
     return "I\n363 version\n" + body.substr(third + 1);
 }
 
+// ---- preferences and situations ----------------------------------------------
+
+// The golden preferences with value n (line n + 1, after the header's two
+// lines) of each pair replaced; cut after keep lines when keep is above 0.
+static std::string prefs_with(const std::string& golden, std::vector<std::pair<int, std::string>> values, int keep = 0)
+{
+    std::vector<std::string> lines;
+    std::stringstream in(golden);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (const auto& v : values)
+        if (v.first + 1 < (int)lines.size()) lines[v.first + 1] = v.second;
+    if (keep > 0 && keep < (int)lines.size()) lines.resize(keep);
+    std::string text;
+    for (const std::string& l : lines) text += l + "\n";
+    return text;
+}
+
+static void prefs_seeds(const char* target)
+{
+    std::string golden = read_whole(fs::path(TEST_DATA_DIR) / "Volanto 5.prf");
+    if (golden.empty()) return;
+    put(target, "golden.prf", golden);
+    put(target, "fault_runway_place.prf", prefs_with(golden, {{4, "7"}}));
+    put(target, "fault_unknown_id.prf", prefs_with(golden, {{3, "ZZZZ"}}));
+    put(target, "fault_indices.prf",
+        prefs_with(golden, {{13, "9"}, {37, "725.9"}, {38, "0"}, {108, "7"}, {151, "99999"}, {155, "37"},
+                            {161, "4"}, {163, "6"}, {184, "1.5"}, {185, "-0.5"}}));
+    put(target, "fault_wrong_version.prf", prefs_with(golden, {{0, "510 version"}}));
+    put(target, "fault_cut_short.prf", prefs_with(golden, {}, 100));
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 3) {
@@ -204,5 +237,8 @@ int main(int argc, char** argv)
     copy_generated("fuzz_scanners", "additional nav data", {".dat"});
     copy_generated("fuzz_scanners", "planes", {".acf"});
     put("fuzz_scanners", "fault_wrong_header.dat", world_wrong_header("apt.dat"));
+
+    prefs_seeds("fuzz_grab_prefs");
+    prefs_seeds("fuzz_grab_situation");
     return 0;
 }

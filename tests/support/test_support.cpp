@@ -16,5 +16,6 @@ void reset_suite_state(void)
     memset(&mnw, 0, sizeof mnw);
     memset(pln, 0, sizeof pln);
     memset(afl, 0, sizeof afl);
+    memset(&ins, 0, sizeof ins);
     reset_program_state();
 }

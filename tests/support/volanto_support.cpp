@@ -23,6 +23,10 @@ void reset_program_state(void)
     memset(frig_pxyz, 0, sizeof frig_pxyz);
     memset(offp_pxyz, 0, sizeof offp_pxyz);
     memset(oilr_pxyz, 0, sizeof oilr_pxyz);
+    memset(&nav, 0, sizeof nav);
+    memset(&rel, 0, sizeof rel);
+    memset(&ott, 0, sizeof ott);
+    ogl_res = 0;
 }
 
 void set_loader_paths(void)

@@ -6,6 +6,7 @@
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -50,6 +51,16 @@ TEST(Limits, WrappingIsOnePeriodOnly)
     } flts[] = {{370, 0, 360, 10}, {-10, 0, 360, 350}, {360, 0, 360, 360}, {0, 0, 360, 0},
                 {800, 0, 360, 440}, {-0.5f, 0, 359, 358.5f}};
     for (auto c : flts) EXPECT_FLOAT_EQ(fltwrap(c.v, c.lo, c.hi), c.want) << c.v;
+}
+
+// Unlike intwrap, any number of turns: a whole degree from a file indexes a 360-entry table.
+TEST(Limits, DegwrapFoldsAnyWholeDegreeIntoATurn)
+{
+    struct {
+        int deg, want;
+    } cases[] = {{0, 0}, {359, 359}, {360, 0}, {-1, 359}, {-360, 0}, {-361, 359}, {725, 5}, {-725, 355},
+                 {INT_MAX, INT_MAX % 360}, {INT_MIN, INT_MIN % 360 + 360}};
+    for (auto c : cases) EXPECT_EQ(degwrap(c.deg), c.want) << c.deg;
 }
 
 TEST(Limits, ClampsRangesAndBoxesAreInclusive)
