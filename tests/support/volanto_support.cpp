@@ -17,6 +17,7 @@ void reset_program_state(void)
     memset(&msc, 0, sizeof msc);
     memset(&atm, 0, sizeof atm);
     memset(&env, 0, sizeof env);
+    memset(apt_inreg, 0, sizeof apt_inreg);
 }
 
 void set_loader_paths(void)
