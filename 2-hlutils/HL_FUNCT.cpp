@@ -1,6 +1,7 @@
 // Numeric, random and string helpers, the aircraft geometry, terrain codes
-// and scenery names, and the terrain-class helpers every grid shares; the
-// classes over the simulator's region grid are in HL_FUNCT_terrain.cpp.
+// and scenery names, the terrain-class helpers every grid shares, and the
+// weather-report decoder; the classes over the simulator's region grid are in
+// HL_FUNCT_terrain.cpp, the lookup of the nearest report in HL_FUNCT_weather.cpp.
 #include "HL_FUNCT.h"
 #include "HL_FILE.h"
 #include "Hl_types.h"
@@ -542,5 +543,165 @@ void find_normal_vects(const float a[3], const float b[3], float n[3])
         n[0] = 0;
         n[1] = 1;
         n[2] = 0;
+    }
+}
+
+// ---- weather reports -------------------------------------------------------
+
+// What the decoder keeps of a report: its first 40 words, each cut to fit a
+// line, and the temperature group's first five fields.
+static const int report_words = 40;
+static const int group_fields = 5;
+
+struct weather_word {
+    const char* word;
+    int kind, strength;
+};
+
+static const weather_word weather_words[] = {
+    {"R-", 2, 1},    {"R", 2, 2},      {"R+", 2, 3},     {"RW-", 4, 1},   {"RW", 4, 2},    {"RW+", 4, 3},
+    {"S-", 2, 1},    {"S", 2, 2},      {"S+", 2, 3},     {"SW-", 4, 1},   {"SW", 4, 2},    {"SW+", 4, 3},
+    {"TRW-", 1, 1},  {"TRW", 1, 2},    {"TRW+", 1, 3},   {"R-F", 3, 1},   {"RF", 3, 2},    {"R+F", 3, 3},
+    {"RW-F", 4, 1},  {"RWF", 4, 2},    {"RW+F", 4, 3},   {"TRW-F", 1, 1}, {"TRWF", 1, 2},  {"TRW+F", 1, 3},
+};
+
+// Cuts text at every sep (two in a row give an empty piece) into at most max
+// pieces of at most line_max - 1 characters; returns their number.
+static int split_at(const char* text, char sep, char pieces[][line_max], int max)
+{
+    int n = 0, len = 0;
+    pieces[0][0] = 0;
+    for (const char* c = text; *c; c++) {
+        if (*c != sep) {
+            if (len < line_max - 1) {
+                pieces[n][len++] = *c;
+                pieces[n][len] = 0;
+            }
+            continue;
+        }
+        if (n + 1 == max) return max;
+        n++;
+        len = 0;
+        pieces[n][0] = 0;
+    }
+    return n + 1;
+}
+
+static int has_letter(const char* s)
+{
+    for (; *s; s++)
+        if ((*s >= 'A' && *s <= 'Z') || (*s >= 'a' && *s <= 'z')) return 1;
+    return 0;
+}
+
+// 2 scattered, 3 broken, 4 overcast; 0 for any other word.
+static int cover_code(const char* s)
+{
+    if (strcmp(s, "SCT") == 0) return 2;
+    if (strcmp(s, "BKN") == 0) return 3;
+    if (strcmp(s, "OVC") == 0) return 4;
+    return 0;
+}
+
+static int count_of(const char* s, char c)
+{
+    int n = 0;
+    for (; *s; s++) n += *s == c;
+    return n;
+}
+
+// A number of visibility: 1 to 4 digits. An empty word (two blanks) or a
+// longer one is no number, so it never gives a negative visibility.
+static int is_number(const char* s) { return str_to_int(s) >= 0; }
+
+void decode_wxr(const char* report, float elevation, float* time, int* cover, float* base, float* top,
+                float* visibility, int* kind, int* strength, float* temperature, float* dew_point,
+                float* wind_dir, float* wind_speed, float* gust, float* barometer)
+{
+    char w[report_words][line_max];
+    int words = split_at(report, ' ', w, report_words);
+
+    // A station id has a letter: a report without one starts with its time.
+    int S = strlen(w[0]) == 4 && has_letter(w[0]) ? 1 : 0;
+    int T = 0;
+    for (int k = 0; k < words && T == 0; k++)
+        if (count_of(w[k], '/') >= 3) T = k;
+    // Four or more "/": the group has a leading field.
+    int f = T > 0 && count_of(w[T], '/') >= 4 ? 1 : 0;
+
+    // A time word too short for HHMM sets no time.
+    if (S == 1 && words > 1 && strlen(w[1]) >= 4)
+        *time = 36000.0f * char_to_int(w[1][0]) + 3600.0f * char_to_int(w[1][1]) + 600.0f * char_to_int(w[1][2]) +
+                60.0f * char_to_int(w[1][3]);
+    if (T == 0) return;
+
+    int top_set = 0;
+    if (S + 1 < T) {
+        *cover = 1;
+        int lo = 0, hi = 0, found = 0;
+        if (strcmp(w[S + 1], "CLR") != 0)
+            for (int i = S + 1; i < T - 2; i += 2) {
+                int c = cover_code(w[i + 1]);
+                int h = str_to_int(w[i]);
+                if (c == 0 || h <= 0) continue;
+                *cover = c;
+                lo = found ? intmin2(lo, h) : h;
+                hi = found ? intmax2(hi, h) : h;
+                found = 1;
+            }
+        if (found) {
+            *base = (float)lo * 100.0f * con.fttomtrs + elevation;
+            *top = (float)hi * 100.0f * con.fttomtrs + elevation;
+            top_set = 1;
+        }
+    }
+
+    // Later forms override earlier ones: "1 1/2" is read whole by the last two.
+    if (S < T - 1) {
+        float n = con.nmtomtrs;
+        if (is_number(w[T - 1])) *visibility = (float)str_to_int(w[T - 1]) * n;
+        if (S < T - 2 && is_number(w[T - 2])) *visibility = (float)str_to_int(w[T - 2]) * n;
+        if (str_is_frac(w[T - 1])) {
+            *visibility = str_to_frac(w[T - 1]) * n;
+            if (S < T - 2 && is_number(w[T - 2])) *visibility += (float)str_to_int(w[T - 2]) * n;
+        }
+        if (S < T - 2 && str_is_frac(w[T - 2])) {
+            *visibility = str_to_frac(w[T - 2]) * n;
+            if (S < T - 3 && is_number(w[T - 3])) *visibility += (float)str_to_int(w[T - 3]) * n;
+        }
+    }
+
+    if (S + 3 < T && !is_number(w[T - 1]))
+        for (const weather_word& m : weather_words) {
+            if (strcmp(w[T - 1], m.word) != 0) continue;
+            *kind = m.kind;
+            *strength = m.strength;
+            // Rain and snow build the clouds up, thunderstorms ten times as
+            // far; only tops this report set, or kept values would climb
+            // with every decoding.
+            if (top_set) *top += (float)m.strength * (m.kind == 1 ? 10000.0f : 1000.0f) * con.fttomtrs;
+            break;
+        }
+
+    char g[group_fields][line_max];
+    int fields = split_at(w[T], '/', g, group_fields);
+    for (int k = fields; k < group_fields; k++) g[k][0] = 0;
+    if (str_to_int(g[f]) > 0) *temperature = (float)str_to_int(g[f]);
+    if (str_to_int(g[f + 1]) > 0) *dew_point = (float)str_to_int(g[f + 1]);
+    // Three digits make a barometer reading; fewer set none.
+    const char* b = g[f + 3];
+    if (str_to_int(b) > 0 && strlen(b) >= 3) {
+        float inches = char_to_int(b[0]) + 0.1f * char_to_int(b[1]) + 0.01f * char_to_int(b[2]);
+        *barometer = inches + (inches < 5.0f ? 30.0f : 20.0f);
+    }
+    const char* v = g[f + 2];
+    size_t len = strlen(v);
+    if (len == 4 || len == 7) {
+        float speed = 10.0f * char_to_int(v[2]) + char_to_int(v[3]);
+        float dir = v[0] == 'V' && v[1] == 'R' ? 10.0f * (float)intrand(0, 35)
+                                               : 100.0f * char_to_int(v[0]) + 10.0f * char_to_int(v[1]);
+        *wind_dir = dir < 0.01f ? 360.0f : dir;
+        *wind_speed = speed;
+        *gust = len == 7 && v[4] == 'G' ? 10.0f * char_to_int(v[5]) + char_to_int(v[6]) - speed : 0.0f;
     }
 }

@@ -1,8 +1,9 @@
 // Numeric and string helpers every module calls, and the suite's own random
 // source. Every float-to-integer conversion truncates toward zero; intround
 // is the one rounding rule. Comparisons are inclusive unless said. Also the
-// scenery's packed codes and square names, and, in the simulator, the terrain
-// classes and ground height over the region grid that the region loader fills.
+// scenery's packed codes and square names, the weather-report decoder, and,
+// in the simulator, the terrain classes and ground height over the region
+// grid that the region loader fills and the lookup of the nearest report.
 #pragma once
 
 // ---- numbers -------------------------------------------------------------
@@ -119,3 +120,19 @@ void  assign_terrain_texes(int rows, int cols);
 // velocity (vy only on a deck). *i, *j: the cell to start the search from,
 // then the cell found.
 float find_local_h(float x, float z, float* vx, float* vy, float* vz, int* i, int* j, int with_surfaces);
+
+// ---- weather reports -------------------------------------------------------
+
+// Decodes one surface report ("KXYZ 1150 25 SCT 80 BKN 5 R- 72/65/2710/992")
+// into the thirteen weather values; elevation (m) is the station's. Each
+// output is written only when its part of the report is there, so the
+// caller's values stand for the rest. Only the first 40 words and the
+// group's first five fields are looked at.
+void  decode_wxr(const char* report, float elevation, float* time, int* cover, float* base, float* top,
+                 float* visibility, int* kind, int* strength, float* temperature, float* dew_point,
+                 float* wind_dir, float* wind_speed, float* gust, float* barometer);
+// Reads "WORLD.RWX", opened by the caller on inf1, to its end and hands out
+// the report (report holds line_max) and elevation (m) of the station
+// nearest to (lat, lon) among the airports of the loaded region; 1 when
+// one was found. Built into the simulator only: it reads its world tables.
+int   get_wxr_str(char* report, float* elevation, float lat, float lon);

@@ -1,6 +1,7 @@
 // The scenery region. Its loader comes with the world's own work; until then
 // the region is the zeroed record and a flat grid at the origin.
 #include "Genwrld.h"
+#include "Initgen.h"
 
 environmentstruct env;
 float planexyz[region_grid_x][region_grid_z][3];
@@ -14,3 +15,4 @@ int offp_on_poly[region_grid_x][region_grid_z];
 int oilr_on_poly[region_grid_x][region_grid_z];
 float city_xyz[region_grid_x][region_grid_z][2][7][3];
 float tree_xyz[region_grid_x][region_grid_z][2][4][3];
+int apt_inreg[world_apt_max];    // a size other than the header's does not compile

@@ -1,7 +1,8 @@
 // The scenery region around the aircraft: the environment record env (where
-// the region lies in the local frame, ground heights, contact flags, ships)
-// and the region's terrain grid. The region loader fills them; the flight
-// model, the scene and the charts read them.
+// the region lies in the local frame, ground heights, contact flags, ships),
+// the region's terrain grid and the marks of its airports. The region loader
+// fills them; the flight model, the scene, the charts and the real weather
+// read them.
 #pragma once
 
 const int region_grid_x = 178;   // vertices west to east: three squares of 59 cells
@@ -51,3 +52,7 @@ extern int oilr_on_poly[region_grid_x][region_grid_z];         // oil rig cell
 // Per cell and triangle: city light points and tree points.
 extern float city_xyz[region_grid_x][region_grid_z][2][7][3];
 extern float tree_xyz[region_grid_x][region_grid_z][2][4][3];
+
+// The region loader's marks over the world's airport table (world_apt_max,
+// Initgen.h): 1 for an airport whose first runway lies in the loaded region.
+extern int apt_inreg[12000];

@@ -240,5 +240,13 @@ int main(int argc, char** argv)
 
     prefs_seeds("fuzz_grab_prefs");
     prefs_seeds("fuzz_grab_situation");
+    std::string reports = read_whole(program / "WORLD.RWX");
+    if (!reports.empty()) put("fuzz_weather_reports", "WORLD.RWX", reports);
+    put("fuzz_weather_reports", "fault_no_repeated_id.RWX", "KSBD 1150 25 SCT 80 BKN 5 R- 72/65/2710/992\n");
+    put("fuzz_weather_reports", "fault_short_time_and_barometer.RWX", "KSBD KSBD 11 CLR 10 72/65/2710/9\n");
+    put("fuzz_weather_reports", "fault_five_slashes.RWX", "KSBD KSBD 1150 CLR 10 M/72/65/2715G25/992/\n");
+    put("fuzz_weather_reports", "fault_top_without_weather.RWX", "KSBD KSBD 1150 CLR 5 TRW+ 72/65/VR05/013\n");
+    put("fuzz_weather_reports", "fault_crlf_and_blank_lines.RWX",
+        "\r\nKLAX KLAX 1150 5 OVC 1 1/2 RF 60/58/0000/001\r\n\r\nL35  KL35 1150 CLR 3/4 S 30/28/2710/992\r\n");
     return 0;
 }

@@ -27,6 +27,7 @@ void reset_program_state(void)
     memset(&rel, 0, sizeof rel);
     memset(&ott, 0, sizeof ott);
     ogl_res = 0;
+    memset(apt_inreg, 0, sizeof apt_inreg);
 }
 
 void set_loader_paths(void)
