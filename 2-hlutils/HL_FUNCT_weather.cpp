@@ -11,11 +11,7 @@
 
 // A station takes its position from its airport's first runway; an airport
 // without one has none.
-static int station_runway(int a)
-{
-    int r = apt_lo_ind[a];
-    return r >= 0 && r < world_rwy_max && r <= apt_hi_ind[a] ? r : -1;
-}
+static int station_runway(int a) { return apt_has_runway(a) ? apt_lo_ind[a] : -1; }
 
 int get_wxr_str(char* report, float* elevation, float lat, float lon)
 {

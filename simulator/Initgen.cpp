@@ -150,6 +150,14 @@ float rwy_len[world_rwy_max], rwy_width[world_rwy_max];
 int rwy_code[world_rwy_max];
 int rwy_wrl_max = -1;
 
+int apt_has_runway(int a)
+{
+    if (a < 0 || a > apt_wrl_max || a >= world_apt_max) return 0;
+    int lo = apt_lo_ind[a], hi = apt_hi_ind[a];
+    if (lo < 0 || lo > hi || hi > rwy_wrl_max) return 0;
+    return a == apt_wrl_max || hi < apt_lo_ind[a + 1];
+}
+
 int nav_type[world_nav_max];
 float nav_lat[world_nav_max], nav_lon[world_nav_max], nav_h[world_nav_max];
 int nav_frq[world_nav_max];

@@ -265,6 +265,10 @@ extern int apt_twr[world_apt_max], apt_bld[world_apt_max];
 extern char apt_id[world_apt_max][5], apt_name[world_apt_max][40];
 extern int apt_lo_ind[world_apt_max], apt_hi_ind[world_apt_max];   // the airport's runways
 extern int apt_wrl_max;           // -1 when empty
+// 1 when the airport owns a runway. One without runway lines has an empty
+// range, unless no runway came before it: then its range reads as runway 0,
+// which is the next airport's or nobody's.
+int apt_has_runway(int a);
 
 extern float rwy_lat[world_rwy_max], rwy_lon[world_rwy_max];        // degrees, runway centre
 extern int rwy_num[world_rwy_max];                                  // 99 a pad

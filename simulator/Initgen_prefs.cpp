@@ -18,16 +18,6 @@
 
 // ---- start airport -----------------------------------------------------------
 
-// The airport owns a runway. One without runway lines has an empty range,
-// unless no runway came before it: then its range reads as runway 0, which
-// is the next airport's or nobody's.
-static int apt_has_runway(int a)
-{
-    int lo = apt_lo_ind[a], hi = apt_hi_ind[a];
-    if (lo > hi || hi > rwy_wrl_max) return 0;
-    return a == apt_wrl_max || hi < apt_lo_ind[a + 1];
-}
-
 // The last airport with a runway whose ID begins with the four characters of
 // id, or -1. Only the first four characters take part.
 static int find_start_airport(const char* id)
@@ -105,6 +95,8 @@ int grab_prefs(const char* path, int kind, int fatal)
         if (fatal) situation_refused(label);
         return 0;
     }
+    int saved_use = inf_use;
+    inf_use = 1;
     // A situation reads the preferences-only values and drops them.
     const int prefs = kind == kind_text;
     auto take_int = [prefs](int* field, int v) {
@@ -193,8 +185,9 @@ int grab_prefs(const char* path, int kind, int fatal)
     nav.nav_crs1 = fltscan(label);
     nav.nav_crs2 = fltscan(label);
     nav.adf = intscan(label);
-    nav.dme_sel = intscan(label);
-    nav.gps_mode = intscan(label);
+    // The DME measures receiver 0 or 1; the GPS looks up airports, NDBs or VORs.
+    nav.dme_sel = intlim(intscan(label), 0, 1);
+    nav.gps_mode = intlim(intscan(label), 1, 3);
     // An index into the airports (kind 1) or the navaids, within what is loaded.
     nav.gps_index = intlim(intscan(label), 0, nav.gps_mode == 1 ? apt_wrl_max : nav_wrl_max);
     for (int k = 0; k < 3; k++) nav.panel_preset[k] = intscan(label);
@@ -229,6 +222,7 @@ int grab_prefs(const char* path, int kind, int fatal)
 
     if (!prefs) atm.real_weather = 0;
     inf1.close();
+    inf_use = saved_use;
     return 1;
 }
 

@@ -299,9 +299,12 @@ TEST_F(Stations, ATieKeepsTheFirstAndAirportsOutsideTheRegionDoNotCount)
     EXPECT_STREQ(report, "none");
     EXPECT_FLOAT_EQ(elevation, -1);
 
-    // An airport without a runway has no position.
-    apt_hi_ind[0] = -1;
-    ASSERT_EQ(lookup(line_a + "\n" + line_b + "\n", 34.0f, -117.0f), 1);
+    // An airport without a runway has no position: read before any runway,
+    // its range is the next airport's runway 0 (as the loader leaves it).
+    apt_lo_ind[1] = apt_hi_ind[1] = 0;
+    rwy_lat[0] = 34.0f;
+    rwy_lon[0] = -117.5f;
+    ASSERT_EQ(lookup(line_a + "\n" + line_b + "\n", 34.0f, -117.5f), 1);
     EXPECT_STREQ(report, line_b.c_str() + 5);
 }
 

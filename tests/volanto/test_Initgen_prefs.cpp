@@ -404,6 +404,8 @@ TEST_F(Prefs, PackedAndClampedValuesReadAsTheirFieldsHoldThem)
         {{{163, "6"}}, [] { return vals(ogl_res); }, "5"},
         {{{108, "-1"}}, [] { return vals(set.serial_mode); }, "0"},
         {{{108, "7"}}, [] { return vals(set.serial_mode); }, "6"},
+        {{{149, "7"}, {150, "0"}}, [] { return vals(nav.dme_sel, nav.gps_mode); }, "1 1"},
+        {{{149, "-2"}, {150, "9"}}, [] { return vals(nav.dme_sel, nav.gps_mode); }, "0 3"},
         {{{151, "99999"}}, [] { return vals(nav.gps_index); }, vals(apt_wrl_max)},
         {{{151, "-5"}}, [] { return vals(nav.gps_index); }, "0"},
         {{{150, "3"}, {151, "99999"}}, [] { return vals(nav.gps_index); }, vals(nav_wrl_max)},
