@@ -337,8 +337,6 @@ int f_body_r_dim(int part)
     return 0;
 }
 
-static int makes_thrust(const planestruct& a) { return a.entype >= 1 && a.entype <= 3; }
-
 int have_this_part(int part, int p)
 {
     if (!in_parts(part)) return 0;
@@ -347,8 +345,8 @@ int have_this_part(int part, int p)
     // Past the redline the right wings have come off.
     if (flt.redline_busted && is_wing(part) && part % 2 == 1) return 0;
 #endif
-    if (part <= part_tail_rotor) return a.is_heli || (makes_thrust(a) && a.numen >= part + 1);
-    if (part <= part_prop_last) return makes_thrust(a) && a.numen >= part + 1;
+    if (part <= part_tail_rotor) return a.is_heli || (turns_propellers(a) && a.numen >= part + 1);
+    if (part <= part_prop_last) return turns_propellers(a) && a.numen >= part + 1;
     if (part <= part_vstab_2) return a.semilen[part] > 0.05f;
     if (part <= part_pylon_last) return a.semilen[part] > 0.05f && a.numen >= part - part_pylon_first + 1;
     if (part == part_fuselage) return 1;

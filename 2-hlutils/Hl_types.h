@@ -279,6 +279,10 @@ struct planestruct {
 };
 static_assert(sizeof(planestruct) == 189548, "planestruct is the aircraft file's image");
 
+// Piston and turboprop engines turn propellers (a helicopter's, rotors);
+// jets and rockets do not.
+inline int turns_propellers(const planestruct& a) { return a.entype >= 1 && a.entype <= 3; }
+
 // Airfoil tables of one aircraft, filled from four airfoil files per part:
 // [part][root 0 / tip 1][low Re 0 / high Re 1]. Lift tables hold angle-of-
 // attack magnitudes of index 100..270 at 0..170, drag tables 0..270; index i

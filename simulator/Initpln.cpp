@@ -576,8 +576,7 @@ static void shift_to_cg(planestruct& a)
 static void derive_flags(int p)
 {
     planestruct& a = pln[p];
-    int turning = a.entype >= 1 && a.entype <= 3;
-    a.collectEQ = a.is_heli || (a.numen >= 1 && a.vectEQ && turning);
+    a.collectEQ = a.is_heli || (a.numen >= 1 && a.vectEQ && turns_propellers(a));
     a.jatoEQ = a.jatodur > 0;
     a.fbrkEQ = a.brake_area > 0;
     a.chuteEQ = a.chute_area > 0;
@@ -870,7 +869,7 @@ int load_plane(int p)
         build_elements(part, p);
         finite_wing(part, p);
     }
-    if (a.entype >= 1 && a.entype <= 3)
+    if (turns_propellers(a))
         for (int part = 0; part < plane_engines; part++)
             if (have_this_part(part, p)) propeller_disc(part, p);
 

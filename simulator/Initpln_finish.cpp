@@ -232,7 +232,7 @@ static void body_areas(int p)
         report_value(l.v, 7, 3) << l.unit;
     }
     trk << "These dimensions, like all dimensions in this output file, are with respect to the C.G.!\n\n";
-    if (a.nace_eq && a.entype >= 1 && a.entype <= 3) {
+    if (a.nace_eq && turns_propellers(a)) {
         trk << "The frontal area of the engine nacelles is   ";
         report_value(a.nace_s, 7, 3) << " square meters each.\n";
     }
@@ -582,7 +582,6 @@ static void show_rule(const design_rule& r, int p)
 }
 
 static int piston(const planestruct& a) { return a.entype == 1 || a.entype == 2; }
-static int turning(const planestruct& a) { return a.entype >= 1 && a.entype <= 3; }
 static int jet(const planestruct& a) { return a.entype == 4 || a.entype == 5; }
 
 // Any of the wings or the stabiliser, by their left members.
@@ -694,7 +693,7 @@ static void check_design(int p)
            "This has me very confused.",
            "Select reciprocating or turboprop engines, or select the fuselage as NOT being in propwash.",
            "Do this in 'Airwright'."}}},
-        {a.vectEQ && turning(a) && (a.elevcyclic == 0.0f || a.ailncyclic == 0.0f) &&
+        {a.vectEQ && turns_propellers(a) && (a.elevcyclic == 0.0f || a.ailncyclic == 0.0f) &&
              (a.puffL == 0.0f || a.puffM == 0.0f),
          {alert_fatal,
           {"This aircraft has vectored thrust, but does NOT have pitch and roll cyclic deflections or puffers!",
@@ -743,12 +742,12 @@ static void check_design(int p)
            "Keep the CG between the landing gear by using 'Airwright' to enter the gear and CG in the right place",
            ""}}},
         // An engine that cannot turn at all has no range to govern.
-        {turning(a) && (a.omegamax < a.omegamin || !(a.omegamax > 0.0f)),
+        {turns_propellers(a) && (a.omegamax < a.omegamin || !(a.omegamax > 0.0f)),
          {alert_fatal,
           {"You entered an idle rpm greater then the maximum engine rpm in Airwright!",
            "That is not possible. Go back into Airwright, select the 'Engine' screen, and enter the engine rpm data.",
            in_question, nullptr}}},
-        {turning(a) && a.pmax < 1.0f,
+        {turns_propellers(a) && a.pmax < 1.0f,
          {alert_fatal,
           {"You requested a reciprocating or turbine engine in Airwright, but have entered an engine power of zero!",
            "This is not good. To fly a glider, enter a number of engines of ZERO. To fly a jet, enter that as the engine type.",
