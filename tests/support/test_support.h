@@ -24,6 +24,9 @@ inline std::string read_file(const std::string& path)
     return s.str();
 }
 
+// The alert log of the test's folder.
+inline std::string error_out(void) { return read_file("Error.out"); }
+
 inline void write_file(const std::string& path, const std::string& text)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -10,8 +10,6 @@
 
 #include <string>
 
-static std::string error_out(void) { return read_file("Error.out"); }
-
 // Runs frames until the first paint has come and one frame was shown.
 static void settle(void)
 {

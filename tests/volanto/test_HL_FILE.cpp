@@ -22,7 +22,6 @@
 using namespace std::string_literals;
 
 static std::string at(const std::string& name) { return std::string(test_scratch_folder()) + name; }
-static std::string error_out(void) { return read_file("Error.out"); }
 static void open_log(void) { err.open("Error.out", std::ios::out | std::ios::trunc); }
 
 static std::string le4(int v)

@@ -83,8 +83,6 @@ TEST(DisplayMode, ImpossibleSizesFail)
 
 // ---- alerts before the window exists -------------------------------------
 
-static std::string error_out(void) { return read_file("Error.out"); }
-
 TEST(Alert, BeforeTheWindowANoticeGoesToTheSystemBoxAndReturns)
 {
     ogl_ready = 0;

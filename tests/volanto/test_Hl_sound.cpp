@@ -17,8 +17,6 @@
 #include <string>
 #include <vector>
 
-static std::string error_out(void) { return read_file("Error.out"); }
-
 // ---- WAV bytes -----------------------------------------------------------
 
 static std::string u32le(uint32_t v)

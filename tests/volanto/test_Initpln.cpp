@@ -5,6 +5,7 @@
 #include "HL_FILE.h"
 #include "HL_MNW.h"
 #include "Hl_types.h"
+#include "plane_files.h"
 #include "plane_layout.h"
 #include "host_test.h"
 #include "test_support.h"
@@ -42,11 +43,6 @@ static std::string header(char mark, bool big_endian)
 
 static std::string image(const planestruct& pl) { return std::string((const char*)&pl, sizeof pl); }
 
-static std::string error_out(void) { return read_file("Error.out"); }
-
-static const std::string read_in_alert =
-    "An error occurred during read-in of the aircraft file.\n"
-    "Either the file has been corrupted, or it is not really an aircraft file.\n";
 
 static planestruct original;
 

@@ -11,6 +11,7 @@
 #include "HL_MNW.h"
 #include "Hl_types.h"
 #include "host_test.h"
+#include "plane_files.h"
 #include "records.h"
 #include "test_support.h"
 
@@ -19,7 +20,6 @@
 #include <functional>
 #include <string>
 
-static const std::string shipped = std::string(PROGRAM_DIR) + default_plane_folder + default_plane_file;
 static const size_t npos = std::string::npos;
 
 // Both wheels' contact height under the centre of gravity before the struts
@@ -32,19 +32,6 @@ static const float deflection_2550_ft = 0.15f + 2549.0f * 1.35f / 9999.0f;
 // The Cessna as load_plane left slot 0.
 static planestruct loaded;
 
-static int load(int p, const std::string& path = shipped, const char* file = default_plane_file)
-{
-    snprintf(pln[p].C_path, sizeof pln[p].C_path, "%s", path.c_str());
-    snprintf(pln[p].C_file, sizeof pln[p].C_file, "%s", file);
-    return load_plane(p);
-}
-
-static std::string report(void)
-{
-    trk.flush();
-    return read_file("Volanto.out");
-}
-
 // Slot 0 finished again from the loaded Cessna, its gear heights put back
 // and then changed in SI; gives the report of this finishing alone.
 static std::string refinish(const std::function<void(planestruct&)>& change)
@@ -55,7 +42,7 @@ static std::string refinish(const std::function<void(planestruct&)>& change)
     trk.close();
     trk.open("Volanto.out", std::ios::out | std::ios::trunc | std::ios::binary);
     finish_plane(0);
-    return report();
+    return plane_report();
 }
 
 static float deg(float rad) { return rad * 180.0f / 3.14159265f; }
@@ -106,7 +93,7 @@ protected:
     {
         ASSERT_EQ(open_loader_surroundings(), 1);
         flt.redline_busted = 0;
-        ASSERT_EQ(load(0), 1);
+        ASSERT_EQ(load_named(0), 1);
         loaded = pln[0];
     }
     void TearDown() override { close_loader_surroundings(); }
@@ -131,12 +118,12 @@ TEST_F(QuietFinishing, ShippedAircraftFinishesInBothSlots)
     EXPECT_NEAR(msc.vstall, sqrtf(2 * con.g * mass / (area * con.rhoSL)), 0.01f);
 
     planestruct first = pln[0];
-    std::string log = report();
+    std::string log = plane_report();
     msc.vstall = 12.5f;
-    ASSERT_EQ(load(1), 1);
+    ASSERT_EQ(load_named(1), 1);
     const planestruct& b = pln[1];
     EXPECT_EQ(msc.vstall, 12.5f);
-    EXPECT_EQ(report(), log);
+    EXPECT_EQ(plane_report(), log);
     EXPECT_EQ(first_non_finite(b), "");
     EXPECT_EQ(memcmp(b.in_downwash, first.in_downwash, sizeof b.in_downwash), 0);
     EXPECT_EQ(memcmp(b.in_propwash, first.in_propwash, sizeof b.in_propwash), 0);
@@ -169,7 +156,7 @@ TEST_F(QuietFinishing, RadiiOfGyrationFromSurfacesThenTheEngines)
     // Span and length both count in yaw.
     EXPECT_GT(c.Jyy_unitmass, c.Jxx_unitmass);
     EXPECT_GT(c.Jyy_unitmass, c.Jzz_unitmass);
-    EXPECT_NE(report().find("Engine number 1, however, weighs "), npos);
+    EXPECT_NE(plane_report().find("Engine number 1, however, weighs "), npos);
 
     std::string glider = refinish([](planestruct& a) {
         a.entype = 0;
@@ -390,7 +377,7 @@ TEST_F(QuietFinishing, GearSpringsAndRestAttitude)
 TEST_F(QuietFinishing, SlatEffect)
 {
     for (int part : {4, 5, 6, 7, 10, 11}) EXPECT_EQ(loaded.slat_effect[part], 1.0f) << part;
-    EXPECT_EQ(report().find("Full slat deployment"), npos);
+    EXPECT_EQ(plane_report().find("Full slat deployment"), npos);
 
     const struct {
         float alpha_max, effect;
@@ -482,7 +469,7 @@ TEST_F(QuietFinishing, PropwashFlagsAndStreamAngles)
         EXPECT_NEAR(a.lo_washdir[s.part][0], deg(atan2f(s.dy - R, s.dz)), 0.01f) << s.part;
     }
     EXPECT_EQ(a.max_washdir[6][0], 0.0f);
-    EXPECT_NE(report().find("PROPWASH SITUATION"), npos);
+    EXPECT_NE(plane_report().find("PROPWASH SITUATION"), npos);
 
     std::string log = refinish([](planestruct& b) { b.is_heli = 1; });
     const planestruct& h = pln[0];
@@ -553,7 +540,7 @@ TEST_F(QuietFinishing, DerivedValuesStartFromNothing)
     for (int r = 0; r < plane_flap_rows; r++) f.clflap[r] = f.cdflap[r] = f.cmflap[r] = 0.5f;
     ASSERT_EQ(write_plane_file(1, "Foreign.acf"), 1);
     float vstall = msc.vstall;
-    ASSERT_EQ(load(0, "Foreign.acf"), 1);
+    ASSERT_EQ(load_named(0, "Foreign.acf"), 1);
     planestruct foreign = pln[0];
     memcpy(foreign.C_path, loaded.C_path, sizeof foreign.C_path);
     EXPECT_EQ(memcmp(&foreign, &loaded, sizeof loaded), 0);

@@ -11,6 +11,7 @@
 #include "HL_MNW.h"
 #include "Hl_types.h"
 #include "host_test.h"
+#include "plane_files.h"
 #include "plane_layout.h"
 #include "records.h"
 #include "Genwrld.h"
@@ -24,21 +25,6 @@
 #include <utility>
 #include <vector>
 
-static const std::string shipped_folder = std::string(PROGRAM_DIR) + "planes/General Aviation/Cessna 172 Skyhawk/";
-static const std::string shipped = shipped_folder + "Cessna 172 Skyhawk.acf";
-
-static std::string error_out(void) { return read_file("Error.out"); }
-
-static std::string report(void)
-{
-    trk.flush();
-    return read_file("Volanto.out");
-}
-
-static const std::string read_in_alert =
-    "An error occurred during read-in of the aircraft file.\n"
-    "Either the file has been corrupted, or it is not really an aircraft file.\n";
-
 // The program folder is the generated one, with its airfoils and sounds;
 // sounds go to the silent sink, the report to "Volanto.out" here.
 class Loader : public ::testing::Test {
@@ -49,20 +35,6 @@ protected:
         flt.redline_busted = 0;
     }
     void TearDown() override { close_loader_surroundings(); }
-    static int load(int p, const std::string& path, const char* file = "Cessna 172 Skyhawk.acf")
-    {
-        snprintf(pln[p].C_path, sizeof pln[p].C_path, "%s", path.c_str());
-        snprintf(pln[p].C_file, sizeof pln[p].C_file, "%s", file);
-        return load_plane(p);
-    }
-    // The shipped aircraft in its file's units, changed and saved here.
-    static std::string variant(const char* name, const std::function<void(planestruct&)>& change)
-    {
-        EXPECT_EQ(read_plane_file(1, shipped.c_str(), 1), 1);
-        change(pln[1]);
-        EXPECT_EQ(write_plane_file(1, name), 1);
-        return std::string(test_scratch_folder()) + name;
-    }
 };
 
 // An alert in a test that expects none ends the run as a failure.
@@ -71,7 +43,7 @@ using LoaderDeathTest = Loader;
 
 TEST_F(QuietLoader, ShippedAircraftLoadsWithoutAnAlert)
 {
-    ASSERT_EQ(load(0, shipped), 1);
+    ASSERT_EQ(load_named(0, shipped), 1);
     EXPECT_EQ(error_out(), "");
     EXPECT_EQ(host_test_message_box_count(), 0);
     EXPECT_STREQ(pln[0].C_name, "Cessna 172 Skyhawk");
@@ -87,7 +59,7 @@ TEST_F(QuietLoader, ShippedAircraftLoadsWithoutAnAlert)
     EXPECT_EQ(afl[0].Re[4][0][0], 0.0f);
     EXPECT_EQ(afl[0].Re[4][0][1], 99.9f);
 
-    std::string log = report();
+    std::string log = plane_report();
     EXPECT_EQ(log.compare(0, 100, std::string(100, (char)0xA5)), 0);
     EXPECT_NE(log.find("Simulating " + shipped + "\n"), std::string::npos);
     EXPECT_NE(log.find("Finite-Wing & Element Build-Up for vert stab 1:\n"), std::string::npos);
@@ -98,7 +70,7 @@ TEST_F(QuietLoader, ShippedAircraftLoadsWithoutAnAlert)
 // relative to the centre of gravity at 7.42 ft aft and 0.3 ft down.
 TEST_F(QuietLoader, ShippedAircraftIsInSIAboutTheCentreOfGravity)
 {
-    ASSERT_EQ(load(0, shipped), 1);
+    ASSERT_EQ(load_named(0, shipped), 1);
     const planestruct& a = pln[0];
     float area = 0;
     for (int part : {4, 5, 6, 7})
@@ -130,14 +102,14 @@ TEST_F(QuietLoader, ShippedAircraftIsInSIAboutTheCentreOfGravity)
 // the whole wing. Panels bent 30 degrees apart stay separate.
 TEST_F(QuietLoader, PanelsMeetingTipToRootFlyAsOneWing)
 {
-    ASSERT_EQ(load(0, shipped), 1);
+    ASSERT_EQ(load_named(0, shipped), 1);
     float whole = 2 * 18.04f / (0.5f * (5.33f + 3.71f));
     EXPECT_NEAR(pln[0].AR[4], whole, 0.01f);
     EXPECT_NEAR(pln[0].AR[6], whole, 0.01f);
-    EXPECT_NE(report().find("I am joining left wing 1 to left wing 2"), std::string::npos);
+    EXPECT_NE(plane_report().find("I am joining left wing 1 to left wing 2"), std::string::npos);
 
-    std::string bent = variant("Bent.acf", [](planestruct& a) { a.dihed[6] = a.dihed[7] = a.dihed[4] + 30; });
-    ASSERT_EQ(load(0, bent, "Bent.acf"), 1);
+    std::string bent = plane_variant("Bent.acf", [](planestruct& a) { a.dihed[6] = a.dihed[7] = a.dihed[4] + 30; });
+    ASSERT_EQ(load_named(0, bent, "Bent.acf"), 1);
     EXPECT_NEAR(pln[0].AR[4], 2 * 7.8f / 5.33f, 0.01f);
 }
 
@@ -147,7 +119,7 @@ TEST_F(QuietLoader, PanelsMeetingTipToRootFlyAsOneWing)
 // the tail's elements along its taper and the propeller's six rings.
 TEST_F(QuietLoader, FiniteWingFactorsWorkedByHand)
 {
-    ASSERT_EQ(load(0, shipped), 1);
+    ASSERT_EQ(load_named(0, shipped), 1);
     const planestruct& a = pln[0];
     struct { int part; float AR, e, al_D_al0, cl_D_cl0, cm_D_cm0, delta_fac, alpha_max; } cases[] = {
         {10, 3.32260f, 0.957680f, 0.744518f, 0.879773f, 0.620389f, 0.0369386f, 17.4610f},
@@ -177,7 +149,7 @@ TEST_F(QuietLoader, FiniteWingFactorsWorkedByHand)
 // it, keep their own.
 TEST_F(QuietLoader, StackedWingsTakeTheBiplaneEfficiency)
 {
-    std::string stacked = variant("Stacked.acf", [](planestruct& a) {
+    std::string stacked = plane_variant("Stacked.acf", [](planestruct& a) {
         for (int from : {4, 5}) {
             int to = from + 4;
             a.els[to] = a.els[from];
@@ -191,11 +163,11 @@ TEST_F(QuietLoader, StackedWingsTakeTheBiplaneEfficiency)
             for (auto names : {a.Rafl0, a.Rafl1, a.Tafl0, a.Tafl1}) memcpy(names[to], names[from], 400);
         }
     });
-    ASSERT_EQ(load(0, stacked, "Stacked.acf"), 1);
+    ASSERT_EQ(load_named(0, stacked, "Stacked.acf"), 1);
     EXPECT_NEAR(pln[0].e[4], 0.704374f, 1e-5);
     EXPECT_NEAR(pln[0].e[8], 0.704374f, 1e-5);
     EXPECT_NEAR(pln[0].e[6], 0.811088f, 1e-5);
-    EXPECT_NE(report().find("   Applying biplane interference factor to Oswalds Efficiency!\n"), std::string::npos);
+    EXPECT_NE(plane_report().find("   Applying biplane interference factor to Oswalds Efficiency!\n"), std::string::npos);
 }
 
 // Loading overwrites the slot's airfoil tables whole: the parts that this
@@ -203,7 +175,7 @@ TEST_F(QuietLoader, StackedWingsTakeTheBiplaneEfficiency)
 TEST_F(QuietLoader, NothingOfThePreviousAircraftStaysInTheAirfoilTables)
 {
     memset(&afl[1], 0x5a, sizeof afl[1]);
-    ASSERT_EQ(load(1, shipped), 1);
+    ASSERT_EQ(load_named(1, shipped), 1);
     for (int part : {1, 13, 17}) {
         EXPECT_EQ(afl[1].trat[part][1], 0.0f) << part;
         EXPECT_EQ(afl[1].clM[part][0][0], 0.0f) << part;
@@ -217,7 +189,7 @@ TEST_F(QuietLoader, NothingOfThePreviousAircraftStaysInTheAirfoilTables)
 // reversed, the rest kept. It must load into the same aircraft.
 TEST_F(QuietLoader, ByteReversedFileLoadsTheSameAircraft)
 {
-    ASSERT_EQ(load(0, shipped), 1);
+    ASSERT_EQ(load_named(0, shipped), 1);
     planestruct native = pln[0];
     static airfoilstruct native_afl;
     native_afl = afl[0];
@@ -234,7 +206,7 @@ TEST_F(QuietLoader, ByteReversedFileLoadsTheSameAircraft)
 
     memset(&afl[0], 0, sizeof afl[0]);
     memset(&ins, 0, sizeof ins);
-    ASSERT_EQ(load(0, "Reversed.acf"), 1);
+    ASSERT_EQ(load_named(0, "Reversed.acf"), 1);
     for (const plane_field& f : plane_fields) {
         if (!strcmp(f.name, "C_path")) continue;
         EXPECT_EQ(memcmp((const char*)&pln[0] + f.at, (const char*)&native + f.at, f.size), 0) << f.name;
@@ -248,8 +220,8 @@ TEST_F(QuietLoader, ByteReversedFileLoadsTheSameAircraft)
 TEST_F(QuietLoader, SecondSlotStaysQuietAndMissingFilesFallBack)
 {
     memset(&ins, 0, sizeof ins);
-    ASSERT_EQ(load(1, shipped), 1);
-    EXPECT_EQ(report(), "");
+    ASSERT_EQ(load_named(1, shipped), 1);
+    EXPECT_EQ(plane_report(), "");
     EXPECT_EQ(ins.asi_scale, 0.0f);
     EXPECT_EQ(buffers_filled, 0);
     EXPECT_GT(pln[1].AR[4], 0.0f);
@@ -259,7 +231,7 @@ TEST_F(QuietLoader, SecondSlotStaysQuietAndMissingFilesFallBack)
     EXPECT_EQ(load_plane(1), 0);
     EXPECT_EQ(memcmp(&pln[1], &before, sizeof before), 0);
 
-    ASSERT_EQ(load(0, "Nowhere.acf", "Nowhere.acf"), 1);
+    ASSERT_EQ(load_named(0, "Nowhere.acf", "Nowhere.acf"), 1);
     EXPECT_STREQ(pln[0].C_file, "Cessna 172 Skyhawk.acf");
     EXPECT_STREQ(pln[0].C_path, shipped.c_str());
     EXPECT_STREQ(pln[0].C_name, "Cessna 172 Skyhawk");
@@ -269,7 +241,7 @@ TEST_F(QuietLoader, SecondSlotStaysQuietAndMissingFilesFallBack)
 // into nonsense.
 TEST_F(QuietLoader, DerivedFlagsFollowTheDesign)
 {
-    std::string odd = variant("Odd.acf", [](planestruct& a) {
+    std::string odd = plane_variant("Odd.acf", [](planestruct& a) {
         std::swap(a.ngearZ, a.mgearZ);   // a tail wheel
         a.ADFtype = 7;
         a.TStype = 2;
@@ -280,7 +252,7 @@ TEST_F(QuietLoader, DerivedFlagsFollowTheDesign)
         a.Zarm[10] = a.Zarm[11] = 1.0f;   // the tail ahead of the wing: a canard
         snprintf(a.tailnum, sizeof a.tailnum, "N1 72");
     });
-    ASSERT_EQ(load(0, odd, "Odd.acf"), 1);
+    ASSERT_EQ(load_named(0, odd, "Odd.acf"), 1);
     EXPECT_EQ(pln[0].nwsteer, -10.0f);
     EXPECT_EQ(pln[0].ADFtype, 1);
     EXPECT_EQ(pln[0].TStype, 2);
@@ -291,7 +263,7 @@ TEST_F(QuietLoader, DerivedFlagsFollowTheDesign)
     EXPECT_EQ(pln[0].elev_up, -28.0f);
     EXPECT_EQ(pln[0].elev_dn, -23.0f);
     // The designer's signs are kept: loading again flips from the file, not from memory.
-    ASSERT_EQ(load(0, odd, "Odd.acf"), 1);
+    ASSERT_EQ(load_named(0, odd, "Odd.acf"), 1);
     EXPECT_EQ(pln[0].nwsteer, -10.0f);
     EXPECT_EQ(pln[0].elev_up, -28.0f);
 
@@ -302,15 +274,15 @@ TEST_F(QuietLoader, DerivedFlagsFollowTheDesign)
     for (auto& c : places) {
         env.reg_lat = c.lat;
         env.reg_lon = c.lon;
-        ASSERT_EQ(load(1, shipped), 1);
+        ASSERT_EQ(load_named(1, shipped), 1);
         EXPECT_EQ(pln[1].us_alt, c.us) << c.lat << " " << c.lon;
     }
 }
 
 TEST_F(LoaderDeathTest, MissingAirfoilIsFatal)
 {
-    std::string broken = variant("Broken.acf", [](planestruct& a) { snprintf(a.Tafl1[12], 400, "No Such Foil.afl"); });
-    EXPECT_EXIT(load(0, broken, "Broken.acf"), ::testing::ExitedWithCode(1), "");
+    std::string broken = plane_variant("Broken.acf", [](planestruct& a) { snprintf(a.Tafl1[12], 400, "No Such Foil.afl"); });
+    EXPECT_EXIT(load_named(0, broken, "Broken.acf"), ::testing::ExitedWithCode(1), "");
     std::string log = error_out();
     EXPECT_NE(log.find("An airfoil file could not be found! The name of the airfoil is:\n"), std::string::npos) << log;
     EXPECT_NE(log.find(std::string(afl_path) + "No Such Foil.afl\nThe file is used by the:\nvert stab 1"),
@@ -321,7 +293,7 @@ TEST_F(LoaderDeathTest, MissingAirfoilIsFatal)
 TEST_F(LoaderDeathTest, MissingDefaultAircraftIsFatal)
 {
     snprintf(app_path, path_max, "%s", test_scratch_folder());
-    EXPECT_EXIT(load(0, "Nowhere.acf", "Nowhere.acf"), ::testing::ExitedWithCode(1), "");
+    EXPECT_EXIT(load_named(0, "Nowhere.acf", "Nowhere.acf"), ::testing::ExitedWithCode(1), "");
     std::string log = error_out();
     EXPECT_NE(log.find("I could not find the plane you last flew, and I could also not find the following:\n" +
                        std::string(test_scratch_folder()) +
@@ -356,7 +328,6 @@ static std::string damaged_bytes(const char* what)
     return bytes;
 }
 
-static const char* const falls_back = "I will load the default Cessna 172 instead.\n";
 
 // The user's damaged aircraft is named in a notice, then the default flies,
 // as for a missing file: a damaged file in the preferences never keeps the
@@ -366,7 +337,7 @@ TEST_F(QuietLoader, DamagedFileIsNamedThenTheDefaultFlies)
     std::vector<std::pair<std::string, std::string>> files;   // what, path
     for (auto& c : damaged_counts()) {
         std::string name = std::string("Damaged ") + c.first + ".acf";
-        files.push_back({c.first, variant(name.c_str(), c.second)});
+        files.push_back({c.first, plane_variant(name.c_str(), c.second)});
     }
     for (const char* what : {"cut short", "marked x"}) {
         std::string path = std::string(test_scratch_folder()) + "Damaged " + what + ".acf";
@@ -377,7 +348,7 @@ TEST_F(QuietLoader, DamagedFileIsNamedThenTheDefaultFlies)
         err.close();
         err.open("Error.out", std::ios::out | std::ios::trunc);
         int boxes = host_test_message_box_count();
-        ASSERT_EQ(load(0, f.second, "Damaged.acf"), 1) << f.first;
+        ASSERT_EQ(load_named(0, f.second, "Damaged.acf"), 1) << f.first;
         EXPECT_EQ(error_out(), read_in_alert + f.second + "\n" + falls_back) << f.first;
         EXPECT_EQ(host_test_message_box_count(), boxes + 1) << f.first;
         EXPECT_STREQ(pln[0].C_file, "Cessna 172 Skyhawk.acf") << f.first;
@@ -386,12 +357,12 @@ TEST_F(QuietLoader, DamagedFileIsNamedThenTheDefaultFlies)
         EXPECT_NEAR(pln[0].pmax, 180 * 745.7f, 1.0f) << f.first;   // in SI once, not twice
     }
     // The report is of the aircraft that flies.
-    std::string log = report();
+    std::string log = plane_report();
     for (auto& f : files) EXPECT_EQ(log.find("Simulating " + f.second), std::string::npos) << f.first;
 
     // Elements of a part that does not exist, and of a pylon that does
     // (always one element), are not counted against the file.
-    std::string fine = variant("Fine.acf", [](planestruct& a) {
+    std::string fine = plane_variant("Fine.acf", [](planestruct& a) {
         a.els[13] = 0;
         a.els[14] = 12;
         a.semilen[14] = 2;
@@ -399,7 +370,7 @@ TEST_F(QuietLoader, DamagedFileIsNamedThenTheDefaultFlies)
         for (auto names : {a.Rafl0, a.Rafl1, a.Tafl0, a.Tafl1}) memcpy(names[14], names[12], 400);
     });
     int boxes = host_test_message_box_count();
-    ASSERT_EQ(load(0, fine, "Fine.acf"), 1);
+    ASSERT_EQ(load_named(0, fine, "Fine.acf"), 1);
     EXPECT_EQ(host_test_message_box_count(), boxes);
     EXPECT_STREQ(pln[0].C_file, "Fine.acf");
     EXPECT_TRUE(have_this_part(14, 0));
@@ -409,10 +380,10 @@ TEST_F(QuietLoader, DamagedFileIsNamedThenTheDefaultFlies)
 // Slot 1 has no default: a damaged file is named and the slot keeps its aircraft.
 TEST_F(QuietLoader, DamagedFileLeavesTheSecondSlotAsItWas)
 {
-    std::string damaged = variant("Damaged.acf", [](planestruct& a) { a.paneltype = 3; });
+    std::string damaged = plane_variant("Damaged.acf", [](planestruct& a) { a.paneltype = 3; });
     write_file("Cut.acf", damaged_bytes("cut short"));
     for (const std::string& path : {damaged, std::string("Cut.acf")}) {
-        ASSERT_EQ(load(1, shipped), 1);   // variant() read into slot 1
+        ASSERT_EQ(load_named(1, shipped), 1);   // plane_variant() read into slot 1
         snprintf(pln[1].C_path, sizeof pln[1].C_path, "%s", path.c_str());
         planestruct before = pln[1];
         err.close();
@@ -421,7 +392,7 @@ TEST_F(QuietLoader, DamagedFileLeavesTheSecondSlotAsItWas)
         EXPECT_EQ(memcmp(&pln[1], &before, sizeof before), 0) << path;
         EXPECT_EQ(error_out(), read_in_alert + path + "\n\n") << path;
     }
-    EXPECT_EQ(report(), "");
+    EXPECT_EQ(plane_report(), "");
 }
 
 // With nothing to fall back to, a damaged default aircraft is fatal, named
@@ -431,7 +402,7 @@ TEST_F(LoaderDeathTest, DamagedDefaultAircraftIsFatal)
     std::string folder = std::string(test_scratch_folder()) + "planes/General Aviation/Cessna 172 Skyhawk/";
     std::filesystem::create_directories(folder);
     std::string fallback = folder + "Cessna 172 Skyhawk.acf";
-    std::string counts = variant("Counts.acf", [](planestruct& a) { a.numen = 5; });
+    std::string counts = plane_variant("Counts.acf", [](planestruct& a) { a.numen = 5; });
     write_file("Marked.acf", damaged_bytes("marked x"));
     const struct {
         const char* what;
@@ -447,7 +418,7 @@ TEST_F(LoaderDeathTest, DamagedDefaultAircraftIsFatal)
                 snprintf(app_path, path_max, "%s", test_scratch_folder());
                 err.close();
                 err.open("Error.out", std::ios::out | std::ios::trunc);
-                load(0, c.user, "User.acf");
+                load_named(0, c.user, "User.acf");
             },
             ::testing::ExitedWithCode(1), "")
             << c.what;

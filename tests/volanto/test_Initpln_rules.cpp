@@ -13,6 +13,7 @@
 #include "Hl_types.h"
 #include "Initpln.h"
 #include "host_test.h"
+#include "plane_files.h"
 #include "records.h"
 #include "test_support.h"
 
@@ -20,16 +21,8 @@
 #include <cstdio>
 #include <string>
 
-static const std::string shipped =
-    std::string(PROGRAM_DIR) + default_plane_folder + default_plane_file;
 static const char* const design_file = "Design.acf";
 
-static const std::string read_in_alert =
-    "An error occurred during read-in of the aircraft file.\n"
-    "Either the file has been corrupted, or it is not really an aircraft file.\n";
-static const char* const falls_back = "I will load the default Cessna 172 instead.\n";
-
-static std::string error_out(void) { return read_file("Error.out"); }
 
 static void fresh_error_out(void)
 {
@@ -39,23 +32,7 @@ static void fresh_error_out(void)
 
 static float sin_deg(float deg) { return sinf(deg * 3.14159265f / 180.0f); }
 
-static int load(int p, const std::string& path, const char* file)
-{
-    snprintf(pln[p].C_path, sizeof pln[p].C_path, "%s", path.c_str());
-    snprintf(pln[p].C_file, sizeof pln[p].C_file, "%s", file);
-    return load_plane(p);
-}
-
 typedef void (*design_change)(planestruct&);
-
-// The shipped aircraft in its file's units (feet, pounds), changed and saved here.
-static std::string variant(const char* name, design_change change)
-{
-    EXPECT_EQ(read_plane_file(1, shipped.c_str(), 1), 1);
-    change(pln[1]);
-    EXPECT_EQ(write_plane_file(1, name), 1);
-    return std::string(test_scratch_folder()) + name;
-}
 
 // The shipped aircraft as finishing first met it: loaded, its struts not yet
 // lowered (finishing lowers them in place each time it runs).
@@ -63,7 +40,7 @@ static planestruct unfinished;
 
 static void keep_unfinished(void)
 {
-    ASSERT_EQ(load(0, shipped, default_plane_file), 1);
+    ASSERT_EQ(load_named(0, shipped, default_plane_file), 1);
     unfinished = pln[0];
     ASSERT_EQ(read_plane_file(1, shipped.c_str(), 1), 1);
     const planestruct& f = pln[1];
@@ -77,7 +54,7 @@ static void keep_unfinished(void)
 // went on.
 static int finish_changed(design_change si, design_change file)
 {
-    if (file) return load(0, variant(design_file, file), design_file);
+    if (file) return load_named(0, plane_variant(design_file, file), design_file);
     pln[0] = unfinished;
     si(pln[0]);
     finish_plane(0);
@@ -380,7 +357,7 @@ using DesignRulesDeathTest = DesignRules;
 
 TEST_F(DesignRules, ShippedAircraftPassesEveryRuleInBothSlots)
 {
-    for (int p : {0, 1}) ASSERT_EQ(load(p, shipped, default_plane_file), 1) << p;
+    for (int p : {0, 1}) ASSERT_EQ(load_named(p, shipped, default_plane_file), 1) << p;
     EXPECT_EQ(error_out(), "");
     EXPECT_EQ(host_test_message_box_count(), 0);
 }
@@ -421,8 +398,8 @@ TEST_F(DesignRulesDeathTest, SecondSlotIsCheckedToo)
     for (const rule_case& c : rule_cases)
         if (c.rule == 8) heavier = &c;
     ASSERT_NE(heavier, nullptr);
-    std::string path = variant("Heavy.acf", [](planestruct& a) { a.m_empty = a.m_max + 1; });
-    EXPECT_EXIT(load(1, path, "Heavy.acf"), ::testing::ExitedWithCode(1), "");
+    std::string path = plane_variant("Heavy.acf", [](planestruct& a) { a.m_empty = a.m_max + 1; });
+    EXPECT_EXIT(load_named(1, path, "Heavy.acf"), ::testing::ExitedWithCode(1), "");
     const std::string fatal = alert_text(*heavier, "Heavy.acf") + "end simulation\n";
     EXPECT_EQ(tail(error_out(), fatal.size()), fatal);
 }
@@ -507,14 +484,14 @@ TEST_F(DesignRules, SmallOrBladelessPropellerMakesTheFileDamaged)
          }},
     };
     for (auto& c : cases) {
-        std::string path = variant("Damaged.acf", c.change);
+        std::string path = plane_variant("Damaged.acf", c.change);
         fresh_error_out();
-        ASSERT_EQ(load(0, path, "Damaged.acf"), 1) << c.what;
+        ASSERT_EQ(load_named(0, path, "Damaged.acf"), 1) << c.what;
         EXPECT_EQ(error_out(), read_in_alert + path + "\n" + falls_back) << c.what;
         EXPECT_STREQ(pln[0].C_file, default_plane_file) << c.what;
 
         fresh_error_out();
-        EXPECT_EQ(load(1, path, "Damaged.acf"), 0) << c.what;
+        EXPECT_EQ(load_named(1, path, "Damaged.acf"), 0) << c.what;
         EXPECT_EQ(error_out(), read_in_alert + path + "\n\n") << c.what;
     }
 }
@@ -522,11 +499,11 @@ TEST_F(DesignRules, SmallOrBladelessPropellerMakesTheFileDamaged)
 // Engines of no type would run the engine sums with no power: a glider.
 TEST_F(DesignRules, EnginesOfNoTypeLoadAsAGlider)
 {
-    std::string path = variant("Glider.acf", [](planestruct& a) {
+    std::string path = plane_variant("Glider.acf", [](planestruct& a) {
         a.entype = 0;
         a.fusewash = 0;
     });
-    ASSERT_EQ(load(0, path, "Glider.acf"), 1);
+    ASSERT_EQ(load_named(0, path, "Glider.acf"), 1);
     EXPECT_EQ(host_test_message_box_count(), 0);
     EXPECT_STREQ(pln[0].C_file, "Glider.acf");
     EXPECT_EQ(pln[0].numen, 0);

@@ -22,6 +22,7 @@
 #include "HL_MNW.h"
 #include "Hl_types.h"
 #include "host_test.h"
+#include "plane_files.h"
 #include "records.h"
 #include "test_support.h"
 
@@ -31,9 +32,6 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
-
-static const std::string shipped = std::string(PROGRAM_DIR) +
-                                   "planes/General Aviation/Cessna 172 Skyhawk/Cessna 172 Skyhawk.acf";
 
 // The text with every mention of the program folder made the same on every machine.
 static std::string portable(std::string text)
@@ -76,9 +74,7 @@ protected:
     {
         reset_suite_state();
         ASSERT_EQ(open_loader_surroundings(), 1);
-        snprintf(pln[0].C_path, sizeof pln[0].C_path, "%s", shipped.c_str());
-        snprintf(pln[0].C_file, sizeof pln[0].C_file, "%s", "Cessna 172 Skyhawk.acf");
-        ASSERT_EQ(load_plane(0), 1);
+        ASSERT_EQ(load_named(0), 1);
         trk.close();
     }
     void TearDown() override

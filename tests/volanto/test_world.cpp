@@ -21,8 +21,6 @@ static std::string nav_folder(void) { return std::string(test_scratch_folder()) 
 
 static void put(const char* name, const std::string& body) { write_file(nav_folder() + name, "I\n500 version\n" + body); }
 
-static std::string error_out(void) { return read_file("Error.out"); }
-
 class World : public ::testing::Test {
 protected:
     void SetUp() override
