@@ -57,8 +57,9 @@ void clear_shell_run_state(void) { shell_run = shell_run_state(); }
 shell_calls shell = {
 #ifdef PROG_VOLANTO
     update_scene_3d, update_panel, update_scene_2d, freeviews_keys, function_key, yoke_key,
+    manage_das,
 #else
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
 #endif
     OGL_plot_background,
     APPLICATION_update,

@@ -122,6 +122,7 @@ struct shell_calls {
     void (*freeviews_keys)(int key);
     void (*function_key)(int key);
     void (*yoke_key)(int key);
+    void (*manage_das)(float x, float y);       // the panel: the simulator's own press
     void (*OGL_plot_background)(void);
     void (*APPLICATION_update)(void);
     void (*APPLICATION_handlekey)(char key, int flag);

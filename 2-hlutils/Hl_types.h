@@ -336,6 +336,7 @@ struct inststruct {
     float altim_set;             // inHg, the altimeter's setting knob
     int ins_sw[5];               // glass-display mode switches
     float ins_val[3];            // glass-display settings
+    float ah_pitch, ah_roll;     // the attitude indicator's reading, degrees
 };
 
 extern planestruct pln[2];

@@ -5,6 +5,7 @@
 // the twelve positions).
 #pragma once
 #include "Hl_types.h"
+#include "Initgen.h"
 
 const int flt_aircraft = 12;     // index 0 the user's aircraft, 1 tow or drop aircraft, 2-11 others
 
@@ -16,6 +17,7 @@ struct flightstruct {
     int sbrk_handle;                       // -1 armed (automatic only), 0 in, 1 half, 2 full
     float vector_angle;                    // thrust vector
     float sweep_ratio;                     // 0..1, variable-sweep wings
+    float sweep_req;                       // 0..1, the sweep the ratio moves toward
     float flap_ratio;                      // 0..1, follows flap_request
     float flap_request;                    // lever 0..1 in steps of 0.25
     float throttle[plane_engines];           // in effect 0..1
@@ -42,8 +44,7 @@ struct flightstruct {
     double vel_x, vel_y, vel_z;            // m/s, x east, y up, z south
     double pos_x[flt_aircraft], pos_y[flt_aircraft], pos_z[flt_aircraft];   // y above sea level
     float lat, lon;                        // the user's, degrees
-    float hdg_true;                        // for the autopilot; less the variation is magnetic
-    float alt_now;                         // compared with the autopilot's altitude target
+    float alt_now;                         // indicated; the altitude hold compares it
     float dist_flown;                      // m this flight, for the logbook
     float gnd_speed[flt_aircraft];         // m/s
 
@@ -130,3 +131,73 @@ extern pathstruct pat;
 // The flight reset calls it: every module's state that lives for one flight
 // (the tow wobble's phases, the Doppler's last distance) back to its start.
 void clear_flight_state(void);
+
+// ---- failures ------------------------------------------------------------------
+
+// The system flags of rel.system_ok, one index each; a group runs on by
+// engine (e) or gear leg.
+const int sys_vacuum = 0;
+const int sys_airspeed = 1;
+const int sys_attitude = 2;
+const int sys_altimeter = 3;
+const int sys_turn = 4;
+const int sys_heading = 5;
+const int sys_vsi = 6;
+const int sys_standby = 7;          // glass panel: the standby instruments
+const int sys_efis = 8;             // glass panel: the main display
+const int sys_radios = 9;           // marker and radio reception
+const int sys_engine = 10;          // + e: the engine runs
+const int sys_aileron = 14;
+const int sys_elevator = 15;
+const int sys_rudder = 16;
+const int sys_flaps = 17;
+const int sys_slats = 18;
+const int sys_throttle = 19;
+const int sys_gear = 20;            // + leg: nose, left, right
+const int sys_electrical = 23;
+const int sys_hydraulics = 24;
+const int sys_governor = 25;        // + e
+const int sys_stability = 29;       // stability augmentation
+const int sys_asym_flap = 30;       // 0: the flaps have split
+const int sys_trim = 31;            // pitch trim, the autopilot's pitch servo
+const int sys_reverser = 32;        // + e
+const int sys_anti_ice = 36;
+const int sys_engine_power = 37;    // + e: 0 and the engine's power fades
+const int sys_autopilot = 41;
+const int sys_autopilot_b = 42;     // the autopilot's second flag; nothing reads it yet
+const int sys_tail_rotor = 43;
+
+// The failure modes of rel.fail_mode.
+const int fail_random = 1;          // against rel.failure_rate
+const int fail_mtbf = 2;            // mean time between failures
+const int fail_at_time = 3;
+const int fail_on_command = 4;
+const int fail_failed = 5;
+
+// Asks slot (0..31) whether it fails now by its mode; 1 when it is failed
+// after the call.
+int  fail_me(int slot);
+// The once-a-second pass over the 32 slots in order, each only while its
+// gate holds and its system still works; a failing slot clears its flags.
+// failed[k] is set to 1 for each slot that failed in this pass (0 for the
+// others). Returns 1 when one of them sounds the master caution. The
+// failure command is spent afterwards.
+int  fail_systems(int failed[fail_slots]);
+// Start-up and every new flight: failed slots back to mode 1, every system
+// working, full control and engine power.
+void restore_systems(void);
+
+// ---- Morse identifiers ---------------------------------------------------------
+
+// A queue of timed slots: a tone or a pause each, slot k + 1 starting when
+// slot k ends. Four characters use at most 20 slots.
+const int morse_slots = 24;
+const int morse_quiet = 2;          // nothing to play, or played
+const int morse_dot = 3;
+const int morse_dash = 4;
+void add_dot(int states[morse_slots], float times[morse_slots], int k);   // 0.3 s
+void add_das(int states[morse_slots], float times[morse_slots], int k);   // 0.5 s
+void add_qui(int states[morse_slots], float times[morse_slots], int k);   // 1.0 s
+// Appends the letter's dots and dashes (upper-case letters only) and then a
+// pause, advancing *k past each slot; any other character is the pause alone.
+void build_morse_id(char c, int states[morse_slots], float times[morse_slots], int* k);

@@ -102,6 +102,7 @@ void init_gen(void)
         rel.fail_mode[k] = 1;
         rel.fail_time[k] = 10.0f;
     }
+    restore_systems();
 
     msc.time_ratio = 1.0f;
     atm.wx_factor = 1.0f;

@@ -12,6 +12,7 @@
 
 const int dataout_items = 60;    // data-output items
 const int fail_slots = 32;       // failure slots of rel
+const int system_flags = 44;     // system-working flags of rel (named in Fltutil.h)
 const int graph_samples = 1800;  // graph buffer, one sample a frame
 const int graph_slots = 4;       // graphed items, four columns each
 
@@ -27,6 +28,8 @@ struct situationvalues {
 };
 
 struct settingstruct {
+    int joy_device;              // -1 no joystick, 15 the first, 16 the second
+    int gov_on;                  // engine control switch of turbine helicopters (joystick chords)
     float ctl_scale_a;           // flight-controls sliders (defaults 0, 1, 1, 1)
     int joy_throttle_on;         // the joystick throttle axis drives the throttle
     int rudder_pedals;
@@ -133,16 +136,32 @@ struct navstruct {
     int gps_index;               // destination
     int gps_id_char[4];          // destination letters as indices
     int panel_preset[3];
+    int hdg_bug;                 // autopilot heading, degrees 0..359
+    // Per NAV receiver (0 NAV1, 1 NAV2): the station and the needles.
+    float stn_x[2], stn_h[2], stn_z[2];   // m, local frame
+    float gs_angle[2];           // glide path, degrees; -99.9 none, 99.9 marks a VOR
+    float cdi[2];                // course deviation, dots -5..5
+    float gsi[2];                // glide-slope deviation, dots -5..5
+    int gate[2];                 // 0..99 while the receiver serves its selected course
+    float gps_crs;               // GPS course, degrees true
 };
 
+// Failures: 32 slots, each failing one system when its mode says so, and
+// the 44 system flags (1 working, 0 failed) that the rest of the simulator reads.
 struct relstruct {
-    float failure_rate;          // global failure likelihood
+    float failure_rate;          // general reliability: mode 1 draws against it
     float instrument_rate;       // sliders 0..1
     float equipment_rate_a;      // slots 10 to 20
     float equipment_rate_b;      // slots 21 to 31
+    int fail_now;                // the pilot's failure command, until the next pass
+    // 1 random by failure_rate, 2 random by mean time between failures,
+    // 3 at a time, 4 on command, 5 failed; anything else never fails
     int fail_mode[fail_slots];
-    float fail_time[fail_slots]; // time or value per slot
-    int flap_sym_ok;             // 0 after the asymmetric-flap failure
+    float fail_time[fail_slots]; // mode 2: mean hours between failures; mode 3: hours left
+    int system_ok[system_flags];
+    float control_power;         // share of control effectiveness, 0..1
+    float engine_power;          // share of power a failed engine keeps, 0..1
+    int on_ram_air;              // hydraulic controls run on airspeed alone
 };
 
 // Wind layers: 0 at the ground, 1 middle, 2 upper; five values each.

@@ -1,3 +1,29 @@
+// The instrument panel. Until the panel is drawn and worked whole, the
+// attitude indicator reads the attitude and a press on the all-throttles
+// handle sets the throttles; nothing else on the panel acts yet.
 #include "P_update.h"
+#include "HL_FUNCT.h"
+#include "records.h"
 
-void update_panel(void) {}
+void update_panel(void)
+{
+    ins.ah_pitch = flt.theta[0];
+    ins.ah_roll = flt.phi[0];
+}
+
+// The all-throttles handle: 13 units wide about its column, its travel from
+// 11 (idle) to 59 (full) in panel units.
+const float throttle_column = 675.0f;
+const float throttle_half_width = 6.5f;
+const float throttle_idle_y = 11.0f;
+const float throttle_travel = 48.0f;
+
+void manage_das(float x, float y)
+{
+    float column = ins.radio_dy + throttle_column;
+    if (!fltbox(x, y, column - throttle_half_width, throttle_idle_y - 7.0f,
+                column + throttle_half_width, throttle_idle_y + throttle_travel + 7.0f))
+        return;
+    float t = fltlim((y - throttle_idle_y) / throttle_travel, 0.0f, 1.0f);
+    for (int e = 0; e < plane_engines; e++) flt.throttle_req[e] = t;
+}
