@@ -126,3 +126,17 @@ enum {
     VK_OEM_6 = 221,       // ]}
     VK_OEM_7 = 222        // '"
 };
+
+// Joysticks: the first two sticks the system lists, ids 0 and 1. Axes come
+// as 0..65535 (32767 or 32768 at rest), the hat in hundredths of a degree
+// clockwise from forward (65535 centred), buttons 1-16 as bits 0-15.
+struct host_joy_state {
+    int x, y, z, r;           // roll, pitch, throttle lever, rudder axes
+    int pov;
+    unsigned buttons;
+};
+// The sticks the joystick system can serve: 0 when it cannot start, else
+// the two the host reads, whether or not one is plugged in.
+int  host_joy_count(void);
+// 1 when stick id is there and read; otherwise 0 and every field 0.
+int  host_joy_read(int id, host_joy_state* s);
