@@ -10,4 +10,3 @@ void APPLICATION_setupmenus(void) {}
 
 void freeviews_keys(int) {}
 void function_key(int) {}
-void yoke_key(int) {}

@@ -9,3 +9,7 @@ void yoke_key(int key);         // keypad 5, 2, 8, 4, 6, 1, 3: the yoke by keys
 // pilot's inputs and the autopilot into control ratios, then the ratios into
 // surface deflections (in replay only the deflections, from the recorded ratios).
 void update_controls(void);
+// The flight reset calls it: the throttle axis's takeover, the vertical
+// autopilot's engagement and integrator, the autothrottle's memory and the
+// last ground contact back to their start.
+void clear_controls_flight_state(void);

@@ -2,6 +2,7 @@
 #include "Fltutil.h"
 #include "Fltcalc.h"
 #include "Hl_sound.h"
+#include "Event.h"
 
 flightstruct flt;
 ottostruct ott;
@@ -13,4 +14,5 @@ void clear_flight_state(void)
 {
     clear_fltcalc_flight_state();
     clear_sound_flight_state();
+    clear_controls_flight_state();
 }
