@@ -8,6 +8,14 @@ const int joy_inputs = 22;              // hat forward, back, left, right; butto
 extern int n_button_pressed[joy_inputs];   // this read's input states
 extern int o_button_pressed[joy_inputs];   // the read before
 
+// set.joy_device: which of the host's sticks is read.
+const int joy_none = -1;
+const int joy_first = 15;               // host stick 0
+const int joy_second = 16;              // host stick 1
+
+// The inputs of both reads and the last buttons, as at the start of the run.
+void clear_joy_run_state(void);
+
 // At start-up: picks the first stick that reads (set.joy_device 15 or 16, else
 // -1) and tells the user when there is none.
 void JOY_init(void);

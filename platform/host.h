@@ -129,7 +129,8 @@ enum {
 
 // Joysticks: the first two sticks the system lists, ids 0 and 1. Axes come
 // as 0..65535 (32767 or 32768 at rest), the hat in hundredths of a degree
-// clockwise from forward (65535 centred), buttons 1-16 as bits 0-15.
+// clockwise from forward (65535 centred), buttons 1-16 as bits 0-15. X, Y, Z
+// and R are the stick's axes 0-3, or those VOLANTO_JOY_AXES names ("0132").
 struct host_joy_state {
     int x, y, z, r;           // roll, pitch, throttle lever, rudder axes
     int pov;
@@ -138,5 +139,6 @@ struct host_joy_state {
 // The sticks the joystick system can serve: 0 when it cannot start, else
 // the two the host reads, whether or not one is plugged in.
 int  host_joy_count(void);
-// 1 when stick id is there and read; otherwise 0 and every field 0.
+// 1 when stick id is there and read; otherwise 0 and every field 0. A stick
+// keeps its id while it stays plugged in; a free id takes the next one that comes.
 int  host_joy_read(int id, host_joy_state* s);

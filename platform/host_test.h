@@ -72,8 +72,12 @@ host_test_voice host_test_voice_state(int slot);
 // or display needed. A stick has 4 axes (X, Y, Z, R), one hat and 16 buttons,
 // and starts centred with nothing pressed.
 int  host_test_joy_attach(void);                       // its id (0 the first), or -1
-void host_test_joy_axis(int id, int axis, int value);  // axis 0..3 = X, Y, Z, R; value 0..65535
+void host_test_joy_axis(int id, int axis, int value);  // the stick's axis 0..3 (X, Y, Z, R unless
+                                                       // VOLANTO_JOY_AXES says otherwise); 0..65535
 void host_test_joy_hat(int id, int pov);               // hundredths of a degree, 65535 centred
 void host_test_joy_buttons(int id, unsigned mask);     // bit b: button b + 1
+void host_test_joy_detach(int id);                     // unplugged; the others keep their ids
 void host_test_joy_detach_all(void);
-void host_test_joy_no_system(int on);                  // the joystick system does not start
+// The joystick system stops and does not start again until called with 0,
+// when it starts afresh (and reads VOLANTO_JOY_AXES again).
+void host_test_joy_no_system(int on);

@@ -113,6 +113,9 @@ TEST_F(StartUp, GivesTheRecordsTheirStartingDefaults)
         EXPECT_EQ(rel.fail_mode[k], 1) << k;
         EXPECT_FLOAT_EQ(rel.fail_time[k], 10.0f) << k;
     }
+    for (int f = 0; f < system_flags; f++) EXPECT_EQ(rel.system_ok[f], 1) << f;
+    EXPECT_EQ(rel.control_power, 1.0f);
+    EXPECT_EQ(rel.engine_power, 1.0f);
     EXPECT_FLOAT_EQ(msc.time_ratio, 1.0f);
     EXPECT_FLOAT_EQ(atm.wx_factor, 1.0f);
     EXPECT_EQ(atm.weather_trend, 0.0f);
