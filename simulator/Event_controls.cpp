@@ -53,7 +53,7 @@ static int ap_receiver(void) { return ott.ap_nav1 ? 0 : 1; }
 // The mouse flies only when no stick gives a pitch axis.
 static void mouse_yoke(void)
 {
-    if (set.joy_device != -1 || !msc.mouse_yoke_on) return;
+    if (set.joy_device != joy_none || !msc.mouse_yoke_on) return;
     set.pitch_key = (447.0f - mnw.my) * 0.01f;
     set.roll_key = (mnw.mx - 400.0f) * 0.01f;
 }

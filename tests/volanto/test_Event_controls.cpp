@@ -1,14 +1,16 @@
-// The controls once a frame: the yoke keys and the mouse yoke; the gain of
-// the automatic inputs and the hover yaw damping; the heading, navigation,
-// vertical and speed holds; the stability augmentation, failures and trims;
-// the surface deflections, thrust-line cants and sweep, alone in replay; and
-// the touchdown's automatic actions.
+// The controls once a frame: the yoke keys, the mouse yoke, the stick's
+// slew and the throttle lever's takeover; the gain of the automatic inputs
+// and the hover yaw damping; the heading, navigation, vertical and speed
+// holds; the stability augmentation, failures and trims; the surface
+// deflections, thrust-line cants and sweep, alone in replay; and the
+// touchdown's automatic actions.
 #include <gtest/gtest.h>
 
 #include "volanto_support.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "Hl_types.h"
+#include "host_test.h"
 #include "plane_files.h"
 #include "records.h"
 #include "test_support.h"
@@ -34,7 +36,7 @@ protected:
         restore_systems();
         calls.clear();
         shell.APPLICATION_handlekey = record_handlekey;
-        set.joy_device = -1;
+        set.joy_device = joy_none;
         set.ctl_scale_b = set.ctl_scale_c = set.ctl_scale_d = 1;
         msc.dt = 0.05f;
         msc.vstall = 30;
@@ -99,10 +101,128 @@ TEST_F(Controls, MouseYokeOnlyWithoutAStick)
     update_controls();
     EXPECT_EQ(set.pitch_key, 0.0f);
     msc.mouse_yoke_on = 1;
-    set.joy_device = 15;
+    set.joy_device = joy_first;
     update_controls();
     EXPECT_EQ(set.pitch_key, 0.0f);
     EXPECT_EQ(set.roll_key, 0.0f);
+}
+
+// ---- the stick -------------------------------------------------------------
+
+// A virtual stick as the first system stick, its axes unshaped: no null
+// zones, full response, pedals on; every axis at its low end.
+class StickControls : public Controls {
+protected:
+    void SetUp() override
+    {
+        Controls::SetUp();
+        ASSERT_EQ(host_test_joy_attach(), 0);
+        set.joy_device = joy_first;
+        set.rudder_pedals = 1;
+        for (int axis = 0; axis < 4; axis++) host_test_joy_axis(0, axis, 0);
+    }
+    void TearDown() override { host_test_joy_detach_all(); }
+};
+
+const int axis_x = 0, axis_y = 1, axis_z = 2, axis_r = 3;
+
+// What the throttle lever at z reads.
+static float lever(int z) { return 1.1f - (float)z * 1.2f / 65537.0f; }
+
+struct das_call {
+    float x, y;
+    int dragging;
+};
+static std::vector<das_call> das_calls;
+static void record_das(float x, float y) { das_calls.push_back({x, y, (int)mnw.now_dragging}); }
+
+// A full jump of the stick is spread over half a second at 0.05 s a frame.
+TEST_F(StickControls, StickMovesAtMostFourPerSecond)
+{
+    for (int i = 0; i < 5; i++) update_controls();
+    EXPECT_NEAR(set.stick_pitch, -1, 1e-5f);
+    EXPECT_NEAR(set.stick_roll, -1, 1e-5f);
+    EXPECT_NEAR(set.stick_yaw, -1, 1e-5f);
+
+    host_test_joy_axis(0, axis_x, 65535);
+    host_test_joy_axis(0, axis_y, 65535);
+    host_test_joy_axis(0, axis_r, 65535);
+    float last = set.stick_pitch;
+    for (int frame = 1; frame <= 10; frame++) {
+        update_controls();
+        EXPECT_LE(set.stick_pitch - last, 0.2f + 1e-5f) << "frame " << frame;
+        EXPECT_NEAR(set.stick_roll, set.stick_pitch, 1e-6f) << "frame " << frame;
+        EXPECT_NEAR(set.stick_yaw, set.stick_pitch, 1e-6f) << "frame " << frame;
+        if (frame == 9) {
+            EXPECT_LT(set.stick_pitch, 0.9f);
+        }
+        last = set.stick_pitch;
+    }
+    EXPECT_NEAR(set.stick_pitch, 1, 1e-5f);
+    EXPECT_NEAR(set.ctl_pitch, 1, 1e-5f);
+}
+
+// A recorded flight flies as recorded, whatever the stick does.
+TEST_F(StickControls, ReplayIgnoresTheStick)
+{
+    set.replay_speed = 5;
+    set.ctl_pitch = 0.25f;
+    host_test_joy_axis(0, axis_y, 65535);
+    for (int i = 0; i < 3; i++) update_controls();
+    EXPECT_EQ(set.stick_pitch, 0.0f);
+    EXPECT_EQ(set.ctl_pitch, 0.25f);
+}
+
+// The lever takes over only once it moves more than 0.03 from where it was
+// first read; from then on it works the panel's throttle handle every frame,
+// at the handle's height for its value, as an undragged press.
+TEST_F(StickControls, ThrottleLeverTakesOverOnceMoved)
+{
+    das_calls.clear();
+    shell.manage_das = record_das;
+    ins.radio_dy = 10;
+    mnw.now_dragging = 1;
+    const int z0 = 32768;                       // 0.5
+    const int z_small = z0 - 1000;              // 0.018 up, then 0.018 down
+    host_test_joy_axis(0, axis_z, z0);
+    update_controls();
+    host_test_joy_axis(0, axis_z, z_small);
+    update_controls();
+    host_test_joy_axis(0, axis_z, z0 + 1000);
+    update_controls();
+    EXPECT_EQ(set.joy_throttle_on, 0);
+    EXPECT_TRUE(das_calls.empty());
+
+    const int z_far = z0 - 1700;                // 0.031 more
+    host_test_joy_axis(0, axis_z, z_far);
+    update_controls();
+    EXPECT_EQ(set.joy_throttle_on, 1);
+    ASSERT_EQ(das_calls.size(), 1u);
+    EXPECT_NEAR(das_calls[0].x, 685, 1e-4f);
+    EXPECT_NEAR(das_calls[0].y, 11 + 48 * lever(z_far), 1e-3f);
+    EXPECT_EQ(das_calls[0].dragging, 0);
+    EXPECT_EQ(mnw.now_dragging, 1);
+
+    // Held where it is, it keeps the handle there.
+    update_controls();
+    EXPECT_EQ(das_calls.size(), 2u);
+
+    // The panel's own handle then sets every throttle to the lever.
+    shell.manage_das = manage_das;
+    host_test_joy_axis(0, axis_z, 20000);
+    update_controls();
+    for (int e = 0; e < plane_engines; e++) EXPECT_NEAR(flt.throttle_req[e], lever(20000), 1e-3f) << e;
+
+    // Handed back to the mouse, the lever must move again to take over.
+    shell.manage_das = record_das;
+    das_calls.clear();
+    set.joy_throttle_on = 0;
+    host_test_joy_axis(0, axis_z, 20500);
+    update_controls();
+    EXPECT_TRUE(das_calls.empty());
+    host_test_joy_axis(0, axis_z, 22000);
+    update_controls();
+    EXPECT_EQ(das_calls.size(), 1u);
 }
 
 // ---- gain and hover yaw damping --------------------------------------------
