@@ -40,6 +40,9 @@ static float move_toward(float v, float target, float step)
 
 static float ias_ms(void) { return flt.ias_kts * con.ktstomsc; }
 
+// Airspeed over the stall speed; 1 before an aircraft has given its stall speed.
+static float stall_ratio(void) { return msc.vstall > 0.0f ? ias_ms() / msc.vstall : 1.0f; }
+
 // A helicopter, or an aircraft whose first thrust line points mostly up.
 static int hovers(void) { return pln[0].is_heli || pln[0].vertcant[0] > 60.0f; }
 
@@ -94,7 +97,7 @@ static void throttle_axis(float t)
 static float auto_gain(void)
 {
     if (pln[0].is_heli) return 1.0f;
-    return 1.0f / fltlim(sqr(ias_ms() / msc.vstall), 1.0f, 1000.0f);
+    return 1.0f / fltlim(sqr(stall_ratio()), 1.0f, 1000.0f);
 }
 
 // Without pedals a hovering aircraft's yaw is held for the pilot: sideslip
@@ -102,7 +105,7 @@ static float auto_gain(void)
 static void hover_yaw_damping(float g)
 {
     if (!hovers() || set.rudder_pedals || flt.on_ground) return;
-    float f = fltlim(ias_ms() / msc.vstall, 0.0f, 1.0f);
+    float f = fltlim(stall_ratio(), 0.0f, 1.0f);
     set.stick_yaw = -(f * flt.beta * 0.05f + (1.0f - f) * flt.yaw_rate * 0.1f) * g;
 }
 
@@ -132,7 +135,7 @@ static float ap_target_heading(void)
     int u = ap_receiver();
     float course;
     if (ott.ap_nav1 && pln[0].supptype != 1 && pln[0].supptype != 7) {
-        course = nav.gps_crs;
+        course = nav.gps_crs + env.mag_var;   // the GPS course is true
     } else if (nav.gate[u] <= 99) {
         course = u == 0 ? nav.nav_crs1 : nav.nav_crs2;
     } else {

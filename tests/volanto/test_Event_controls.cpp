@@ -360,7 +360,7 @@ TEST_F(Controls, NavigationHoldsFollowTheirCourseSource)
     } cases[] = {
         {"NAV1 with the VOR head", 0, 1, 0, 1, 0, 0, 80, 40},
         {"NAV1 with the RMI", 0, 1, 0, 7, 0, 0, 80, 40},
-        {"NAV1 with a map: the GPS course", 0, 1, 0, 3, 0, 0, 80, 130},
+        {"NAV1 with a map: the GPS course, true", 0, 1, 0, 3, 0, 0, 80, 130 - 14.2f},
         {"NAV2 never the GPS", 0, 0, 1, 3, 0, 0, 80, 200},
         {"NAV1 flag at 99 keeps the course", 0, 1, 0, 1, 99, 0, 80, 40},
         {"NAV1 past the flag: the station's bearing", 0, 1, 0, 1, 100, 0, 80, 90 - 14.2f},
