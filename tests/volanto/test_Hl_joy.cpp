@@ -45,7 +45,6 @@ protected:
     void SetUp() override
     {
         reset_suite_state();
-        clear_joy_run_state();
         host_test_joy_no_system(0);
         host_test_joy_detach_all();
         host_joy_state s;
