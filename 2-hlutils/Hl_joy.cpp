@@ -21,8 +21,11 @@ int o_button_pressed[joy_inputs];
 
 // Besides the inputs, a read keeps the raw buttons for the next one: the
 // helicopter chords act on new presses of buttons that are no input then.
+// It also keeps the lever's last reading, which a stick that stops reading
+// holds: the engines must not go to idle because a cable came loose.
 struct joy_run_state {
     unsigned last_buttons = 0;
+    float last_throttle = 0;
 };
 static joy_run_state joy_run;
 
@@ -36,6 +39,9 @@ void clear_joy_run_state(void)
 // A zone read back from a settings window closed just as the stick moved can
 // come near 1 and would leave the stick dead; no more than this is used.
 static const float joy_zone_max = 0.25f;
+
+static_assert(sizeof set.joy_button_map / sizeof set.joy_button_map[0] == joy_inputs,
+              "one assignment per input");
 
 // Views the buttons select (View menu items).
 static const int view_forwards = 500;
@@ -221,7 +227,8 @@ void JOY_get(float* pitch, float* roll, float* yaw, float* throttle, int apply)
     memcpy(o_button_pressed, n_button_pressed, sizeof o_button_pressed);
     float p = 0, r = 0, y = 0, t = 0;
 
-    // A stick that is gone reads as no stick: centred, nothing pressed.
+    // A stick that is gone reads as no stick, centred with nothing pressed,
+    // but for its throttle lever, left where it was.
     host_joy_state s = {};
     int read = 0;
     if (set.joy_device == joy_first) read = host_joy_read(0, &s);
@@ -231,7 +238,9 @@ void JOY_get(float* pitch, float* roll, float* yaw, float* throttle, int apply)
         r = (float)s.x * 2.0f / 65535.0f - 1.0f;
         y = (float)s.r * 2.0f / 65535.0f - 1.0f;
         t = 1.1f - (float)s.z * 1.2f / 65537.0f;
+        joy_run.last_throttle = t;
     } else {
+        if (set.joy_device != joy_none) t = joy_run.last_throttle;
         s.pov = 65535;
         s.buttons = 0;
     }

@@ -2,7 +2,8 @@
 // (controls, force sums, attitude, position and speed of all twelve aircraft,
 // air data, engines, masses), ott, the autopilot, and pat, the flown path.
 // The flight model writes them; a new flight zeroes them whole (flt keeping
-// the twelve positions).
+// the twelve positions). Also the failures, which fail the systems of rel
+// slot by slot, and the Morse queue of the radios' identifiers.
 #pragma once
 #include "Hl_types.h"
 #include "Initgen.h"

@@ -13,10 +13,10 @@ void update_panel(void)
 
 // The all-throttles handle: 13 units wide about its column, its travel from
 // 11 (idle) to 59 (full) in panel units.
-const float throttle_column = 675.0f;
-const float throttle_half_width = 6.5f;
-const float throttle_idle_y = 11.0f;
-const float throttle_travel = 48.0f;
+static const float throttle_column = 675.0f;
+static const float throttle_half_width = 6.5f;
+static const float throttle_idle_y = 11.0f;
+static const float throttle_travel = 48.0f;
 
 void manage_das(float x, float y)
 {

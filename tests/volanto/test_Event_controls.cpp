@@ -29,18 +29,22 @@ static void record_handlekey(char key, int flag)
 // No stick, every system working, a 0.05 s step, and a stall speed of 30 m/s.
 class Controls : public ::testing::Test {
 protected:
+    shell_calls real;
+
     void SetUp() override
     {
         MACIBM_set_constants();
         reset_suite_state();
         restore_systems();
         calls.clear();
+        real = shell;
         shell.APPLICATION_handlekey = record_handlekey;
         set.joy_device = joy_none;
         set.ctl_scale_b = set.ctl_scale_c = set.ctl_scale_d = 1;
         msc.dt = 0.05f;
         msc.vstall = 30;
     }
+    void TearDown() override { shell = real; }
     static void ias_ms(float v) { flt.ias_kts = v * con.msctokts; }
 };
 
@@ -121,7 +125,11 @@ protected:
         set.rudder_pedals = 1;
         for (int axis = 0; axis < 4; axis++) host_test_joy_axis(0, axis, 0);
     }
-    void TearDown() override { host_test_joy_detach_all(); }
+    void TearDown() override
+    {
+        host_test_joy_detach_all();
+        Controls::TearDown();
+    }
 };
 
 const int axis_x = 0, axis_y = 1, axis_z = 2, axis_r = 3;
@@ -424,18 +432,23 @@ TEST_F(Controls, VerticalSpeedComesFromTheLastModeOfVsAltitudeAndGlideSlope)
     const float gs_nav1 = -200 * sinf(1.2f * 3.14159265f / 180);   // 1.0 + 2 x 0.1
     const struct {
         const char* what;
-        int vvi, alt, gs, nav1;
+        int vvi, alt, gs, nav1, supptype;
         float vvi_target, alt_error;   // target - altitude, m
+        float nav2_angle;
         float vs;
     } cases[] = {
-        {"vertical speed", 1, 0, 0, 0, 3, 0, 3},
-        {"altitude 40 m below: 2 m/s", 0, 1, 0, 0, 5, 40, 2},
-        {"altitude far above: the limit", 0, 1, 0, 0, 5, -400, -5},
-        {"a negative limit counts by size", 0, 1, 0, 0, -4, 400, 4},
-        {"altitude wins over vertical speed", 1, 1, 0, 0, 5, 40, 2},
-        {"glide slope on NAV2", 0, 0, 1, 0, 5, 0, gs_nav2},
-        {"glide slope on NAV1", 0, 0, 1, 1, 5, 0, gs_nav1},
-        {"glide slope wins over altitude", 0, 1, 1, 0, 5, 40, gs_nav2},
+        {"vertical speed", 1, 0, 0, 0, 1, 3, 0, 1.5f, 3},
+        {"altitude 40 m below: 2 m/s", 0, 1, 0, 0, 1, 5, 40, 1.5f, 2},
+        {"altitude far above: the limit", 0, 1, 0, 0, 1, 5, -400, 1.5f, -5},
+        {"a negative limit counts by size", 0, 1, 0, 0, 1, -4, 400, 1.5f, 4},
+        {"altitude wins over vertical speed", 1, 1, 0, 0, 1, 5, 40, 1.5f, 2},
+        {"glide slope on NAV2", 0, 0, 1, 0, 1, 5, 0, 1.5f, gs_nav2},
+        {"glide slope on NAV1", 0, 0, 1, 1, 1, 5, 0, 1.5f, gs_nav1},
+        {"glide slope on NAV1 of an RMI", 0, 0, 1, 1, 7, 5, 0, 1.5f, gs_nav1},
+        {"NAV1 flies the GPS: glide slope on NAV2", 0, 0, 1, 1, 3, 5, 0, 1.5f, gs_nav2},
+        {"glide slope wins over altitude", 0, 1, 1, 0, 1, 5, 40, 1.5f, gs_nav2},
+        {"no glide slope received: level", 0, 0, 1, 0, 1, 5, 40, -99.9f, 0},
+        {"a VOR is no glide slope: altitude holds", 0, 1, 1, 0, 1, 5, 40, 99.9f, 2},
     };
     flt.gnd_speed[0] = 200;
     nav.gs_angle[0] = 1.0f;
@@ -450,6 +463,8 @@ TEST_F(Controls, VerticalSpeedComesFromTheLastModeOfVsAltitudeAndGlideSlope)
         ott.ap_alt = c.alt;
         ott.ap_gs = c.gs;
         ott.ap_nav1 = c.nav1;
+        pln[0].supptype = c.supptype;
+        nav.gs_angle[1] = c.nav2_angle;
         ott.vvi_target = c.vvi_target;
         ott.alt_target = flt.alt_now + c.alt_error;
         update_controls();
@@ -924,4 +939,48 @@ TEST_F(Controls, TouchdownBrakesDeploysArmedSpeedBrakesAndDisconnects)
         EXPECT_EQ(flt.brake_ratio, 0.0f) << c.what;
         EXPECT_EQ(calls.size(), (size_t)c.disconnects) << c.what;
     }
+}
+
+// The shipped Cessna flown live, standing still: the stick held at each end
+// brings its surfaces to their stops within half a second, and without a
+// stick the keypad's yoke moves them through the curve.
+TEST_F(StickControls, CessnaSurfacesFollowTheStickAndTheKeypad)
+{
+    ASSERT_EQ(open_loader_surroundings(), 1);
+    ASSERT_EQ(load_named(0), 1);
+    msc.dt = 0.05f;
+    const struct {
+        int x, y, r;                 // stick axes
+        float ail_L, ail_R, elev, rudd;
+    } cases[] = {
+        {32768, 65535, 32768, 0, 0, 28, 0},
+        {32768, 0, 32768, 0, 0, -23, 0},
+        {0, 32768, 32768, 20, -15, 0, 0},
+        {65535, 32768, 65535, -15, 20, 0, -17.7f},
+        {65535, 0, 0, -15, 20, -23, 17.7f},
+    };
+    for (auto& c : cases) {
+        host_test_joy_axis(0, axis_x, c.x);
+        host_test_joy_axis(0, axis_y, c.y);
+        host_test_joy_axis(0, axis_r, c.r);
+        for (int frame = 0; frame < 12; frame++) update_controls();
+        std::string at = std::to_string(c.x) + " " + std::to_string(c.y) + " " + std::to_string(c.r);
+        EXPECT_NEAR(flt.ailn_def_L, c.ail_L, 0.01f) << at;
+        EXPECT_NEAR(flt.ailn_def_R, c.ail_R, 0.01f) << at;
+        EXPECT_NEAR(flt.elev_def_L, c.elev, 0.01f) << at;
+        EXPECT_NEAR(flt.elev_def_R, c.elev, 0.01f) << at;
+        EXPECT_NEAR(flt.rudd_def_now, c.rudd, 0.01f) << at;
+    }
+
+    // Unplugged and the keypad instead: four presses of pitch up and two of
+    // right roll, through the curve with no null zone.
+    set.joy_device = joy_none;
+    for (int k = 0; k < 4; k++) yoke_key(1);
+    for (int k = 0; k < 2; k++) yoke_key(4);
+    for (int frame = 0; frame < 12; frame++) update_controls();
+    const float pitch = powf(0.2f, 1.5f), roll = powf(0.2f, 1.5f);
+    EXPECT_NEAR(flt.elev_def_L, pitch * 28 - roll * pln[0].stabroll, 0.01f);
+    EXPECT_NEAR(flt.ailn_def_L, -roll * 15 + pln[0].ailpitch * pitch, 0.01f);
+    EXPECT_NEAR(flt.ailn_def_R, roll * 20 + pln[0].ailpitch * pitch, 0.01f);
+    close_loader_surroundings();
 }

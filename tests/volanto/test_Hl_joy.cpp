@@ -468,8 +468,9 @@ TEST_F(Joy, StartUpWithoutAStickTellsWhy)
     }
 }
 
-// Unplugged mid-flight: the controls centre, a held view button lets go, and
-// the zeros of the failed read are no hat pushed forward.
+// Unplugged mid-flight: the controls centre, a held view button lets go, the
+// zeros of the failed read are no hat pushed forward, and the throttle lever
+// stays where it was last read.
 TEST_F(Joy, AStickUnpluggedInFlightReadsAsNone)
 {
     set.joy_button_map[0] = 13;
@@ -482,7 +483,7 @@ TEST_F(Joy, AStickUnpluggedInFlightReadsAsNone)
     host_test_joy_detach(stick);
     Controls got = read_stick(1);
     EXPECT_EQ(got.roll, 0);
-    EXPECT_EQ(got.throttle, 0);
+    EXPECT_EQ(got.throttle, 1.0f);
     EXPECT_EQ(calls, "menu 506|menu 500");
     read_stick(1);
     EXPECT_EQ(calls, "menu 506|menu 500");

@@ -6,6 +6,7 @@
 #include "host_test.h"
 
 #include <cstdlib>
+#include <string>
 
 class HostJoy : public ::testing::Test {
 protected:
@@ -131,13 +132,16 @@ TEST_F(HostJoy, SticksKeepTheirIdsAcrossUnpluggingAndPluggingIn)
 
 TEST_F(HostJoy, TheSticksStartAgainAfterTheHostShutsDown)
 {
+    const char* was = getenv("SDL_VIDEODRIVER");
+    std::string driver = was ? was : "";
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     ASSERT_EQ(host_init(), 1);
     int j = host_test_joy_attach();
     host_test_joy_axis(j, 1, 500);
     EXPECT_EQ(read_joy(0).y, 500);
     host_shutdown();   // closes every subsystem, the virtual stick with it
-    unsetenv("SDL_VIDEODRIVER");
+    if (was) setenv("SDL_VIDEODRIVER", driver.c_str(), 1);
+    else unsetenv("SDL_VIDEODRIVER");
 
     int ok = 1;
     read_joy(0, &ok);
