@@ -1,5 +1,7 @@
 #include "Do_atc.h"
 
+atcstruct atc;
+
 // The simulator has no speech engine yet: it reports that none started, so
 // the controllers stay silent.
 int initspeechsynth(void) { return 0; }

@@ -1,6 +1,28 @@
 // Air traffic control: the controllers' phrases, spoken through the speech
-// engine and shown on the ATC line.
+// engine and shown on the ATC line. Owns the dialogue record atc, which
+// every new flight clears.
 #pragma once
+
+const int atc_text_max = 400;
+
+struct atcstruct {
+    char callsign[atc_text_max];      // leads every phrase to the user
+    int menu_on;                      // the ATC window is shown
+    int menu_level;                   // 0 options, 1 ATIS, 5 vectors, 6 landing, 7 ILS, 8 LOC, 9 PAR
+    int menu_col;                     // 0..4, under the mouse
+    int menu_row;                     // 0..19
+    int vectoring;                    // last_request is served again every second
+    char last_request[atc_text_max];
+    char ctrl_text[atc_text_max];     // the controller's last phrase
+    float ctrl_text_until;            // s of simulated time
+    int plan_state;                   // the flight-plan dialogue's step
+    int dest_apt;                     // airport index
+    int checkin_due;                  // after a hand-off
+    int ball_called;                  // the carrier's landing signal officer
+    float deck_rel[3];                // m, the eye from the carrier's landing reference point
+};
+
+extern atcstruct atc;
 
 int  initspeechsynth(void);             // 1 when the speech engine started; init_gen keeps it in msc.speech_ok
 void speakstring(const char* text);     // one controller phrase

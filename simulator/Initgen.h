@@ -86,6 +86,7 @@ struct settingstruct {
     float wire_decel;            // m/s2 while an arresting wire holds
     int wire_caught;
     int on_catapult;
+    int catapult_run;            // the catapult launch is under way: brakes released while on_catapult
     int tow_hold;                // the glider waits behind the tow plane
     int tow_on;                  // the tow rope is attached in flight
     int drop_on;                 // hanging under the drop aircraft
@@ -118,6 +119,7 @@ struct miscstruct {
     float view_hdg;              // head turn of the cockpit view, rad 0..2pi
     float view_pitch;            // rad -pi/2..pi/2
     float spot_x, spot_y, spot_z;   // spot camera, m
+    float rwy_view_x, rwy_view_y, rwy_view_z;   // the on-runway camera, m: beside the start point
 };
 
 // Radios: COM and NAV in hundredths of MHz, the ADF in kHz.

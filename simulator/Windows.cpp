@@ -6,6 +6,9 @@
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
 #include "records.h"
+#include "Windows.h"
+
+flightplanstruct fpl;
 
 static const window_entry window_table[] = {
     {win_main, "", 800, 600},

@@ -5,6 +5,8 @@
 #include "host_test.h"
 #include "HL_MNW.h"
 #include "records.h"
+#include "Do_atc.h"
+#include "Windows.h"
 
 #include <cstdio>
 #include <cstring>
@@ -29,6 +31,9 @@ void reset_program_state(void)
     memset(&ott, 0, sizeof ott);
     ogl_res = 0;
     memset(apt_inreg, 0, sizeof apt_inreg);
+    memset(&scn, 0, sizeof scn);
+    memset(&fpl, 0, sizeof fpl);
+    memset(&atc, 0, sizeof atc);
 }
 
 void set_loader_paths(void)
