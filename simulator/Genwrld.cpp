@@ -1,7 +1,16 @@
-// The scenery region. Its loader comes with the world's own work; until then
-// the region is the zeroed record and a flat grid at the origin.
+// The scenery region.
+//
+// Sections: the region's records, the stand-in loader.
 #include "Genwrld.h"
+
+#include "Funct.h"
+#include "Hl_types.h"
 #include "Initgen.h"
+
+#include <cmath>
+#include <cstring>
+
+// ---- the region's records -------------------------------------------------
 
 environmentstruct env;
 float planexyz[region_grid_x][region_grid_z][3];
@@ -16,3 +25,137 @@ int oilr_on_poly[region_grid_x][region_grid_z];
 float city_xyz[region_grid_x][region_grid_z][2][7][3];
 float tree_xyz[region_grid_x][region_grid_z][2][4][3];
 int apt_inreg[world_apt_max];    // a size other than the header's does not compile
+int nav_inreg[world_nav_max];
+
+int apt_to_index[local_list_max];
+int apt_lcl_max = -1;
+int vor_to_index[local_list_max];
+int ndb_to_index[local_list_max];
+
+int obj_type[obj_slots];
+int obj_poltyp[obj_slots][obj_elements];
+int obj_texrgb[obj_slots][obj_elements];
+float obj_xyz[obj_slots][obj_elements][4][3];
+float obj_nrml[obj_slots][obj_elements][3];
+
+// ---- the stand-in loader --------------------------------------------------
+
+// This is the stand-in until the region loader is built: the region's frame,
+// edges and lists as the loader leaves them, over flat land at the chosen
+// airport's height, with no squares read, no objects, no water and no ships
+// in it, and no menu bar built.
+
+// Squares of 59 cells west to east and 79 south to north; the south-west
+// vertex of each of the six squares anchors the x of its square.
+static const int square_cells_x = 59;
+static const int square_cells_z = 79;
+
+static float lon_degree(float lat) { return cosf(lat * con.degtorad) * 60 * con.nmtomtrs; }
+
+static int in_region(float lat, float lon)
+{
+    return lat >= env.reg_lat && lat <= env.reg_lat + 2 && lon >= env.reg_lon && lon <= env.reg_lon + 3;
+}
+
+static int is_anchor(int i, int j)
+{
+    return i % square_cells_x == 0 && i < region_grid_x - 1 && j % square_cells_z == 0 && j < region_grid_z - 1;
+}
+
+// The full load's frame: the south-west corner at x = 0, z = 0.
+static void set_region_edges(void)
+{
+    env.reg_west_x = 0;
+    env.reg_south_z = 0;
+    env.reg_east_x = env.reg_west_x + cosf(env.reg_lat * con.degtorad) * 180 * con.nmtomtrs;
+    env.reg_north_z = env.reg_south_z - 120 * con.nmtomtrs;
+    env.reg_width = env.reg_east_x - env.reg_west_x;
+    env.reg_depth = env.reg_south_z - env.reg_north_z;
+    // The chart shows the region's depth as 494 units.
+    con.mtrtonrt = 494 / env.reg_depth;
+    con.nrttomtr = 1 / con.mtrtonrt;
+
+    float west = env.reg_west_x, step = lon_degree((float)env.reg_lat);
+    for (int c = 0; c < 3; c++)
+        for (int r = 0; r < 2; r++) planexyz[square_cells_x * c][square_cells_z * r][0] = west + c * step;
+}
+
+// Each square's vertices where its own reader puts them: a row every 1/79
+// degree of latitude, a column every 1/59 degree of longitude, x by the
+// anchor of the point's square. Neighbouring squares share their edge rows
+// and columns.
+static void lay_flat_squares(float height)
+{
+    for (int q = 0; q < 6; q++) {
+        int i0 = square_cells_x * (q % 3), j0 = square_cells_z * (q / 3);
+        int lat = env.reg_lat + q / 3, lon = env.reg_lon + q % 3;
+        for (int r = 0; r <= square_cells_z; r++)
+            for (int c = 0; c <= square_cells_x; c++) {
+                int i = i0 + c, j = j0 + r;
+                float vlat = lat + (float)r / square_cells_z, vlon = lon + (float)c / square_cells_x;
+                if (!is_anchor(i, j)) planexyz[i][j][0] = X_with_latlon(vlat, vlon);
+                planexyz[i][j][1] = height;
+                planexyz[i][j][2] = Z_with_lat(vlat);
+                planenrml[i][j][0] = 0;
+                planenrml[i][j][1] = 1;
+                planenrml[i][j][2] = 0;
+            }
+    }
+    env.elev_min = fminf(0, height);
+    env.elev_max = fmaxf(0, height);
+}
+
+static void clear_cells_and_objects(void)
+{
+    memset(planest, 0, sizeof planest);
+    memset(planetex, 0, sizeof planetex);
+    memset(is_water, 0, sizeof is_water);
+    memset(city_on_poly, 0, sizeof city_on_poly);
+    memset(tree_on_poly, 0, sizeof tree_on_poly);
+    memset(offp_on_poly, 0, sizeof offp_on_poly);
+    memset(oilr_on_poly, 0, sizeof oilr_on_poly);
+    memset(city_xyz, 0, sizeof city_xyz);
+    memset(tree_xyz, 0, sizeof tree_xyz);
+    memset(obj_type, 0, sizeof obj_type);
+    memset(obj_poltyp, 0, sizeof obj_poltyp);
+    memset(obj_texrgb, 0, sizeof obj_texrgb);
+    memset(obj_xyz, 0, sizeof obj_xyz);
+    memset(obj_nrml, 0, sizeof obj_nrml);
+}
+
+// The region's airports and navaids in database order. An airport is where
+// its first runway is; one without runways is in no region.
+static void list_local_places(void)
+{
+    apt_lcl_max = -1;
+    for (int a = 0; a <= apt_wrl_max && a < world_apt_max; a++) {
+        apt_inreg[a] = apt_has_runway(a) && in_region(rwy_lat[apt_lo_ind[a]], rwy_lon[apt_lo_ind[a]]);
+        if (apt_inreg[a] && apt_lcl_max < local_list_max - 1) apt_to_index[++apt_lcl_max] = a;
+    }
+    // A region without airports reports one, entry 0 as it was.
+    if (apt_lcl_max < 0) apt_lcl_max = 0;
+
+    int vors = 0, ndbs = 0;
+    for (int n = 0; n <= nav_wrl_max && n < world_nav_max; n++) {
+        nav_inreg[n] = in_region(nav_lat[n], nav_lon[n]);
+        if (!nav_inreg[n]) continue;
+        if (nav_type[n] == 3 && vors < local_list_max) vor_to_index[vors++] = n;
+        if (nav_type[n] == 2 && ndbs < local_list_max) ndb_to_index[ndbs++] = n;
+    }
+}
+
+void load_region(int mode)
+{
+    if (mode != 1) return;
+    set_region_edges();
+    clear_cells_and_objects();
+    // Far outside any region, so that nothing moves or draws them.
+    for (int s = 0; s < 2; s++) {
+        env.ship_x[s] = -9.9e9f;
+        env.ship_z[s] = -9.9e9f;
+        env.ship_hdg[s] = 0;
+    }
+    list_local_places();
+    float height = msc.apt_sel >= 0 && msc.apt_sel <= apt_wrl_max && msc.apt_sel < world_apt_max ? apt_h[msc.apt_sel] : 0;
+    lay_flat_squares(height);
+}

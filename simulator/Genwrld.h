@@ -56,3 +56,29 @@ extern float tree_xyz[region_grid_x][region_grid_z][2][4][3];
 // The region loader's marks over the world's airport table (world_apt_max,
 // Initgen.h): 1 for an airport whose first runway lies in the loaded region.
 extern int apt_inreg[12000];
+extern int nav_inreg[20000];     // over the navaid table (world_nav_max): 1 in the region
+
+// The region's own lists, in database order: its airports (apt_lcl_max the
+// last in use, -1 before the first load, 0..91 after any), VORs and NDBs.
+const int local_list_max = 92;
+extern int apt_to_index[local_list_max];
+extern int apt_lcl_max;
+extern int vor_to_index[local_list_max];
+extern int ndb_to_index[local_list_max];
+
+// The object ring: buildings, towers, navaid huts and custom objects, each
+// up to 51 elements of 1 to 4 points in the local frame. Type 0 is a free
+// slot; an object's place for region tests is its first element's first point.
+const int obj_slots = 4000;
+const int obj_elements = 51;
+extern int obj_type[obj_slots];
+extern int obj_poltyp[obj_slots][obj_elements];   // points of the element; 99 ends a custom list
+extern int obj_texrgb[obj_slots][obj_elements];   // texture id, or a packed colour for points and lines
+extern float obj_xyz[obj_slots][obj_elements][4][3];   // m
+extern float obj_nrml[obj_slots][obj_elements][3];
+
+// Builds the region whose south-west corner is env.reg_lat, env.reg_lon:
+// mode 1 a full load with the corner at x = 0, z = 0. Until the scenery
+// squares are read this is a flat land region at the chosen airport's
+// height with no objects or ships; the scrolls (modes 2 to 5) do nothing.
+void load_region(int mode);

@@ -169,6 +169,24 @@ int nav_wrl_max = world_nav_first - 1;
 float fix_lat[world_fix_max], fix_lon[world_fix_max];
 char fix_name[world_fix_max][6];
 
+int get_index_from_id(const char* id, int kind, int* index)
+{
+    if (kind == 1) {
+        for (int a = 0; a <= apt_wrl_max && a < world_apt_max; a++)
+            if (strncmp(apt_id[a], id, 4) == 0) {
+                *index = a;
+                return 1;
+            }
+        return 0;
+    }
+    for (int n = 0; n <= nav_wrl_max && n < world_nav_max; n++)
+        if (nav_type[n] == kind && strncmp(nav_id[n], id, 4) == 0) {
+            *index = n;
+            return 1;
+        }
+    return 0;
+}
+
 static const int progress_every = 1100;
 
 void open_aptnavfix_dat(const char* name)

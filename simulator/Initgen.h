@@ -307,6 +307,11 @@ extern float nav_hdng[world_nav_max];
 extern char nav_id[world_nav_max][5], nav_name[world_nav_max][40];
 extern int nav_wrl_max;           // 3 when the file holds none
 
+// Finds an airport (kind 1) or a navaid of type kind by the first four
+// characters of its ID: 1 with the first match's index in *index, else 0
+// with *index as it was.
+int get_index_from_id(const char* id, int kind, int* index);
+
 // Empty slots hold -999.0; the slot after the last fix holds the file's end mark.
 extern float fix_lat[world_fix_max], fix_lon[world_fix_max];
 extern char fix_name[world_fix_max][6];

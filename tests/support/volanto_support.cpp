@@ -34,6 +34,16 @@ void reset_program_state(void)
     memset(&scn, 0, sizeof scn);
     memset(&fpl, 0, sizeof fpl);
     memset(&atc, 0, sizeof atc);
+    memset(nav_inreg, 0, sizeof nav_inreg);
+    memset(apt_to_index, 0, sizeof apt_to_index);
+    memset(vor_to_index, 0, sizeof vor_to_index);
+    memset(ndb_to_index, 0, sizeof ndb_to_index);
+    apt_lcl_max = -1;
+    memset(obj_type, 0, sizeof obj_type);
+    memset(obj_poltyp, 0, sizeof obj_poltyp);
+    memset(obj_texrgb, 0, sizeof obj_texrgb);
+    memset(obj_xyz, 0, sizeof obj_xyz);
+    memset(obj_nrml, 0, sizeof obj_nrml);
 }
 
 void set_loader_paths(void)
