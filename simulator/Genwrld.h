@@ -1,8 +1,8 @@
 // The scenery region around the aircraft: the environment record env (where
 // the region lies in the local frame, ground heights, contact flags, ships),
-// the region's terrain grid and the marks of its airports. The region loader
-// fills them; the flight model, the scene, the charts and the real weather
-// read them.
+// the region's terrain grid, the marks and lists of its airports and
+// navaids, and the object ring. The region loader fills them; the flight
+// model, the scene, the charts, placement and the real weather read them.
 #pragma once
 
 const int region_grid_x = 178;   // vertices west to east: three squares of 59 cells
