@@ -292,3 +292,7 @@ void load_world_databases(void)
     read_nav_dat();
     read_fix_dat();
 }
+
+// ---- start-up ------------------------------------------------------------------
+
+void start_simulator(void) {}

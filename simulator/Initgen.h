@@ -352,3 +352,23 @@ int  dump_prefs(const char* path, int kind);
 // The factory value of everything the preferences hold, starting at KSBD
 // (the world databases must be loaded). No airport with a runway is fatal.
 void hard_prefs(void);
+
+// ---- flight placement and start-up -------------------------------------------
+
+// Placement codes of set_fltvars.
+const int place_runway = 208;          // sub 7 on the ground, 8 on a 1.5 nm final, 9 on a 9 nm final
+const int place_situation = 102;
+const int place_over_point = 209;
+
+// Puts the user's aircraft where code (and sub, for runway starts) says and
+// starts a fresh flight; a search that finds nothing says so and leaves the
+// flight as it was.
+void set_fltvars(int code, int sub);
+// Moves the flight to the airport nearest the point the region origin names
+// (origin + 1 degree of latitude, + 1.5 of longitude) and starts on its 9 nm final.
+void set_up_env_with_request_latlon(void);
+
+// Start-up after the library's: the records cleared, the simulator's state,
+// the world, the preferences and both aircraft loaded, the user's aircraft
+// placed on the chosen runway, and the joystick looked for.
+void start_simulator(void);
