@@ -25,3 +25,6 @@ extern scenerystruct scn;
 
 void update_scene_3d(void);   // first in a main-view frame; sets the panel light colour
 void update_scene_2d(void);   // after the panel
+// The texture table for the current region, aircraft and settings; at
+// start-up after both aircraft are loaded and before the first placement.
+void load_texes(void);
