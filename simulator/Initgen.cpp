@@ -6,7 +6,10 @@
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "Hl_sound.h"
+#include "Hl_joy.h"
 #include "Hl_types.h"
+#include "Initpln.h"
+#include "Startscn.h"
 
 #include <cmath>
 #include <cstdio>
@@ -295,4 +298,39 @@ void load_world_databases(void)
 
 // ---- start-up ------------------------------------------------------------------
 
-void start_simulator(void) {}
+void start_simulator(void)
+{
+    memset(&ott, 0, sizeof ott);
+    memset(&flt, 0, sizeof flt);
+    memset(&ins, 0, sizeof ins);
+    memset(&set, 0, sizeof set);
+    memset(&msc, 0, sizeof msc);
+    memset(&scn, 0, sizeof scn);
+    memset(&nav, 0, sizeof nav);
+    memset(&atm, 0, sizeof atm);
+    memset(&env, 0, sizeof env);
+    memset(&grf, 0, sizeof grf);
+    memset(&pat, 0, sizeof pat);
+    memset(&rel, 0, sizeof rel);
+    MACIBM_init();
+    init_gen();
+    // The preferences name the start airport by its ID: the tables come first.
+    nav_wrl_max = world_nav_first - 1;
+    load_world_databases();
+    if (!grab_prefs(prf_path, kind_text, 0)) hard_prefs();
+    set_dataoutput_params();
+    if (set.avionics_stack) {
+        nav.nav1 = nav.nav2 = 11170;
+        nav.com1 = nav.com2 = 12100;
+        nav.adf = 210;
+    }
+    load_plane(0);
+    // Aircraft 1 starts as a second copy of the user's aircraft, from the
+    // path and name slot 0 ended up with (the default after a fallback).
+    snprintf(pln[1].C_path, sizeof pln[1].C_path, "%s", pln[0].C_path);
+    snprintf(pln[1].C_file, sizeof pln[1].C_file, "%s", pln[0].C_file);
+    load_plane(1);
+    load_texes();
+    set_fltvars(place_runway, 7);
+    JOY_init();
+}

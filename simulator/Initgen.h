@@ -368,7 +368,8 @@ void set_fltvars(int code, int sub);
 // (origin + 1 degree of latitude, + 1.5 of longitude) and starts on its 9 nm final.
 void set_up_env_with_request_latlon(void);
 
-// Start-up after the library's: the records cleared, the simulator's state,
-// the world, the preferences and both aircraft loaded, the user's aircraft
-// placed on the chosen runway, and the joystick looked for.
+// The whole start-up before the frame loop: the records cleared, the
+// library's start-up (window and progress bar), the simulator's state, the
+// world, the preferences and both aircraft loaded, the user's aircraft placed
+// on the chosen runway, and the joystick looked for.
 void start_simulator(void);
