@@ -40,13 +40,22 @@ static float airport_height(void)
 }
 
 // A situation or a menu can leave rwy_sel outside the chosen airport's
-// runways; its first runway is taken then, and the choice kept.
+// runways; its first runway is taken then, and stored in rwy_sel. An airport
+// without runways (the ID window finds those too) gives way to the first
+// airport that has one. -1 when the world has no runway at all.
 static int selected_runway(void)
 {
+    if (rwy_wrl_max < 0) return -1;
     int a = selected_airport();
-    if (a < 0) return intlim(msc.rwy_sel, 0, world_rwy_max - 1);
+    if (a >= 0 && !apt_has_runway(a)) {
+        a = -1;
+        for (int b = 0; b <= apt_wrl_max && b < world_apt_max && a < 0; b++)
+            if (apt_has_runway(b)) a = b;
+        if (a >= 0) msc.apt_sel = a;
+    }
+    if (a < 0) return intlim(msc.rwy_sel, 0, rwy_wrl_max);
     if (msc.rwy_sel < apt_lo_ind[a] || msc.rwy_sel > apt_hi_ind[a]) msc.rwy_sel = apt_lo_ind[a];
-    return intlim(msc.rwy_sel, 0, world_rwy_max - 1);
+    return intlim(msc.rwy_sel, 0, rwy_wrl_max);
 }
 
 // The runway's centre in the local frame, its length and true heading.
@@ -320,6 +329,13 @@ static void set_gear_views_and_masses(int code)
         if (atc.callsign[k] == ' ') atc.callsign[k] = 0;
 }
 
+// A value of a saved flight, held to its range; one that is no number keeps
+// what the start just gave, so a damaged file cannot put NaN into the flight.
+static void take_saved(float* to, float v, float lo, float hi)
+{
+    if (std::isfinite(v)) *to = fltlim(v, lo, hi);
+}
+
 // A saved flight's controls, autopilot, masses and engines as its file held them.
 static void restore_situation(void)
 {
@@ -331,16 +347,22 @@ static void restore_situation(void)
     ott.speed_target = s.ap_target[2];
     set.ap_hold_flag = s.ap_hold_flag;
     for (int k = 0; k < 3; k++) pln[0].gear_stat[k] = s.gear_stat[k];
-    float* const fl[8] = {&flt.flap_ratio, &flt.flap_request, &flt.pitch_trim, &flt.roll_trim,
-                          &flt.yaw_trim,   &flt.fuel,         &flt.jettison,   &flt.payload};
-    for (int k = 0; k < 8; k++) *fl[k] = s.flight[k];
+    const planestruct& a = pln[0];
+    take_saved(&flt.flap_ratio, s.flight[0], 0, 1);
+    take_saved(&flt.flap_request, s.flight[1], 0, 1);
+    take_saved(&flt.pitch_trim, s.flight[2], -1, 1);
+    take_saved(&flt.roll_trim, s.flight[3], -1, 1);
+    take_saved(&flt.yaw_trim, s.flight[4], -1, 1);
+    take_saved(&flt.fuel, s.flight[5], 0, a.m_fuel);
+    take_saved(&flt.jettison, s.flight[6], 0, a.m_jettison);
+    take_saved(&flt.payload, s.flight[7], 0, 9.9e9f);
     for (int e = 0; e < plane_engines; e++) {
-        flt.throttle[e] = s.engine[0][e];
-        flt.throttle_req[e] = s.engine[1][e];
-        flt.prop_req[e] = s.engine[2][e];
-        flt.blade_pitch[e] = s.engine[3][e];
-        flt.mixture[e] = s.engine[4][e];
-        flt.engine_speed[e] = s.engine[5][e];
+        take_saved(&flt.throttle[e], s.engine[0][e], -1, 1);
+        take_saved(&flt.throttle_req[e], s.engine[1][e], -1, 1);
+        take_saved(&flt.prop_req[e], s.engine[2][e], 0, 9.9e9f);
+        take_saved(&flt.blade_pitch[e], s.engine[3][e], -90, 90);
+        take_saved(&flt.mixture[e], s.engine[4][e], 0, 1);
+        take_saved(&flt.engine_speed[e], s.engine[5][e], 0, 9.9e9f);
     }
 }
 
@@ -428,15 +450,18 @@ void set_fltvars(int code, int sub)
                              alert_notice);
             for (int k = 0; k < 3; k++) pln[1].gear_stat[k] = 1;
             // The tow plane waits 20 m ahead of the glider, always facing the runway's own way.
-            runway_place p = runway_at(selected_runway());
-            float back = (p.len - 60) / 2;
-            flt.pos_x[1] = p.x - back * sinf(p.hdg * r);
-            flt.pos_z[1] = p.z + back * cosf(p.hdg * r);
-            flt.pos_y[1] = airport_height() + pln[1].h_eqlbm;
-            flt.theta[1] = pln[1].the_eqlbm;
-            flt.psi[1] = p.hdg;
-            flt.phi[1] = 0;
-            flt.gnd_speed[1] = 0;
+            int tow_rw = selected_runway();
+            if (tow_rw >= 0) {
+                runway_place p = runway_at(tow_rw);
+                float back = (p.len - 60) / 2;
+                flt.pos_x[1] = p.x - back * sinf(p.hdg * r);
+                flt.pos_z[1] = p.z + back * cosf(p.hdg * r);
+                flt.pos_y[1] = airport_height() + pln[1].h_eqlbm;
+                flt.theta[1] = pln[1].the_eqlbm;
+                flt.psi[1] = p.hdg;
+                flt.phi[1] = 0;
+                flt.gnd_speed[1] = 0;
+            }
             code = place_runway;
             sub = place_on_runway;
         }
@@ -462,8 +487,8 @@ void set_fltvars(int code, int sub)
 
     if (runway_start) {
         if (sub == place_on_runway && pln[0].gear_type == 1) sub = place_short_final;
-        if (sub >= place_on_runway && sub <= place_long_final) {
-            int rw = selected_runway();
+        int rw = selected_runway();
+        if (rw >= 0 && sub >= place_on_runway && sub <= place_long_final) {
             runway_place p = runway_at(rw);
             float half = (p.len - 20) / 2, h = p.hdg;
             float sx = p.x - half * sinf(h * r), sz = p.z + half * cosf(h * r);
@@ -591,7 +616,8 @@ void set_fltvars(int code, int sub)
     {
         float vx, vy, vz;
         int i = env.plane_cell_i, j = env.plane_cell_j;
-        env.ground_h = find_local_h((float)flt.pos_x[0], (float)flt.pos_z[0], &vx, &vy, &vz, &i, &j, 1);
+        // The bare terrain: the last flight's deck flags are not cleared yet.
+        env.ground_h = find_local_h((float)flt.pos_x[0], (float)flt.pos_z[0], &vx, &vy, &vz, &i, &j, 0);
         float clear = code == place_over_point ? 1000.0f : pln[0].h_eqlbm;
         if (flt.pos_y[0] < env.ground_h + clear) flt.pos_y[0] = env.ground_h + clear;
     }

@@ -482,7 +482,7 @@ TEST_F(Placement, SituationRestoresItsValues)
     for (int k = 0; k < 3; k++) s.gear_stat[k] = 0;
     for (int k = 0; k < 8; k++) s.flight[k] = 0.1f * (k + 1);
     for (int e = 0; e < plane_engines; e++)
-        for (int k = 0; k < 6; k++) s.engine[k][e] = 10.0f * k + e;
+        for (int k = 0; k < 6; k++) s.engine[k][e] = 0.1f * k + 0.01f * e;
     set.place_lat = flt.lat;
     set.place_lon = flt.lon;
     set.place_alt = 2000;
@@ -508,13 +508,52 @@ TEST_F(Placement, SituationRestoresItsValues)
     EXPECT_FLOAT_EQ(flt.pitch_trim, 0.3f);
     EXPECT_FLOAT_EQ(flt.yaw_trim, 0.5f);
     EXPECT_FLOAT_EQ(flt.payload, 0.8f);
-    EXPECT_FLOAT_EQ(flt.throttle[2], 2);
-    EXPECT_FLOAT_EQ(flt.throttle_req[1], 11);
-    EXPECT_FLOAT_EQ(flt.prop_req[3], 23);
-    EXPECT_FLOAT_EQ(flt.blade_pitch[0], 30);
-    EXPECT_FLOAT_EQ(flt.mixture[1], 41);
-    EXPECT_FLOAT_EQ(flt.engine_speed[2], 52);
+    EXPECT_FLOAT_EQ(flt.throttle[2], 0.02f);
+    EXPECT_FLOAT_EQ(flt.throttle_req[1], 0.11f);
+    EXPECT_FLOAT_EQ(flt.prop_req[3], 0.23f);
+    EXPECT_FLOAT_EQ(flt.blade_pitch[0], 0.3f);
+    EXPECT_FLOAT_EQ(flt.mixture[1], 0.41f);
+    EXPECT_FLOAT_EQ(flt.engine_speed[2], 0.52f);
     EXPECT_NEAR(flt.pos_y[0], 2000, 1e-3);
+
+    // A damaged file: what is no number keeps the start's value, the rest
+    // is held to its range.
+    s.flight[5] = NAN;
+    s.flight[7] = -50;
+    s.engine[0][0] = NAN;
+    s.engine[4][0] = 5;
+    set_fltvars(place_situation, 0);
+    EXPECT_FLOAT_EQ(flt.fuel, pln[0].m_fuel / 2);
+    EXPECT_EQ(flt.payload, 0.0f);
+    EXPECT_FLOAT_EQ(flt.throttle[0], 0.5f) << "the start's throttle above the stall speed";
+    EXPECT_EQ(flt.mixture[0], 1.0f);
+}
+
+// Leftovers of the last flight and the world: a deck flag does not lift a
+// runway start, and an airport without runways starts at the first one
+// that has some.
+TEST_F(Placement, RunwayStartIgnoresStaleDecksAndRunwaylessAirports)
+{
+    const start want = threshold(rw, 0);
+    env.on_platform = 1;
+    env.deck_h = apt_h[sbd] + 56;
+    set_fltvars(place_runway, place_on_runway);
+    EXPECT_NEAR(flt.pos_y[0], apt_h[sbd] + pln[0].h_eqlbm, 0.01);
+    EXPECT_NEAR(msc.rwy_view_x, want.x + 2, 0.01);
+    EXPECT_NEAR(msc.rwy_view_y, apt_h[sbd] + 2, 0.01);
+    EXPECT_NEAR(msc.rwy_view_z, want.z + 2, 0.01);
+
+    // The last airport given an empty runway range past the table.
+    int last = apt_wrl_max;
+    apt_lo_ind[last] = rwy_wrl_max + 1;
+    apt_hi_ind[last] = rwy_wrl_max;
+    msc.apt_sel = last;
+    msc.rwy_sel = rwy_wrl_max + 1;
+    set_fltvars(place_runway, place_on_runway);
+    EXPECT_TRUE(apt_has_runway(msc.apt_sel));
+    EXPECT_GE(msc.rwy_sel, apt_lo_ind[msc.apt_sel]);
+    EXPECT_LE(msc.rwy_sel, apt_hi_ind[msc.apt_sel]);
+    EXPECT_LT(std::fabs(flt.pos_x[0]), 400000.0) << "within reach of the region";
 }
 
 // Two airports, the first without runways whose empty range reads as the
