@@ -389,9 +389,10 @@ static int load_system_plane(int code)
     char kept_path[sizeof pln[1].C_path], kept_file[sizeof pln[1].C_file];
     memcpy(kept_path, pln[1].C_path, sizeof kept_path);
     memcpy(kept_file, pln[1].C_file, sizeof kept_file);
-    int fits = strlen(path) < sizeof pln[1].C_path;
+    size_t len = strlen(path);
+    int fits = len < sizeof pln[1].C_path;
     if (fits) {
-        snprintf(pln[1].C_path, sizeof pln[1].C_path, "%s", path);
+        memcpy(pln[1].C_path, path, len + 1);
         snprintf(pln[1].C_file, sizeof pln[1].C_file, "%s", file);
     }
     if (fits && load_plane(1)) return 1;
