@@ -359,6 +359,24 @@ void hard_prefs(void);
 const int place_runway = 208;          // sub 7 on the ground, 8 on a 1.5 nm final, 9 on a 9 nm final
 const int place_situation = 102;
 const int place_over_point = 209;
+const int place_grass_field = 1400;
+const int place_dirt_field = 1401;
+const int place_gravel_field = 1402;
+const int place_catshot = 1403;
+const int place_seaplane = 1404;
+const int place_formation = 1500;
+const int place_glider_tow = 1501;
+const int place_drop = 1502;
+const int place_helipad = 1600;
+const int place_carrier = 1601;
+const int place_platform = 1602;
+const int place_oil_rig = 1603;
+const int place_frigate = 1604;
+const int place_fire = 1605;
+// The subs of place_runway.
+const int place_on_runway = 7;
+const int place_short_final = 8;      // 1.5 nm out on a 3 degree path
+const int place_long_final = 9;       // 9 nm out
 
 // Puts the user's aircraft where code (and sub, for runway starts) says and
 // starts a fresh flight; a search that finds nothing says so and leaves the

@@ -11,48 +11,10 @@
 //
 // Sections: surfaces, bodies, the aircraft, main.
 //   usage: gen_40_aircraft <program folder ending in '/'>
-#include "HL_FILE.h"
 #include "Initpln.h"
-
-#include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <string>
-
-static const double pi = 3.14159265358979;
-static const char* const wing_foil = "NACA 2412 (popular).afl";
-static const char* const tail_foil = "NACA 0009 (symmetrical).afl";
-static const char* const prop_foil = "Clark-Y (good propeller).afl";
+#include "volanto/plane_build.h"
 
 // ---- surfaces ------------------------------------------------------------
-
-static void name_foils(planestruct& a, int part, const char* foil)
-{
-    snprintf(a.Rafl0[part], sizeof a.Rafl0[part], "%s", foil);
-    snprintf(a.Rafl1[part], sizeof a.Rafl1[part], "%s", foil);
-    snprintf(a.Tafl0[part], sizeof a.Tafl0[part], "%s", foil);
-    snprintf(a.Tafl1[part], sizeof a.Tafl1[part], "%s", foil);
-}
-
-// One lifting part: root at (x, y, z) (z the root's leading edge), chords,
-// span along the part, sweep and dihedral, incidence from root to tip.
-static void surface(planestruct& a, int part, int els, float x, float y, float z, float croot, float ctip,
-                    float semilen, float sweep, float dihed, float inc_root, float inc_tip, const char* foil)
-{
-    a.els[part] = els;
-    a.Xarm[part] = x;
-    a.Yarm[part] = y;
-    a.Zarm[part] = z;
-    a.Croot[part] = croot;
-    a.Ctip[part] = ctip;
-    a.semilen[part] = semilen;
-    a.sweep1[part] = a.sweep2[part] = a.sweepnow[part] = sweep;
-    a.dihed[part] = dihed;
-    for (int el = 0; el < els; el++)
-        a.anginc[part][el] = inc_root + (inc_tip - inc_root) * (el + 0.5f) / els;
-    name_foils(a, part, foil);
-}
 
 // The wing as the type is built: a constant-chord inner panel from the
 // centre line and a tapered outer panel whose root meets the inner tip, so
@@ -63,8 +25,8 @@ static void wings(planestruct& a)
     const float root_y = 2.4f, le_z = 6.16f;         // on the cabin roof, leading edge (approx)
     const float chord_root = 5.33f, chord_tip = 3.71f;   // 64 in and 44.5 in (approx)
     const float inner = 7.8f, outer = 10.24f;        // 36 ft 1 in span, 174 sq ft together
-    const float tip_x = inner * cosf(dihed * (float)pi / 180.0f);
-    const float tip_y = root_y + inner * sinf(dihed * (float)pi / 180.0f);
+    const float tip_x = inner * cosf(dihed * (float)build_pi / 180.0f);
+    const float tip_y = root_y + inner * sinf(dihed * (float)build_pi / 180.0f);
     // 1.5 deg at the root, washed out to -1.5 deg at the tip (approx).
     surface(a, 4, 4, 0.0f, root_y, le_z, chord_root, chord_root, inner, 0.0f, dihed, 1.5f, 1.5f, wing_foil);
     surface(a, 5, 4, 0.0f, root_y, le_z, chord_root, chord_root, inner, 0.0f, dihed, 1.5f, 1.5f, wing_foil);
@@ -75,7 +37,7 @@ static void wings(planestruct& a)
         a.ailn[6][el] = a.ailn[7][el] = el >= 1;
     }
     a.flapEQ = 1;
-    snprintf(a.flap_str, sizeof a.flap_str, "plain flap.flp");
+    snprintf(a.flap_str, sizeof a.flap_str, "%s", shipped_flaps);
 }
 
 static void tail(planestruct& a)
@@ -91,49 +53,7 @@ static void tail(planestruct& a)
     }
 }
 
-// Fixed-pitch, two-blade, 76 in across with a 60 in pitch: the blade angles
-// follow the pitch, as the editor's propeller design sets them.
-static void propeller(planestruct& a)
-{
-    const int els = 6;
-    const float radius = 38.0f / 12.0f;
-    const float pitch_ft = 60.0f / 12.0f;
-    surface(a, 0, els, 0.0f, 0.0f, 0.3f, 0.45f, 0.45f, radius, 0.0f, 0.0f, 0.0f, 0.0f, prop_foil);
-    for (int el = 0; el < els; el++) {
-        float r = (el + 0.5f) / els * radius;
-        a.anginc[0][el] = (float)(atan(pitch_ft / (2.0 * pi * r)) * 180.0 / pi);
-    }
-    a.numblades[0] = 2;
-    a.propdir[0] = 0;                 // turns clockwise seen from the seat
-    a.minpitch[0] = a.maxpitch[0] = 0.0f;
-    a.des_adv[0] = 60.0f;             // inches a turn
-    a.des_rpm[0] = 2400.0f;           // cruise (approx)
-    // The speed at which that pitch advances without slip, in knots.
-    a.des_vel[0] = (float)(pitch_ft * 0.3048 * a.des_rpm[0] / 60.0 / 0.514444);
-}
-
 // ---- bodies ----------------------------------------------------------------
-
-// A station of a body: 0 at the top, n/4 at the right side, n/2 at the
-// bottom, the left half the mirror of the right. Slightly boxy, like the
-// type's fuselage.
-static void station(planestruct& a, int part, int st, int n, float z, float top, float bottom, float half_width)
-{
-    float centre = 0.5f * (top + bottom), half_height = 0.5f * (top - bottom);
-    for (int k = 0; k < n; k++) {
-        double q = 2.0 * pi * k / n;
-        double s = sin(q), c = cos(q);
-        a.body_X[part][st][k] = (float)(half_width * (s < 0 ? -1 : 1) * pow(fabs(s), 0.7));
-        a.body_Y[part][st][k] = (float)(centre + half_height * (c < 0 ? -1 : 1) * pow(fabs(c), 0.7));
-        a.body_Z[part][st][k] = z;
-    }
-    // The mirror is exact, as the editor keeps it.
-    for (int k = n / 2 + 1; k < n; k++) {
-        a.body_X[part][st][k] = -a.body_X[part][st][n - k];
-        a.body_Y[part][st][k] = a.body_Y[part][st][n - k];
-    }
-    a.body_X[part][st][0] = a.body_X[part][st][n / 2] = 0.0f;
-}
 
 // 27 ft 2 in from spinner to rudder; cowling, cabin under the wing, tail cone (approx sections).
 static void fuselage(planestruct& a)
@@ -142,7 +62,7 @@ static void fuselage(planestruct& a)
     static const float top[11] = {0.1f, 1.0f, 1.6f, 2.2f, 2.8f, 2.8f, 2.4f, 1.7f, 1.2f, 0.9f, 0.7f};
     static const float bottom[11] = {-0.1f, -1.3f, -1.6f, -1.7f, -1.7f, -1.6f, -1.3f, -0.8f, -0.3f, 0.0f, 0.3f};
     static const float width[11] = {0.1f, 1.1f, 1.6f, 1.75f, 1.85f, 1.8f, 1.5f, 1.1f, 0.8f, 0.5f, 0.15f};
-    for (int st = 0; st < 11; st++) station(a, 18, st, 16, z[st], top[st], bottom[st], width[st]);
+    body(a, part_fuselage, 11, z, top, bottom, width);
     a.body_r[18] = 3.0f;
     a.fuse_cd = 0.3f;                 // approx, with the gear legs
     a.fusewash = 1;
@@ -185,21 +105,7 @@ static void cessna_172(planestruct& a)
     a.peY = 1.6f;
     a.peZ = 8.0f;
 
-    // Six-pack: airspeed, horizon, altimeter over turn, heading, climb;
-    // narrow gauges at the row ends.
-    a.paneltype = 1;
-    a.radiotype = 1;
-    a.AStype = 1;
-    a.supptype = 1;
-    a.HUDtype = 1;
-    a.VVItype = 1;
-    a.ADFtype = 1;
-    a.TStype = 1;
-    static const int kinds[plane_slots] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
-    for (int slot = 0; slot < plane_slots; slot++) {
-        a.ins_of_loc[slot] = kinds[slot];
-        a.has_ins[slot] = 1;
-    }
+    six_pack_panel(a);
 
     // 180 hp fuel-injected flat four, direct drive, redline 2700 rpm.
     a.entype = 2;
@@ -213,7 +119,8 @@ static void cessna_172(planestruct& a)
     a.omegamax = 2700.0f;
     a.omegamingreen = 2100.0f;
     a.omegamaxgreen = 2700.0f;
-    propeller(a);
+    // Fixed pitch, 76 in across with a 60 in pitch; 2400 rpm in cruise (approx).
+    fixed_pitch_propeller(a, 0.3f, 76.0f, 60.0f, 2400.0f);
 
     wings(a);
     tail(a);
@@ -268,17 +175,6 @@ int main(int argc, char** argv)
         fprintf(stderr, "usage: gen_40_aircraft PROGRAM_FOLDER/\n");
         return 2;
     }
-    std::string folder = argv[1];
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-    folder += default_plane_folder;
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec) {
-        fprintf(stderr, "gen_40_aircraft: cannot make %s\n", folder.c_str());
-        return 1;
-    }
-    std::string path = folder + default_plane_file;
     cessna_172(pln[0]);
-    snprintf(pln[0].C_path, sizeof pln[0].C_path, "%s", path.c_str());
-    return write_plane_file(0, path.c_str()) ? 0 : 1;
+    return write_shipped_plane(argv[1], default_plane_folder, default_plane_file, "gen_40_aircraft") ? 0 : 1;
 }
