@@ -1,5 +1,6 @@
 #include "Startscn.h"
 #include "Fltutil.h"
+#include "Genwrld.h"
 #include "Hl_types.h"
 #include "Initgen.h"
 
@@ -24,5 +25,19 @@ void update_scene_3d(void)
 
 void update_scene_2d(void) {}
 
-// The scene's textures come with its drawing; nothing binds them yet.
-void load_texes(void) {}
+// The texture table's state over the run: the resolution it last loaded at.
+struct texture_run_state {
+    int res_loaded;           // -99 before the first load
+};
+static texture_run_state tex_run = {-99};
+
+void clear_texture_run_state(void) { tex_run.res_loaded = -99; }
+
+// The textures themselves come with the scene's drawing. What is here is the
+// table's reload of the region on a new texture resolution: the first call
+// always finds one, so start-up loads the region around the start airport.
+void load_texes(void)
+{
+    if (ogl_res != tex_run.res_loaded) load_region(1);
+    tex_run.res_loaded = ogl_res;
+}

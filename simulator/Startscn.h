@@ -26,5 +26,8 @@ extern scenerystruct scn;
 void update_scene_3d(void);   // first in a main-view frame; sets the panel light colour
 void update_scene_2d(void);   // after the panel
 // The texture table for the current region, aircraft and settings; at
-// start-up after both aircraft are loaded and before the first placement.
+// start-up after both aircraft are loaded and before the first placement. A
+// texture resolution other than the last one's (any, the first time) reloads
+// the region.
 void load_texes(void);
+void clear_texture_run_state(void);   // the next load_texes counts as the first
