@@ -1,12 +1,16 @@
 // The instrument panel. Until the panel is drawn and worked whole, the
-// attitude indicator reads the attitude and a press on the all-throttles
-// handle sets the throttles; nothing else on the panel acts yet.
+// attitude indicator reads the attitude, a press on the all-throttles handle
+// sets the throttles and nothing else on the panel acts; the main view shows
+// its window's picture where the panel will be, so an alert that closed does
+// not stay on the screen.
 #include "P_update.h"
 #include "HL_FUNCT.h"
+#include "HL_GRAPH.h"
 #include "records.h"
 
 void update_panel(void)
 {
+    OGL_plot_background();
     ins.ah_pitch = flt.theta[0];
     ins.ah_roll = flt.phi[0];
 }
