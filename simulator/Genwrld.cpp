@@ -156,6 +156,5 @@ void load_region(int mode)
         env.ship_hdg[s] = 0;
     }
     list_local_places();
-    float height = msc.apt_sel >= 0 && msc.apt_sel <= apt_wrl_max && msc.apt_sel < world_apt_max ? apt_h[msc.apt_sel] : 0;
-    lay_flat_squares(height);
+    lay_flat_squares(chosen_airport_h());
 }

@@ -154,6 +154,12 @@ float rwy_len[world_rwy_max], rwy_width[world_rwy_max];
 int rwy_code[world_rwy_max];
 int rwy_wrl_max = -1;
 
+float chosen_airport_h(void)
+{
+    int a = msc.apt_sel;
+    return a >= 0 && a <= apt_wrl_max && a < world_apt_max ? apt_h[a] : 0.0f;
+}
+
 int apt_has_runway(int a)
 {
     if (a < 0 || a > apt_wrl_max || a >= world_apt_max) return 0;

@@ -290,6 +290,8 @@ extern int apt_wrl_max;           // -1 when empty
 // range, unless no runway came before it: then its range reads as runway 0,
 // which is the next airport's or nobody's.
 int apt_has_runway(int a);
+// The chosen start airport's height (m); 0 while msc.apt_sel names no airport of the table.
+float chosen_airport_h(void);
 
 extern float rwy_lat[world_rwy_max], rwy_lon[world_rwy_max];        // degrees, runway centre
 extern int rwy_num[world_rwy_max];                                  // 99 a pad

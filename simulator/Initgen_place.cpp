@@ -33,11 +33,6 @@ static int selected_airport(void)
     return msc.apt_sel >= 0 && msc.apt_sel <= apt_wrl_max && msc.apt_sel < world_apt_max ? msc.apt_sel : -1;
 }
 
-static float airport_height(void)
-{
-    int a = selected_airport();
-    return a < 0 ? 0.0f : apt_h[a];
-}
 
 // A situation or a menu can leave rwy_sel outside the chosen airport's
 // runways; its first runway is taken then, and stored in rwy_sel. An airport
@@ -457,7 +452,7 @@ void set_fltvars(int code, int sub)
                 float back = (p.len - 60) / 2;
                 flt.pos_x[1] = p.x - back * sinf(p.hdg * r);
                 flt.pos_z[1] = p.z + back * cosf(p.hdg * r);
-                flt.pos_y[1] = airport_height() + pln[1].h_eqlbm;
+                flt.pos_y[1] = chosen_airport_h() + pln[1].h_eqlbm;
                 flt.theta[1] = pln[1].the_eqlbm;
                 flt.psi[1] = p.hdg;
                 flt.phi[1] = 0;
@@ -498,9 +493,9 @@ void set_fltvars(int code, int sub)
                 sz = p.z - half * cosf(h * r);
                 h = wrap_heading(h + 180);
             }
-            place_user(sx, airport_height(), sz, h, 0);
+            place_user(sx, chosen_airport_h(), sz, h, 0);
             msc.rwy_view_x = sx + 2;
-            msc.rwy_view_y = airport_height() + 2;
+            msc.rwy_view_y = chosen_airport_h() + 2;
             msc.rwy_view_z = sz + 2;
             flt.lat = rwy_lat[rw];
             flt.lon = rwy_lon[rw];
