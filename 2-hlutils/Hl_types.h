@@ -337,6 +337,8 @@ struct inststruct {
     int ins_sw[5];               // glass-display mode switches
     float ins_val[3];            // glass-display settings
     float ah_pitch, ah_roll;     // the attitude indicator's reading, degrees
+    int jato_burning;            // the panel lights the JATO; the build-up puts it out when spent
+    int chute_out;               // the drag chute is streamed
 };
 
 extern planestruct pln[2];

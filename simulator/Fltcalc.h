@@ -5,6 +5,15 @@
 #pragma once
 #include <iosfwd>
 
+// ---- force build-up --------------------------------------------------------
+//
+// Once per half-step the flight step calls set_a: every force and moment on
+// the user's aircraft (engines, rockets, JATO, puffers, each element of each
+// wing-like part with its devices, propwash and downwash, the bodies, tyres,
+// brakes and chute, ground and water contact, the wire, propeller torque)
+// into flt's sums; it ends with set_a2.
+void  set_a(void);
+
 // ---- airfoil coefficients, element force, control surfaces ----------------
 //
 // One element of the user's aircraft at a time (pln[0], afl[0], flt): the
@@ -55,7 +64,8 @@ int   handle_float_point(int part, int station, int point, float x, float y, flo
 // frame, and the accelerations a_x, a_y, a_z and Pdot, Qdot, Rdot of flt.
 // With force_report on, each writes its own lines of the report.
 void  set_a2(void);
-// clear_flight_state calls it: the tow wobble's phases start again from 0.
+// clear_flight_state calls it: the tow wobble's phases start again from 0,
+// and the build-up forgets the last flight's rates and contacts.
 void  clear_fltcalc_flight_state(void);
 
 // ---- force report ------------------------------------------------------------

@@ -285,6 +285,8 @@ static void set_gear_views_and_masses(int code)
     fuselage_reach(&fore, &aft);
     scn.plane_size = fltmax4(fabsf(get_wing_Xarm(5, a.semilen[5], 0)), fabsf(get_wing_Xarm(7, a.semilen[7], 0)), fore, aft);
     scn.chase_dist = 2 * scn.plane_size;
+    ins.jato_burning = 0;
+    ins.chute_out = 0;
 
     env.on_carrier = 0;
     env.on_frigate = 0;
