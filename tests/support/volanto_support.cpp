@@ -6,6 +6,7 @@
 #include "HL_MNW.h"
 #include "records.h"
 #include "Do_atc.h"
+#include "Fltcalc.h"
 #include "Windows.h"
 
 #include <cstdio>
@@ -16,6 +17,7 @@ void reset_program_state(void)
     clear_flight_state();
     clear_joy_run_state();
     clear_texture_run_state();
+    clear_buildup_run_state();
     memset(&flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
     memset(&msc, 0, sizeof msc);
