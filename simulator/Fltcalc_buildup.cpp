@@ -51,6 +51,11 @@ static buildup_flight_state buildup_flight;
 void clear_buildup_run_state(void) { buildup_run = buildup_run_state(); }
 void clear_buildup_flight_state(void) { buildup_flight = buildup_flight_state(); }
 
+// The left wings and the left stabiliser; the ailerons' left side is the
+// wings alone.
+static int is_left_surface(int p) { return (is_wing(p) || is_hstab(p)) && p % 2 == 0; }
+static int is_left_aileron_side(int p) { return is_wing(p) && p % 2 == 0; }
+
 // The half-step's inputs after prediction: half a step's change ahead of the
 // last values, so the forces lead the motion as the integrator will see it.
 struct predicted {
@@ -172,7 +177,7 @@ static void element_propwash(int p, int k, float* u, float* w)
 static void element_devices(int p, int k, float* dcl, float* dcd, float* dcm, float* induced)
 {
     const planestruct& a = pln[0];
-    int left = p == 4 || p == 6 || p == 8;   // the left aileron side
+    int left = is_left_aileron_side(p);
     *dcl = *dcd = *dcm = *induced = 0;
     struct device {
         int on, kind;
@@ -201,7 +206,7 @@ static void element_devices(int p, int k, float* dcl, float* dcd, float* dcm, fl
 
     // Split flaps work on the side the failure left; the row is clamped, as a
     // situation file may restore any ratio.
-    int kept = p == 4 || p == 6 || p == 8 || p == 10 ? flap_side_left : flap_side_right;
+    int kept = is_left_surface(p) ? flap_side_left : flap_side_right;
     int flaps_work = rel.system_ok[sys_asym_flap] || kept == buildup_run.flap_side;
     if (a.flap[p][k] && flt.flap_ratio > 0.01f && flaps_work) {
         int row = intlim(intround(flt.flap_ratio * 50), 0, plane_flap_rows - 1);
@@ -304,7 +309,9 @@ static void wing_parts(const predicted& in, float dw_part[plane_parts])
     const planestruct& a = pln[0];
     for (int p = part_wing_first; p <= part_pylon_last; p++) {
         if (!have_this_part(p, 0)) continue;
-        float s = latsign(p, 0);
+        // Only the left wings and stabiliser turn the dihedral and sideslip
+        // over; a pylon keeps its own sign whichever side it hangs on.
+        float s = is_left_surface(p) ? -1.0f : 1.0f;
         float dih = a.dihed[p] * con.degtorad;
         float c = cosf(dih), sn = s * sinf(dih);
         float V_el = std::fabs(flt.V_true * cosf((a.sweepnow[p] + s * in.beta * c) * con.degtorad));
