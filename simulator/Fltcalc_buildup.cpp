@@ -98,13 +98,16 @@ static void rockets(void)
 {
     const planestruct& a = pln[0];
     for (int e = 0; e < a.numen && e < plane_engines; e++) {
-        if (!flt.engine_running[e]) continue;
+        if (!flt.engine_running[e]) {
+            flt.thrust_now[e] = 0;
+            continue;
+        }
         float thrust = flt.throttle[e] * a.fmax;
         flt.thrust_now[e] = thrust;
         addFaprop(thrust * flt.thrust_dir_a[e], a.Xarm[e], a.Yarm[e]);
         addFnprop(thrust * flt.thrust_dir_n[e], a.Xarm[e], a.Zarm[e]);
         if (set.force_report) {
-            trk << "After liquid-fuel rocket engine #" << e << ":\n";
+            trk << "After liquid-fuel rocket engine #" << e + 1 << ":\n";
             propforcerep();
         }
     }
@@ -359,7 +362,7 @@ static void fuselage_supersonic(const predicted& in, float* CL, float* CS, float
             float dz = 0.5f * ((a.body_Z[f][s + 1][k] - a.body_Z[f][s][k]) +
                                (a.body_Z[f][s + 1][k + 1] - a.body_Z[f][s][k + 1]));
             float A = pythag(x1 - x0, y1 - y0) * dz;
-            if (A == 0) continue;   // a panel of no area has no slope either
+            if (!(std::fabs(A) > 0)) continue;   // a panel of no area has no slope either
             float th_y = atanf(0.5f * (dy0 + dy1) / dz), th_x = atanf(0.5f * (dx0 + dx1) / dz);
             float e1 = 0.75f * in.alpha * con.degtorad - th_y;
             float e2 = 0.75f * in.beta * con.degtorad - th_x;
@@ -561,8 +564,8 @@ static void land_contact(int now[contact_states])
 static float water_surface(float x, float z)
 {
     float h = env.ground_h;
-    if (atm.wave_height * con.mtrstoft <= 0.1f || atm.wave_length == 0) return h;
-    int om = intwrap(atm.wave_dir % 360, 0, 360);
+    if (!(atm.wave_height * con.mtrstoft > 0.1f) || atm.wave_length == 0) return h;
+    int om = degwrap(atm.wave_dir);
     float s = lookup_sin[om], c = lookup_cos[om];
     float N = -(float)flt.pos_z[0] + z * flt.cos_psi + x * flt.sin_psi;
     float E = (float)flt.pos_x[0] + x * flt.cos_psi - z * flt.sin_psi;
