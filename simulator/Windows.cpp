@@ -34,6 +34,8 @@ void MACIBM_startwind(int id)
 {
     if (id == win_startup) id = win_main;
     else initing = 0;
+    // A window or dialog holds the frames up: their time is not the flight's.
+    if (id != win_main) suspend_frame_timing();
     if (MACIBM_library_window(id)) return;
 
     const char* title = MACIBM_table_window(id, window_table, sizeof window_table / sizeof window_table[0]);

@@ -15,6 +15,7 @@ void reset_program_state(void)
 {
     clear_flight_state();
     clear_joy_run_state();
+    clear_frame_run_state();
     clear_texture_run_state();
     memset(&flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
@@ -30,6 +31,7 @@ void reset_program_state(void)
     memset(&nav, 0, sizeof nav);
     memset(&rel, 0, sizeof rel);
     memset(&ott, 0, sizeof ott);
+    memset(&pat, 0, sizeof pat);
     ogl_res = 0;
     memset(apt_inreg, 0, sizeof apt_inreg);
     memset(&scn, 0, sizeof scn);
