@@ -6,3 +6,5 @@
 // -999.0 (no value), nothing recorded yet. At start-up and whenever the
 // data-output selection changes.
 void clear_graph(void);
+// Each frame while the graph window (22) is open: draws the recorded items.
+void manage_grf(void);

@@ -16,6 +16,7 @@ void reset_program_state(void)
 {
     clear_flight_state();
     clear_joy_run_state();
+    clear_frame_run_state();
     clear_texture_run_state();
     clear_buildup_run_state();
     memset(&flt, 0, sizeof flt);
@@ -32,6 +33,7 @@ void reset_program_state(void)
     memset(&nav, 0, sizeof nav);
     memset(&rel, 0, sizeof rel);
     memset(&ott, 0, sizeof ott);
+    memset(&pat, 0, sizeof pat);
     ogl_res = 0;
     memset(apt_inreg, 0, sizeof apt_inreg);
     memset(&scn, 0, sizeof scn);
