@@ -208,6 +208,10 @@ struct atmospherestruct {
     float std_atm[22][2];        // (altitude m, density kg/m3)
     float baro_sl;               // inHg
     int thermal_cell[region_grid_x][region_grid_z];   // per cell of the region grid: 1 where a thermal rises
+
+    // the air at the aircraft, beside rho and a_sound
+    float sigma;                 // density ratio, rho / rhoSL
+    float wind_x, wind_y, wind_z;   // m/s, the air's velocity (x east, y up, z south); 0 in calm air
 };
 
 // One sample a frame while graph output is on.
