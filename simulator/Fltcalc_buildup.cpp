@@ -555,7 +555,7 @@ static float water_surface(float x, float z)
 {
     float h = env.ground_h;
     if (atm.wave_height * con.mtrstoft <= 0.1f || atm.wave_length == 0) return h;
-    int om = intwrap(atm.wave_dir % 360, 0, 360);
+    int om = intwrap(atm.wave_dir % 360, 0, 359);
     float s = lookup_sin[om], c = lookup_cos[om];
     float N = -(float)flt.pos_z[0] + z * flt.cos_psi + x * flt.sin_psi;
     float E = (float)flt.pos_x[0] + x * flt.cos_psi - z * flt.sin_psi;

@@ -573,6 +573,8 @@ TEST_F(BuildUp, WavesWithoutLengthAreFlatWaterAndTheirDirectionWraps)
         {"a 1 m wave of no length is flat water", 1, 0, 40, 0, 20, 40},
         {"a wave lower than 0.1 ft is flat water", 0.03f, 20, 40, 0, 20, 40},
         {"from 400 degrees is from 40", 1, 20, 400, 1, 20, 40},
+        {"from -90 degrees is from 270", 1, 20, -90, 1, 20, 270},
+        {"from -1 degree is from 359", 1, 20, -1, 1, 20, 359},
     };
     for (auto& c : cases) {
         buildup_sums s = afloat(c.height, c.length, c.dir);
