@@ -587,6 +587,35 @@ TEST_F(BuildUp, WavesWithoutLengthAreFlatWaterAndTheirDirectionWraps)
     EXPECT_NE(flt.F_gear_vertical, flat) << "a real wave moves the hull";
 }
 
+// Afloat with the report on, a nacelle and a pair of floats added: the
+// report heads the water contact, then each body in its turn.
+TEST_F(BuildUp, OnWaterTheReportHeadsEachBodysFloatPoints)
+{
+    planestruct& a = pln[0];
+    a.nace_eq = 1;
+    a.misc_eq = 1;
+    a.misc_X = 1;
+    cessna_at_rest();
+    flt.pos_y[0] = 0.3;
+    is_water[env.plane_cell_i][env.plane_cell_j] = 1;
+    fresh_cycle();
+    trk.open("Volanto.out", std::ios::out | std::ios::trunc | std::ios::binary);
+    set.force_report = 1;
+    set_a();
+    set.force_report = 0;
+    trk.close();
+    std::string text = read_file("Volanto.out");
+    const std::string bullets(3, (char)0xA5);
+    size_t at = 0;
+    for (const char* heading : {"FLOATS/FUEL TANKS FOR WATER CONTACT", "FUSE WATER-CONTACT", "NACELLE #1 WATER CONTACT",
+                                "LEFT FLOAT WATER CONTACT", "RIGHT FLOAT WATER CONTACT"}) {
+        size_t next = text.find(bullets + heading + (char)0xA5, at);
+        ASSERT_NE(next, std::string::npos) << heading << " after byte " << at;
+        at = next;
+    }
+    EXPECT_NE(text.find("\n[18]["), std::string::npos) << "the hull's wet points";
+}
+
 // ---- faults that once ran out of range or divided by zero -----------------------------
 
 // A situation may restore any flap ratio: past full flap is full flap.
