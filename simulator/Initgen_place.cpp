@@ -301,6 +301,14 @@ static void set_gear_views_and_masses(int code)
     flt.cos_psi = cosf(flt.psi[0] * r);
     flt.sin_phi = sinf(flt.phi[0] * r);
     flt.cos_phi = cosf(flt.phi[0] * r);
+    // The first half-step's build-up turns its forces by these before the
+    // integrator has set them: along the heading, no alpha, slip or bank.
+    flt.cos_alpha = flt.cos_beta = 1;
+    flt.sin_alpha = flt.sin_beta = 0;
+    flt.sin_path_psi = flt.sin_psi;
+    flt.cos_path_psi = flt.cos_psi;
+    flt.sin_path_theta = flt.sin_path_roll = 0;
+    flt.cos_path_theta = flt.cos_path_roll = 1;
 
     flt.jato_left = a.jatodur;
     flt.fuel = a.m_fuel / 2;

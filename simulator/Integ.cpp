@@ -152,7 +152,7 @@ void integ_vx(void)
     flt.gnd_speed[0] = (float)sqrt(flt.vel_x * flt.vel_x + flt.vel_y * flt.vel_y + flt.vel_z * flt.vel_z);
     double air_x = flt.vel_x - atm.wind_x, air_y = flt.vel_y - atm.wind_y, air_z = flt.vel_z - atm.wind_z;
     flt.V_true = (float)sqrt(air_x * air_x + air_y * air_y + air_z * air_z);
-    flt.mach = flt.V_true / atm.a_sound;
+    flt.mach = atm.a_sound > 0 ? flt.V_true / atm.a_sound : 0;
     flt.ias_kts = flt.V_true * flt.cos_alpha * sqrtf(atm.sigma) * con.msctokts;
     flt.q_dyn = 0.5f * atm.rho * flt.V_true * flt.V_true;
     // Vne is stored in the indicator's unit; a helicopter's may be 0.
@@ -166,7 +166,8 @@ void integ_vx(void)
     flt.theta[0] = fltwrap(flt.theta[0] + flt.theta_dot * h, -180, 180);
     flt.psi[0] = fltwrap(flt.psi[0] + flt.psi_dot * h, 0, 360);
     flt.phi[0] = fltwrap(flt.phi[0] + flt.phi_dot * h, -180, 180);
-    if (pitch_was < 90 && fabsf(flt.theta[0]) > 90) {
+    // A pitch that stopped at 90 exactly still turns over on its way past.
+    if (pitch_was <= 90 && fabsf(flt.theta[0]) > 90) {
         flt.theta[0] = fltwrap(180 - flt.theta[0], -180, 180);
         flt.psi[0] = fltwrap(flt.psi[0] + 180, 0, 360);
         flt.phi[0] = fltwrap(flt.phi[0] + 180, -180, 180);

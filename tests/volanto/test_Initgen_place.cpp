@@ -447,6 +447,13 @@ TEST_F(Placement, ResetKeepsThePlacesAndWipesTheFlight)
     EXPECT_EQ(flt.vel_y, 0);
     EXPECT_NEAR(flt.vel_x, 60 * sinf(45 * rad), 1e-3);
     EXPECT_NEAR(flt.vel_z, -60 * cosf(45 * rad), 1e-3);
+    // The first build-up turns its forces along the heading, before the integrator has run.
+    EXPECT_EQ(flt.cos_alpha, 1);
+    EXPECT_EQ(flt.cos_beta, 1);
+    EXPECT_EQ(flt.cos_path_theta, 1);
+    EXPECT_EQ(flt.cos_path_roll, 1);
+    EXPECT_NEAR(flt.sin_path_psi, sinf(45 * rad), 1e-6);
+    EXPECT_NEAR(flt.cos_path_psi, cosf(45 * rad), 1e-6);
     EXPECT_EQ(ott.ap_alt, 0);
     EXPECT_EQ(pat.path_time[100], 0);
     EXPECT_EQ(pat.path_plane[9][2], 0);

@@ -141,6 +141,36 @@ TEST_F(Integration, StabilityAugmentationDampsTheRatesEachHalfStep)
     }
 }
 
+// Body rates into Euler rates through the roll and pitch of the last
+// half-step: the cached sines (pitch 20, roll 30) differ on purpose from the
+// angles the step adds to.
+TEST_F(Integration, EulerRatesTurnTheBodyRatesByTheLastAttitude)
+{
+    struct { const char* what; float P, Q, R; } rows[] = {
+        {"pitch only", 0, 10, 0}, {"yaw only", 0, 0, 4}, {"all three", 5, 10, 4}, {"all negative", -6, -3, -8}};
+    const float th = 20 * rad, ph = 30 * rad, h = 0.05f;
+    for (const auto& c : rows) {
+        SetUp();
+        attitude(20, 100, 30);
+        flt.theta[0] = 25;
+        flt.phi[0] = 35;
+        flt.roll_rate = c.P;
+        flt.pitch_rate = c.Q;
+        flt.yaw_rate = c.R;
+        integ_vx();
+        float turn = c.R * cosf(ph) + c.Q * sinf(ph);
+        float theta_dot = c.Q * cosf(ph) - c.R * sinf(ph);
+        float psi_dot = turn / cosf(th);
+        float phi_dot = c.P + tanf(th) * turn;
+        EXPECT_NEAR(flt.theta_dot, theta_dot, 1e-4f) << c.what;
+        EXPECT_NEAR(flt.psi_dot, psi_dot, 1e-4f) << c.what;
+        EXPECT_NEAR(flt.phi_dot, phi_dot, 1e-4f) << c.what;
+        EXPECT_NEAR(flt.theta[0], 25 + theta_dot * h, 1e-4f) << c.what;
+        EXPECT_NEAR(flt.psi[0], 100 + psi_dot * h, 1e-4f) << c.what;
+        EXPECT_NEAR(flt.phi[0], 35 + phi_dot * h, 1e-4f) << c.what;
+    }
+}
+
 // A pull through the vertical comes out upright on the other heading; short
 // of 90 nothing turns. At 89.9 and beyond the pitch rate still carries it.
 TEST_F(Integration, PitchThroughTheVerticalTurnsHeadingAndRollHalfRound)
@@ -150,6 +180,7 @@ TEST_F(Integration, PitchThroughTheVerticalTurnsHeadingAndRollHalfRound)
         {"wraps the heading", 89.5f, 30, 300, 89, 120, 180},
         {"nose down through -90", -89.5f, -30, 40, -89, 220, 180},
         {"near-vertical branch", 89.95f, 30, 10, 88.55f, 190, 180},
+        {"stopped at 90 exactly", 90, 30, 40, 88.5f, 220, 180},
         {"short of the vertical", 88, 30, 40, 89.5f, 40, 0},
     };
     for (const auto& c : rows) {
@@ -260,13 +291,17 @@ TEST_F(Integration, VneRatioIsTakenInTheIndicatorsUnit)
 
 TEST_F(Integration, CatapultPushesAlongTheLaunchLine)
 {
-    msc.vstall = 40;
-    env.ship_hdg[0] = 88;
-    set.catapult_run = 1;
-    integ_vx();
-    // 0.005 x 40^2 = 8 m/s2 due east, 90 degrees.
-    EXPECT_NEAR(flt.vel_x, 8 * 0.05, 1e-5);
-    EXPECT_NEAR(flt.vel_z, 0, 1e-5);
+    // 0.005 x 40^2 = 8 m/s2 along the ship's heading + 2 degrees.
+    struct { float ship_hdg; double vx, vz; } rows[] = {{88, 8 * 0.05, 0}, {358, 0, -8 * 0.05}};
+    for (const auto& c : rows) {
+        SetUp();
+        msc.vstall = 40;
+        env.ship_hdg[0] = c.ship_hdg;
+        set.catapult_run = 1;
+        integ_vx();
+        EXPECT_NEAR(flt.vel_x, c.vx, 1e-5) << c.ship_hdg;
+        EXPECT_NEAR(flt.vel_z, c.vz, 1e-5) << c.ship_hdg;
+    }
 }
 
 TEST_F(Integration, DropStartHangsUnderTheCarrierAircraft)
