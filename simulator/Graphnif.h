@@ -6,3 +6,7 @@
 // -999.0 (no value), nothing recorded yet. At start-up and whenever the
 // data-output selection changes.
 void clear_graph(void);
+
+// Once a frame from the flight step while an item goes to the graph: the
+// frame's sample into the buffer.
+void update_graph(void);
