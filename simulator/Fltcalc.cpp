@@ -689,7 +689,11 @@ struct fltcalc_flight_state {
 };
 static fltcalc_flight_state fltcalc_flight;
 
-void clear_fltcalc_flight_state(void) { fltcalc_flight = fltcalc_flight_state(); }
+void clear_fltcalc_flight_state(void)
+{
+    fltcalc_flight = fltcalc_flight_state();
+    clear_buildup_flight_state();
+}
 
 // The aerotow rope from the hook at the nose to the tow plane (aircraft 1):
 // adds its pull to the earth sums and its moments to flt, releases it when it

@@ -13,6 +13,11 @@
 // brakes and chute, ground and water contact, the wire, propeller torque)
 // into flt's sums; it ends with set_a2.
 void  set_a(void);
+// Start of the run: the side an asymmetric flap failure keeps is drawn
+// again on the next build-up.
+void  clear_buildup_run_state(void);
+// clear_fltcalc_flight_state calls it: no rates to predict from, no contacts.
+void  clear_buildup_flight_state(void);
 
 // ---- airfoil coefficients, element force, control surfaces ----------------
 //

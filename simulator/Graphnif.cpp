@@ -15,5 +15,5 @@ void clear_graph(void)
     grf.wrapped = 0;
 }
 
-// Stands in until the graph window comes: no sample is taken.
-void update_graph(void) {}
+void manage_grf(void) {}    // stands in until the graph window comes
+void update_graph(void) {}  // stands in until the graph window comes: no sample is taken

@@ -3,6 +3,60 @@
 // flight clears it.
 #pragma once
 
+// The settings windows by mnw.topwin; win_main (0) is the main view.
+const int win_airport_id = 1;
+const int win_airport_name = 2;
+const int win_chart = 3;                  // the chart of msc.chart_kind
+const int win_world = 4;
+const int win_lat_lon = 5;
+const int win_find_me = 6;
+const int win_data_output = 7;
+const int win_serial_output = 8;
+const int win_time_of_day = 9;
+const int win_rendering = 10;
+const int win_weather_space = 11;
+const int win_weather_atmosphere = 12;
+const int win_weather_ground = 13;
+const int win_weather_water = 14;
+const int win_flight_mode = 15;           // hardware and flight mode
+const int win_weights = 16;               // weights and fuel
+const int win_reliability = 17;
+const int win_instrument_reliability = 18;
+const int win_equipment_reliability = 19;
+const int win_sound = 20;
+const int win_warnings = 21;
+const int win_graph = 22;                 // the graphic flight record
+const int win_isometric = 23;
+const int win_diagram = 24;               // an airport diagram
+const int win_flight_plan = 25;
+const int win_credits = 26;
+
+// The windows' managers: the frame step calls the open window's one each
+// frame instead of the flight (manage_map in Do_graph.h, manage_grf in Graphnif.h).
+void manage_id_(void);
+void manage_nam(void);
+void manage_wrl(void);
+void manage_lat(void);
+void manage_whr(void);
+void manage_dat(void);
+void manage_ser(void);
+void manage_tim(void);
+void manage_ogl(void);
+void manage_spa(void);
+void manage_atm(void);
+void manage_gnd(void);
+void manage_wat(void);
+void manage_flt(void);
+void manage_wgt(void);
+void manage_rel(void);
+void manage_ins(void);
+void manage_eqp(void);
+void manage_snd(void);
+void manage_wrn(void);
+void manage_iso(void);
+void manage_pln(void);
+void manage_cre(void);
+
 // 48 bytes in this order.
 struct flightplanstruct {
     int filed;

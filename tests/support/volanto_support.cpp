@@ -6,6 +6,7 @@
 #include "HL_MNW.h"
 #include "records.h"
 #include "Do_atc.h"
+#include "Fltcalc.h"
 #include "Windows.h"
 
 #include <cstdio>
@@ -15,7 +16,9 @@ void reset_program_state(void)
 {
     clear_flight_state();
     clear_joy_run_state();
+    clear_frame_run_state();
     clear_texture_run_state();
+    clear_buildup_run_state();
     memset(&flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
     memset(&msc, 0, sizeof msc);
@@ -30,6 +33,7 @@ void reset_program_state(void)
     memset(&nav, 0, sizeof nav);
     memset(&rel, 0, sizeof rel);
     memset(&ott, 0, sizeof ott);
+    memset(&pat, 0, sizeof pat);
     ogl_res = 0;
     memset(apt_inreg, 0, sizeof apt_inreg);
     memset(&scn, 0, sizeof scn);
