@@ -101,13 +101,23 @@ struct flightstruct {
     int on_ground;                         // any contact point on ground, deck or water
     int redline_busted;                    // flown past the redline: the right wings are gone
 
-    // the flight step's engine values, and the air path its report and roll pair read
+    // the integration's own: Euler rates, the magnetic heading, the paths
+    // over the ground and through the air, and the rest of the air-relative
+    // body velocity (vel_fwd is its forward part)
+    float theta_dot, psi_dot, phi_dot;     // deg/s
+    float hdg_mag;                         // 0..360, psi + env.mag_var
+    float track;                           // course over the ground, 0..360
+    float gamma_gnd;                       // climb angle over the ground
+    float hpath, vpath;                    // heading 0..360 and climb angle of the air-relative velocity
+    float v_air, w_air;                    // m/s, body side (to the left) and normal (downwards) components
+    float sin_trk, cos_trk, sin_gam, cos_gam;   // of track and gamma_gnd, over the ground: not the path pairs
+
+    // the flight step's engine values
     float power[plane_engines];              // W
     float fuel_flow[plane_engines];          // kg/s
     float egt_frac[plane_engines];           // 0..1, what the EGT gauge shows
     int burner_on[plane_engines];            // afterburner lit
     float ice_carb[plane_engines];           // carburettor ice
-    float hpath, vpath;                    // heading 0..360 and climb of the air-relative velocity
 };
 
 // The autopilot: switches 1 = on. A new flight zeroes it, a situation restores it.

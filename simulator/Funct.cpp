@@ -122,6 +122,8 @@ float n1__max(void) { return 100.0f; }
 float mpr_max(void) { return pln[0].mpmax; }
 float trq_max(void) { return 100.0f; }
 
+float ias_asi(void) { return flt.ias_kts * (pln[0].asi_units == 2 ? 1.0f : 1.15f); }
+
 float ff__max(void)
 {
     int type = pln[0].entype;
@@ -149,6 +151,27 @@ float X_with_latlon(float lat, float lon)
     int c = intlim(intround(lon - 0.5f) - env.reg_lon, 0, 2);
     int r = intlim(intround(lat - 0.5f) - env.reg_lat, 0, 1);
     return planexyz[59 * c][79 * r][0] + (lon - (env.reg_lon + c)) * 60 * con.nmtomtrs * cosf(lat * con.degtorad);
+}
+
+float Lat_with_z(float z)
+{
+    return env.reg_lat - (z - env.reg_south_z) / (60 * con.nmtomtrs);
+}
+
+// The square is the easternmost of the row of lat whose anchor lies at or
+// west of x (anchors not yet laid out eastwards count as none); within it the
+// scale of lat itself, as X_with_latlon has it.
+float Lon_with_xlat(float x, float lat)
+{
+    // Limited before rounding, to the same row: nothing out of range reaches an int.
+    float row = fltlim(lat - 0.5f, env.reg_lat - 1.0f, env.reg_lat + 2.0f);
+    int r = intlim(intround(row) - env.reg_lat, 0, 1);
+    int c = 0;
+    while (c < 2 && planexyz[59 * (c + 1)][79 * r][0] > planexyz[59 * c][79 * r][0] &&
+           x >= planexyz[59 * (c + 1)][79 * r][0])
+        c++;
+    float k = cosf(fminf(fabsf(lat), 89.9f) * con.degtorad) * 60 * con.nmtomtrs;
+    return env.reg_lon + c + (x - planexyz[59 * c][79 * r][0]) / k;
 }
 
 // ---- fuel flow -----------------------------------------------------------

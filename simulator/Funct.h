@@ -1,8 +1,9 @@
 // Force accumulators and flight utilities that the force build-up and many
 // other modules share: the accumulators add one force and its moments into
 // the running sums of flt (aircraft 0); the rest are the lights' blink, the
-// drift of the wind layers of atm, the gauge full scales, the local metres of
-// a latitude and longitude (over env and the region grid) and fuel flow.
+// drift of the wind layers of atm, the gauge full scales and the airspeed in
+// the indicator's unit, the local metres of a latitude and longitude and back
+// (over env and the region grid) and fuel flow.
 // None keeps state of its own.
 #pragma once
 
@@ -31,4 +32,10 @@ float ff__max(void);                   // pounds per hour; 0 without an engine
 
 float Z_with_lat(float lat);               // m, south positive
 float X_with_latlon(float lat, float lon); // m, east positive
+// The way back from local metres, over the same squares and anchors.
+float Lat_with_z(float z);                 // degrees
+float Lon_with_xlat(float x, float lat);   // degrees; the cosine of lat goes no nearer a pole than 89.9
+// The indicated airspeed in the unit of the aircraft's airspeed indicator,
+// the unit its Vne and Vfe are stored in: knots, or mph.
+float ias_asi(void);
 float burnin_fuel(float p);            // kg/s of one engine at power (W) or thrust (N) p

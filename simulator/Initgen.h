@@ -216,9 +216,10 @@ struct atmospherestruct {
     float baro_sl;               // inHg
     int thermal_cell[region_grid_x][region_grid_z];   // per cell of the region grid: 1 where a thermal rises
 
-    // air data at the aircraft, from the flight step with rho and a_sound
-    float sigma;                 // density ratio to sea level
-    float temp_k;                // K
+    // the air at the aircraft, beside rho and a_sound
+    float sigma;                 // density ratio, rho / rhoSL
+    float wind_x, wind_y, wind_z;   // m/s, the air's velocity (x east, y up, z south); 0 in calm air
+    float temp_k;                // K, from the flight step
 };
 
 // One sample a frame while graph output is on.
