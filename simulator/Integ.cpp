@@ -97,8 +97,10 @@ static void air_data(void)
     float y = (float)flt.pos_y[0];
     const float(&tab)[22][2] = atm.std_atm;
     float density = y < tab[0][0] ? tab[0][1] : tab[21][1];
+    // A row of no height (an empty table, before start-up fills it) divides by nothing.
     for (int i = 0; i <= 20; i++)
-        if (tab[i][0] <= y && y <= tab[i + 1][0]) density = interp(tab[i][0], tab[i][1], tab[i + 1][0], tab[i + 1][1], y);
+        if (tab[i][0] <= y && y <= tab[i + 1][0])
+            density = tab[i + 1][0] > tab[i][0] ? interp(tab[i][0], tab[i][1], tab[i + 1][0], tab[i + 1][1], y) : tab[i][1];
 
     float ft = con.fttomtrs;
     int seg = 0;   // below the first layer the troposphere's line goes on down
