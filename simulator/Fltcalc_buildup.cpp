@@ -576,7 +576,7 @@ static float water_surface(float x, float z)
 
 static void float_heading(int p)
 {
-    char title[32];
+    char title[40];
     const char* text = title;
     if (p == part_fuselage) text = "FUSE WATER-CONTACT";
     else if (p == part_misc_first) text = "LEFT FLOAT WATER CONTACT";
