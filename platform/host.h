@@ -54,6 +54,8 @@ int  host_shift_down(void);                 // Shift as of the last key event ta
 
 // Clock.
 unsigned host_ticks_ms(void);
+// Blocks for ms; under the tests' virtual clock it only moves that clock on.
+void host_sleep_ms(unsigned ms);
 
 // Folders. Both end in '/'. The program folder is the executable's; the
 // configuration folder ("Windows folder" of the programs) is created when missing.

@@ -402,6 +402,17 @@ unsigned host_ticks_ms(void)
     return SDL_GetTicks();
 }
 
+void host_sleep_ms(unsigned ms)
+{
+#ifdef HOST_TESTING
+    if (test_clock_on) {
+        test_clock_now += ms;
+        return;
+    }
+#endif
+    SDL_Delay(ms);
+}
+
 // ---- message box ---------------------------------------------------------
 
 void host_message_box(const char* caption, const char* text)

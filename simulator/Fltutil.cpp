@@ -3,6 +3,7 @@
 #include "Fltcalc.h"
 #include "Hl_sound.h"
 #include "Event.h"
+#include "Integ.h"
 
 flightstruct flt;
 ottostruct ott;
@@ -15,4 +16,9 @@ void clear_flight_state(void)
     clear_fltcalc_flight_state();
     clear_sound_flight_state();
     clear_controls_flight_state();
+    clear_flight_step_flight_state();
 }
+
+// Stand in until the ten-per-second events and the once-a-second systems come.
+void mod_evt(void) {}
+void mod_sec(void) {}

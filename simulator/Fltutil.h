@@ -111,6 +111,13 @@ struct flightstruct {
     float hpath, vpath;                    // heading 0..360 and climb angle of the air-relative velocity
     float v_air, w_air;                    // m/s, body side (to the left) and normal (downwards) components
     float sin_trk, cos_trk, sin_gam, cos_gam;   // of track and gamma_gnd, over the ground: not the path pairs
+
+    // the flight step's engine values
+    float power[plane_engines];              // W
+    float fuel_flow[plane_engines];          // kg/s
+    float egt_frac[plane_engines];           // 0..1, what the EGT gauge shows
+    int burner_on[plane_engines];            // afterburner lit
+    float ice_carb[plane_engines];           // carburettor ice
 };
 
 // The autopilot: switches 1 = on. A new flight zeroes it, a situation restores it.
@@ -143,6 +150,13 @@ extern pathstruct pat;
 // The flight reset calls it: every module's state that lives for one flight
 // (the tow wobble's phases, the Doppler's last distance) back to its start.
 void clear_flight_state(void);
+
+// ---- periodic systems ----------------------------------------------------------
+
+// The flight step runs mod_evt about ten times a second of simulated time and
+// mod_sec right after the first of every ten mod_evt runs.
+void mod_evt(void);   // flaps, gear, wind, navigation needles, the flown path
+void mod_sec(void);   // weather, radios, fuel, icing, failures, gravity
 
 // ---- failures ------------------------------------------------------------------
 

@@ -16,3 +16,4 @@ void clear_graph(void)
 }
 
 void manage_grf(void) {}    // stands in until the graph window comes
+void update_graph(void) {}  // stands in until the graph window comes: no sample is taken

@@ -8,3 +8,6 @@
 void clear_graph(void);
 // Each frame while the graph window (22) is open: draws the recorded items.
 void manage_grf(void);
+// Once a frame from the flight step while an item goes to the graph: the
+// frame's sample into the buffer.
+void update_graph(void);

@@ -120,6 +120,13 @@ struct miscstruct {
     float view_pitch;            // rad -pi/2..pi/2
     float spot_x, spot_y, spot_z;   // spot camera, m
     float rwy_view_x, rwy_view_y, rwy_view_z;   // the on-runway camera, m: beside the start point
+
+    // the flight step's clocks and counters; a new flight zeroes the two counters
+    float tod_zone;              // s, Zulu: time_of_day less the longitude's zone
+    float timer;                 // s 0..3600, the panel's stopwatch
+    int timer_on;
+    int frame_count;             // 1..30000, 0 right after a new flight
+    int tenth_count;             // 0..9: mod_sec runs on 0
 };
 
 // Radios: COM and NAV in hundredths of MHz, the ADF in kHz.
@@ -212,6 +219,7 @@ struct atmospherestruct {
     // the air at the aircraft, beside rho and a_sound
     float sigma;                 // density ratio, rho / rhoSL
     float wind_x, wind_y, wind_z;   // m/s, the air's velocity (x east, y up, z south); 0 in calm air
+    float temp_k;                // K, from the flight step
 };
 
 // One sample a frame while graph output is on.

@@ -322,6 +322,8 @@ static void set_gear_views_and_masses(int code)
     // Without a collective the engine control keeps the rotor's speed itself.
     set.gov_on = set.collective_stick ? 0 : 1;
     msc.sim_time = 0;
+    msc.frame_count = 0;
+    msc.tenth_count = 0;
 
     snprintf(fpl.departure, sizeof fpl.departure, "KMMM");
     snprintf(fpl.destination, sizeof fpl.destination, "KMMM");

@@ -6,3 +6,12 @@
 
 void update_flight(void);   // once a frame from the frame hook, live flight only
 void integ_vx(void);        // after each set_a, on msc.dt already halved
+
+// A ship's pitch and roll (degrees) at msc.sim_time into *out, in the sea
+// that atm.wave_height makes; each returns the angle's rate (deg/s). ship is
+// place_frigate for the frigate, any other code (place_carrier) the carrier.
+float the_dot_now(float* pitch_out, int ship);
+float phi_dot_now(float* roll_out, int ship);
+
+// clear_flight_state calls it: the rotor buffet's phases start again from 0.
+void clear_flight_step_flight_state(void);

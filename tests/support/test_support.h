@@ -32,3 +32,13 @@ inline void write_file(const std::string& path, const std::string& text)
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
 }
+
+// Golden texts: whole outputs compared with the files in tests/data/ by
+// `diff -u`. With VOLANTO_REGOLD=1 set the test writes the golden file
+// instead; the change is read with `git diff tests/data/` and committed on
+// its own, saying why the text moved.
+//
+// The text with every mention of the program folder made the same on every machine.
+std::string portable(std::string text);
+// "" when text is the golden file's; otherwise diff's account of the difference.
+std::string golden_diff(const char* name, const std::string& text);

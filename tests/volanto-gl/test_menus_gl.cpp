@@ -31,9 +31,12 @@ static void frame(int px = -1, int py = -1)
     MACIBM_event_proc();
 }
 
+// No aircraft is placed here: the simulator's frame hook, which flies one,
+// stays out of these frames.
 struct MenusGl : ::testing::Test {
     void SetUp() override
     {
+        shell.APPLICATION_update = [] {};
         host_test_clock(now_ms, 0);
         MACIBM_init();
         for (int k = 0; k < 3; k++) frame();
@@ -49,6 +52,7 @@ struct MenusGl : ::testing::Test {
         set.panel_hidden = 1;           // the frame shows the main view's picture
         frame();
     }
+    void TearDown() override { shell.APPLICATION_update = APPLICATION_update; }
     // Titles: About 10..40, View 50..74, Test 84..108. Item 900 lies at
     // x 84..187, y 571..583; its tip's frame band spans x 79..489 and
     // y 546..571, far right of the drop-down.

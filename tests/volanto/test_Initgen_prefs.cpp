@@ -104,15 +104,6 @@ using PrefsDeathTest = Prefs;
 
 // ---- factory preferences -----------------------------------------------------
 
-// The text with the program folder made the same on every machine.
-static std::string portable(std::string text)
-{
-    const std::string dir = PROGRAM_DIR, mark = "<program folder>/";
-    for (size_t p = text.find(dir); p != std::string::npos; p = text.find(dir, p + mark.size()))
-        text.replace(p, dir.size(), mark);
-    return text;
-}
-
 TEST_F(Prefs, FactoryPrefsAreTheGoldenFile)
 {
     std::string text = portable(factory());

@@ -32,39 +32,6 @@
 #include <filesystem>
 #include <string>
 
-// The text with every mention of the program folder made the same on every machine.
-static std::string portable(std::string text)
-{
-    const std::string dir = PROGRAM_DIR, mark = "<program folder>/";
-    for (size_t at = text.find(dir); at != std::string::npos; at = text.find(dir, at + mark.size()))
-        text.replace(at, dir.size(), mark);
-    return text;
-}
-
-// "" when text is the golden file's; otherwise diff's account of the
-// difference. With VOLANTO_REGOLD=1 the golden file is written instead.
-static std::string golden_diff(const char* name, const std::string& text)
-{
-    const std::string golden = std::string(TEST_DATA_DIR) + name;
-    const char* regold = getenv("VOLANTO_REGOLD");
-    if (regold && strcmp(regold, "1") == 0) {
-        std::error_code ec;
-        std::filesystem::create_directories(TEST_DATA_DIR, ec);
-        write_file(golden, text);
-        return read_file(golden) == text ? "" : "could not write " + golden;
-    }
-    const std::string actual = std::string(test_scratch_folder()) + name;
-    write_file(actual, text);
-    std::string out;
-    FILE* diff = popen(("diff -u '" + golden + "' '" + actual + "' 2>&1").c_str(), "r");
-    if (!diff) return "could not run diff";
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, diff)) > 0;) out.append(buf, n);
-    int status = pclose(diff);
-    if (status != 0 && out.empty()) out = "diff failed";
-    return status == 0 ? "" : out;
-}
-
 // The shipped aircraft loaded into slot 0 from the program folder, sounds to
 // the silent sink, with every record the reports read cleared first.
 class GoldenReport : public ::testing::Test {
