@@ -19,6 +19,11 @@ void clear_flight_state(void)
     clear_flight_step_flight_state();
 }
 
-// Stand in until the ten-per-second events and the once-a-second systems come.
+// Stand in until the ten-per-second events and the once-a-second systems
+// come; of the latter only gravity for the height, which the flight needs.
 void mod_evt(void) {}
-void mod_sec(void) {}
+void mod_sec(void)
+{
+    float r = con.rearth + (float)flt.pos_y[0];
+    atm.g_accel = con.muearth / (r * r);
+}

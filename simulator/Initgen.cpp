@@ -66,6 +66,9 @@ void init_gen(void)
         atm.std_atm[k][0] = std_atm_english[k][0] * con.fttomtrs;
         atm.std_atm[k][1] = std_atm_english[k][1] * con.endtomed;
     }
+    // Sea-level gravity until the once-a-second step sets it for the height:
+    // the first frames of a flight may come before that step runs.
+    atm.g_accel = con.g;
 
     // Down to 20 degrees below the horizon: the eye may be high or banked.
     for (int s = 0; s < star_count; s++) {

@@ -53,6 +53,7 @@ TEST_F(StartUp, StandardAtmosphereRunsFromSeaLevelToVacuumInMetres)
     EXPECT_NEAR(atm.std_atm[1][0], 3048.0f, 0.01f);
     EXPECT_NEAR(atm.std_atm[10][1], 0.00003211f * con.endtomed, 1e-6f);
     EXPECT_NEAR(atm.std_atm[21][0], 78943.2f, 0.01f);
+    EXPECT_EQ(atm.g_accel, con.g);   // before the once-a-second step sets it for the height
     EXPECT_EQ(atm.std_atm[21][1], 0.0f);
     for (int k = 1; k < 22; k++) {
         EXPECT_GT(atm.std_atm[k][0], atm.std_atm[k - 1][0]) << k;
