@@ -5,6 +5,8 @@
 #include "Event.h"
 #include "Integ.h"
 
+#include <cmath>
+
 flightstruct flt;
 ottostruct ott;
 pathstruct pat;
@@ -17,6 +19,17 @@ void clear_flight_state(void)
     clear_sound_flight_state();
     clear_controls_flight_state();
     clear_flight_step_flight_state();
+}
+
+void attitude_sines(void)
+{
+    float r = con.degtorad;
+    flt.sin_theta = sinf(flt.theta[0] * r);
+    flt.cos_theta = cosf(flt.theta[0] * r);
+    flt.sin_psi = sinf(flt.psi[0] * r);
+    flt.cos_psi = cosf(flt.psi[0] * r);
+    flt.sin_phi = sinf(flt.phi[0] * r);
+    flt.cos_phi = cosf(flt.phi[0] * r);
 }
 
 // Stand in until the ten-per-second events and the once-a-second systems

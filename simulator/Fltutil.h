@@ -147,6 +147,10 @@ extern flightstruct flt;
 extern ottostruct ott;
 extern pathstruct pat;
 
+// The cached sines and cosines of aircraft 0's pitch, heading and roll,
+// from flt.theta/psi/phi[0]; whoever sets the attitude calls it.
+void attitude_sines(void);
+
 // The flight reset calls it: every module's state that lives for one flight
 // (the tow wobble's phases, the Doppler's last distance) back to its start.
 void clear_flight_state(void);

@@ -295,12 +295,7 @@ static void set_gear_views_and_masses(int code)
     float r = con.degtorad;
     flt.vel_x = speed * sinf(flt.psi[0] * r);
     flt.vel_z = -speed * cosf(flt.psi[0] * r);
-    flt.sin_theta = sinf(flt.theta[0] * r);
-    flt.cos_theta = cosf(flt.theta[0] * r);
-    flt.sin_psi = sinf(flt.psi[0] * r);
-    flt.cos_psi = cosf(flt.psi[0] * r);
-    flt.sin_phi = sinf(flt.phi[0] * r);
-    flt.cos_phi = cosf(flt.phi[0] * r);
+    attitude_sines();
     // The first half-step's build-up turns its forces by these before the
     // integrator has set them: along the heading, no alpha, slip or bank.
     flt.cos_alpha = flt.cos_beta = 1;

@@ -671,12 +671,7 @@ void integ_vx(void)
     flt.beta = angle_deg(flt.v_air, flt.vel_fwd);
 
     // Every reader takes these from here, for the angles just found.
-    flt.sin_theta = sinf(flt.theta[0] * r);
-    flt.cos_theta = cosf(flt.theta[0] * r);
-    flt.sin_psi = sinf(flt.psi[0] * r);
-    flt.cos_psi = cosf(flt.psi[0] * r);
-    flt.sin_phi = sinf(flt.phi[0] * r);
-    flt.cos_phi = cosf(flt.phi[0] * r);
+    attitude_sines();
     flt.sin_alpha = sinf(flt.alpha * r);
     flt.cos_alpha = cosf(flt.alpha * r);
     flt.sin_beta = sinf(flt.beta * r);
