@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "volanto_support.h"
+#include "Event.h"
 #include "Fltcalc.h"
 #include "Funct.h"
 #include "HL_FUNCT.h"
@@ -146,6 +147,27 @@ TEST_F(FlightStep, ANewFlightStartsTheCountersAgain)
 }
 
 // ---- ground effect and the buffet ----------------------------------------------
+
+// The frame hook flies a live, unpaused frame and nothing else: paused, the
+// flight waits; replaying, only the recorded path moves the aircraft.
+TEST_F(FlightStep, TheFrameHookFliesOnlyLiveUnpausedFrames)
+{
+    struct row { const char* what; int paused, replay_speed, flies; } rows[] = {
+        {"live", 0, 0, 1}, {"paused", 1, 0, 0}, {"replay stopped", 0, 4, 0}, {"replay, paused", 1, 6, 0}};
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.what);
+        clear_frame_run_state();
+        mnw.topwin = win_main;
+        mnw.menu_up = -1;
+        msc.paused = r.paused;
+        set.replay_speed = r.replay_speed;
+        int before = msc.frame_count;
+        float t = msc.sim_time;
+        APPLICATION_update();
+        EXPECT_EQ(msc.frame_count - before, r.flies);
+        EXPECT_EQ(msc.sim_time > t, r.flies == 1);
+    }
+}
 
 TEST_F(FlightStep, GroundEffectByHeightInSemiSpans)
 {
