@@ -30,8 +30,8 @@
 static const float nm = 1852.0f;
 
 // The start-up's records, the world, the factory settings and the shipped
-// Cessna on KSBD's runway 06, under a stopped virtual clock. Gravity is the
-// once-a-second systems' to set, and they stand in: the tests give it.
+// Cessna on KSBD's runway 06, under a stopped virtual clock, with sea-level
+// gravity; the once-a-second step sets it for the height when it runs.
 class FlightStep : public ::testing::Test {
 protected:
     void SetUp() override
@@ -83,13 +83,21 @@ struct schedule {
 static schedule run_frames(int frames)
 {
     schedule s;
+    // The once-a-second step shows itself by setting gravity for the height;
+    // the mark is no gravity to the frame, and the gravity it had comes back.
+    const float mark = 1e-30f;
     for (int f = 0; f < frames; f++) {
         int before = msc.tenth_count;
+        float g = atm.g_accel;
+        atm.g_accel = mark;
         update_flight();
+        int sec_ran = atm.g_accel != mark;
+        atm.g_accel = g;
+        EXPECT_EQ(sec_ran, msc.tenth_count != before && before == 0) << "frame " << msc.frame_count;
         if (msc.tenth_count == before) continue;
         EXPECT_EQ(msc.tenth_count, (before + 1) % 10);
         s.evt.push_back(msc.frame_count);
-        if (before == 0) s.sec.push_back(msc.frame_count);
+        if (sec_ran) s.sec.push_back(msc.frame_count);
     }
     return s;
 }
@@ -176,11 +184,13 @@ TEST_F(FlightStep, GroundEffectByHeightInSemiSpans)
         int heli, part;
         float semilen;   // 0 keeps the aircraft's
         float h, cl, cdi;
+        float theta = 0;   // the pitch lifts or lowers a part by its arms
     } rows[] = {
         {"wing on the ground", 0, 4, 0, 0.0f, 1.25f, 0.5f},          // induced drag held up from 0
         {"wing a semi-span up", 0, 4, 0, 1.0f, 1.0625f, 64.0f / 65},
         {"wing two semi-spans up", 0, 4, 0, 2.0f, 1.0f, 256.0f / 257},
         {"tail two semi-spans up", 0, 10, 0, 2.0f, 1.0f, 256.0f / 257},
+        {"tail a semi-span up, nose 10 degrees up", 0, 10, 0, 1.0f, 1.0625f, 64.0f / 65, 10},
         {"rotor half a radius up", 1, 0, 5, 0.5f, 1.2f, 0.5f},
         {"rotor at one radius", 1, 0, 5, 1.0f, 1.1f, 0.75f},
         {"rotor two radii up: the line is held", 1, 0, 5, 2.0f, 1.0f, 1.0f},
@@ -194,11 +204,12 @@ TEST_F(FlightStep, GroundEffectByHeightInSemiSpans)
         if (r.semilen > 0) pln[0].semilen[r.part] = r.semilen;
         ASSERT_TRUE(have_this_part(r.part, 0));
         aloft();
-        flt.theta[0] = 0;
-        flt.sin_theta = 0;
-        flt.cos_theta = 1;
+        flt.theta[0] = r.theta;
+        flt.sin_theta = sinf(r.theta * con.degtorad);
+        flt.cos_theta = cosf(r.theta * con.degtorad);
         // The step measures from the ground under the last frame.
-        env.ground_h = (float)flt.pos_y[0] + pln[0].Yarm[r.part] - r.h * fmaxf(pln[0].semilen[r.part], 0.05f);
+        env.ground_h = (float)flt.pos_y[0] + pln[0].Yarm[r.part] * flt.cos_theta -
+                       pln[0].Zarm[r.part] * flt.sin_theta - r.h * fmaxf(pln[0].semilen[r.part], 0.05f);
         update_flight();
         EXPECT_NEAR(flt.ge_cl_mult[r.part], r.cl, 2e-4f);
         EXPECT_NEAR(flt.ge_cdi_mult[r.part], r.cdi, 2e-4f);
@@ -277,6 +288,16 @@ TEST_F(FlightStep, AirDataFromTheTablesAndTheDaysTemperature)
         }
         EXPECT_FLOAT_EQ(atm.sigma, atm.rho / con.rhoSL);
     }
+
+    // A hot day warms every height and thins the air.
+    set_fltvars(place_runway, place_on_runway);
+    aloft();
+    atm.sl_temp = 95;
+    flt.pos_y[0] = 0;
+    env.ground_h = -5000;
+    update_flight();
+    EXPECT_NEAR(atm.temp_k, 288.15f + (95 - 59.02f) * con.dgrtodgk, 0.01f);
+    EXPECT_NEAR(atm.rho, atm.std_atm[0][1] * 518.69f / (95 + 459.67f), 1e-6f);
 }
 
 // ---- engines -----------------------------------------------------------------
@@ -291,14 +312,15 @@ static void sea_level_day(void)
 
 TEST_F(FlightStep, MixtureGivesPowerByTheAirsDensity)
 {
+    // The exhaust's temperature share at a throttle of 0.64 (root 0.8).
     struct row {
-        float mixture, factor;
+        float mixture, factor, egt;
     } rows[] = {
-        {1.0f, 0.97f},   // rich: a little power lost
-        {0.7f, 1.0f},    // best power at sigma - 0.3
-        {0.65f, 0.75f},  // lean of it: falling fast
-        {0.6f, 0.0f},    // at sigma - 0.4 and below the engine starves
-        {0.3f, 0.0f},
+        {1.0f, 0.97f, 0.4f * 0.8f},     // rich: a little power lost, a cooler exhaust
+        {0.7f, 1.0f, 0.8f},             // best power at sigma - 0.3
+        {0.65f, 0.75f, 0.75f * 0.8f},   // lean of it: falling fast
+        {0.6f, 0.0f, 0.0f},             // at sigma - 0.4 and below the engine starves
+        {0.3f, 0.0f, 0.0f},
     };
     for (const row& r : rows) {
         SCOPED_TRACE(r.mixture);
@@ -306,9 +328,11 @@ TEST_F(FlightStep, MixtureGivesPowerByTheAirsDensity)
         aloft();
         sea_level_day();
         flt.mixture[0] = r.mixture;
+        flt.throttle[0] = flt.throttle_req[0] = 0.64f;
         update_flight();
         ASSERT_EQ(atm.sigma, 1.0f);
         EXPECT_NEAR(flt.mix_factor[0], r.factor, 1e-5f);
+        EXPECT_NEAR(flt.egt_frac[0], r.egt, 1e-5f);
     }
     // Not a piston engine: the mixture is a switch.
     for (float m : {0.5f, 0.51f}) {
