@@ -4,6 +4,7 @@
 #include "Genwrld.h"
 
 #include "Funct.h"
+#include "HL_FUNCT.h"
 #include "Hl_types.h"
 #include "Initgen.h"
 
@@ -13,6 +14,11 @@
 // ---- the region's records -------------------------------------------------
 
 environmentstruct env;
+
+int ship_in_region(int s)
+{
+    return fltbox(env.ship_x[s], env.ship_z[s], env.reg_west_x, env.reg_north_z, env.reg_east_x, env.reg_south_z);
+}
 float planexyz[region_grid_x][region_grid_z][3];
 float planenrml[region_grid_x][region_grid_z][3];
 float planest[region_grid_x][region_grid_z][2][2][2];

@@ -35,6 +35,10 @@ static_assert(sizeof(environmentstruct) == 176, "env is 44 fields of 32 bits");
 
 extern environmentstruct env;
 
+// A ship (0 the carrier, 1 the frigate) lies in the loaded region: only
+// then can a start find it or does it steam on.
+int ship_in_region(int s);
+
 // The region's terrain grid, [i][j] with i west to east and j south to north.
 // The region loader fills it; a cell is named by its lower corner (i, j).
 // x east, elevation, z south (m); vertex [59 c][79 r] is the south-west

@@ -108,12 +108,6 @@ static int nearest_runway_of_class(int rclass)
 static const char* const no_ships[4] = {"I can't find any ships in the area!", "Try going to a coastal area with some water!",
                                         "", ""};
 
-// A ship (0 the carrier, 1 the frigate) counts when it lies in the loaded region.
-static int ship_in_region(int s)
-{
-    return fltbox(env.ship_x[s], env.ship_z[s], env.reg_west_x, env.reg_north_z, env.reg_east_x, env.reg_south_z);
-}
-
 // Codes 1602, 1603: the nearest cell of the marked kind; its middle in t.
 // The last row and column of vertices start no cell.
 static int nearest_marked_cell(int marks[region_grid_x][region_grid_z], float t[3])

@@ -344,9 +344,7 @@ static void ships(void)
     static const float speed[2] = {15, 10};   // carrier, frigate; m/s
     const float r = con.degtorad, dt = msc.dt;
     for (int s = 0; s < 2; s++) {
-        if (env.ship_x[s] < env.reg_west_x || env.ship_x[s] > env.reg_east_x || env.ship_z[s] < env.reg_north_z ||
-            env.ship_z[s] > env.reg_south_z)
-            continue;
+        if (!ship_in_region(s)) continue;
         float v = speed[s], hdg = env.ship_hdg[s];
         env.ship_x[s] += v * dt * sinf(hdg * r);
         // The sea under the ship, never a deck: with the user standing on it
