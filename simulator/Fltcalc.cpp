@@ -850,6 +850,12 @@ std::ostream& report_value(float v, int width, int decimals)
     return trk << std::fixed << std::setw(width) << std::setprecision(decimals) << v;
 }
 
+void report_line(const char* head, float v, int width, int decimals, const char* tail)
+{
+    trk << head;
+    report_value(v, width, decimals) << tail;
+}
+
 void report_title_line(const char* text)
 {
     int rest = 100 - 3 - (int)strlen(text);

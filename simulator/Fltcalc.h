@@ -83,6 +83,8 @@ void  clear_fltcalc_flight_state(void);
 // Writes v to trk, right-aligned in width, with the given decimals; returns
 // trk for the text that follows.
 std::ostream& report_value(float v, int width, int decimals);
+// head, then v as report_value writes it, then tail: a labelled number.
+void report_line(const char* head, float v, int width, int decimals, const char* tail);
 // A heading line in bullets to the 100th column: three, the text, the rest.
 // An empty text draws a plain rule.
 void report_title_line(const char* text);

@@ -65,12 +65,6 @@ struct predicted {
 
 // ---- report lines --------------------------------------------------------------
 
-static void value_line(const char* head, float v, int width, int decimals, const char* tail)
-{
-    trk << head;
-    report_value(v, width, decimals) << tail;
-}
-
 static void part_heading(int part)
 {
     static const char* const names[plane_parts] = {
@@ -166,10 +160,10 @@ static void element_propwash(int p, int k, float* u, float* w)
         *u += is_vstab(p) ? W * f : W * f * dir_a;
         *w -= W * f * dir_n;
         if (set.force_report) {
-            value_line("   The propwash from engine #", (float)(e + 1), 0, 0, " is at an angle of ");
+            report_line("   The propwash from engine #", (float)(e + 1), 0, 0, " is at an angle of ");
             report_value(phi, 6, 1) << " deg. (aircraft body axis system, 0=horizontal, 90=straight up)\n";
-            value_line("   This causes ", f * 100, 5, 1, "% of the total propwash to act on the surface.\n");
-            value_line("   The speed increment due to propwash is therefore ", W * f, 6, 2, " m/s.\n");
+            report_line("   This causes ", f * 100, 5, 1, "% of the total propwash to act on the surface.\n");
+            report_line("   The speed increment due to propwash is therefore ", W * f, 6, 2, " m/s.\n");
             velocity_line("   Vector form AFTER propwash is: V=", *u, *w);
         }
     }
@@ -218,7 +212,7 @@ static void element_devices(int p, int k, float* dcl, float* dcd, float* dcm, fl
         *dcm += a.cmflap[row];
         *induced += induce_alpha(a.clflap[row], p);
         if (set.force_report) {
-            value_line("   FLAP COEFF INC: cl incmntd by ", a.clflap[row], 7, 4, ", cd incmntd by ");
+            report_line("   FLAP COEFF INC: cl incmntd by ", a.clflap[row], 7, 4, ", cd incmntd by ");
             report_value(a.cdflap[row], 7, 4) << ", cm incmntd by ";
             report_value(a.cmflap[row], 7, 4) << " at a flap deflection of ";
             report_value(flt.flap_ratio * 100, 0, 0) << "%.\n";
@@ -240,15 +234,15 @@ static void wing_element(int p, int k, const predicted& in, float c, float sn, f
     float r = get_wing_rarm(p, k, 0);
     float x = get_wing_Xarm(p, r, 0), y = get_wing_Yarm(p, r, 0), z = get_wing_Zarm(p, r, 0);
     if (report) {
-        value_line("   element x=", x, 7, 3, " m, pos right from CG\n");
-        value_line("   element y=", y, 7, 3, " m, pos up    from CG\n");
-        value_line("   element z=", z, 7, 3, " m, pos aft   from CG\n");
+        report_line("   element x=", x, 7, 3, " m, pos right from CG\n");
+        report_line("   element y=", y, 7, 3, " m, pos up    from CG\n");
+        report_line("   element z=", z, 7, 3, " m, pos aft   from CG\n");
     }
 
     float a_g = a.anginc[p][k] + in.alpha * c - in.beta * sn;
     flt.el_flowdir[p][k] = -a_g;
     if (report) {
-        value_line("   After incidence, dihedral, and sweep, alpha=", a_g, 6, 2, " deg, V=");
+        report_line("   After incidence, dihedral, and sweep, alpha=", a_g, 6, 2, " deg, V=");
         report_value(V_el, 6, 2) << " m/s.\n";
     }
     float ag = a_g * con.degtorad;
@@ -261,10 +255,10 @@ static void wing_element(int p, int k, const predicted& in, float c, float sn, f
     flt.el_alpha[p][k] = atan2f(w, u) * con.radtodeg + flt.el_downwash[p][k];
     flt.el_flowdir[p][k] += flt.el_alpha[p][k];
     if (report) {
-        value_line("   The alpha increment due to downwash is ", flt.el_downwash[p][k], 6, 2, " deg.\n");
-        value_line("   The surface is therefore at an alpha of ", flt.el_alpha[p][k], 6, 2, " deg while at ");
+        report_line("   The alpha increment due to downwash is ", flt.el_downwash[p][k], 6, 2, " deg.\n");
+        report_line("   The surface is therefore at an alpha of ", flt.el_alpha[p][k], 6, 2, " deg while at ");
         report_value(flt.el_vel[p][k], 6, 2) << " m/s.\n";
-        value_line("   The change in infinite flow direction due to rotation rates, propwash, and downwash is ",
+        report_line("   The change in infinite flow direction due to rotation rates, propwash, and downwash is ",
                    flt.el_flowdir[p][k], 6, 2, " deg.\n");
     }
 
@@ -272,17 +266,17 @@ static void wing_element(int p, int k, const predicted& in, float c, float sn, f
         if (a.hstabtype == 1) {
             float def = p == part_hstab_left ? flt.elev_def_L : flt.elev_def_R;
             flt.el_alpha[p][k] -= def;
-            if (report) value_line("   The alpha increment due hstab def=", -def, 6, 2, " deg.\n");
+            if (report) report_line("   The alpha increment due hstab def=", -def, 6, 2, " deg.\n");
         }
         if (a.hstbtrimmax > 0.01f) {
             float ahead = a.Zarm[part_hstab_left] < 0 ? 1.0f : -1.0f;
             float trim = flt.pitch_trim * a.hstbtrimmax * ahead;
             flt.el_alpha[p][k] += trim;
-            if (report) value_line("   The alpha increment due hstab trim=", trim, 6, 2, " deg.\n");
+            if (report) report_line("   The alpha increment due hstab trim=", trim, 6, 2, " deg.\n");
         }
     }
     if (report) {
-        value_line("   Finally, surface is at an alpha of ", flt.el_alpha[p][k], 6, 2, " deg while at ");
+        report_line("   Finally, surface is at an alpha of ", flt.el_alpha[p][k], 6, 2, " deg while at ");
         report_value(flt.el_vel[p][k], 6, 2) << " m/s.\n";
     }
 
@@ -290,7 +284,7 @@ static void wing_element(int p, int k, const predicted& in, float c, float sn, f
     element_devices(p, k, &dcl, &dcd, &dcm, &induced);
     flt.el_alpha[p][k] += induced;
     if (report) {
-        value_line("   Effective alpha increased ", induced, 6, 2,
+        report_line("   Effective alpha increased ", induced, 6, 2,
                    " deg by all combined lift-incrementation devices up to final alpha of ");
         report_value(flt.el_alpha[p][k], 6, 2) << " deg.\n";
     }
@@ -408,19 +402,19 @@ static void fuselage(const predicted& in)
 
     if (set.force_report) {
         trk << " FUSELAGE:\n";
-        value_line("   fuse speed                    =", flt.V_true, 8, 2, " m/s.\n");
-        value_line("   fuse speed after propwash     =", V, 8, 2, " m/s.\n");
-        value_line("   fuse machnumber               =", flt.mach, 8, 3, " mach.\n");
-        value_line("   air density for fuse          =", atm.rho, 8, 4, " kg/cubic mtr.\n");
-        value_line("   fuse top   area for lift force=", a.fuse_s_top, 8, 3, " square meters.\n");
-        value_line("   fuse side  area for side force=", a.fuse_s_sid, 8, 3, " square meters.\n");
-        value_line("   fuse total area for drag force=", S_front, 8, 3, " square meters.\n");
-        value_line("   fuse vertical CL (positive up)=", CL, 8, 4, ".\n");
-        value_line("   fuse side CL (positive right) =", CS, 8, 4, ".\n");
-        value_line("   fuse cd                       =", CD, 8, 4, ".\n");
-        value_line("   fuselage lift force           =", lift, 8, 0, " N.\n");
-        value_line("   fuselage side force           =", side, 8, 0, " N.\n");
-        value_line("   fuselage drag force           =", drag, 8, 0, " N.\n");
+        report_line("   fuse speed                    =", flt.V_true, 8, 2, " m/s.\n");
+        report_line("   fuse speed after propwash     =", V, 8, 2, " m/s.\n");
+        report_line("   fuse machnumber               =", flt.mach, 8, 3, " mach.\n");
+        report_line("   air density for fuse          =", atm.rho, 8, 4, " kg/cubic mtr.\n");
+        report_line("   fuse top   area for lift force=", a.fuse_s_top, 8, 3, " square meters.\n");
+        report_line("   fuse side  area for side force=", a.fuse_s_sid, 8, 3, " square meters.\n");
+        report_line("   fuse total area for drag force=", S_front, 8, 3, " square meters.\n");
+        report_line("   fuse vertical CL (positive up)=", CL, 8, 4, ".\n");
+        report_line("   fuse side CL (positive right) =", CS, 8, 4, ".\n");
+        report_line("   fuse cd                       =", CD, 8, 4, ".\n");
+        report_line("   fuselage lift force           =", lift, 8, 0, " N.\n");
+        report_line("   fuselage side force           =", side, 8, 0, " N.\n");
+        report_line("   fuselage drag force           =", drag, 8, 0, " N.\n");
         aeroforcerep();
     }
 }
@@ -454,10 +448,10 @@ static void other_bodies(void)
         addFaero(-drag, 0, 0, 0, 0, 0);
         if (set.force_report) {
             trk << names[p - part_nacelle_first] << ":\n";
-            value_line("   cd     =", cd, 8, 4, ".\n");
-            value_line("   area   =", S, 8, 3, " square meters.\n");
-            value_line("   speed  =", V, 8, 2, " m/s.\n");
-            value_line("   drag   =", drag, 8, 0, " N.\n");
+            report_line("   cd     =", cd, 8, 4, ".\n");
+            report_line("   area   =", S, 8, 3, " square meters.\n");
+            report_line("   speed  =", V, 8, 2, " m/s.\n");
+            report_line("   drag   =", drag, 8, 0, " N.\n");
         }
     }
     if (set.force_report) aeroforcerep();
@@ -475,20 +469,20 @@ static void tyres_brakes_chute(void)
             addFaero(-drag, 0, 0, 0, a.mgearY, a.mgearZ);
             if (set.force_report) {
                 trk << "Gear tire:\n";
-                value_line("   area exposed (tire may be largely hidden by fairing)=", area, 8, 4, " square meters.\n");
-                value_line("   drag of exposed tire                                =", drag, 8, 0, " N.\n");
+                report_line("   area exposed (tire may be largely hidden by fairing)=", area, 8, 4, " square meters.\n");
+                report_line("   drag of exposed tire                                =", drag, 8, 0, " N.\n");
             }
         }
     }
     if (a.fbrkEQ && flt.sbrk_handle > 0) {
         float drag = flt.sbrk_handle * 0.5f * a.brake_area * 1.23f * flt.q_dyn;
         addFaero(-drag, 0, 0, 0, 0, 0);
-        if (set.force_report) value_line("   Fuselage-mounted speedbrakes adding ", drag, 0, 0, " N of drag.\n");
+        if (set.force_report) report_line("   Fuselage-mounted speedbrakes adding ", drag, 0, 0, " N of drag.\n");
     }
     if (a.chuteEQ && ins.chute_out) {
         float drag = flt.q_dyn * a.chute_area;
         addFaero(-drag, 0, 0, 0, 0, 0);
-        if (set.force_report) value_line("   Chutes adding ", drag, 0, 0, " N of drag.\n");
+        if (set.force_report) report_line("   Chutes adding ", drag, 0, 0, " N of drag.\n");
     }
     if (set.force_report) aeroforcerep();
 }
@@ -591,13 +585,13 @@ static void water_contact(int now[contact_states])
     const planestruct& a = pln[0];
     if (set.force_report) {
         report_title_line("FLOATS/FUEL TANKS FOR WATER CONTACT");
-        value_line("v   =", flt.V_true, 8, 2, " m/s.\n");
-        value_line("h   =", (float)flt.pos_y[0] - env.ground_h, 8, 2, " m.\n");
-        value_line("vu  =", (float)flt.vel_y, 8, 2, " m/s.\n");
-        value_line("the =", flt.theta[0], 8, 2, " deg.\n");
-        value_line("Prad=", flt.Prad, 8, 4, " rad/s.\n");
-        value_line("Qrad=", flt.Qrad, 8, 4, " rad/s.\n");
-        value_line("Rrad=", flt.Rrad, 8, 4, " rad/s.\n");
+        report_line("v   =", flt.V_true, 8, 2, " m/s.\n");
+        report_line("h   =", (float)flt.pos_y[0] - env.ground_h, 8, 2, " m.\n");
+        report_line("vu  =", (float)flt.vel_y, 8, 2, " m/s.\n");
+        report_line("the =", flt.theta[0], 8, 2, " deg.\n");
+        report_line("Prad=", flt.Prad, 8, 4, " rad/s.\n");
+        report_line("Qrad=", flt.Qrad, 8, 4, " rad/s.\n");
+        report_line("Rrad=", flt.Rrad, 8, 4, " rad/s.\n");
     }
     for (int p = part_fuselage; p <= part_misc_last; p++) {
         if (!have_this_part(p, 0)) continue;
@@ -682,11 +676,11 @@ static predicted predict_inputs(void)
     m.Q = flt.Qrad;
     m.R = flt.Rrad;
     if (set.force_report) {
-        value_line("alpha_use (after prediction)=", in.alpha, 8, 3, " deg.\n");
-        value_line("beta_use  (after prediction)=", in.beta, 8, 3, " deg.\n");
-        value_line("P_use (after prediction)=", in.P * con.radtodeg, 8, 3, " deg/second.\n");
-        value_line("Q_use (after prediction)=", in.Q * con.radtodeg, 8, 3, " deg/second.\n");
-        value_line("R_use (after prediction)=", in.R * con.radtodeg, 8, 3, " deg/second.\n");
+        report_line("alpha_use (after prediction)=", in.alpha, 8, 3, " deg.\n");
+        report_line("beta_use  (after prediction)=", in.beta, 8, 3, " deg.\n");
+        report_line("P_use (after prediction)=", in.P * con.radtodeg, 8, 3, " deg/second.\n");
+        report_line("Q_use (after prediction)=", in.Q * con.radtodeg, 8, 3, " deg/second.\n");
+        report_line("R_use (after prediction)=", in.R * con.radtodeg, 8, 3, " deg/second.\n");
     }
     return in;
 }

@@ -298,34 +298,21 @@ static void force_report_header(void)
     trk << bullets3 << "AT TIME COUNTER " << msc.frame_count << std::string(75, (char)0xA5) << "\n";
     report_title_line("");
     report_title_line("");
-    trk << "h       =";
-    report_value((float)flt.pos_y[0], 12, 2) << " meters.\n";
-    trk << "rho     =";
-    report_value(atm.rho, 12, 6) << " kg/cubic meter, density ratio=";
+    report_line("h       =", (float)flt.pos_y[0], 12, 2, " meters.\n");
+    report_line("rho     =", atm.rho, 12, 6, " kg/cubic meter, density ratio=");
     report_value(atm.sigma, 9, 6) << ".\n";
-    trk << "airspeed=";
-    report_value(flt.V_true, 12, 3) << " m/s, mach number=";
+    report_line("airspeed=", flt.V_true, 12, 3, " m/s, mach number=");
     report_value(flt.mach, 9, 4) << ".\n";
-    const char* angle_names[3] = {"psi  =", "the  =", "phi  ="};
-    const float angles[3] = {flt.psi[0], flt.theta[0], flt.phi[0]};
-    for (int k = 0; k < 3; k++) {
-        trk << angle_names[k];
-        report_value(angles[k], 12, 3) << " deg.\n";
-    }
-    trk << "hpath=";
-    report_value(flt.hpath, 12, 3) << " deg with respect to the air.\n";
-    trk << "vpath=";
-    report_value(flt.vpath, 12, 3) << " deg with respect to the air.\n";
-    trk << "alpha=";
-    report_value(flt.alpha, 12, 3) << " deg.\n";
-    trk << "beta =";
-    report_value(flt.beta, 12, 3) << " deg.\n";
-    const char* rate_names[3] = {"P=", "Q=", "R="};
-    const float rates[3] = {flt.Prad, flt.Qrad, flt.Rrad};
-    for (int k = 0; k < 3; k++) {
-        trk << rate_names[k];
-        report_value(rates[k] * deg, 12, 3) << " deg/second.\n";
-    }
+    report_line("psi  =", flt.psi[0], 12, 3, " deg.\n");
+    report_line("the  =", flt.theta[0], 12, 3, " deg.\n");
+    report_line("phi  =", flt.phi[0], 12, 3, " deg.\n");
+    report_line("hpath=", flt.hpath, 12, 3, " deg with respect to the air.\n");
+    report_line("vpath=", flt.vpath, 12, 3, " deg with respect to the air.\n");
+    report_line("alpha=", flt.alpha, 12, 3, " deg.\n");
+    report_line("beta =", flt.beta, 12, 3, " deg.\n");
+    report_line("P=", flt.Prad * deg, 12, 3, " deg/second.\n");
+    report_line("Q=", flt.Qrad * deg, 12, 3, " deg/second.\n");
+    report_line("R=", flt.Rrad * deg, 12, 3, " deg/second.\n");
     // A helicopter's two rotors are its parts 0 and 1 whatever its engine count.
     int n = pln[0].is_heli ? 2 : intlim(pln[0].numen, 0, plane_engines);
     for (int i = 0; i < n; i++) {
