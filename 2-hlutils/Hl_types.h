@@ -339,6 +339,9 @@ struct inststruct {
     float ah_pitch, ah_roll;     // the attitude indicator's reading, degrees
     int jato_burning;            // the panel lights the JATO; the build-up puts it out when spent
     int chute_out;               // the drag chute is streamed
+    float reply_on, reply_off;   // s of sim_time: the transponder reply light's flash window
+    int ecam_page;               // page of the ECAM; 7 the cautions, shown after a new failure
+    int anti_ice;                // the panel's anti-ice switch
 };
 
 extern planestruct pln[2];

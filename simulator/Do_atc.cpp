@@ -9,3 +9,9 @@ int initspeechsynth(void) { return 0; }
 // Nothing is spoken and no ATC line is kept until the controllers' dialogue
 // comes.
 void speakstring(const char*) {}
+
+// Stand in until the controllers' dialogue and the landing signal officer
+// come: no one answers.
+void handle_plan(int) {}
+void controller_respond(char*) {}
+void LSO_respond(void) {}

@@ -26,3 +26,11 @@ extern atcstruct atc;
 
 int  initspeechsynth(void);             // 1 when the speech engine started; init_gen keeps it in msc.speech_ok
 void speakstring(const char* text);     // one controller phrase
+
+// Once a second from the periodic systems: the filed plan's dialogue (while
+// it is filed and picked up), the approach being vectored (with
+// last_request, while vectoring), and every fourth second the carrier's
+// landing signal officer.
+void handle_plan(int pilot_call);
+void controller_respond(char* request);
+void LSO_respond(void);

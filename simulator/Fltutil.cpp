@@ -19,6 +19,8 @@ void clear_flight_state(void)
     clear_sound_flight_state();
     clear_controls_flight_state();
     clear_flight_step_flight_state();
+    clear_events_flight_state();
+    clear_periodic_flight_state();
 }
 
 void attitude_sines(void)
@@ -32,11 +34,7 @@ void attitude_sines(void)
     flt.cos_phi = cosf(flt.phi[0] * r);
 }
 
-// Stand in until the ten-per-second events and the once-a-second systems
-// come; of the latter only gravity for the height, which the flight needs.
+// Stands in until the ten-per-second events come.
 void mod_evt(void) {}
-void mod_sec(void)
-{
-    float r = con.rearth + (float)flt.pos_y[0];
-    atm.g_accel = con.muearth / (r * r);
-}
+void clear_events_flight_state(void) {}
+void clear_events_run_state(void) {}

@@ -161,6 +161,15 @@ void clear_flight_state(void);
 // mod_sec right after the first of every ten mod_evt runs.
 void mod_evt(void);   // flaps, gear, wind, navigation needles, the flown path
 void mod_sec(void);   // weather, radios, fuel, icing, failures, gravity
+// clear_flight_state calls them: what the two keep for one flight (the Morse
+// player, the glide-slope call-out, the wind-shear event and the gusts; the
+// altitude call-outs, the fuel clock and the failure times).
+void clear_events_flight_state(void);
+void clear_periodic_flight_state(void);
+// What they keep for the run (the path index, the sounds they started; the
+// ATC counter, the GPS memory, the weather targets, the frame-rate governor).
+void clear_events_run_state(void);
+void clear_periodic_run_state(void);
 
 // ---- failures ------------------------------------------------------------------
 

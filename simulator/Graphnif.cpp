@@ -17,3 +17,7 @@ void clear_graph(void)
 
 void manage_grf(void) {}    // stands in until the graph window comes
 void update_graph(void) {}  // stands in until the graph window comes: no sample is taken
+
+// Stand in until the data output items come: nothing is written.
+void out_label(int, int, int) {}
+void out_dat(int, int, int) {}

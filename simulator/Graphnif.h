@@ -11,3 +11,9 @@ void manage_grf(void);
 // Once a frame from the flight step while an item goes to the graph: the
 // frame's sample into the buffer.
 void update_graph(void);
+
+// Data output: one item's labels or values to a destination (8 the data
+// output file, 9 the graph, 11 the serial packet), row a place within it.
+const int out_to_file = 8;
+void out_label(int dest, int item, int row);
+void out_dat(int dest, int item, int row);

@@ -88,6 +88,7 @@ void init_gen(void)
     for (int k = 0; k < 3; k++) ins.ins_val[k] = val[k];
 
     nav.xpdr_mode = 2;
+    nav.audio_sel = 2;          // no identifier is heard until the pilot selects a receiver
     static const int squawk[4] = {1, 2, 0, 0};
     for (int k = 0; k < 4; k++) nav.xpdr[k] = squawk[k];
 

@@ -91,6 +91,8 @@ struct settingstruct {
     int tow_on;                  // the tow rope is attached in flight
     int drop_on;                 // hanging under the drop aircraft
     int panel_hidden;            // the panel is not drawn; the background shows instead
+    int gear_down;               // the gear handle: non-zero down
+    float gear_time[3];          // sim_time at which the nose, left and right legs finish moving; 9.9e9 a failed leg
 };
 
 struct miscstruct {
@@ -130,6 +132,10 @@ struct miscstruct {
 };
 
 // Radios: COM and NAV in hundredths of MHz, the ADF in kHz.
+const int nav_receivers = 5;
+const int recv_nav1 = 0;
+const int recv_nav2 = 1;
+const int recv_adf = 4;
 struct navstruct {
     int com1;
     int com2;
@@ -153,6 +159,18 @@ struct navstruct {
     float gsi[2];                // glide-slope deviation, dots -5..5
     int gate[2];                 // 0..99 while the receiver serves its selected course
     float gps_crs;               // GPS course, degrees true
+    float loc_crs[2];            // localizer course, degrees true (the navaid's heading)
+    float gs_x[2], gs_h[2], gs_z[2];   // m, glide-slope antenna
+    int tofrom[2];               // 0 no flag, 1 TO, 2 FROM
+    // Per receiver 0 NAV1, 1 NAV2, 4 ADF (2 and 3 unused): a station heard
+    // on its frequency, and that station's identifier.
+    int receiving[nav_receivers];
+    char ident[nav_receivers][5];
+    float ndb_x, ndb_z;          // m, the ADF's station
+    int mkr_outer, mkr_middle, mkr_inner;   // over a marker beacon, each second
+    int audio_sel;               // receiver whose identifier is heard in Morse; 2 none
+    float gps_brg;               // degrees true, to the GPS destination
+    float gps_dist;              // m
 };
 
 // Failures: 32 slots, each failing one system when its mode says so, and
@@ -181,6 +199,11 @@ const int wl_wind_dir = 1;       // degrees
 const int wl_shear_speed = 2;    // knots, 0..50
 const int wl_shear_dir = 3;      // span of the shear direction, degrees 0..180
 const int wl_turbulence = 4;     // 0..9
+
+const int wx_grid_cols = 631;   // 3 x 210 + 1
+const int wx_grid_rows = 421;   // 2 x 210 + 1
+const int bolt_branches = 4;
+const int bolt_points = 20;
 
 struct atmospherestruct {
     int cloud_type;              // 1 clear, 2 scattered, 3 broken, 4 overcast
@@ -220,6 +243,19 @@ struct atmospherestruct {
     float sigma;                 // density ratio, rho / rhoSL
     float wind_x, wind_y, wind_z;   // m/s, the air's velocity (x east, y up, z south); 0 in calm air
     float temp_k;                // K, from the flight step
+
+    // what the periodic systems derive and the scene shows
+    float storm;                 // local turbulence 0..4 from the weather field about the aircraft
+    float dewpoint;              // deg F, from a weather report
+    int wind_shear;              // a wind-shear event blows now
+    float flash_until;           // lightning flash end, s of mnw.time_elapsed
+    float flash_dist;            // nm to the last strike
+    float bolt[bolt_branches][bolt_points][3];   // m, the last strike's four branches
+    // The weather field over the loaded region, 0..1: [i][j] with i west to
+    // east and j NORTH to south (row 0 is the region's north edge); each
+    // scenery square owns a block of 211 x 211 values, neighbours sharing
+    // edge lines. Zero, no storm cells, until the region loader fills it.
+    float wx_grid[wx_grid_cols][wx_grid_rows];
 };
 
 // One sample a frame while graph output is on.

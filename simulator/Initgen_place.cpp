@@ -271,6 +271,10 @@ static void set_gear_views_and_masses(int code)
     float speed = flt.gnd_speed[0];
     int gear_down = !a.gear_retract || (speed < 1 && code != place_drop && code != place_seaplane);
     for (int k = 0; k < 3; k++) a.gear_stat[k] = gear_down;
+    // The handle matches the legs, and none is still moving: the ten-a-second
+    // gear step moves a leg only toward a handle it differs from.
+    set.gear_down = gear_down;
+    for (int k = 0; k < 3; k++) set.gear_time[k] = 0.0f;
     flt.brake_ratio = gear_down ? 1.0f : 0.0f;
     set.joy_throttle_on = 0;
 
@@ -343,6 +347,8 @@ static void restore_situation(void)
     ott.speed_target = s.ap_target[2];
     set.ap_hold_flag = s.ap_hold_flag;
     for (int k = 0; k < 3; k++) pln[0].gear_stat[k] = s.gear_stat[k];
+    // A saved flight keeps no handle of its own: it is down with any leg down.
+    set.gear_down = s.gear_stat[0] || s.gear_stat[1] || s.gear_stat[2];
     const planestruct& a = pln[0];
     take_saved(&flt.flap_ratio, s.flight[0], 0, 1);
     take_saved(&flt.flap_request, s.flight[1], 0, 1);

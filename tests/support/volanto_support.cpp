@@ -19,6 +19,8 @@ void reset_program_state(void)
     clear_frame_run_state();
     clear_texture_run_state();
     clear_buildup_run_state();
+    clear_events_run_state();
+    clear_periodic_run_state();
     memset(&flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
     memset(&msc, 0, sizeof msc);
