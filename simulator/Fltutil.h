@@ -100,6 +100,7 @@ struct flightstruct {
     float ice_amount;
     int on_ground;                         // any contact point on ground, deck or water
     int redline_busted;                    // flown past the redline: the right wings are gone
+    int flap_warned;                       // told once of flaps out above Vfe; again after the handle goes up
 
     // the integration's own: Euler rates, the magnetic heading, the paths
     // over the ground and through the air, and the rest of the air-relative
