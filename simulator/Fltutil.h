@@ -162,6 +162,10 @@ void clear_flight_state(void);
 // mod_sec right after the first of every ten mod_evt runs.
 void mod_evt(void);   // flaps, gear, wind, navigation needles, the flown path
 void mod_sec(void);   // weather, radios, fuel, icing, failures, gravity
+// The radios' station search: 1 when navaid index is on frequency (as
+// nav_frq holds it) and nearer the aircraft than range and *best, in
+// unscaled degrees of latitude and longitude; *best then takes the distance.
+int  check_nav(int index, int frequency, float* best, float range);
 // clear_flight_state calls them: what the two keep for one flight (the Morse
 // player, the glide-slope call-out, the wind-shear event and the gusts; the
 // altitude call-outs, the fuel clock and the failure times).
