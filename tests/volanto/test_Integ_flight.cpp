@@ -5,7 +5,7 @@
 // build-up and the integration (standing a minute on the runway, a glide
 // from 3000 ft, a crash and its restart) and the lift's axis tail first.
 //
-// The ten-per-second and once-a-second systems stand in empty; their
+// The periodic systems are tested in their own files; here their
 // schedule is read from the tenth counter, which steps on every run of the
 // ten-per-second events and asks for the once-a-second systems on its 0.
 #include <gtest/gtest.h>
