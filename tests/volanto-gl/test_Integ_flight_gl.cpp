@@ -18,9 +18,12 @@ static void start_without_stick(void)
 
 TEST(FlightGl, EveryFrameFliesAndTheCessnaStandsStillAtKsbd)
 {
+    // The clock is virtual from the start: the shell takes its first frame's
+    // time during the start-up, and a clock that then went back would leave
+    // the time step to how long the start-up took.
+    host_test_clock(0, 10);
     start_without_stick();
     ASSERT_EQ(gdone, 0);
-    host_test_clock(0, 10);
     host_test_push_event({HE_PAINT, 0, 0, 0, 0});
 
     // The aircraft starts at its rest height for its maximum weight and,

@@ -5,9 +5,9 @@
 // build-up and the integration (standing a minute on the runway, a glide
 // from 3000 ft, a crash and its restart) and the lift's axis tail first.
 //
-// The periodic systems' schedule is read from the tenth counter, which steps
-// on every run of the ten-per-second events and asks for the once-a-second
-// systems on its 0.
+// The periodic systems are tested in their own files; here their
+// schedule is read from the tenth counter, which steps on every run of the
+// ten-per-second events and asks for the once-a-second systems on its 0.
 #include <gtest/gtest.h>
 
 #include "volanto_support.h"
