@@ -3,7 +3,9 @@
 // traffic, ships, the roll pair, clocks, the crash and its notices, and the
 // force report's head as a golden text; then whole flights with the force
 // build-up and the integration (standing a minute on the runway, a glide
-// from 3000 ft, a crash and its restart) and the lift's axis tail first.
+// from 3000 ft, a crash and its restart) and the lift's axis tail first;
+// last, what the periodic systems do in a flight: the engine runs from the
+// first second, the ILS is heard on final, the stall horn sounds.
 //
 // The periodic systems are tested in their own files; here their
 // schedule is read from the tenth counter, which steps on every run of the
@@ -1031,4 +1033,81 @@ TEST_F(FlightStep, TheLiftOfTheAirPathLiesOnTheBuildUpsLiftAxisTailFirstToo)
             // Only the sideslip of the rolled cases parts them.
             EXPECT_LT(angle, 1.0) << "degrees between the two";
         }
+}
+
+// ---- the periodic systems in flight ----------------------------------------------
+
+TEST_F(FlightStep, TheEngineRunsFromTheFirstSecond)
+{
+    atm.real_weather = 0;
+    ASSERT_EQ(flt.engine_running[0], 0) << "a new flight starts with nothing running";
+    float t = 0;
+    while (t < 1.0f) {
+        update_flight();
+        t += msc.dt;
+    }
+    EXPECT_EQ(flt.engine_running[0], 1);
+    EXPECT_GT(flt.fuel, 0.01f);
+    EXPECT_EQ(rel.system_ok[sys_engine], 1);
+}
+
+TEST_F(FlightStep, OnFinalToRunway06TheLocalizerAndGlideSlopeAreReceived)
+{
+    atm.real_weather = 0;
+    nav.nav1 = 10930;   // ISBD
+    set_fltvars(place_runway, place_long_final);
+    ASSERT_FALSE(flt.on_ground);
+    ASSERT_EQ(pln[0].supptype, 1) << "NAV1 is the first receiver's";
+    float t = 0;
+    while (t < 2.0f) {
+        update_flight();
+        t += msc.dt;
+    }
+    EXPECT_EQ(nav.receiving[recv_nav1], 1);
+    EXPECT_STREQ(nav.ident[recv_nav1], "ISBD");
+    EXPECT_NEAR(nav.gs_angle[recv_nav1], 3.0f, 1e-4f);
+    EXPECT_EQ(nav.tofrom[recv_nav1], 1);
+    // Placed on the centre line on a 3 degree path from the threshold: both
+    // needles near their middles.
+    EXPECT_LT(fabsf(nav.cdi[recv_nav1]), 1.0f);
+    EXPECT_LT(fabsf(nav.gsi[recv_nav1]), 2.0f);
+}
+
+TEST_F(FlightStep, TheStallHornSoundsAsTheWingNearsItsStall)
+{
+    atm.real_weather = 0;
+    set_fltvars(place_runway, place_long_final);
+    ASSERT_EQ(rel.system_ok[sys_electrical], 1);
+    stop_buffer(snd_stall);
+    // Hands off at 1.2 times the stall speed: no horn.
+    float t = 0;
+    while (t < 5.0f) {
+        update_flight();
+        t += msc.dt;
+        ASSERT_EQ(host_test_voice_state(snd_stall).playing, 0) << "at " << t << " s, " << flt.ias_kts << " kt";
+    }
+    // The yoke eased back, slowly: the speed bleeds off toward the stall.
+    int wing_stalled_before_horn = 0, horn = 0;
+    while (t < 65.0f && !horn) {
+        set.pitch_key = fminf(0.02f * (t - 5.0f), 1.0f);
+        update_flight();
+        t += msc.dt;
+        horn = host_test_voice_state(snd_stall).playing;
+        if (!horn && flt.part_stalled[part_wing_first]) wing_stalled_before_horn = 1;
+    }
+    ASSERT_TRUE(horn) << "no horn in " << t << " s";
+    EXPECT_TRUE(host_test_voice_state(snd_stall).looping);
+    EXPECT_EQ(flt.stall_warn, 1);
+    EXPECT_FALSE(wing_stalled_before_horn) << "the horn comes before the wing stalls";
+    // The yoke forward: the horn stops within a tenth of the warning's end.
+    float quiet_at = -1;
+    while (t < 90.0f && quiet_at < 0) {
+        set.pitch_key = -0.3f;
+        update_flight();
+        t += msc.dt;
+        if (!host_test_voice_state(snd_stall).playing) quiet_at = t;
+    }
+    EXPECT_GT(quiet_at, 0.0f) << "the horn still sounds";
+    EXPECT_EQ(flt.stall_warn, 0);
+    EXPECT_EQ(msc.crash_count, 0);
 }
