@@ -202,33 +202,20 @@ static void path_sample(void)
     for (int v = 0; v < 6; v++) pat.path_controls[k][v] = controls[v];
 }
 
-// The weather field's column or row under a local coordinate, truncated
-// into *index; 0 when the region is not laid out. Far outside the field is
-// held a little outside, where nothing counts.
-static int wx_index(float lo, float hi, int last, float v, int* index)
-{
-    if (!(hi != lo)) return 0;
-    float f = interp(lo, 0.0f, hi, (float)last, v);
-    if (!(f == f)) return 0;
-    *index = (int)fltlim(f, -10.0f, (float)last + 10.0f);
-    return 1;
-}
-
 // Local turbulence from the storm cells within two cells of the aircraft,
 // felt only under the cloud tops and fading out above the layer's middle.
 static void local_turbulence(void)
 {
     atm.storm = 0.0f;
     if (!scn.above_clouds) {
-        int i = 0, j = 0;
-        if (wx_index(env.reg_west_x, env.reg_east_x, wx_grid_cols - 1, (float)flt.pos_x[0], &i) &&
-            wx_index(env.reg_north_z, env.reg_south_z, wx_grid_rows - 1, (float)flt.pos_z[0], &j))
-            for (int ii = i - 2; ii <= i + 2; ii++)
-                for (int jj = j - 2; jj <= j + 2; jj++) {
-                    // cells off the field hold no storm
-                    if (ii < 0 || ii >= wx_grid_cols || jj < 0 || jj >= wx_grid_rows) continue;
-                    atm.storm += (atm.storm_level - 1.0f) * atm.wx_grid[ii][jj] * 0.04f;
-                }
+        int i, j;
+        wx_cell((float)flt.pos_x[0], (float)flt.pos_z[0], &i, &j);
+        for (int ii = i - 2; ii <= i + 2; ii++)
+            for (int jj = j - 2; jj <= j + 2; jj++) {
+                // cells off the field hold no storm
+                if (ii < 0 || ii >= wx_grid_cols || jj < 0 || jj >= wx_grid_rows) continue;
+                atm.storm += (atm.storm_level - 1.0f) * atm.wx_grid[ii][jj] * 0.04f;
+            }
     }
     float eye = con.VIEW_xyz[1];
     float fade;
@@ -328,12 +315,20 @@ static void moving_surfaces(void)
         a.vertcant[0] = step_toward(a.vertcant[0], flt.vector_angle, 2.0f);
 
     if (a.flapEQ || a.slatEQ) {
-        if (fabsf(flt.flap_ratio - flt.flap_request) <= 0.01f) {
+        int flaps_move = a.flapEQ && rel.system_ok[sys_flaps];
+        float gap = flt.flap_request - flt.flap_ratio;
+        if (fabsf(gap) <= 0.01f) {
+            // Landed on the handle exactly: one off the quarter marks is
+            // reached too, and nothing dithers about it.
+            if (flaps_move) flt.flap_ratio = flt.flap_request;
+            if (flaps_move && a.slatEQ && rel.system_ok[sys_slats]) flt.slat_ratio = fltlim(4.0f * flt.flap_ratio, 0.0f, 1.0f);
             if (evt_run.flap_sound_on) stop_buffer(snd_flaps);
             evt_run.flap_sound_on = 0;
         } else {
-            if (a.flapEQ && rel.system_ok[sys_flaps]) {
-                flt.flap_ratio = fltlim(step_toward(flt.flap_ratio, flt.flap_request, 0.025f), 0.0f, 1.0f);
+            if (flaps_move) {
+                // never faster than a step, and within one (and its rounding) onto the handle
+                float f = fabsf(gap) <= 0.0251f ? flt.flap_request : flt.flap_ratio + (gap > 0 ? 0.025f : -0.025f);
+                flt.flap_ratio = fltlim(f, 0.0f, 1.0f);
                 if (!evt_run.flap_sound_on) play_buffer(snd_flaps, 1);
                 evt_run.flap_sound_on = 1;
             }
@@ -378,7 +373,9 @@ static void renew_gust_targets(float h)
     float w[5];
     wind_at_height(h, w);
     float s = (fltrand(-1.0f, 1.0f) * w[wl_shear_speed] + w[wl_wind_speed]) * con.ktstomsc;
-    int d = degwrap((int)(fltrand(-1.0f, 1.0f) * w[wl_shear_dir] + w[wl_wind_dir] - env.mag_var));
+    // Directions come unchecked from files: no float too large for an int is converted.
+    float dir = fmodf(fltrand(-1.0f, 1.0f) * w[wl_shear_dir] + w[wl_wind_dir] - env.mag_var, 360.0f);
+    int d = std::isfinite(dir) ? degwrap((int)dir) : 0;
     int ci = intlim(env.plane_cell_i, 0, region_grid_x - 1), cj = intlim(env.plane_cell_j, 0, region_grid_z - 1);
     float t = atm.thermal_cell[ci][cj] ? atm.thermal_rate * con.fpmtomsc : 0.0f;
     float a = w[wl_turbulence] * 1.5f + atm.storm * 10.0f;

@@ -598,17 +598,6 @@ static void power_factors(void)
 
 static const int bolt_fork = 13;             // each branch forks from this point of the one before
 
-// The weather field's cell under (x, z); 0 when the point lies outside the field.
-static int wx_cell(float x, float z, int* i, int* j)
-{
-    float fi = interp(env.reg_west_x, 0, env.reg_east_x, (float)(wx_grid_cols - 1), x);
-    float fj = interp(env.reg_north_z, 0, env.reg_south_z, (float)(wx_grid_rows - 1), z);
-    if (!(fi >= 0 && fi < (float)wx_grid_cols && fj >= 0 && fj < (float)wx_grid_rows)) return 0;
-    *i = (int)fi;
-    *j = (int)fj;
-    return 1;
-}
-
 // 16. Lightning in a storm above freezing: a point up to 30 nm away strikes
 // when the weather field there is stormy enough and the eye is below the
 // tops; the bolt forks down from 3,000 m over the ground, flashes for a

@@ -19,6 +19,18 @@ int ship_in_region(int s)
 {
     return fltbox(env.ship_x[s], env.ship_z[s], env.reg_west_x, env.reg_north_z, env.reg_east_x, env.reg_south_z);
 }
+
+int wx_cell(float x, float z, int* i, int* j)
+{
+    *i = *j = -10;
+    if (!(env.reg_east_x != env.reg_west_x) || !(env.reg_south_z != env.reg_north_z)) return 0;
+    float fi = interp(env.reg_west_x, 0, env.reg_east_x, (float)(wx_grid_cols - 1), x);
+    float fj = interp(env.reg_north_z, 0, env.reg_south_z, (float)(wx_grid_rows - 1), z);
+    if (!std::isfinite(fi) || !std::isfinite(fj)) return 0;
+    *i = (int)fltlim(fi, -10.0f, (float)(wx_grid_cols + 9));
+    *j = (int)fltlim(fj, -10.0f, (float)(wx_grid_rows + 9));
+    return *i >= 0 && *i < wx_grid_cols && *j >= 0 && *j < wx_grid_rows;
+}
 float planexyz[region_grid_x][region_grid_z][3];
 float planenrml[region_grid_x][region_grid_z][3];
 float planest[region_grid_x][region_grid_z][2][2][2];

@@ -39,6 +39,13 @@ extern environmentstruct env;
 // then can a start find it or does it steam on.
 int ship_in_region(int s);
 
+// The weather field's column and row (atm.wx_grid) under the local point
+// (x, z), each truncated toward zero: 1 when that is a cell of the field.
+// Off it they are held within ten cells of the edges, so that a window
+// about them reaches the cells near an edge; with no region laid out they
+// are -10, off every edge.
+int wx_cell(float x, float z, int* i, int* j);
+
 // The region's terrain grid, [i][j] with i west to east and j south to north.
 // The region loader fills it; a cell is named by its lower corner (i, j).
 // x east, elevation, z south (m); vertex [59 c][79 r] is the south-west
