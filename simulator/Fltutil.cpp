@@ -17,6 +17,7 @@
 #include "Genwrld.h"
 #include "Graphnif.h"
 #include "Initnav.h"
+#include "Propel.h"
 #include "Integ.h"
 #include "Startscn.h"
 
@@ -38,6 +39,7 @@ void clear_flight_state(void)
     clear_flight_step_flight_state();
     clear_events_flight_state();
     clear_periodic_flight_state();
+    clear_propel_flight_state();
 }
 
 void attitude_sines(void)

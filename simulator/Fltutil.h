@@ -119,6 +119,13 @@ struct flightstruct {
     float egt_frac[plane_engines];           // 0..1, what the EGT gauge shows
     int burner_on[plane_engines];            // afterburner lit
     float ice_carb[plane_engines];           // carburettor ice
+
+    // the propellers' and jets' own, carried from half-step to half-step
+    float eng_torque[plane_engines];         // N m, what the engine gives its shaft
+    float prop_torque[plane_engines];        // N m, what the air takes from the propeller
+    float manifold_p[plane_engines];         // inHg
+    float spool[plane_engines];              // 0..1, a jet's core
+    float wash_ring[plane_engines][plane_elements];   // m/s, slipstream increment per blade-element ring
 };
 
 // The autopilot: switches 1 = on. A new flight zeroes it, a situation restores it.

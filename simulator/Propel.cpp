@@ -5,3 +5,4 @@
 
 void props(void) {}
 void jets(void) {}
+void clear_propel_flight_state(void) {}

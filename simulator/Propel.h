@@ -6,3 +6,5 @@
 
 void props(void);   // engine kinds 1, 2 and 3: propellers and rotors
 void jets(void);    // engine kinds 4 and 5; rockets are the build-up's own
+// clear_flight_state calls it: no propeller starts with the last flight's acceleration.
+void clear_propel_flight_state(void);
