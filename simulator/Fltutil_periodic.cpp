@@ -288,7 +288,6 @@ static void take_report(const char* report, float elevation)
     float time = 0;
     int kind = 0, level = 0;
     float* surface = atm.wind_layer[0];
-    atm.weather_trend = 0;
     decode_wxr(report, elevation, &time, &atm.cloud_type, &w.wx_base, &w.wx_tops, &w.wx_visibility, &kind, &level,
                &atm.sl_temp, &atm.dewpoint, &surface[wl_wind_dir], &surface[wl_wind_speed],
                &surface[wl_shear_speed], &atm.baro_sl);
@@ -330,6 +329,7 @@ static void read_weather_file(void)
     if (atm.real_weather_found && atm.real_weather) {
         char report[line_max];
         float elevation = 0;
+        atm.weather_trend = 0;   // real weather in use: no trend, station or none
         if (get_wxr_str(report, &elevation, flt.lat, flt.lon)) take_report(report, elevation);
     }
     inf1.close();

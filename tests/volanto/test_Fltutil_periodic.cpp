@@ -489,9 +489,10 @@ TEST_F(Periodic, WithoutTheFileOrTheStationTheWeatherStays)
         const char* what;
         const char* file;   // nullptr: no file
         int found;
+        float trend;        // real weather in use with a file stops any trend
     } rows[] = {
-        {"no file", nullptr, 0},
-        {"no report of a region airport", "ZZZZ ZZZZ 1150 20 OVC 2 TRW+ 80/60/2710G20/995\n", 1},
+        {"no file", nullptr, 0, 0},
+        {"no report of a region airport", "ZZZZ ZZZZ 1150 20 OVC 2 TRW+ 80/60/2710G20/995\n", 1, 0.5f},
     };
     for (const row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -504,9 +505,11 @@ TEST_F(Periodic, WithoutTheFileOrTheStationTheWeatherStays)
         atm.real_weather = 1;
         atm.cloud_type = 1;
         atm.wind_turbulence = 3;
+        atm.weather_trend = r.trend;
         const float temp = atm.sl_temp, vis = atm.visibility, base = atm.cloud_base;
         second();
         EXPECT_EQ(atm.real_weather_found, r.found);
+        EXPECT_EQ(atm.weather_trend, 0.0f);
         EXPECT_EQ(atm.wind_turbulence, 3.0f) << "no report taken";
         EXPECT_EQ(atm.sl_temp, temp);
         EXPECT_EQ(atm.cloud_type, 1);
