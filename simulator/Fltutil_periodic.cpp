@@ -264,6 +264,8 @@ static void tune_radios(void)
 {
     if (!rel.system_ok[sys_radios]) {
         for (int r = 0; r < nav_receivers; r++) nav.receiving[r] = 0;
+        // Without NAV1 the GPS drives its needle and the needles' step leaves it be.
+        nav.cdi[recv_nav1] = 0;
         return;
     }
     float y = (float)flt.pos_y[0], top = 30000.0f * con.fttomtrs;

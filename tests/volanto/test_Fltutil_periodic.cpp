@@ -392,16 +392,35 @@ TEST_F(Periodic, GpsGoesDirectOnANewDestinationAndShowsTheCrossTrackOtherwise)
 
 TEST_F(Periodic, FailedRadiosHearNothing)
 {
-    set_fltvars(place_runway, place_short_final);
-    put_at((float)flt.pos_x[0], (float)flt.pos_z[0]);
-    flt.on_ground = 0;
-    nav.nav1 = nav.nav2 = 10930;
-    nav.adf = 344;
-    second();
-    ASSERT_EQ(nav.receiving[recv_nav1] + nav.receiving[recv_nav2] + nav.receiving[recv_adf], 3);
-    rel.system_ok[sys_radios] = 0;
-    second();
-    for (int r = 0; r < nav_receivers; r++) EXPECT_EQ(nav.receiving[r], 0) << r;
+    // On a panel without NAV1 the GPS drives its needle, which nothing else
+    // then centres.
+    struct row {
+        const char* what;
+        int supptype, heard;
+    } rows[] = {{"a panel with NAV1", 1, 3}, {"a GPS panel flying to PDZ", 2, 2}};
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.what);
+        set_fltvars(place_runway, place_short_final);
+        put_at((float)flt.pos_x[0], (float)flt.pos_z[0]);
+        flt.on_ground = 0;
+        rel.system_ok[sys_radios] = 1;
+        pln[0].supptype = r.supptype;
+        nav.nav1 = nav.nav2 = 10930;
+        nav.adf = 344;
+        nav.gps_mode = 2;
+        nav.gps_index = navaid("PDZ ", 3);
+        second();
+        nav.gps_crs += 10;
+        second();
+        ASSERT_EQ(nav.receiving[recv_nav1] + nav.receiving[recv_nav2] + nav.receiving[recv_adf], r.heard);
+        if (r.supptype == 2) {
+            ASSERT_GT(fabsf(nav.cdi[recv_nav1]), 1.0f) << "the GPS course 10 degrees off";
+        }
+        rel.system_ok[sys_radios] = 0;
+        second();
+        for (int k = 0; k < nav_receivers; k++) EXPECT_EQ(nav.receiving[k], 0) << k;
+        EXPECT_EQ(nav.cdi[recv_nav1], 0.0f);
+    }
 }
 
 // ---- weather -------------------------------------------------------------------
