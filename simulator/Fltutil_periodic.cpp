@@ -189,6 +189,8 @@ static void tune_nav(int r, int frequency, float near_range, float vor_range)
         if (!nav_inreg[k] || nav_type[k] != navaid_glide_slope) continue;
         // The heading field packs the angle in hundredths of a degree above
         // the course: 300067 is 3.00 degrees on course 67. No angle is 3.
+        // A field no int holds comes only from a damaged file: no glide slope.
+        if (!(fabsf(nav_hdng[k]) < 1e9f)) continue;
         int n = intround(nav_hdng[k]);
         float angle = (float)(n / 1000) * 0.01f;
         if (angle < 0.01f) angle = 3.0f;

@@ -269,6 +269,37 @@ TEST_F(Periodic, OnFinalToRunway06Nav10930HearsTheLocalizerAndA3DegreeGlideSlope
     EXPECT_EQ(nav.gs_angle[1], 0.0f) << "nor the glide slope behind it";
 }
 
+TEST_F(Periodic, TheGlideSlopeFieldPacksItsAngleInHundredthsAboveItsCourse)
+{
+    const int gs = navaid("ISBD", 6);
+    set_fltvars(place_runway, place_short_final);
+    put_at((float)flt.pos_x[0], (float)flt.pos_z[0]);
+    flt.on_ground = 0;
+    ASSERT_EQ(pln[0].supptype, 1) << "a panel with NAV1";
+    nav.nav1 = 10930;
+    struct row {
+        const char* what;
+        float field;
+        float angle;   // -99.9: the localizer alone
+    } rows[] = {
+        {"2.75 degrees on course 67", 275067, 2.75f},
+        {"no angle: 3 degrees, still course 67", 67, 3.0f},
+        {"course 247: the aircraft behind it", 275247, -99.9f},
+        {"a damaged field no int holds", 3e9f, -99.9f},
+        {"a damaged field that is no number", std::nanf(""), -99.9f},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.what);
+        nav_hdng[gs] = r.field;
+        nav.gs_x[recv_nav1] = 0;
+        second();
+        ASSERT_EQ(nav.receiving[recv_nav1], 1);
+        EXPECT_NEAR(nav.gs_angle[recv_nav1], r.angle, 1e-5f);
+        float x = r.angle > 0 ? X_with_latlon(nav_lat[gs], nav_lon[gs]) : 0;
+        EXPECT_NEAR(nav.gs_x[recv_nav1], x, 1.0f);
+    }
+}
+
 TEST_F(Periodic, VorsAndNdbsAreHeardWithinTheirRangesWhichGrowWithHeight)
 {
     // KSBD lies 0.34 degrees from Paradise, 1.04 from Hector, 2.2 from
