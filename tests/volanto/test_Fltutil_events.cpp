@@ -396,15 +396,20 @@ TEST_F(Events, PathSampleTakesEachFieldFromItsSourceInTheReplaysOrder)
 
 // ---- turbulence ----------------------------------------------------------------
 
-TEST_F(Events, LocalTurbulenceFromTheStormCellsAboutTheAircraftUnderTheTops)
+// A weather field of 100 m cells, every value 1, over x 0..63000 and z -42000..0.
+static void storm_field(void)
 {
-    // A field of 100 m cells, every value 1, over x 0..63000 and z -42000..0.
     env.reg_west_x = 0;
     env.reg_east_x = 63000;
     env.reg_north_z = -42000;
     env.reg_south_z = 0;
     for (auto& column : atm.wx_grid)
         for (float& v : column) v = 1.0f;
+}
+
+TEST_F(Events, LocalTurbulenceFromTheStormCellsAboutTheAircraftUnderTheTops)
+{
+    storm_field();
     atm.storm_level = 3.0f;   // 0.08 a cell
     struct turb_case {
         const char* what;
@@ -652,14 +657,9 @@ TEST_F(Wind, GustsScaleWithHeightAltitudeAndTheAircraftsSpeed)
 
 TEST_F(Wind, TurbulenceAndTheStormAboutTheAircraftBoundTheRandomGusts)
 {
-    // Still air; a field of storm cells, every value 1, round the aircraft,
-    // which flies under the cloud layer.
-    env.reg_west_x = 0;
-    env.reg_east_x = 63000;
-    env.reg_north_z = -42000;
-    env.reg_south_z = 0;
-    for (auto& column : atm.wx_grid)
-        for (float& v : column) v = 1.0f;
+    // Still air; a field of storm cells round the aircraft, which flies
+    // under the cloud layer.
+    storm_field();
     flt.pos_x[0] = 30000;
     flt.pos_z[0] = -20000;
     atm.cloud_base = 1000;
