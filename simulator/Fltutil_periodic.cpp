@@ -189,6 +189,8 @@ static void tune_nav(int r, int frequency, float near_range, float vor_range)
         if (!nav_inreg[k] || nav_type[k] != navaid_glide_slope) continue;
         // The heading field packs the angle in hundredths of a degree above
         // the course: 300067 is 3.00 degrees on course 67. No angle is 3.
+        // A field no int holds comes only from a damaged file: no glide slope.
+        if (!(fabsf(nav_hdng[k]) < 1e9f)) continue;
         int n = intround(nav_hdng[k]);
         float angle = (float)(n / 1000) * 0.01f;
         if (angle < 0.01f) angle = 3.0f;
@@ -264,6 +266,8 @@ static void tune_radios(void)
 {
     if (!rel.system_ok[sys_radios]) {
         for (int r = 0; r < nav_receivers; r++) nav.receiving[r] = 0;
+        // Without NAV1 the GPS drives its needle and the needles' step leaves it be.
+        nav.cdi[recv_nav1] = 0;
         return;
     }
     float y = (float)flt.pos_y[0], top = 30000.0f * con.fttomtrs;
@@ -288,7 +292,6 @@ static void take_report(const char* report, float elevation)
     float time = 0;
     int kind = 0, level = 0;
     float* surface = atm.wind_layer[0];
-    atm.weather_trend = 0;
     decode_wxr(report, elevation, &time, &atm.cloud_type, &w.wx_base, &w.wx_tops, &w.wx_visibility, &kind, &level,
                &atm.sl_temp, &atm.dewpoint, &surface[wl_wind_dir], &surface[wl_wind_speed],
                &surface[wl_shear_speed], &atm.baro_sl);
@@ -330,6 +333,7 @@ static void read_weather_file(void)
     if (atm.real_weather_found && atm.real_weather) {
         char report[line_max];
         float elevation = 0;
+        atm.weather_trend = 0;   // real weather in use: no trend, station or none
         if (get_wxr_str(report, &elevation, flt.lat, flt.lon)) take_report(report, elevation);
     }
     inf1.close();

@@ -28,8 +28,10 @@ TEST(FlightGl, EveryFrameFliesAndTheCessnaStandsStillAtKsbd)
 
     // The aircraft starts at its rest height for its maximum weight and,
     // lighter than that, rocks gently onto its own gear for about a second
-    // before it stands. How long that takes in frames depends on the frame
-    // times the window's events bring, so stillness is judged after it.
+    // before it stands, its nose dipping as the propeller, started faster
+    // than idle, pushes against the brakes. How long that takes in frames
+    // depends on the frame times the window's events bring, so stillness is
+    // judged after it.
     const int settle = 100, frames = 300;
     double x = flt.pos_x[0], y = flt.pos_y[0], z = flt.pos_z[0];
     float theta = flt.theta[0], psi = flt.psi[0], phi = flt.phi[0];
@@ -47,7 +49,7 @@ TEST(FlightGl, EveryFrameFliesAndTheCessnaStandsStillAtKsbd)
         turned = fmaxf(turned, fmaxf(fabsf(flt.theta[0] - theta), fmaxf(fabsf(flt.psi[0] - psi), fabsf(flt.phi[0] - phi))));
         if (f == settle) {
             EXPECT_LE(moved, 0.1) << "metres while settling";
-            EXPECT_LE(turned, 1.0f) << "degrees while settling";
+            EXPECT_LE(turned, 2.0f) << "degrees while settling";
             x = flt.pos_x[0], y = flt.pos_y[0], z = flt.pos_z[0];
             theta = flt.theta[0], psi = flt.psi[0], phi = flt.phi[0];
             moved = 0;

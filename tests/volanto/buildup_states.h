@@ -67,7 +67,8 @@ inline void fresh_cycle(void)
 // positive, as the controls set them: the left aileron is down); the engine
 // running at cruise power over flat ground at sea level. Loaded to the
 // maximum mass; 100 s into the flight, half-steps of 1/40 s; every system
-// working.
+// working. Its propeller, given no side cant, meets no air and pushes
+// nothing: the sums are the airframe's (propeller_at_cruise sets it going).
 inline void cessna_in_flight(void)
 {
     restore_systems();
@@ -98,6 +99,21 @@ inline void cessna_in_flight(void)
     flt.thrust_dir_a[0] = 1;
     flt.thrust_dir_n[0] = 0;
     flt.mass_now = pln[0].m_max;
+}
+
+// The propeller of cessna_in_flight turning at 90 % of its top speed on a
+// thrust line straight ahead, the mixture giving the engine full power in
+// air of the density set, which meets the disc at the angle of attack and
+// the sideslip set.
+inline void propeller_at_cruise(void)
+{
+    flt.engine_speed[0] = 0.9f * pln[0].omegamax;
+    flt.mix_factor[0] = 1;
+    flt.sin_side_cant[0] = 0;
+    flt.cos_side_cant[0] = 1;
+    atm.sigma = atm.rho / con.rhoSL;
+    flt.w_air = flt.vel_fwd * tanf(flt.alpha * con.degtorad);
+    flt.v_air = flt.vel_fwd * tanf(flt.beta * con.degtorad);
 }
 
 // Standing on the runway with every leg down: at the gear's rest height, at

@@ -241,6 +241,7 @@ TEST_F(BuildUp, ThePropwashShareRampsUpToItsPeakAndDownToItsEdges)
     }
     symmetric_flight();
     air_data(flt.V_true, 0, 0);
+    msc.dt = 0;   // no time passes: the slipstream stays as set
     fresh_set_a();
     const float bare = flt.el_vel[fin][0];
     for (auto& c : cases) {

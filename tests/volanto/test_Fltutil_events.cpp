@@ -347,17 +347,69 @@ TEST_F(Events, PathRingWrapsAndAlwaysMarksTheSlotAfterTheNewest)
     EXPECT_FLOAT_EQ(pat.path_time[path_samples - 1], 0.1f * 5998);
 }
 
+TEST_F(Events, PathSampleTakesEachFieldFromItsSourceInTheReplaysOrder)
+{
+    // Every source its own value, so a swapped or shifted field shows.
+    flt.pos_x[0] = 1;
+    flt.pos_y[0] = 2;
+    flt.pos_z[0] = 3;
+    flt.theta[0] = 4;
+    flt.psi[0] = 5;
+    flt.phi[0] = 6;
+    for (int s = 0; s < 2; s++) {
+        float b = 10.0f * (float)(s + 1);   // the carrier 11.., the frigate 21..
+        env.ship_x[s] = b + 1;
+        env.ship_y[s] = b + 2;
+        env.ship_z[s] = b + 3;
+        env.ship_pitch[s] = b + 4;
+        env.ship_hdg[s] = b + 5;
+        env.ship_roll[s] = b + 6;
+    }
+    for (int g = 0; g < 3; g++) pln[0].gear_stat[g] = 31 + g;
+    for (int c = 0; c < 9; c++) pln[0].condef[c] = 41.0f + (float)c;
+    set.ctl_pitch = 51;
+    set.ctl_roll = 52;
+    set.ctl_yaw = 53;
+    flt.flap_ratio = 54;
+    flt.sweep_ratio = 55;
+    pln[0].vertcant[0] = 56;
+    pln[0].vertcant[1] = 99;
+    call_at(3.5f, 0);
+
+    const int k = 1;   // the first sample of the run
+    EXPECT_FLOAT_EQ(pat.path_time[k], 3.5f);
+    struct field {
+        const char* name;
+        const float* got;
+        std::vector<float> want;
+    } fields[] = {
+        {"plane", pat.path_plane[k], {1, 2, 3, 4, 5, 6}},
+        {"carrier", pat.path_carrier[k], {11, 12, 13, 14, 15, 16}},
+        {"frigate", pat.path_frigate[k], {21, 22, 23, 24, 25, 26}},
+        {"gear", pat.path_gear[k], {31, 32, 33}},
+        {"condef", pat.path_condef[k], {41, 42, 43, 44, 45, 46, 47}},
+        {"controls", pat.path_controls[k], {51, 52, 53, 54, 55, 56}},
+    };
+    for (const field& f : fields)
+        for (size_t v = 0; v < f.want.size(); v++) EXPECT_EQ(f.got[v], f.want[v]) << f.name << " " << v;
+}
+
 // ---- turbulence ----------------------------------------------------------------
 
-TEST_F(Events, LocalTurbulenceFromTheStormCellsAboutTheAircraftUnderTheTops)
+// A weather field of 100 m cells, every value 1, over x 0..63000 and z -42000..0.
+static void storm_field(void)
 {
-    // A field of 100 m cells, every value 1, over x 0..63000 and z -42000..0.
     env.reg_west_x = 0;
     env.reg_east_x = 63000;
     env.reg_north_z = -42000;
     env.reg_south_z = 0;
     for (auto& column : atm.wx_grid)
         for (float& v : column) v = 1.0f;
+}
+
+TEST_F(Events, LocalTurbulenceFromTheStormCellsAboutTheAircraftUnderTheTops)
+{
+    storm_field();
     atm.storm_level = 3.0f;   // 0.08 a cell
     struct turb_case {
         const char* what;
@@ -563,6 +615,79 @@ TEST_F(Wind, AirEasesATenthOfTheWayEachCall)
         ASSERT_NEAR(atm.wind_x, x, 1e-4f) << "call " << n;
         ASSERT_NEAR(atm.wind_z, z, 1e-4f) << "call " << n;
         ASSERT_NEAR(atm.wind_y, y, 1e-4f) << "call " << n;
+    }
+}
+
+TEST_F(Wind, GustsScaleWithHeightAltitudeAndTheAircraftsSpeed)
+{
+    // No turbulence, storm or shear span: nothing random reaches the gusts.
+    for (int l = 0; l < 3; l++) layer(l, 90, 20);
+    atm.thermal_rate = 600;
+    atm.thermal_cell[5][7] = 1;
+    const float lift = 600 * con.fpmtomsc;
+    struct gust_case {
+        const char* what;
+        float ground, y, vstall, high;
+        int ci, cj;                 // the aircraft's cell
+        float horizontal, vertical; // of the wind, and of the thermal's lift
+    } cases[] = {
+        {"over the thermal, 500 m up", 0, 500, 40, 2000, 5, 7, 1, 1},
+        {"the thermal in another cell", 0, 500, 40, 2000, 7, 5, 1, 0},
+        {"50 m up: the vertical halved", 0, 50, 40, 2000, 5, 7, 1, 0.5f},
+        {"10 m up: the horizontal halved, the vertical a tenth", 0, 10, 40, 2000, 5, 7, 0.5f, 0.1f},
+        {"a reference speed of 20 m/s doubles both", 0, 500, 20, 2000, 5, 7, 2, 2},
+        {"a fast one feels a tenth at least", 0, 500, 800, 2000, 5, 7, 0.1f, 0.1f},
+        {"no reference speed counts as the slowest", 0, 500, 0, 2000, 5, 7, 2, 2},
+        {"7,500 m up, the winds aloft below 6,000 m", 1000, 7500, 40, 2000, 5, 7, 0.5f, 0.5f},
+        {"7,500 m up, the winds aloft at 7,000 m", 1000, 7500, 40, 7000, 5, 7, 1, 1},
+    };
+    for (const gust_case& c : cases) {
+        SCOPED_TRACE(c.what);
+        env.ground_h = c.ground;
+        msc.vstall = c.vstall;
+        atm.wind_alt_high = c.high;
+        env.plane_cell_i = c.ci;
+        env.plane_cell_j = c.cj;
+        float dir, kt;
+        felt(c.y, &dir, &kt);
+        EXPECT_NEAR(kt, 20 * c.horizontal, 1e-3f);
+        EXPECT_NEAR(10 * atm.wind_y, lift * c.vertical, 1e-4f);
+    }
+}
+
+TEST_F(Wind, TurbulenceAndTheStormAboutTheAircraftBoundTheRandomGusts)
+{
+    // Still air; a field of storm cells round the aircraft, which flies
+    // under the cloud layer.
+    storm_field();
+    flt.pos_x[0] = 30000;
+    flt.pos_z[0] = -20000;
+    atm.cloud_base = 1000;
+    atm.cloud_tops = 2000;
+    struct turb_case {
+        const char* what;
+        float turbulence, storm_level;
+        float amplitude;   // layer x 1.5 + local storm x 10
+    } cases[] = {
+        {"the layer's turbulence", 2, 1, 3},
+        {"a storm of 3: 2.0 of local turbulence", 0, 3, 20},
+        {"both", 2, 3, 23},
+    };
+    for (const turb_case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int l = 0; l < 3; l++) atm.wind_layer[l][wl_turbulence] = c.turbulence;
+        atm.storm_level = c.storm_level;
+        float most[3] = {0, 0, 0};
+        for (int n = 0; n < 200; n++) {
+            float dir, kt;
+            felt(500, &dir, &kt);
+            const float gust[3] = {10 * atm.wind_x, 10 * atm.wind_y, 10 * atm.wind_z};
+            for (int v = 0; v < 3; v++) most[v] = fmaxf(most[v], fabsf(gust[v]));
+        }
+        for (int v = 0; v < 3; v++) {
+            EXPECT_LE(most[v], c.amplitude * 1.0001f) << v;
+            EXPECT_GE(most[v], c.amplitude * 0.9f) << v;
+        }
     }
 }
 

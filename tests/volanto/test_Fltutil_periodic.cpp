@@ -269,6 +269,37 @@ TEST_F(Periodic, OnFinalToRunway06Nav10930HearsTheLocalizerAndA3DegreeGlideSlope
     EXPECT_EQ(nav.gs_angle[1], 0.0f) << "nor the glide slope behind it";
 }
 
+TEST_F(Periodic, TheGlideSlopeFieldPacksItsAngleInHundredthsAboveItsCourse)
+{
+    const int gs = navaid("ISBD", 6);
+    set_fltvars(place_runway, place_short_final);
+    put_at((float)flt.pos_x[0], (float)flt.pos_z[0]);
+    flt.on_ground = 0;
+    ASSERT_EQ(pln[0].supptype, 1) << "a panel with NAV1";
+    nav.nav1 = 10930;
+    struct row {
+        const char* what;
+        float field;
+        float angle;   // -99.9: the localizer alone
+    } rows[] = {
+        {"2.75 degrees on course 67", 275067, 2.75f},
+        {"no angle: 3 degrees, still course 67", 67, 3.0f},
+        {"course 247: the aircraft behind it", 275247, -99.9f},
+        {"a damaged field no int holds", 3e9f, -99.9f},
+        {"a damaged field that is no number", std::nanf(""), -99.9f},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.what);
+        nav_hdng[gs] = r.field;
+        nav.gs_x[recv_nav1] = 0;
+        second();
+        ASSERT_EQ(nav.receiving[recv_nav1], 1);
+        EXPECT_NEAR(nav.gs_angle[recv_nav1], r.angle, 1e-5f);
+        float x = r.angle > 0 ? X_with_latlon(nav_lat[gs], nav_lon[gs]) : 0;
+        EXPECT_NEAR(nav.gs_x[recv_nav1], x, 1.0f);
+    }
+}
+
 TEST_F(Periodic, VorsAndNdbsAreHeardWithinTheirRangesWhichGrowWithHeight)
 {
     // KSBD lies 0.34 degrees from Paradise, 1.04 from Hector, 2.2 from
@@ -392,16 +423,35 @@ TEST_F(Periodic, GpsGoesDirectOnANewDestinationAndShowsTheCrossTrackOtherwise)
 
 TEST_F(Periodic, FailedRadiosHearNothing)
 {
-    set_fltvars(place_runway, place_short_final);
-    put_at((float)flt.pos_x[0], (float)flt.pos_z[0]);
-    flt.on_ground = 0;
-    nav.nav1 = nav.nav2 = 10930;
-    nav.adf = 344;
-    second();
-    ASSERT_EQ(nav.receiving[recv_nav1] + nav.receiving[recv_nav2] + nav.receiving[recv_adf], 3);
-    rel.system_ok[sys_radios] = 0;
-    second();
-    for (int r = 0; r < nav_receivers; r++) EXPECT_EQ(nav.receiving[r], 0) << r;
+    // On a panel without NAV1 the GPS drives its needle, which nothing else
+    // then centres.
+    struct row {
+        const char* what;
+        int supptype, heard;
+    } rows[] = {{"a panel with NAV1", 1, 3}, {"a GPS panel flying to PDZ", 2, 2}};
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.what);
+        set_fltvars(place_runway, place_short_final);
+        put_at((float)flt.pos_x[0], (float)flt.pos_z[0]);
+        flt.on_ground = 0;
+        rel.system_ok[sys_radios] = 1;
+        pln[0].supptype = r.supptype;
+        nav.nav1 = nav.nav2 = 10930;
+        nav.adf = 344;
+        nav.gps_mode = 2;
+        nav.gps_index = navaid("PDZ ", 3);
+        second();
+        nav.gps_crs += 10;
+        second();
+        ASSERT_EQ(nav.receiving[recv_nav1] + nav.receiving[recv_nav2] + nav.receiving[recv_adf], r.heard);
+        if (r.supptype == 2) {
+            ASSERT_GT(fabsf(nav.cdi[recv_nav1]), 1.0f) << "the GPS course 10 degrees off";
+        }
+        rel.system_ok[sys_radios] = 0;
+        second();
+        for (int k = 0; k < nav_receivers; k++) EXPECT_EQ(nav.receiving[k], 0) << k;
+        EXPECT_EQ(nav.cdi[recv_nav1], 0.0f);
+    }
 }
 
 // ---- weather -------------------------------------------------------------------
@@ -489,9 +539,10 @@ TEST_F(Periodic, WithoutTheFileOrTheStationTheWeatherStays)
         const char* what;
         const char* file;   // nullptr: no file
         int found;
+        float trend;        // real weather in use with a file stops any trend
     } rows[] = {
-        {"no file", nullptr, 0},
-        {"no report of a region airport", "ZZZZ ZZZZ 1150 20 OVC 2 TRW+ 80/60/2710G20/995\n", 1},
+        {"no file", nullptr, 0, 0},
+        {"no report of a region airport", "ZZZZ ZZZZ 1150 20 OVC 2 TRW+ 80/60/2710G20/995\n", 1, 0.5f},
     };
     for (const row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -504,9 +555,11 @@ TEST_F(Periodic, WithoutTheFileOrTheStationTheWeatherStays)
         atm.real_weather = 1;
         atm.cloud_type = 1;
         atm.wind_turbulence = 3;
+        atm.weather_trend = r.trend;
         const float temp = atm.sl_temp, vis = atm.visibility, base = atm.cloud_base;
         second();
         EXPECT_EQ(atm.real_weather_found, r.found);
+        EXPECT_EQ(atm.weather_trend, 0.0f);
         EXPECT_EQ(atm.wind_turbulence, 3.0f) << "no report taken";
         EXPECT_EQ(atm.sl_temp, temp);
         EXPECT_EQ(atm.cloud_type, 1);

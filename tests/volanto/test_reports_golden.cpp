@@ -62,10 +62,11 @@ TEST_F(GoldenReport, BuildUpReportOfTheShippedAircraft)
 // ---- force build-up cycles ---------------------------------------------------
 //
 // One build-up cycle of the shipped Cessna at a fixed state (buildup_states.h),
-// reported whole: cruising at 3,000 ft and 100 kt with a quarter flap and the
-// surfaces deflected, and standing on the runway on its gear. A silent cycle
-// first, so the reported one predicts from steady rates, the tail meets the
-// wing's downwash and the wheels are already down.
+// reported whole: cruising at 3,000 ft and 100 kt with its propeller turning,
+// a quarter flap and the surfaces deflected, and standing on the runway on
+// its gear, the propeller still. A silent cycle first, so the reported one
+// predicts from steady rates, the tail meets the wing's downwash and the
+// propeller's slipstream, and the wheels are already down.
 
 static std::string reported_cycle(void)
 {
@@ -81,6 +82,7 @@ static std::string reported_cycle(void)
 TEST_F(GoldenReport, ForceReportOfACycleInFlight)
 {
     cessna_in_flight();
+    propeller_at_cruise();
     std::string text = reported_cycle();
     EXPECT_EQ(text.find("CONTACT #"), std::string::npos) << "no contact at 3,000 ft";
     std::string diff = golden_diff("report_force_flight_c172.txt", portable(text));
