@@ -52,7 +52,11 @@ int main(int argc, char** argv)
             alt_ft = number(argc, argv, ++k);
             kias = number(argc, argv, ++k);
             hdg = number(argc, argv, ++k);
-        } else if (!strcmp(a, "--seconds")) seconds = (int)number(argc, argv, ++k);
+        } else if (!strcmp(a, "--seconds")) {
+            float s = number(argc, argv, ++k);
+            if (!(s >= 0 && s <= 1e6f)) usage();
+            seconds = (int)s;
+        }
         else if (!strcmp(a, "--throttle")) c.throttle = number(argc, argv, ++k);
         else if (!strcmp(a, "--mixture")) c.mixture = number(argc, argv, ++k);
         else if (!strcmp(a, "--flaps")) c.flaps = number(argc, argv, ++k);
@@ -83,7 +87,6 @@ int main(int argc, char** argv)
         else if (!strcmp(a, "--weight-lb")) weight_lb = number(argc, argv, ++k);
         else usage();
     }
-    if (seconds < 0) usage();
 
     char cwd[4096];
     if (!getcwd(cwd, sizeof cwd - 1)) return 2;
