@@ -178,7 +178,8 @@ void hold_off(void)
 // attitude against the pitch rate. Too fast pitches up; too low pitches up.
 static float elevator_loop(void)
 {
-    if (frun.hold == hold_none) return 0;
+    // Before a placement's first frame the air data are still unmeasured.
+    if (frun.hold == hold_none || frun.frames == 0) return 0;
     const float dt = run_dt;
     float e;
     if (frun.hold == hold_kias) {
@@ -222,7 +223,7 @@ void fly_frame(void)
 
 int fly_seconds(int seconds, FILE* out)
 {
-    if (out) print_run_line(out, run_now());
+    // No line before the first frame: the air data are the first frame's work.
     int crashes = msc.crash_count;
     for (int s = 0; s < seconds; s++) {
         for (int f = 0; f < run_frames_per_second; f++) {

@@ -63,8 +63,8 @@ void hold_off(void);
 // to be flown; fly_frame calls it before update_flight.
 void apply_run_controls(void);
 void fly_frame(void);
-// Frames for whole seconds, a line to out (nullptr: none) at the start and
-// after every second. 0 when a crash ended the flight early.
+// Frames for whole seconds, a line to out (nullptr: none) after every
+// second. 0 when a crash ended the flight early.
 int  fly_seconds(int seconds, FILE* out);
 
 run_line run_now(void);
