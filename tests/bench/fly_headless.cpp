@@ -6,7 +6,7 @@
 //   usage: fly_headless [--runway | --air ALT_FT KIAS HDG] [--seconds N]
 //            [--throttle T] [--mixture M] [--flaps F] [--brakes [B]]
 //            [--trim T | --trim auto] [--pitch P] [--roll R] [--yaw Y]
-//            [--hold-kias V | --hold-alt] [--weight-lb W]
+//            [--hold-kias V | --hold-alt] [--wings-level] [--weight-lb W]
 // The yoke is the keyboard's (-1..1, nose up and right wing down positive);
 // --trim auto trims for level flight at the throttle before the run starts.
 #include "flight_run.h"
@@ -23,7 +23,7 @@ static void usage(void)
             "usage: fly_headless [--runway | --air ALT_FT KIAS HDG] [--seconds N]\n"
             "         [--throttle T] [--mixture M] [--flaps F] [--brakes [B]]\n"
             "         [--trim T | --trim auto] [--pitch P] [--roll R] [--yaw Y]\n"
-            "         [--hold-kias V | --hold-alt] [--weight-lb W]\n"
+            "         [--hold-kias V | --hold-alt] [--wings-level] [--weight-lb W]\n"
             "Run it from the program folder.\n");
     exit(2);
 }
@@ -40,7 +40,7 @@ static float number(int argc, char** argv, int k)
 
 int main(int argc, char** argv)
 {
-    int air = 0, seconds = 60, hold = hold_none, auto_trim = 0;
+    int air = 0, seconds = 60, hold = hold_none, auto_trim = 0, wings_level = 0;
     float alt_ft = 0, kias = 0, hdg = 0, hold_v = 0, weight_lb = -1;
     run_controls c = {};
     c.mixture = 1;
@@ -84,6 +84,7 @@ int main(int argc, char** argv)
             hold = hold_kias;
             hold_v = number(argc, argv, ++k);
         } else if (!strcmp(a, "--hold-alt")) hold = hold_alt;
+        else if (!strcmp(a, "--wings-level")) wings_level = 1;
         else if (!strcmp(a, "--weight-lb")) weight_lb = number(argc, argv, ++k);
         else usage();
     }
@@ -99,6 +100,7 @@ int main(int argc, char** argv)
     if (air) place_in_air(alt_ft, kias, hdg);
     if (weight_lb >= 0) set_total_weight(weight_lb);
     frun.ctl = c;
+    frun.wings_level = wings_level;
     if (auto_trim) {
         float t = trim_for_level(c.throttle);
         if (t < -1) {

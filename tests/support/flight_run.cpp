@@ -52,7 +52,7 @@ static void clear_loops(void)
 {
     frun.hold = hold_none;
     frun.hold_target = frun.pitch_target = 0;
-    frun.outer_i = frun.inner_i = frun.loop_yoke = 0;
+    frun.outer_i = frun.inner_i = frun.loop_yoke = frun.loop_roll = frun.roll_i = 0;
     frun.frames = 0;
 }
 
@@ -197,6 +197,22 @@ static float elevator_loop(void)
     return fltlim(frun.inner_i + 0.05f * pe - 0.03f * flt.pitch_rate, -1, 1);
 }
 
+// The propeller's torque and the rigging against it balance only near
+// cruise: elsewhere the aircraft rolls, and a pilot holds the wings level
+// with the ailerons, against the bank and its rate.
+static float aileron_loop(void)
+{
+    if (!frun.wings_level || frun.frames == 0) return 0;
+    // On the wheels the yoke would steer as well: it stays centred there.
+    if (flt.on_ground) {
+        frun.roll_i = 0;
+        return 0;
+    }
+    // the integral takes up the steady torque, so no bank is left standing
+    frun.roll_i = fltlim(frun.roll_i + 0.03f * flt.phi[0] * run_dt, -0.5f, 0.5f);
+    return fltlim(-(0.05f * flt.phi[0] + 0.02f * flt.roll_rate + frun.roll_i), -1, 1);
+}
+
 void apply_run_controls(void)
 {
     const run_controls& c = frun.ctl;
@@ -209,7 +225,8 @@ void apply_run_controls(void)
     flt.pitch_trim = fltlim(c.trim, -1, 1);
     frun.loop_yoke = elevator_loop();
     set.pitch_key = fltlim(c.pitch + frun.loop_yoke, -1, 1);
-    set.roll_key = fltlim(c.roll, -1, 1);
+    frun.loop_roll = aileron_loop();
+    set.roll_key = fltlim(c.roll + frun.loop_roll, -1, 1);
     set.yaw_key = fltlim(c.yaw, -1, 1);
     msc.dt = run_dt;
 }

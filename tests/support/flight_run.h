@@ -32,6 +32,9 @@ struct flightrunstruct {
     float pitch_target;      // deg, what the outer loop asks of the attitude
     float outer_i, inner_i;  // the loops' integrators: deg of pitch, yoke
     float loop_yoke;         // what the loop added to the yoke on the last frame
+    int wings_level;         // the ailerons hold the wings level, as a pilot would against the propeller's torque
+    float loop_roll;         // what that hold added to the yoke on the last frame
+    float roll_i;            // its integrator, yoke
     int frames;              // flown since the placement (or since trimmed)
 };
 extern flightrunstruct frun;
