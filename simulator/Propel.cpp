@@ -102,7 +102,7 @@ static void engine_torque(int i, int r)
     if (!engine_ok(i) && Q > 0) Q *= rel.engine_power;
     Q *= 1 - flt.ice_carb[i];
     // A rotor's freewheel lets it run faster than its engine, never backwards.
-    if (a.collectEQ) {
+    if (a.is_heli || a.collectEQ) {
         Q = fmaxf(Q, 0);
         if (flt.engine_speed[r] < 0) flt.engine_speed[r] = 0;
         if (flt.engine_speed[r] > 0) Q -= 0.004f * Qmax;
@@ -310,6 +310,15 @@ static float governed_pitch(int i, float w, float acc)
     return fltlim(flt.blade_pitch[i] + step, a.minpitch[i], a.maxpitch[i]);
 }
 
+// A propeller light for its torque (a thin blade makes one) would overshoot
+// its balance by more each half-step until the numbers ran out: no half-step
+// changes a speed by more than a tenth of the top speed.
+static float speed_change(float acc)
+{
+    float most = 0.1f * fabsf(pln[0].omegamax);
+    return fltlim(msc.dt * acc, -most, most);
+}
+
 // Each propeller of an aeroplane turns at its own speed.
 static void aeroplane_props(int n)
 {
@@ -319,7 +328,7 @@ static void aeroplane_props(int n)
         float& w = flt.engine_speed[i];
         // A propeller without inertia would take any speed at once: it keeps its own.
         acc = a.miprop[i] > 0 ? (3 * acc + (flt.eng_torque[i] - flt.prop_torque[i]) / a.miprop[i]) * 0.25f : 0;
-        w += msc.dt * acc;
+        w += speed_change(acc);
         if (is_piston(a.entype) && !flt.engine_running[i] && w < 0.5f * a.omegamin) w = 0;
         if (!engine_ok(i)) w *= (rel.engine_power + 9) * 0.1f;
 
@@ -343,7 +352,7 @@ static void collective_rotors(int n)
         inertia += a.miprop[i];
     }
     float acc = inertia > 0 ? drive / inertia : 0;
-    flt.engine_speed[0] += acc * msc.dt;
+    flt.engine_speed[0] += speed_change(acc);
     float w = flt.engine_speed[0];
     for (int i = 0; i < n; i++) {
         flt.engine_speed[i] = w;
@@ -361,7 +370,7 @@ static void helicopter_rotors(int n)
     float drive = flt.eng_torque[0] + (a.numen == 2 ? flt.eng_torque[1] : 0) - flt.prop_torque[0] - flt.prop_torque[1];
     float inertia = a.miprop[1] * a.trotor_rat + a.miprop[0];
     float acc = inertia > 0 ? drive / inertia : 0;
-    flt.engine_speed[0] += acc * msc.dt;
+    flt.engine_speed[0] += speed_change(acc);
     // A broken tail-rotor drive leaves it windmilling.
     flt.engine_speed[part_tail_rotor] = rel.system_ok[sys_tail_rotor] ? flt.engine_speed[0] * a.trotor_rat : 1.0f;
     if (set.collective_stick && a.entype != engine_turboprop) return;
@@ -451,7 +460,9 @@ void jets(void)
             flt.jet_n1[i] *= rel.engine_power;
             T *= rel.engine_power;
         }
-        if (flt.reverser[i] && a.revthrustEQ) T *= -0.4f;
+        // The reverser turns a running engine's thrust; a stopped one's inlet
+        // drag stays drag.
+        if (flt.reverser[i] && a.revthrustEQ && flt.engine_running[i]) T *= -0.4f;
         flt.thrust_now[i] = T;
 
         // Along the thrust line at the engine; no side force.
