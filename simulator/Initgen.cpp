@@ -308,7 +308,7 @@ void load_world_databases(void)
 
 // ---- start-up ------------------------------------------------------------------
 
-void start_simulator(void)
+void clear_simulator_records(void)
 {
     memset(&ott, 0, sizeof ott);
     memset(&flt, 0, sizeof flt);
@@ -322,6 +322,11 @@ void start_simulator(void)
     memset(&grf, 0, sizeof grf);
     memset(&pat, 0, sizeof pat);
     memset(&rel, 0, sizeof rel);
+}
+
+void start_simulator(void)
+{
+    clear_simulator_records();
     MACIBM_init();
     init_gen();
     // The preferences name the start airport by its ID: the tables come first.

@@ -436,6 +436,8 @@ void set_fltvars(int code, int sub);
 // (origin + 1 degree of latitude, + 1.5 of longitude) and starts on its 9 nm final.
 void set_up_env_with_request_latlon(void);
 
+// The start-up's first step: the simulator's records all zero.
+void clear_simulator_records(void);
 // The whole start-up before the frame loop: the records cleared, the
 // library's start-up (window and progress bar), the simulator's state, the
 // world, the preferences and both aircraft loaded, the user's aircraft placed

@@ -60,18 +60,7 @@ int start_headless(const char* program_folder)
 {
     memset(&frun, 0, sizeof frun);
     frun.ctl.mixture = 1;
-    memset(&ott, 0, sizeof ott);
-    memset(&flt, 0, sizeof flt);
-    memset(&ins, 0, sizeof ins);
-    memset(&set, 0, sizeof set);
-    memset(&msc, 0, sizeof msc);
-    memset(&scn, 0, sizeof scn);
-    memset(&nav, 0, sizeof nav);
-    memset(&atm, 0, sizeof atm);
-    memset(&env, 0, sizeof env);
-    memset(&grf, 0, sizeof grf);
-    memset(&pat, 0, sizeof pat);
-    memset(&rel, 0, sizeof rel);
+    clear_simulator_records();
 
     // What the shell's start-up does before it opens the window.
     clear_shell_run_state();
