@@ -1,8 +1,9 @@
 // Propellers, rotors and jets on small hand-made aircraft: the engine's
 // torque curve and what the air, failures and ice take from it; the
 // manifold pressure; the slipstream's lag; a propeller pushing and a
-// windmilling one braking; the blade-pitch clamps; a helicopter's governor
-// and its tail rotor; collective rotors sharing one speed; design values that
+// windmilling one braking; the blade-pitch clamps; a light propeller's
+// speed steps; a helicopter's governor, twin engines, cyclic pitch and its
+// tail rotor; collective rotors sharing one speed; design values that
 // would divide by nothing; the spinning mass and the engine's torque
 // reaction; a new flight's acceleration; the jets' spool, thrust, reverser
 // and Mach; and the propeller's block of the force report as a golden text
@@ -413,6 +414,24 @@ TEST_F(Propel, BladePitchReversesFeathersAndIsGovernedWithinItsStops)
     EXPECT_NEAR(flt.blade_pitch[0], 20 + 0.3f * 10 * msc.dt, 0.01f);
 }
 
+// A propeller far too light for its engine's torque (thin blades make one):
+// its speed would overshoot the balance by more each half-step and run away.
+// Over 50 s every number stays finite and no half-step moves the speed by
+// more than a tenth of omegamax.
+TEST_F(Propel, ALightPropellerStaysFiniteAndStepsItsSpeedByATenthOfOmegamaxAtMost)
+{
+    pln[0].miprop[0] = 0.003f;
+    const float most = 0.1f * pln[0].omegamax;
+    for (int k = 0; k < 2000; k++) {
+        float before = flt.engine_speed[0];
+        zero_sums();
+        props();
+        const float v[] = {flt.engine_speed[0], flt.thrust_now[0], flt.M_pitch, flt.M_yaw, flt.M_roll};
+        for (float x : v) ASSERT_TRUE(std::isfinite(x)) << "half-step " << k;
+        ASSERT_LE(fabsf(flt.engine_speed[0] - before), most * 1.0001f) << "half-step " << k;
+    }
+}
+
 // ---- helicopters and collective rotors --------------------------------------------
 
 // 60 s of half-steps, the throttle following its lever as the flight step
@@ -466,6 +485,79 @@ TEST_F(Propel, TheThrottleIsGovernedOnlyWithoutACollectiveLeverOrInATurbineHelic
             EXPECT_EQ(flt.throttle_req[0], r.lever);
         }
     }
+}
+
+// Two engines turn the main rotor, which carries the geared tail rotor's
+// inertia as well: one call's speed change is the whole drive over the
+// whole inertia. A heavy tail rotor and a second engine at another throttle
+// make each share plain.
+TEST_F(Propel, BothEnginesOfATwinHelicopterDriveItsRotorAgainstBothRotorsInertia)
+{
+    start(hand_made_helicopter);
+    planestruct& a = pln[0];
+    a.numen = 2;
+    a.miprop[1] = 40;
+    flt.engine_running[1] = 1;
+    flt.mix_factor[1] = 1;
+    flt.throttle[0] = 0.3f;
+    flt.throttle[1] = 1;
+    const float before = flt.engine_speed[0];
+    props();
+    ASSERT_GT(flt.eng_torque[1], flt.eng_torque[0]);
+    float drive = flt.eng_torque[0] + flt.eng_torque[1] - flt.prop_torque[0] - flt.prop_torque[1];
+    float step = drive / (a.miprop[1] * a.trotor_rat + a.miprop[0]) * msc.dt;
+    EXPECT_NEAR(flt.engine_speed[0] - before, step, 1e-3f * fabsf(step) + 1e-5f);
+}
+
+// Cyclic pitch tilts the disc with the stick, as a helicopter's does: the
+// pitch stick's sign is the pitching moment's, the roll stick's the rolling
+// moment's, whichever way the rotor turns, and neither stick moves the
+// other axis. One call in the hover, where without cyclic the disc is
+// evenly loaded.
+TEST_F(Propel, CyclicPitchTiltsTheDiscWithTheStickWhicheverWayTheRotorTurns)
+{
+    struct row {
+        int propdir;
+        float pitch, roll;   // stick
+    } rows[] = {
+        {1, 0.5f, 0}, {1, -0.5f, 0}, {1, 0, 0.5f}, {1, 0, -0.5f},
+        {-1, 0.5f, 0}, {-1, -0.5f, 0}, {-1, 0, 0.5f}, {-1, 0, -0.5f},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(testing::Message() << "propdir " << r.propdir << ", stick " << r.pitch << " pitch " << r.roll
+                                        << " roll");
+        start(hand_made_helicopter);
+        planestruct& a = pln[0];
+        a.elevcyclic = a.ailncyclic = 4;
+        a.propdir[0] = r.propdir;
+        set.stick_pitch = r.pitch;
+        set.stick_roll = r.roll;
+        zero_sums();
+        props();
+        float stick = r.pitch + r.roll;
+        float along = r.pitch != 0 ? flt.M_pitch : flt.M_roll;
+        float across = r.pitch != 0 ? flt.M_roll : flt.M_pitch;
+        EXPECT_GT(along * stick, 0);
+        EXPECT_LT(fabsf(across), 0.01f * fabsf(along));
+    }
+}
+
+// The tail rotor pushes at its hub: climbing at 5 m/s, the air crosses its
+// disc and loads it unevenly, yet its side force acts at the hub alone. Nor
+// does its spinning mass resist the helicopter's pitching and yawing.
+TEST_F(Propel, TheTailRotorPushesAtItsHubAndItsSpinDoesNotResistTheRates)
+{
+    start(hand_made_helicopter);
+    const planestruct& a = pln[0];
+    flt.w_air = -5;
+    flt.Qrad = 0.2f;
+    flt.Rrad = 0.1f;
+    zero_sums();
+    aprop(part_tail_rotor, a.Xarm[1], a.Yarm[1], a.Zarm[1]);
+    ASSERT_GT(fabsf(flt.F_prop_side), 10);
+    EXPECT_EQ(flt.M_roll, 0);
+    EXPECT_EQ(flt.M_pitch, 0);
+    EXPECT_NEAR(flt.M_yaw, -a.Zarm[1] * flt.F_prop_side, 1e-4f * fabsf(flt.M_yaw));
 }
 
 TEST_F(Propel, AFailedTailRotorDriveLeavesItTurningAt1RadPerSecond)
@@ -587,6 +679,52 @@ TEST_F(Propel, TheSpinningMassDampsEveryRateAndTheTorqueRollsAgainstThePropeller
     for (int k = 0; k < 3; k++) EXPECT_EQ(M[0][k], M[1][k]) << "either way round, axis " << k;
 }
 
+// Without blades only the engine's torque acts. Tilted up, the propeller's
+// roll axis becomes the yaw axis: a rotor turning clockwise seen from behind
+// before the tilt turns clockwise seen from below, and the helicopter yaws
+// nose right against it, by the whole torque and without rolling.
+TEST_F(Propel, ARotorsTorqueYawsTheHelicopterAgainstItAndDoesNotRollIt)
+{
+    for (int dir : {1, -1}) {
+        SCOPED_TRACE(dir);
+        start(hand_made_helicopter);
+        planestruct& a = pln[0];
+        a.els[0] = a.els[1] = 0;
+        a.propdir[0] = dir;
+        zero_sums();
+        props();
+        ASSERT_GT(flt.eng_torque[0], 0);
+        EXPECT_FLOAT_EQ(flt.M_yaw, dir * flt.eng_torque[0]);
+        EXPECT_EQ(flt.M_roll, 0);
+    }
+}
+
+// Two collective rotors on one shaft, the second engine stopped: the shaft
+// shares the running engine's torque, so each rotor's reaction is the mean
+// of the two. The first lies flat and rolls the aircraft with its share,
+// the second stands up and yaws it with its own.
+TEST_F(Propel, CollectiveRotorsEachReactWithTheMeanOfTheirEnginesTorque)
+{
+    planestruct& a = pln[0];
+    a.numen = 2;
+    a.collectEQ = 1;
+    a.els[0] = 0;
+    a.miprop[1] = 0.5f;
+    a.propdir[1] = 1;
+    a.vertcant[1] = 90;
+    flt.thrust_dir_n[1] = 1;
+    flt.thrust_dir_a[1] = 0;
+    flt.engine_running[1] = 0;
+    flt.engine_speed[1] = 200;
+    zero_sums();
+    props();
+    ASSERT_GT(flt.eng_torque[0], 0);
+    ASSERT_LE(flt.eng_torque[1], 0);
+    float mean = 0.5f * (flt.eng_torque[0] + flt.eng_torque[1]);
+    EXPECT_FLOAT_EQ(flt.M_roll, -mean);
+    EXPECT_FLOAT_EQ(flt.M_yaw, mean);
+}
+
 // A new flight starts its propellers without the last flight's smoothed
 // acceleration: the same state gives the same first step.
 TEST_F(Propel, ANewFlightStartsWithoutTheLastFlightsAcceleration)
@@ -670,6 +808,7 @@ TEST_F(Propel, JetThrustByDensityAndMachReversedAtFortyPercent)
         {"reverser lever without a reverser", 4, 0, 1, 1, 0, -1, 0, 1},
         {"failed", 4, 0, 1, 0, 1, 0.3f, 0, 0.3f},
         {"stopped: the inlet's drag", 4, 0, 0, 0, 1, -1, 1000, -0.3f * 0.5f * 1000 / 10000},
+        {"stopped, reverser engaged: the inlet's drag still", 4, 0, 0, 1, 1, -1, 1000, -0.3f * 0.5f * 1000 / 10000},
     };
     for (const row& r : rows) {
         SCOPED_TRACE(r.what);
