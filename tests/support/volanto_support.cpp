@@ -8,6 +8,8 @@
 #include "Do_atc.h"
 #include "Fltcalc.h"
 #include "Windows.h"
+#include "Initpln.h"
+#include "Startscn.h"
 
 #include <cstdio>
 #include <cstring>
@@ -81,6 +83,26 @@ void close_loader_surroundings(void)
 {
     if (trk.is_open()) trk.close();
     dispose_sound();
+}
+
+int stand_cessna_at_ksbd(void)
+{
+    reset_suite_state();
+    set_loader_paths();
+    if (!err.is_open()) err.open("Error.out", std::ios::out | std::ios::trunc);
+    ogl_ready = 0;
+    initing = 0;
+    host_test_audio_no_device(1);
+    host_test_clock(1000, 0);
+    init_gen();
+    load_world_databases();
+    hard_prefs();
+    snprintf(pln[0].C_path, sizeof pln[0].C_path, "%s%s%s", PROGRAM_DIR, default_plane_folder, default_plane_file);
+    snprintf(pln[0].C_file, sizeof pln[0].C_file, "%s", default_plane_file);
+    if (!load_plane(0)) return 0;
+    load_texes();   // the region, as start-up loads it: the first second finds nothing to reload
+    set_fltvars(place_runway, place_on_runway);
+    return 1;
 }
 
 void lay_flat_ground(void)

@@ -11,6 +11,13 @@ void set_loader_paths(void);
 int  open_loader_surroundings(void);
 void close_loader_surroundings(void);    // trk closed, the sink released
 
+// What the start-up leaves before the first frame, without a window: the
+// test reset, the loader's paths, a stopped virtual clock at 1 s, sound into
+// a silent sink, init_gen, the shipped databases, the factory settings, the
+// shipped Cessna in slot 0, its region and textures, and the aircraft on
+// KSBD's runway 06. 1 when the aircraft loaded.
+int  stand_cessna_at_ksbd(void);
+
 // Flat ground at height 0: the region grid's vertices 100 m apart, with the
 // aircraft's cell (50, 50) under (5000, -5000).
 void lay_flat_ground(void);

@@ -13,7 +13,6 @@
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "host_test.h"
-#include "plane_files.h"
 #include "records.h"
 #include "test_support.h"
 
@@ -31,19 +30,7 @@ class Periodic : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        reset_suite_state();
-        set_loader_paths();
-        if (!err.is_open()) err.open("Error.out", std::ios::out | std::ios::trunc);
-        ogl_ready = 0;
-        initing = 0;
-        host_test_audio_no_device(1);
-        host_test_clock(1000, 0);
-        init_gen();
-        load_world_databases();
-        hard_prefs();
-        ASSERT_EQ(load_named(0), 1);
-        load_texes();
-        set_fltvars(place_runway, place_on_runway);
+        ASSERT_EQ(stand_cessna_at_ksbd(), 1);
         put_at((float)flt.pos_x[0], (float)flt.pos_z[0]);
         env.ground_h = chosen_airport_h();
         atm.real_weather = 0;

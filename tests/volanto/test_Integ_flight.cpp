@@ -20,7 +20,6 @@
 #include "HL_MNW.h"
 #include "Integ.h"
 #include "host_test.h"
-#include "plane_files.h"
 #include "records.h"
 #include "test_support.h"
 
@@ -38,19 +37,7 @@ class FlightStep : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        reset_suite_state();
-        set_loader_paths();
-        if (!err.is_open()) err.open("Error.out", std::ios::out | std::ios::trunc);
-        ogl_ready = 0;
-        initing = 0;
-        host_test_audio_no_device(1);
-        host_test_clock(1000, 0);
-        init_gen();
-        load_world_databases();
-        hard_prefs();
-        ASSERT_EQ(load_named(0), 1);
-        load_texes();   // the region, as start-up loads it: the first second finds nothing to reload
-        set_fltvars(place_runway, place_on_runway);
+        ASSERT_EQ(stand_cessna_at_ksbd(), 1);
         atm.g_accel = con.g;
         rnd15_seed(7);
     }
