@@ -42,6 +42,11 @@ void clear_flight_state(void)
     clear_propel_flight_state();
 }
 
+float bearing_to(float x, float z)
+{
+    return fltwrap(atan2f(x - (float)flt.pos_x[0], (float)flt.pos_z[0] - z) * con.radtodeg, 0, 360);
+}
+
 void attitude_sines(void)
 {
     float r = con.degtorad;
@@ -295,7 +300,7 @@ static void nav_needles(void)
         nav.gsi[r] = 0.0f;
         nav.tofrom[r] = 0;
         if (!nav.receiving[r]) continue;
-        float bearing = atan2f(nav.stn_x[r] - (float)flt.pos_x[0], (float)flt.pos_z[0] - nav.stn_z[r]) * con.radtodeg;
+        float bearing = bearing_to(nav.stn_x[r], nav.stn_z[r]);
         if (nav.gs_angle[r] > 99.0f) vor_needle(r, bearing);
         else localizer_needles(r, bearing);
     }

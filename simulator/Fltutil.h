@@ -158,6 +158,8 @@ extern pathstruct pat;
 // The cached sines and cosines of aircraft 0's pitch, heading and roll,
 // from flt.theta/psi/phi[0]; whoever sets the attitude calls it.
 void attitude_sines(void);
+// Degrees true, 0..360, from the user's aircraft to the local point (x, z).
+float bearing_to(float x, float z);
 
 // The flight reset calls it: every module's state that lives for one flight
 // (the tow wobble's phases, the Doppler's last distance) back to its start.

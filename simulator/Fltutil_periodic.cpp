@@ -146,12 +146,6 @@ int check_nav(int index, int frequency, float* best, float range)
     return 0;
 }
 
-// Degrees true, 0..360, from the aircraft to (x, z).
-static float bearing_to(float x, float z)
-{
-    return fltwrap(atan2f(x - (float)flt.pos_x[0], (float)flt.pos_z[0] - z) * con.radtodeg, 0, 360);
-}
-
 // A localizer or glide slope serves only the side its course points to:
 // from behind the antenna it is not heard.
 static int on_course_side(float x, float z, float course)
