@@ -61,16 +61,6 @@ void clear_periodic_run_state(void) { per_run = periodic_run_state(); }
 
 // ---- radios --------------------------------------------------------------------
 
-// Navaid types of the world table.
-static const int navaid_ndb = 2;
-static const int navaid_vor = 3;
-static const int navaid_ils = 4;            // the localizer of an ILS
-static const int navaid_localizer = 5;      // a localizer alone
-static const int navaid_glide_slope = 6;
-static const int navaid_outer_marker = 7;
-static const int navaid_middle_marker = 8;
-static const int navaid_inner_marker = 9;
-
 static int last_navaid(void) { return intmin2(nav_wrl_max, world_nav_max - 1); }
 
 // 2. Over a marker of the region: the outer within a box of 1,000 m, the

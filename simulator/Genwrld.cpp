@@ -157,8 +157,8 @@ static void list_local_places(void)
     for (int n = 0; n <= nav_wrl_max && n < world_nav_max; n++) {
         nav_inreg[n] = in_region(nav_lat[n], nav_lon[n]);
         if (!nav_inreg[n]) continue;
-        if (nav_type[n] == 3 && vors < local_list_max) vor_to_index[vors++] = n;
-        if (nav_type[n] == 2 && ndbs < local_list_max) ndb_to_index[ndbs++] = n;
+        if (nav_type[n] == navaid_vor && vors < local_list_max) vor_to_index[vors++] = n;
+        if (nav_type[n] == navaid_ndb && ndbs < local_list_max) ndb_to_index[ndbs++] = n;
     }
 }
 

@@ -349,7 +349,15 @@ extern float rwy_len[world_rwy_max], rwy_width[world_rwy_max];
 extern int rwy_code[world_rwy_max];                                 // surface and lights
 extern int rwy_wrl_max;
 
-// Types: 2 NDB, 3 VOR, 4 ILS localizer, 5 localizer, 6 glide slope, 7..9 markers.
+// Navaid types.
+const int navaid_ndb = 2;
+const int navaid_vor = 3;
+const int navaid_ils = 4;            // the localizer of an ILS
+const int navaid_localizer = 5;      // a localizer alone
+const int navaid_glide_slope = 6;
+const int navaid_outer_marker = 7;
+const int navaid_middle_marker = 8;
+const int navaid_inner_marker = 9;
 extern int nav_type[world_nav_max];
 extern float nav_lat[world_nav_max], nav_lon[world_nav_max], nav_h[world_nav_max];
 extern int nav_frq[world_nav_max];
