@@ -279,9 +279,17 @@ struct planestruct {
 };
 static_assert(sizeof(planestruct) == 189548, "planestruct is the aircraft file's image");
 
+// Engine kinds (entype).
+const int engine_none = 0;
+const int engine_turboprop = 3;      // 1 and 2 are pistons
+const int engine_low_bypass = 4;     // 4 and 5 are jets
+const int engine_high_bypass = 5;
+const int engine_rocket = 6;
+inline int is_piston(const planestruct& a) { return a.entype == 1 || a.entype == 2; }
+inline int is_jet(const planestruct& a) { return a.entype == engine_low_bypass || a.entype == engine_high_bypass; }
 // Piston and turboprop engines turn propellers (a helicopter's, rotors);
 // jets and rockets do not.
-inline int turns_propellers(const planestruct& a) { return a.entype >= 1 && a.entype <= 3; }
+inline int turns_propellers(const planestruct& a) { return is_piston(a) || a.entype == engine_turboprop; }
 
 // Airfoil tables of one aircraft, filled from four airfoil files per part:
 // [part][root 0 / tip 1][low Re 0 / high Re 1]. Lift tables hold angle-of-

@@ -300,7 +300,7 @@ static void fin_cants(void)
 {
     const planestruct& a = pln[0];
     float p = set.ctl_pitch, r = set.ctl_roll;
-    int tilting = a.vectEQ && a.entype >= 1 && a.entype <= 3;
+    int tilting = a.vectEQ && turns_propellers(a);
     for (int f = 0; f < 4; f++) {
         flt.side_cant[f] = a.sidecant[f];
         flt.vert_cant[f] = a.vertcant[f];

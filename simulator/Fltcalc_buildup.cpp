@@ -698,9 +698,9 @@ void set_a(void)
 
     if (atm.rho > 0) {
         if (turns_propellers(a)) props();
-        else if (a.entype == 4 || a.entype == 5) jets();
+        else if (is_jet(a)) jets();
     }
-    if (a.entype == 6) rockets();
+    if (a.entype == engine_rocket) rockets();
     jato();
     puffers();
 

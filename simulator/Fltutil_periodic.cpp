@@ -556,10 +556,10 @@ static void power_factors(void)
         control = share_of_top_speed(flt.engine_speed[0]);
     } else if (a.ff_hydraulic) {
         int engines = engine_count(), running = 0;
-        if (a.entype != 0 && engines > 0) {
+        if (a.entype != engine_none && engines > 0) {
             float sum = 0;
             for (int e = 0; e < engines; e++)
-                sum += a.entype == 4 || a.entype == 5 ? flt.jet_n1[e] / 100 : share_of_top_speed(flt.engine_speed[e]);
+                sum += is_jet(a) ? flt.jet_n1[e] / 100 : share_of_top_speed(flt.engine_speed[e]);
             control = 0.9f + 0.1f * sum / (float)engines;
         }
         for (int e = 0; e < engines; e++) running |= flt.engine_running[e] != 0;

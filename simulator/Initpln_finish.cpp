@@ -581,8 +581,6 @@ static void show_rule(const design_rule& r, int p)
     MACIBM_alert(l[0], l[1], l[2], l[3], r.level);
 }
 
-static int piston(const planestruct& a) { return a.entype == 1 || a.entype == 2; }
-static int jet(const planestruct& a) { return a.entype == 4 || a.entype == 5; }
 
 // Any of the wings or the stabiliser, by their left members.
 static int any_main_surface(const int32_t flags[plane_parts])
@@ -656,7 +654,7 @@ static void check_design(int p)
          {alert_fatal, {"You have entered an empty weight of zero!", laws_1, laws_2, nullptr}}},
         {!(a.m_max >= 1.0f) || !std::isfinite(a.m_max * con.g),
          {alert_fatal, {"You have entered a maximum weight of zero!", laws_1, laws_2, nullptr}}},
-        {piston(a) && a.mpmax < 0.1f,
+        {is_piston(a) && a.mpmax < 0.1f,
          {alert_fatal,
           {"You have entered a maximum manifold pressure in Airwright of 0!",
            "It is not possible for a reciprocating engine to operate at full power with zero manifold pressure!",
@@ -752,7 +750,7 @@ static void check_design(int p)
           {"You requested a reciprocating or turbine engine in Airwright, but have entered an engine power of zero!",
            "This is not good. To fly a glider, enter a number of engines of ZERO. To fly a jet, enter that as the engine type.",
            in_question, nullptr}}},
-        {jet(a) && a.tmax < 1.0f,
+        {is_jet(a) && a.tmax < 1.0f,
          {alert_fatal,
           {"You requested a jet engine in Airwright, but have entered an engine thrust of zero!",
            "This is not good. To fly a glider, enter a number of engines of ZERO. To fly a prop plane, enter that as the engine type.",

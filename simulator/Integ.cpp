@@ -115,10 +115,6 @@ static void air_data(void)
     atm.sigma = atm.rho / con.rhoSL;
 }
 
-static int is_piston(int entype) { return entype == 1 || entype == 2; }
-static int is_jet(int entype) { return entype == 4 || entype == 5; }
-static const int engine_rocket = 6;
-
 // The engines' slow part: afterburners, the mixture's share of power and the
 // exhaust temperature, fuel flow and the throttle's lag behind its lever.
 static void engines(void)
@@ -129,7 +125,7 @@ static void engines(void)
         flt.burner_on[i] = a.burnerinc > 1.0f && flt.throttle[i] > 0.99f && !flt.reverser[i];
 
         float m = flt.mixture[i];
-        if (is_piston(a.entype)) {
+        if (is_piston(a)) {
             // Too lean for the air's density starves the engine; too rich
             // loses a little power and cools the exhaust.
             float b1 = atm.sigma - 0.3f, b2 = atm.sigma - 0.4f, lean, cool;
@@ -146,9 +142,9 @@ static void engines(void)
             flt.mix_factor[i] = m > 0.5f ? 1.0f : 0.0f;
         }
 
-        int by_thrust = is_jet(a.entype) || a.entype == engine_rocket;
+        int by_thrust = is_jet(a) || a.entype == engine_rocket;
         float flow = burnin_fuel(fabsf(by_thrust ? flt.thrust_now[i] : flt.power[i]));
-        if (is_jet(a.entype) && flt.burner_on[i]) flow *= 2;
+        if (is_jet(a) && flt.burner_on[i]) flow *= 2;
         flt.fuel_flow[i] = flt.engine_running[i] ? flow : 0;
 
         if (rel.system_ok[sys_throttle]) {

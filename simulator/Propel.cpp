@@ -24,12 +24,6 @@
 #include <cstring>
 #include <string>
 
-static const int engine_turboprop = 3;
-static const int engine_low_bypass = 4;
-static const int engine_high_bypass = 5;
-
-static int is_piston(int entype) { return entype == 1 || entype == 2; }
-
 // The failure flags: a failed engine keeps only rel.engine_power of its
 // power; a failed governor leaves the throttle where it is.
 static int engine_ok(int e) { return rel.system_ok[sys_engine_power + e]; }
@@ -109,7 +103,7 @@ static void engine_torque(int i, int r)
     }
     flt.eng_torque[i] = Q;
     flt.power[i] = Q * flt.engine_speed[r];
-    if (is_piston(a.entype)) manifold_pressure(i, flt.engine_speed[r], fl);
+    if (is_piston(a)) manifold_pressure(i, flt.engine_speed[r], fl);
 }
 
 // ---- report lines --------------------------------------------------------------
@@ -329,7 +323,7 @@ static void aeroplane_props(int n)
         // A propeller without inertia would take any speed at once: it keeps its own.
         acc = a.miprop[i] > 0 ? (3 * acc + (flt.eng_torque[i] - flt.prop_torque[i]) / a.miprop[i]) * 0.25f : 0;
         w += speed_change(acc);
-        if (is_piston(a.entype) && !flt.engine_running[i] && w < 0.5f * a.omegamin) w = 0;
+        if (is_piston(a) && !flt.engine_running[i] && w < 0.5f * a.omegamin) w = 0;
         if (!engine_ok(i)) w *= (rel.engine_power + 9) * 0.1f;
 
         // A fixed-pitch propeller keeps the pitch it was built with.
