@@ -259,12 +259,10 @@ static void set_gl_defaults(void)
     OGL_setstate(0, 0, 0, 0);
 }
 
-void MACIBM_init(void)
+void clear_library_records(void)
 {
-    // Every start-up begins from the run's start values.
     clear_shell_run_state();
     clear_graph_run_state();
-    host_init();
     memset(&pln[0], 0, sizeof pln[0]);
     memset(&pln[1], 0, sizeof pln[1]);
     memset(afl, 0, sizeof afl);
@@ -273,6 +271,13 @@ void MACIBM_init(void)
     mnw.menu_up = -1;
     for (int m = 0; m < menus_max; m++) mnw.menu_prnt[m] = -1;
     inf_use = 1;
+}
+
+void MACIBM_init(void)
+{
+    // Every start-up begins from the run's start values.
+    clear_library_records();
+    host_init();
 
     err.open("Error.out", std::ios::out | std::ios::trunc);
     build_paths();

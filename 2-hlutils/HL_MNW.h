@@ -36,6 +36,10 @@ extern char g_cs1[line_max], g_cs2[line_max], g_cs3[line_max], g_cs4[line_max]; 
 void MACIBM_init(void);
 // MACIBM_init calls it: frame-loop clock and timers, progress bar, menu cursor, desktop mode.
 void clear_shell_run_state(void);
+// MACIBM_init's first step, before the video comes up: the run state above,
+// the graph's, and the library's records (aircraft, airfoils, constants,
+// menus) back to their start values.
+void clear_library_records(void);
 // Start-up steps that need no window: the constants record and sine tables;
 // the resolution file into XRES, YRES, CRES (800 x 600 x 16 when missing or damaged).
 void MACIBM_set_constants(void);

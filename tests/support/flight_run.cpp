@@ -63,15 +63,7 @@ int start_headless(const char* program_folder)
     clear_simulator_records();
 
     // What the shell's start-up does before it opens the window.
-    clear_shell_run_state();
-    clear_graph_run_state();
-    memset(&pln[0], 0, sizeof pln[0]);
-    memset(&pln[1], 0, sizeof pln[1]);
-    memset(afl, 0, sizeof afl);
-    memset(&mnw, 0, sizeof mnw);
-    mnw.menu_up = -1;
-    for (int m = 0; m < menus_max; m++) mnw.menu_prnt[m] = -1;
-    inf_use = 1;
+    clear_library_records();
     if (!err.is_open()) err.open("Error.out", std::ios::out | std::ios::trunc);
     set_program_paths(program_folder);
     MACIBM_set_constants();
