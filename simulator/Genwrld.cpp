@@ -5,8 +5,10 @@
 
 #include "Funct.h"
 #include "HL_FUNCT.h"
+#include "HL_MNW.h"
 #include "Hl_types.h"
 #include "Initgen.h"
+#include "Initnav.h"
 
 #include <cmath>
 #include <cstring>
@@ -55,6 +57,10 @@ int obj_poltyp[obj_slots][obj_elements];
 int obj_texrgb[obj_slots][obj_elements];
 float obj_xyz[obj_slots][obj_elements][4][3];
 float obj_nrml[obj_slots][obj_elements][3];
+int obj_inrange[obj_slots];
+
+int rwy_geo_ind[world_rwy_max];
+int rwy_geo = -1;
 
 // ---- the stand-in loader --------------------------------------------------
 
@@ -162,6 +168,34 @@ static void list_local_places(void)
     }
 }
 
+// Every runway of every local airport gets the next geometry slot, in list
+// order; the loader sets the slot's light kinds and taxiway first.
+static void hand_out_runway_slots(void)
+{
+    rwy_geo = -1;
+    int told = 0;
+    for (int l = 0; l <= apt_lcl_max; l++) {
+        int a = apt_to_index[l];
+        if (!apt_inreg[a]) continue;
+        int has_pad = 0;
+        for (int r = apt_lo_ind[a]; r <= apt_hi_ind[a]; r++) has_pad |= rwy_num[r] == 99;
+        for (int r = apt_lo_ind[a]; r <= apt_hi_ind[a]; r++) {
+            rwy_geo_ind[r] = -1;
+            if (rwy_geo + 1 >= geo_slots) {
+                if (!told) MACIBM_alert("Too many runways in the region!", "", "", "", alert_notice);
+                told = 1;
+                continue;
+            }
+            int slot = rwy_geo_ind[r] = ++rwy_geo;
+            code_to_lgts(&geo_type[slot], geo_litgls[slot], geo_litrwy[slot], geo_litapp[slot], rwy_code[r]);
+            float sq_ft = rwy_len[r] * con.mtrstoft * rwy_width[r] * con.mtrstoft;
+            geo_tway[slot] = !has_pad && rwy_num[r] != 99 && sq_ft > 250000 &&
+                             (geo_type[slot] == 62 || geo_type[slot] == 63);
+            setuprunway(a, r, slot);
+        }
+    }
+}
+
 void load_region(int mode)
 {
     if (mode != 1) return;
@@ -174,5 +208,8 @@ void load_region(int mode)
         env.ship_hdg[s] = 0;
     }
     list_local_places();
+    hand_out_runway_slots();
     lay_flat_squares(chosen_airport_h());
+    for (int si = 0; si < 5; si++)
+        for (int sj = 0; sj < 4; sj++) fill_a_sector_with_ocast(si, sj);
 }

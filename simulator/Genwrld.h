@@ -87,6 +87,77 @@ extern int obj_poltyp[obj_slots][obj_elements];   // points of the element; 99 e
 extern int obj_texrgb[obj_slots][obj_elements];   // texture id, or a packed colour for points and lines
 extern float obj_xyz[obj_slots][obj_elements][4][3];   // m
 extern float obj_nrml[obj_slots][obj_elements][3];
+extern int obj_inrange[obj_slots];                  // set by the frame's culling
+
+// The custom texture table: entry k is texture 1000 + k.
+const int obj_textures = 1000;
+const int obj_texname_max = 40;
+
+// What the object ring keeps for the whole run: region loads and scrolls
+// never reset it. The cursor is the slot used last (-1 before the first
+// object), so the 4,001st object built reuses slot 0 whatever it holds; a
+// custom texture name is loaded once and keeps its id.
+struct objectringstruct {
+    int cursor;
+    int tex_count;                                  // the next entry to fill; wraps to 0 after 999
+    char tex_name[obj_textures][obj_texname_max + 1];
+};
+extern objectringstruct obr;
+// Once at start-up (and by the tests' reset): no object built, no texture named.
+void clear_object_ring_run(void);
+
+// Object kinds that build_obs takes.
+const int obj_tower = 1, obj_building = 2, obj_mast = 3, obj_pylon = 4, obj_headed_tower = 5,
+          obj_chimney = 6, obj_custom = 8, obj_ndb_hut = 9, obj_vor = 10, obj_localizer = 11,
+          obj_glide_slope = 12, obj_marker = 13, obj_hangar = 97;
+const int obj_tall_first = 90, obj_tall_last = 93;   // tall buildings; 90..92 with a helipad roof: 94..96
+const int obj_helipad_first = 94, obj_helipad_last = 96;
+const int obj_list_base = 100;   // an element list of n elements is stored as type 100 + n
+
+// Builds one object into the next ring slot: (x, z) local metres; value the
+// height in metres (2..6, 90..93) or the heading in degrees (8, 11); name the
+// custom object's file name without ".OBJ" (8). It stands on the terrain
+// height at (x, z).
+void build_obs(float x, float z, float value, const char* name, int type);
+// Appends a line of the packed colour (r x 10000 + g x 100 + b, tenths) to
+// the slot; *element is the slot's last element (-1 before the first).
+void build_obs_line(float x1, float y1, float z1, float x2, float y2, float z2, int slot, int* element,
+                    int colour);
+// Appends a box of four walls and a roof with the texture id, turned by
+// heading whole degrees about the reference point.
+void build_obs_shack(float half_x, float half_z, float y_bottom, float y_top, int heading, int slot, int* element,
+                     float x_centre, int texture);
+
+// The weather field (atm.wx_grid, rows NORTH to south) and the cloud grid
+// move with the region. The cloud grid runs [i][j] with i west to east and
+// j SOUTH to north, 16 points a degree: column 16 on the region's west edge
+// and 64 on its east edge, row 16 on its south edge and 48 on its north
+// edge; 5 x 4 sectors of 16 x 16 cells.
+const int cloud_cols = 81;
+const int cloud_rows = 65;
+const int cloud_sector = 16;
+extern float cloudxyz[cloud_cols][cloud_rows][3];   // m
+extern float cloudrgb[cloud_cols][cloud_rows][3];   // grey shade, the three equal
+
+// The fractal of a block of points i0..i1 by j0..j1 of a grid whose point
+// (i, j) is grid[(i x row_stride + j) x elem_stride + comp], levels
+// level_from..level_to. The caller fills the block with its start value; the
+// block's outer edge keeps it.
+void fractalize(int i0, int j0, int i1, int j1, float* grid, int row_stride, int elem_stride, int comp, float lo,
+                float hi, int level_from, int level_to);
+// The weather block of quadrant q (0..2 the southern squares west to east, 3..5 the northern).
+void gen_wx_for_sec(int quadrant);
+// Cloud sector (si 0..4, sj 0..3) of the overcast layer.
+void fill_a_sector_with_ocast(int si, int sj);
+// Move the blocks i_q0..i_q1 by j_q0..j_q1 (units of 210 points for the
+// weather, 16 for the clouds, both end lines included) by di, dj points.
+void shift_weather(int i_q0, int i_q1, int j_q0, int j_q1, int di, int dj);
+void shift_cloud(int i_s0, int i_s1, int j_s0, int j_s1, int di, int dj);
+
+// Runway index to runway geometry slot (-1: none), over the runway table
+// (world_rwy_max); rwy_geo the last slot handed out, -1 before the first.
+extern int rwy_geo_ind[16000];
+extern int rwy_geo;
 
 // Builds the region whose south-west corner is env.reg_lat, env.reg_lon:
 // mode 1 a full load with the corner at x = 0, z = 0. Until the scenery

@@ -1,6 +1,7 @@
 #include "Initgen.h"
 #include "Do_atc.h"
 #include "Fltutil.h"
+#include "Genwrld.h"
 #include "Graphnif.h"
 #include "HL_FILE.h"
 #include "HL_FUNCT.h"
@@ -322,6 +323,7 @@ void clear_simulator_records(void)
     memset(&grf, 0, sizeof grf);
     memset(&pat, 0, sizeof pat);
     memset(&rel, 0, sizeof rel);
+    clear_object_ring_run();
 }
 
 void start_simulator(void)

@@ -10,6 +10,7 @@
 #include "Windows.h"
 #include "Initpln.h"
 #include "Startscn.h"
+#include "Initnav.h"
 
 #include <cstdio>
 #include <cstring>
@@ -53,6 +54,23 @@ void reset_program_state(void)
     memset(obj_texrgb, 0, sizeof obj_texrgb);
     memset(obj_xyz, 0, sizeof obj_xyz);
     memset(obj_nrml, 0, sizeof obj_nrml);
+    memset(obj_inrange, 0, sizeof obj_inrange);
+    clear_object_ring_run();
+    memset(cloudxyz, 0, sizeof cloudxyz);
+    memset(cloudrgb, 0, sizeof cloudrgb);
+    memset(rwy_geo_ind, 0, sizeof rwy_geo_ind);
+    rwy_geo = -1;
+    memset(geo_type, 0, sizeof geo_type);
+    memset(geo_tway, 0, sizeof geo_tway);
+    memset(geo_litrwy, 0, sizeof geo_litrwy);
+    memset(geo_litapp, 0, sizeof geo_litapp);
+    memset(geo_litgls, 0, sizeof geo_litgls);
+    memset(geo_litexyz, 0, sizeof geo_litexyz);
+    memset(geo_markxyz, 0, sizeof geo_markxyz);
+    memset(geo_sockxyz, 0, sizeof geo_sockxyz);
+    memset(geo_rabSxyz, 0, sizeof geo_rabSxyz);
+    memset(geo_rabDxyz, 0, sizeof geo_rabDxyz);
+    memset(geo_cornxyz, 0, sizeof geo_cornxyz);
 }
 
 void set_loader_paths(void)
