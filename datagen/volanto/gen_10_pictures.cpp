@@ -1,12 +1,12 @@
 // Writes the start-up picture "bitmaps/VSYS.BMP" and the cockpit textures
 // "letters", "tapes", "cursor", "needle" and "dg" into the program folder
 // given as the one argument (ending in '/'). Everything is drawn by code into
-// the library's software picture rgb_array and written as the loader reads
-// it: "BM", a 54-byte header, no palette, 24-bit rows bottom-up, each padded
-// to 4 bytes.
+// the library's software picture rgb_array and written by the generators'
+// BMP writer.
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
+#include "bmp_writer.h"
 
 #include <cmath>
 #include <cstdio>
@@ -17,56 +17,13 @@ static std::string program_folder;
 
 // ---- picture helpers -----------------------------------------------------
 
-static void put16(unsigned char* p, unsigned v)
-{
-    p[0] = (unsigned char)(v & 255);
-    p[1] = (unsigned char)((v >> 8) & 255);
-}
-
-static void put32(unsigned char* p, unsigned v)
-{
-    put16(p, v & 0xffff);
-    put16(p + 2, v >> 16);
-}
-
 // The w x h block at the bottom left of rgb_array, as a BMP file.
-static int write_bmp(const char* name, int w, int h)
+static int save_picture(const char* name, int w, int h)
 {
     std::string path = program_folder + name;
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f) {
-        fprintf(stderr, "gen_10_pictures: cannot write %s\n", path.c_str());
-        return 0;
-    }
-    int row_bytes = (w * 3 + 3) & ~3;
-    unsigned char head[54] = {0};
-    head[0] = 'B';
-    head[1] = 'M';
-    put32(head + 2, (unsigned)(54 + row_bytes * h));
-    put32(head + 10, 54);
-    put32(head + 14, 40);
-    put32(head + 18, (unsigned)w);
-    put32(head + 22, (unsigned)h);
-    put16(head + 26, 1);
-    put16(head + 28, 24);
-    put32(head + 34, (unsigned)(row_bytes * h));
-    put32(head + 38, 2835);
-    put32(head + 42, 2835);
-    int ok = fwrite(head, 1, sizeof head, f) == sizeof head;
-    unsigned char row[800 * 3 + 3];
-    for (int r = 0; r < h && ok; r++) {
-        memset(row, 0, sizeof row);
-        for (int c = 0; c < w; c++) {
-            const unsigned char* s = rgb_array + (r * 800 + c) * 3;
-            row[c * 3] = s[2];
-            row[c * 3 + 1] = s[1];
-            row[c * 3 + 2] = s[0];
-        }
-        ok = fwrite(row, 1, (size_t)row_bytes, f) == (size_t)row_bytes;
-    }
-    if (fclose(f) != 0) ok = 0;
-    if (!ok) fprintf(stderr, "gen_10_pictures: writing %s failed\n", path.c_str());
-    return ok;
+    if (write_bmp(path.c_str(), rgb_array, w, h, 800)) return 1;
+    fprintf(stderr, "gen_10_pictures: cannot write %s\n", path.c_str());
+    return 0;
 }
 
 static void set_px(int x, int y, float r, float g, float b)
@@ -284,7 +241,7 @@ static int write_startup_picture(void)
     // A line in the ordinary font, drawn the way every program draws text.
     OGL_assigncolor(1, 1.0f, 1.0f, 1.0f);
     OGL_string(1, 676, 24, "Version 5.0", 800, 6);
-    return write_bmp("bitmaps/VSYS.BMP", 800, 600);
+    return save_picture("bitmaps/VSYS.BMP", 800, 600);
 }
 
 // ---- cockpit textures --------------------------------------------------------
@@ -307,7 +264,7 @@ static int write_letters(void)
             for (int col = 0; col < 5; col++)
                 if (dots[row * 5 + col] == '#') set_px(x0 + col, y0 + 8 - row, 255, 255, 255);
     }
-    return write_bmp("textures/cockpit/letters.BMP", 128, 64);
+    return save_picture("textures/cockpit/letters.BMP", 128, 64);
 }
 
 // A digit standing upright once the strip is turned a quarter clockwise:
@@ -368,7 +325,7 @@ static int write_tapes(void)
             strip_text(text, v + 30 - 3 * (int)strlen(text), t + 4);
         }
     }
-    return write_bmp("textures/cockpit/tapes.BMP", 256, 256);
+    return save_picture("textures/cockpit/tapes.BMP", 256, 256);
 }
 
 // The arrow's tip at the top left texel; 32 texels are 16 screen units, so
@@ -388,7 +345,7 @@ static int write_cursor(void)
             float v = m == 'X' ? 0 : 255;
             for (int k = 0; k < 4; k++) set_px(2 * c + k % 2, 31 - 2 * r - k / 2, v, v, v);
         }
-    return write_bmp("textures/cockpit/cursor.BMP", 32, 32);
+    return save_picture("textures/cockpit/cursor.BMP", 32, 32);
 }
 
 // Tail at t 0, tip at t 1, centred across s; brightness becomes alpha.
@@ -403,7 +360,7 @@ static int write_needle(void)
             set_px(x, y, 255 * a, 255 * a, 255 * a);
         }
     }
-    return write_bmp("textures/cockpit/needle.BMP", 64, 64);
+    return save_picture("textures/cockpit/needle.BMP", 64, 64);
 }
 
 // A compass card: ticks every 5 degrees, longer every 10, and the headings
@@ -446,7 +403,7 @@ static int write_dg(void)
                 }
         }
     }
-    return write_bmp("textures/cockpit/dg.BMP", 256, 256);
+    return save_picture("textures/cockpit/dg.BMP", 256, 256);
 }
 
 int main(int argc, char** argv)
