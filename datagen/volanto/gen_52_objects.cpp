@@ -15,6 +15,7 @@
 //
 // Sections: elements, terminal, tank, textures, main.
 //   usage: gen_52_objects <program folder ending in '/'>
+#include "Genwrld.h"
 #include "HL_FUNCT.h"
 #include "bmp_writer.h"
 
@@ -33,7 +34,6 @@ const char* const tex_tank = "sbd_tank";
 
 // ---- elements --------------------------------------------------------------
 
-const int obj_elements_max = 51;   // the reader's limit per object
 const int obj_list_end = 99;       // the count that ends the list
 const int flasher = 99;            // r, g and b of a flashing red light
 
@@ -48,7 +48,7 @@ struct element_def {
 struct object_def {
     const char* name;
     int count;
-    element_def el[obj_elements_max];
+    element_def el[obj_elements];
     int faulty;
 };
 
@@ -62,8 +62,8 @@ static void begin_object(const char* name)
 
 static element_def* next_element(void)
 {
-    if (obj.count >= obj_elements_max) {
-        fprintf(stderr, "gen_52_objects: %s has more than %d elements\n", obj.name, obj_elements_max);
+    if (obj.count >= obj_elements) {
+        fprintf(stderr, "gen_52_objects: %s has more than %d elements\n", obj.name, obj_elements);
         obj.faulty = 1;
         return 0;
     }
