@@ -9,6 +9,33 @@ const int geo_slots = 250;
 const int geo_lights = 813;
 const int geo_quads = 6;    // runway, parallel taxiway, three connectors, apron
 
+// Where each kind of light starts among a slot's light points. The runway
+// and taxiway rows run from their start to start + n (n = geo_rmax1); the
+// taxiway's outer row bends round the apron's far edge on the way.
+const int geo_left_row = 0;
+const int geo_right_row = 50;
+const int geo_centre_row = 100;
+const int geo_taxi_inner_row = 150;
+const int geo_taxi_outer_row = 200;
+// Each end's approach block, from its far end inward. End 1's block is
+// end 0's moved up by geo_end_offset.
+const int geo_end_offset = 311;
+const int geo_approach_left = 250;      // 10 points
+const int geo_approach_right = 260;     // 10 points
+const int geo_crossbar_left = 270;      // 3 points
+const int geo_crossbar_right = 273;     // 3 points
+const int geo_gsi = 276;                // 4 points, for glide-slope indicator kinds 2 and 3
+const int geo_rabbit = 280;             // the sequenced flasher
+const int geo_approach_side = 281;      // 4 rows of 20
+const int geo_touchdown = 361;          // 6 rows of 20
+const int geo_outer_approach = 481;     // 2 rows of 10
+// Shared by both ends.
+const int geo_threshold_bar0 = 501;     // 13 points across end 0
+const int geo_threshold_bar1 = 514;     // 13 points across end 1
+const int geo_connector_lights = 527;   // quads 2, 3, 4: two rows of 4 each
+const int geo_apron_lights = 551;       // two rows of 5
+const int geo_beacon = 812;
+
 // The y of a light point or windsock that is not there: never written, or
 // removed where another runway's pavement covers it. Drawers and charts skip
 // every point with y <= geo_gone_below.
