@@ -160,6 +160,25 @@ static std::string world_wrong_header(const char* name)
     return "I\n363 version\n" + body.substr(third + 1);
 }
 
+// ---- custom objects ------------------------------------------------------------
+
+// n lines of two points each, then the end mark: at 51 the mark has no
+// element of its own to stand in.
+static std::string object_of_lines(int n, const char* eol)
+{
+    std::string body = std::string("I") + eol;
+    for (int e = 0; e < n; e++) body += std::string("2 1 2 3") + eol + "0 0 0" + eol + "1 1 1" + eol;
+    return body + "99" + eol;
+}
+
+// A light, a line, and faces whose texture words end their lines or share
+// them with more, untextured or named.
+static std::string object_of_each_kind(void)
+{
+    return "I\n1 99 99 99 flasher\n0 10 0\n2 10 10 10\n-5 0 0\n5 0 0\n3 Untitled\n0 0 0\n0 0 -4\n4 0 0\n"
+           "4 wall and more\n0 0 0\n0 5 0\n2 5 0\n2 0 0\n4 Unt\n0 0 0\n0 5 0\n2 5 0\n2 0 0\n99\n";
+}
+
 // ---- preferences and situations ----------------------------------------------
 
 // The golden preferences with value n (line n + 1, after the header's two
@@ -237,6 +256,13 @@ int main(int argc, char** argv)
     copy_generated("fuzz_scanners", "additional nav data", {".dat"});
     copy_generated("fuzz_scanners", "planes", {".acf"});
     put("fuzz_scanners", "fault_wrong_header.dat", world_wrong_header("apt.dat"));
+
+    copy_generated("fuzz_custom_object", "additional nav data/custom objects", {".obj"});
+    put("fuzz_custom_object", "fault_51_elements.OBJ", object_of_lines(51, "\n"));
+    put("fuzz_custom_object", "fault_52_elements.OBJ", object_of_lines(52, "\n"));
+    put("fuzz_custom_object", "fault_crlf.OBJ", object_of_lines(3, "\r\n"));
+    put("fuzz_custom_object", "fault_each_kind.OBJ", object_of_each_kind());
+    put("fuzz_custom_object", "fault_no_elements.OBJ", "I\n99\n");
 
     prefs_seeds("fuzz_grab_prefs");
     prefs_seeds("fuzz_grab_situation");
