@@ -1,5 +1,7 @@
 // Helpers shared by the tests.
 #pragma once
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -42,3 +44,36 @@ inline void write_file(const std::string& path, const std::string& text)
 std::string portable(std::string text);
 // "" when text is the golden file's; otherwise diff's account of the difference.
 std::string golden_diff(const char* name, const std::string& text);
+
+// A 24-bit BMP of w x h whose pixel (c, r), rows from the bottom, is
+// colour(c, r) as 0xRRGGBB; its folder is made first.
+template <typename F>
+void write_test_bmp(const std::string& path, int w, int h, F colour)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    int row = (w * 3 + 3) & ~3;
+    std::string d(54, '\0');
+    auto put = [&](int at, uint32_t v, int n) {
+        for (int k = 0; k < n; k++) d[at + k] = (char)((v >> (8 * k)) & 255);
+    };
+    d[0] = 'B';
+    d[1] = 'M';
+    put(2, 54 + row * h, 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, w, 4);
+    put(22, h, 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    for (int r = 0; r < h; r++) {
+        std::string line(row, '\0');
+        for (int c = 0; c < w; c++) {
+            uint32_t v = colour(c, r);
+            line[c * 3] = (char)(v & 255);            // B
+            line[c * 3 + 1] = (char)((v >> 8) & 255); // G
+            line[c * 3 + 2] = (char)(v >> 16);        // R
+        }
+        d += line;
+    }
+    write_file(path, d);
+}

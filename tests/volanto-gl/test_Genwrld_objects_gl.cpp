@@ -21,30 +21,8 @@ namespace {
 // A side x side picture of one colour as a 24-bit BMP.
 void write_bmp(const std::string& path, int side, int r, int g, int b)
 {
-    int row = (side * 3 + 3) & ~3;
-    std::string d(54, '\0');
-    auto put = [&](int at, uint32_t v, int n) {
-        for (int k = 0; k < n; k++) d[at + k] = (char)((v >> (8 * k)) & 255);
-    };
-    d[0] = 'B';
-    d[1] = 'M';
-    put(2, 54 + row * side, 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, side, 4);
-    put(22, side, 4);
-    put(26, 1, 2);
-    put(28, 24, 2);
-    for (int y = 0; y < side; y++) {
-        std::string line(row, '\0');
-        for (int x = 0; x < side; x++) {
-            line[x * 3] = (char)b;
-            line[x * 3 + 1] = (char)g;
-            line[x * 3 + 2] = (char)r;
-        }
-        d += line;
-    }
-    write_file(path, d);
+    uint32_t v = (uint32_t)(r << 16 | g << 8 | b);
+    write_test_bmp(path, side, side, [v](int, int) { return v; });
 }
 
 // The texture's size and first texel.

@@ -39,38 +39,6 @@ std::vector<unsigned char> read_back(int x, int y, int w, int h)
     return rgb;
 }
 
-// A picture of w x h whose pixel (c, r) is colour(c, r), as a 24-bit BMP.
-template <typename F>
-void write_bmp(const std::string& path, int w, int h, F colour)
-{
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    int row = (w * 3 + 3) & ~3;
-    std::string d(54, '\0');
-    auto put = [&](int at, uint32_t v, int n) {
-        for (int k = 0; k < n; k++) d[at + k] = (char)((v >> (8 * k)) & 255);
-    };
-    d[0] = 'B';
-    d[1] = 'M';
-    put(2, 54 + row * h, 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, w, 4);
-    put(22, h, 4);
-    put(26, 1, 2);
-    put(28, 24, 2);
-    for (int r = 0; r < h; r++) {
-        std::string line(row, '\0');
-        for (int c = 0; c < w; c++) {
-            uint32_t v = colour(c, r);
-            line[c * 3] = (char)(v & 255);            // B
-            line[c * 3 + 1] = (char)((v >> 8) & 255); // G
-            line[c * 3 + 2] = (char)(v >> 16);        // R
-        }
-        d += line;
-    }
-    write_file(path, d);
-}
-
 uint32_t rgb(int r, int g, int b) { return (uint32_t)(r << 16 | g << 8 | b); }
 
 std::vector<unsigned char> texture_level(int id, int level, GLenum format, int* w, int* h)
@@ -187,7 +155,7 @@ TEST(DrawingGl, LinesLightTheirEndPixel)
 
 TEST_F(TextureLoader, MagentaKeyAndBrightnessAlpha)
 {
-    write_bmp(dir + "key.BMP", 2, 1, [](int c, int) { return c == 0 ? rgb(255, 0, 255) : rgb(254, 0, 255); });
+    write_test_bmp(dir + "key.BMP", 2, 1, [](int c, int) { return c == 0 ? rgb(255, 0, 255) : rgb(254, 0, 255); });
     int w, h;
     EXPECT_EQ(OGL_texbmp(-102, 170, -105, (dir + "key").c_str(), &w, &h), 1);
     std::vector<unsigned char> t = texture_level(170, 0, GL_RGBA, &w, &h);
@@ -195,7 +163,7 @@ TEST_F(TextureLoader, MagentaKeyAndBrightnessAlpha)
     EXPECT_EQ(std::vector<unsigned char>(t.begin(), t.begin() + 8),
               (std::vector<unsigned char>{0, 0, 0, 0, 254, 0, 255, 255}));
 
-    write_bmp(dir + "glow.BMP", 2, 1, [](int c, int) { return c == 0 ? rgb(30, 60, 90) : rgb(255, 255, 255); });
+    write_test_bmp(dir + "glow.BMP", 2, 1, [](int c, int) { return c == 0 ? rgb(30, 60, 90) : rgb(255, 255, 255); });
     EXPECT_EQ(OGL_texbmp(-102, 171, -106, (dir + "glow").c_str(), &w, &h), 1);
     t = texture_level(171, 0, GL_RGBA, &w, &h);
     EXPECT_EQ(std::vector<unsigned char>(t.begin(), t.begin() + 8),
@@ -204,7 +172,7 @@ TEST_F(TextureLoader, MagentaKeyAndBrightnessAlpha)
     t = texture_level(143, 0, GL_RGBA, &w, &h);
     EXPECT_EQ(std::vector<unsigned char>(t.begin(), t.begin() + 4), (std::vector<unsigned char>{0, 0, 0, 60}));
 
-    write_bmp(dir + "plain.BMP", 3, 2, [](int c, int r) { return rgb(10 * c + 1, 20 * r + 2, 3); });
+    write_test_bmp(dir + "plain.BMP", 3, 2, [](int c, int r) { return rgb(10 * c + 1, 20 * r + 2, 3); });
     EXPECT_EQ(OGL_texbmp(-102, 172, 0, (dir + "plain").c_str(), &w, &h), 1);
     t = texture_level(172, 0, GL_RGB, &w, &h);
     EXPECT_EQ(w, 3);
@@ -215,8 +183,8 @@ TEST_F(TextureLoader, MagentaKeyAndBrightnessAlpha)
 
 TEST_F(TextureLoader, ResolutionSettingShrinksTerrainMoreThanOthers)
 {
-    write_bmp(tex_path + std::string("terrain/grs.BMP"), 256, 256, [](int c, int r) { return rgb(c, r, 0); });
-    write_bmp(tex_path + std::string("asphalt/rway_pave.BMP"), 256, 256, [](int c, int r) { return rgb(c, r, 0); });
+    write_test_bmp(tex_path + std::string("terrain/grs.BMP"), 256, 256, [](int c, int r) { return rgb(c, r, 0); });
+    write_test_bmp(tex_path + std::string("asphalt/rway_pave.BMP"), 256, 256, [](int c, int r) { return rgb(c, r, 0); });
     ogl_res = 3;
     int w, h;
     EXPECT_EQ(OGL_texbmp(-100, 50, -104, "grs", &w, &h), 1);
@@ -244,7 +212,7 @@ TEST_F(TextureLoader, ResolutionSettingShrinksTerrainMoreThanOthers)
 TEST_F(TextureLoader, TerrainMipmapsAreTruncatedMeansDownToOneTexel)
 {
     // Red of texel (c, r) = 1 + c + 4r, plus 1 on (1, 1): the first 2 x 2 block sums to 1+2+5+7 = 15.
-    write_bmp(tex_path + std::string("terrain/grs.BMP"), 4, 4,
+    write_test_bmp(tex_path + std::string("terrain/grs.BMP"), 4, 4,
               [](int c, int r) { return rgb(1 + c + 4 * r + (c == 1 && r == 1), 0, 200); });
     int w, h;
     EXPECT_EQ(OGL_texbmp(-100, 50, -104, "grs", &w, &h), 1);
@@ -267,8 +235,8 @@ TEST_F(TextureLoader, TerrainMipmapsAreTruncatedMeansDownToOneTexel)
 
 TEST_F(TextureLoader, WrappingAndFilteringByTextureId)
 {
-    write_bmp(tex_path + std::string("asphalt/rway_pave.BMP"), 2, 2, [](int, int) { return rgb(9, 9, 9); });
-    write_bmp(dir + "custom.BMP", 2, 2, [](int, int) { return rgb(9, 9, 9); });
+    write_test_bmp(tex_path + std::string("asphalt/rway_pave.BMP"), 2, 2, [](int, int) { return rgb(9, 9, 9); });
+    write_test_bmp(dir + "custom.BMP", 2, 2, [](int, int) { return rgb(9, 9, 9); });
     int w, h;
     OGL_texbmp(-100, 70, 0, "rway_pave", &w, &h);
     OGL_texbmp(-102, 2001, 0, (dir + "custom").c_str(), &w, &h);
@@ -288,7 +256,7 @@ TEST_F(TextureLoader, WrappingAndFilteringByTextureId)
 
 TEST_F(TextureLoader, NonSquareTerrainGivesANoticeAndStillEndsAtOneTexel)
 {
-    write_bmp(tex_path + std::string("terrain/wat.BMP"), 4, 2, [](int, int) { return rgb(0, 0, 250); });
+    write_test_bmp(tex_path + std::string("terrain/wat.BMP"), 4, 2, [](int, int) { return rgb(0, 0, 250); });
     host_test_push_key(VK_RETURN, 0);               // answers the notice
     int w, h;
     EXPECT_EQ(OGL_texbmp(-100, 50, -104, "wat", &w, &h), 1);
@@ -323,8 +291,8 @@ TEST_F(TextureLoader, SeasonAndLatitudePickTheTerrainNames)
     // Each candidate file has its own red.
     const char* names[] = {"orig", "sno", "mnt", "car", "grs_car_c", "sno_wat_h", "mnt_wat_h"};
     for (int k = 0; k < 7; k++)
-        write_bmp(tex_path + std::string("terrain/") + names[k] + ".BMP", 1, 1, [k](int, int) { return rgb(10 * (k + 1), 0, 0); });
-    write_bmp(tex_path + std::string("asphalt/orig.BMP"), 1, 1, [](int, int) { return rgb(10, 0, 0); });
+        write_test_bmp(tex_path + std::string("terrain/") + names[k] + ".BMP", 1, 1, [k](int, int) { return rgb(10 * (k + 1), 0, 0); });
+    write_test_bmp(tex_path + std::string("asphalt/orig.BMP"), 1, 1, [](int, int) { return rgb(10, 0, 0); });
 
     struct {
         float temp, precip, lat;
