@@ -7,6 +7,8 @@
 #include "Hl_types.h"
 #include "Initgen.h"
 
+#include <cassert>
+
 float cloudxyz[cloud_cols][cloud_rows][3];
 float cloudrgb[cloud_cols][cloud_rows][3];
 
@@ -34,7 +36,8 @@ static float& point(const fieldlayout& f, int i, int j)
 // bends the sub-block's inside to it. The block's own outer lines are never
 // written: they are shared with the neighbouring block, which may be made
 // later or earlier. At the finest level a sub-block of one cell has its
-// "centre" on its corner, which may lie on those lines.
+// "centre" on its corner; inside the block that corner still takes its lift,
+// on the block's outer lines it does not.
 void fractalize(int i0, int j0, int i1, int j1, float* grid, int row_stride, int elem_stride, int comp, float lo,
                 float hi, int level_from, int level_to)
 {
@@ -84,6 +87,7 @@ void fractalize(int i0, int j0, int i1, int j1, float* grid, int row_stride, int
 
 void gen_wx_for_sec(int quadrant)
 {
+    assert(quadrant >= 0 && quadrant <= 5);
     if (quadrant < 0 || quadrant > 5) return;
     // Rows run north to south: the southern squares own the lower half.
     const int i0 = wx_square * (quadrant % 3), j0 = quadrant < 3 ? wx_square : 0;
@@ -98,6 +102,7 @@ void gen_wx_for_sec(int quadrant)
 
 void fill_a_sector_with_ocast(int si, int sj)
 {
+    assert(si >= 0 && si <= 4 && sj >= 0 && sj <= 3);
     if (si < 0 || si > 4 || sj < 0 || sj > 3) return;
     const float h = 1000.0f * con.fttomtrs * 0.5f;
     const int i0 = cloud_sector * si, j0 = cloud_sector * sj;
@@ -139,21 +144,24 @@ static void move_points(float* grid, int rows, int elems, int i_lo, int i_hi, in
         }
 }
 
-// A range or move reaching outside the field is the caller's mistake: nothing moves.
+// The scrolls' ranges fill the fields exactly. One reaching outside is the
+// caller's mistake: a debug build stops there, a release build moves nothing.
 void shift_weather(int i_q0, int i_q1, int j_q0, int j_q1, int di, int dj)
 {
-    if (!block_move_fits(i_q0, i_q1, di, wx_square, wx_grid_cols - 1) ||
-        !block_move_fits(j_q0, j_q1, dj, wx_square, wx_grid_rows - 1))
-        return;
+    const int fits = block_move_fits(i_q0, i_q1, di, wx_square, wx_grid_cols - 1) &&
+                     block_move_fits(j_q0, j_q1, dj, wx_square, wx_grid_rows - 1);
+    assert(fits);
+    if (!fits) return;
     move_points(&atm.wx_grid[0][0], wx_grid_rows, 1, i_q0 * wx_square, i_q1 * wx_square, j_q0 * wx_square,
                 j_q1 * wx_square, di, dj);
 }
 
 void shift_cloud(int i_s0, int i_s1, int j_s0, int j_s1, int di, int dj)
 {
-    if (!block_move_fits(i_s0, i_s1, di, cloud_sector, cloud_cols - 1) ||
-        !block_move_fits(j_s0, j_s1, dj, cloud_sector, cloud_rows - 1))
-        return;
+    const int fits = block_move_fits(i_s0, i_s1, di, cloud_sector, cloud_cols - 1) &&
+                     block_move_fits(j_s0, j_s1, dj, cloud_sector, cloud_rows - 1);
+    assert(fits);
+    if (!fits) return;
     const int i_lo = i_s0 * cloud_sector, i_hi = i_s1 * cloud_sector;
     const int j_lo = j_s0 * cloud_sector, j_hi = j_s1 * cloud_sector;
     move_points(&cloudxyz[0][0][0], cloud_rows, 3, i_lo, i_hi, j_lo, j_hi, di, dj);
