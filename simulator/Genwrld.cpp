@@ -172,6 +172,10 @@ static void list_local_places(void)
 // order; the loader sets the slot's light kinds and taxiway first.
 static void hand_out_runway_slots(void)
 {
+    // Runways outside the region, or past the last slot, have none; a region
+    // without airports keeps a stale entry 0 in its list, whose runways so
+    // point nowhere.
+    for (int r = 0; r <= rwy_wrl_max && r < world_rwy_max; r++) rwy_geo_ind[r] = -1;
     rwy_geo = -1;
     int told = 0;
     for (int l = 0; l <= apt_lcl_max; l++) {
@@ -180,7 +184,6 @@ static void hand_out_runway_slots(void)
         int has_pad = 0;
         for (int r = apt_lo_ind[a]; r <= apt_hi_ind[a]; r++) has_pad |= rwy_num[r] == 99;
         for (int r = apt_lo_ind[a]; r <= apt_hi_ind[a]; r++) {
-            rwy_geo_ind[r] = -1;
             if (rwy_geo + 1 >= geo_slots) {
                 if (!told) MACIBM_alert("Too many runways in the region!", "", "", "", alert_notice);
                 told = 1;

@@ -117,7 +117,10 @@ const int obj_list_base = 100;   // an element list of n elements is stored as t
 // Builds one object into the next ring slot: (x, z) local metres; value the
 // height in metres (2..6, 90..93) or the heading in degrees (8, 11); name the
 // custom object's file name without ".OBJ" (8). It stands on the terrain
-// height at (x, z).
+// height at (x, z). A custom object file is read on inf2 while the scenery
+// square stays open on inf1: afterwards the scanners read inf1 in binary with
+// the line end they had. Its texture word may end its line: the rest of the
+// line after it is skipped, never the next line.
 void build_obs(float x, float z, float value, const char* name, int type);
 // Appends a line of the packed colour (r x 10000 + g x 100 + b, tenths) to
 // the slot; *element is the slot's last element (-1 before the first).

@@ -402,7 +402,8 @@ static int read_custom_object(int s, const char* name, float heading)
     x_eln = (char)eln;
     extra_char_eoln = 0;
 
-    float a = heading * con.degtorad, c = cosf(a), sn = sinf(a);
+    // A heading that is no number faces north, as the huts do.
+    float a = std::isfinite(heading) ? heading * con.degtorad : 0.0f, c = cosf(a), sn = sinf(a);
     int n = 0;
     for (;;) {
         // Read apart from the element: the count after the 51st has no place.

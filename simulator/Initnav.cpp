@@ -117,7 +117,10 @@ void clear_region(int light_slot, int quad_slot, int quad, int from, int to)
 static int edge_intervals(float length_ft)
 {
     float spacing = length_ft < 500 ? 10.0f : 150.0f;
-    return intlim(intround(length_ft / spacing), 10, 49);
+    // Limited before rounding: a length no int holds, or no number, still gets a row.
+    float intervals = length_ft / spacing;
+    if (!(intervals >= 10)) return 10;
+    return intround(fltmin2(intervals, 49));
 }
 
 // Points a .. b evenly on the line from (xa, za) to (xb, zb), all at height y.
@@ -317,8 +320,9 @@ void setuprunway(int airport, int runway, int slot)
     if (geo_tway[slot])
         for (int q = 2; q <= 4; q++) clear_region(slot, slot, q, 0, geo_approach_left - 1);
 
-    // Every runway of the airport has its slot once the last one is built.
-    if (runway == apt_hi_ind[airport]) clear_crossings(airport);
+    // Every runway of the airport has its slot once the last one is built,
+    // or once the region's slots run out in the middle of the airport.
+    if (runway == apt_hi_ind[airport] || slot == geo_slots - 1) clear_crossings(airport);
 }
 
 // ---- in_runway ---------------------------------------------------------------------
@@ -340,8 +344,6 @@ void step_rabbits(int tenth)
 {
     for (int l = 0; l <= apt_lcl_max && l < local_list_max; l++) {
         int a = apt_to_index[l];
-        // A region without airports keeps a stale entry 0 in its list.
-        if (!apt_inreg[a]) continue;
         for (int r = apt_lo_ind[a]; r <= apt_hi_ind[a]; r++) {
             int s = rwy_geo_ind[r];
             if (s < 0 || s >= geo_slots) continue;

@@ -58,7 +58,7 @@ void reset_program_state(void)
     clear_object_ring_run();
     memset(cloudxyz, 0, sizeof cloudxyz);
     memset(cloudrgb, 0, sizeof cloudrgb);
-    memset(rwy_geo_ind, 0, sizeof rwy_geo_ind);
+    for (int& slot : rwy_geo_ind) slot = -1;
     rwy_geo = -1;
     memset(geo_type, 0, sizeof geo_type);
     memset(geo_tway, 0, sizeof geo_tway);
