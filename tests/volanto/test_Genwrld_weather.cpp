@@ -217,8 +217,8 @@ TEST_F(WeatherFields, EachScrollMovesTheFieldToItsNewPlace)
     for (const ScrollCase& k : scroll_cases) {
         SCOPED_TRACE(k.what);
         mark_fields();
-        if (k.cloud) EXPECT_DEBUG_DEATH(shift_cloud(k.q0, k.q1, k.r0, k.r1, k.di, k.dj), "");
-        else EXPECT_DEBUG_DEATH(shift_weather(k.q0, k.q1, k.r0, k.r1, k.di, k.dj), "");
+        if (k.cloud) shift_cloud(k.q0, k.q1, k.r0, k.r1, k.di, k.dj);
+        else shift_weather(k.q0, k.q1, k.r0, k.r1, k.di, k.dj);
         const int cols = k.cloud ? cloud_cols : wx_grid_cols, rows = k.cloud ? cloud_rows : wx_grid_rows;
         int wrong = 0;
         for (int i = 0; i < cols; i++)
