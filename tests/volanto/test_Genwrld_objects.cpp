@@ -1,6 +1,6 @@
 // The object ring: the cursor wrapping over a slot that held another object,
 // the level objects and navaid huts as built, custom object files read (their
-// line ends, their alerts, a missing file), the scanners handed back to the
+// layouts, their alerts, a missing file), the scanners handed back to the
 // scenery square, and every object stood on the terrain at its reference
 // point. Custom object textures need a window: the files here use none
 // (see volanto-gl/test_Genwrld_objects_gl.cpp).
@@ -18,7 +18,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -220,40 +219,66 @@ TEST_F(ObjectRing, LevelObjectsByTypeAndValue)
 
 // ---- navaid huts --------------------------------------------------------------------
 
-TEST_F(ObjectRing, NavaidHutsHaveTheirElementsTexturesAndColours)
-{
-    const struct {
-        int type, elements;
-        std::map<int, int> census;   // texture or colour -> elements
-    } huts[] = {
-        {obj_ndb_hut, 23, {{tex_metal, 5}, {50505, 18}}},
-        {obj_vor, 50, {{tex_redwhite, 50}}},
-        {obj_localizer, 49, {{tex_redwhite, 35}, {20202, 14}}},
-        {obj_glide_slope, 50, {{tex_redwhite, 5}, {80101, 3 + 6 * 3}, {80808, 8 * 3}}},
-        {obj_marker, 20, {{tex_redwhite, 5}, {tex_metal, 5}, {40404, 10}}},
-    };
-    for (const auto& h : huts) {
-        int s = build(3000, -3000, 0, "", h.type);
-        EXPECT_EQ(obj_type[s], obj_list_base + h.elements) << h.type;
-        std::map<int, int> census;
-        for (int e = 0; e < h.elements; e++) {
-            int textured = obj_texrgb[s][e] == tex_metal || obj_texrgb[s][e] == tex_redwhite;
-            EXPECT_EQ(obj_poltyp[s][e], textured ? 4 : 2) << h.type << " element " << e;
-            census[obj_texrgb[s][e]]++;
-        }
-        EXPECT_EQ(census, h.census) << h.type;
-        EXPECT_EQ(obj_poltyp[s][h.elements], 0) << h.type;
+namespace {
 
-        // Only the localizer turns: at another value the others are the same.
-        int turned = build(3000, -3000, 45, "", h.type);
-        if (h.type != obj_localizer) {
-            EXPECT_EQ(memcmp(obj_xyz[s], obj_xyz[turned], sizeof obj_xyz[s]), 0) << h.type;
+std::string fixed3(float v)
+{
+    char buf[32];
+    snprintf(buf, sizeof buf, "%.3f", v);
+    return strcmp(buf, "-0.000") == 0 ? "0.000" : buf;
+}
+
+// Every element of slot s that holds one, by index: its vertex count, its
+// texture (faces) or packed colour (points and lines), and its points in order.
+std::string elements_text(int s)
+{
+    std::string t;
+    char line[64];
+    for (int e = 0; e < obj_elements; e++) {
+        const int n = obj_poltyp[s][e];
+        if (n == 0) continue;
+        snprintf(line, sizeof line, "%2d  %d  %s %6d ", e, n, n >= 3 ? "texture" : "colour ", obj_texrgb[s][e]);
+        t += line;
+        for (int p = 0; p < n && p < 4; p++) {
+            const float* q = obj_xyz[s][e][p];
+            t += " (" + fixed3(q[0]) + ", " + fixed3(q[1]) + ", " + fixed3(q[2]) + ")";
         }
+        t += "\n";
     }
-    // The NDB's wires leave its mast at 14.8 m, the first one eastward.
-    int ndb = build(3000, -3000, 0, "", obj_ndb_hut);
-    expect_point(obj_xyz[ndb][5][0], 3000, 14.8f, -3000, "wire 0 at the mast");
-    expect_point(obj_xyz[ndb][5][1], 3004, 14.8f, -3000, "wire 0 out east");
+    return t;
+}
+
+}  // namespace
+
+TEST_F(ObjectRing, NavaidHutsAndAShackMatchTheirGoldenText)
+{
+    // On level ground at height 0 and placed at (0, 0): the points are the local ones.
+    const struct {
+        int type;
+        float value;
+        const char* what;
+    } huts[] = {
+        {obj_ndb_hut, 0, "NDB hut"},         {obj_vor, 0, "VOR"},   {obj_localizer, 30, "localizer at 30 degrees"},
+        {obj_glide_slope, 0, "glide slope"}, {obj_marker, 0, "marker beacon"},
+    };
+    std::string t = "element  vertices  texture or colour  points (x, y, z)\n";
+    for (const auto& h : huts) {
+        int s = build(0, 0, h.value, "", h.type);
+        t += "# " + std::string(h.what) + " (type " + std::to_string(h.type) + "): stored type " +
+             std::to_string(obj_type[s]) + "\n" + elements_text(s);
+    }
+    int s = obr.cursor + 1, e = -1;
+    build_obs_shack(1, 2, 0.5f, 3, 0, s, &e, 4, tex_metal);
+    t += "# shack: half 1 x 2 from y 0.5 to 3 at x 4, heading 0\n" + elements_text(s);
+    EXPECT_EQ(golden_diff("navaid_huts.txt", t), "");
+}
+
+TEST_F(ObjectRing, OnlyTheLocalizerTurnsWithItsValue)
+{
+    for (int type = obj_ndb_hut; type <= obj_marker; type++) {
+        int s = build(3000, -3000, 0, "", type), turned = build(3000, -3000, 45, "", type);
+        EXPECT_EQ(memcmp(obj_xyz[s], obj_xyz[turned], sizeof obj_xyz[s]) == 0, type != obj_localizer) << type;
+    }
 }
 
 TEST_F(ObjectRing, LocalizerTurnsToItsHeadingInWholeDegreesWrapped)
@@ -320,8 +345,9 @@ TEST_F(ObjectRing, ShackFacesPointOutwardAtAnyHeading)
 namespace {
 
 // A light, a line, a triangle and a quadrilateral with the rests of lines
-// that the reader skips; written with the line end given.
-std::string mixed_object(const std::string& eol)
+// that the reader skips; written with the line end given, the texture words
+// on the count's line or on the line after it.
+std::string mixed_object(const std::string& eol, bool word_below)
 {
     std::string text = "I\n"
                        "1 99 99 99 a flasher\n"
@@ -339,6 +365,8 @@ std::string mixed_object(const std::string& eol)
                        "2 5 0\n"
                        "2 0 0\n"
                        "99\n";
+    if (word_below)
+        for (const char* count : {"\n3 Untitled", "\n4 Unt "}) text.replace(text.find(count) + 2, 1, "\n");
     std::string out;
     for (char ch : text) out += ch == '\n' ? eol : std::string(1, ch);
     return out;
@@ -346,13 +374,24 @@ std::string mixed_object(const std::string& eol)
 
 }  // namespace
 
-TEST_F(ObjectRing, CustomObjectIsReadTurnedAndPlacedWhateverItsLineEnds)
+TEST_F(ObjectRing, CustomObjectIsReadTurnedAndPlacedWhateverItsLayout)
 {
     lay_ground(0.1f, 0.05f);
     const float x = 3000, z = -4000, h = ground(x, z);
-    for (const char* eol : {"\n", "\r\n", "\r"}) {
-        std::string what = eol[0] == '\r' ? (eol[1] ? "CR LF" : "CR") : "LF";
-        write_object("mixed", mixed_object(eol));
+    const struct {
+        std::string what;
+        const char* eol;
+        bool word_below;
+    } layouts[] = {
+        {"LF", "\n", false},
+        {"CR LF", "\r\n", false},
+        {"CR", "\r", false},
+        // The word's separator is the line end: the reader must not skip the first point's line for it.
+        {"CR LF, texture words on the line after the count", "\r\n", true},
+    };
+    for (const auto& layout : layouts) {
+        const std::string& what = layout.what;
+        write_object("mixed", mixed_object(layout.eol, layout.word_below));
         // What the scenery square's reading had set.
         inf_use = 1;
         inf_is_bin = 0;

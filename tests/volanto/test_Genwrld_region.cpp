@@ -2,18 +2,21 @@
 // from the region's corner, the grid's squares laid where their vertices
 // belong so that an airport's local point lies in its own cell at the
 // airport's height, no water, platforms, rigs, objects or ships left from a
-// previous region, and the local lists marked and capped. Also the lookup of
-// an airport or navaid by its ID.
+// previous region, the local lists marked and capped, and every local runway
+// given its geometry slot, 250 at most. Also the lookup of an airport or
+// navaid by its ID.
 #include <gtest/gtest.h>
 
 #include "Funct.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
+#include "Initnav.h"
 #include "records.h"
 #include "test_support.h"
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 static const double nm = 1852.0;
 static const double deg = acos(-1.0) / 180;
@@ -212,7 +215,8 @@ protected:
         apt_wrl_max = -1;
         rwy_wrl_max = -1;
     }
-    void add_airport(float lat, float lon)
+    // An airport of one runway at (lat, lon); the runway's index.
+    int add_airport(float lat, float lon)
     {
         int a = ++apt_wrl_max, r = ++rwy_wrl_max;
         apt_h[a] = 100;
@@ -220,6 +224,25 @@ protected:
         apt_hi_ind[a] = r;
         rwy_lat[r] = lat;
         rwy_lon[r] = lon;
+        return r;
+    }
+    // Another runway of the last airport, centred where its first one is.
+    int add_runway(void)
+    {
+        int a = apt_wrl_max, r = ++rwy_wrl_max;
+        apt_hi_ind[a] = r;
+        rwy_lat[r] = rwy_lat[apt_lo_ind[a]];
+        rwy_lon[r] = rwy_lon[apt_lo_ind[a]];
+        return r;
+    }
+    void shape_runway(int r, int number, float hdng, float len_ft, float width_ft, int code)
+    {
+        rwy_num[r] = number;
+        rwy_lcr[r] = 'x';
+        rwy_hdng[r] = hdng;
+        rwy_len[r] = len_ft * con.fttomtrs;
+        rwy_width[r] = width_ft * con.fttomtrs;
+        rwy_code[r] = code;
     }
     void TearDown() override
     {
@@ -269,6 +292,103 @@ TEST_F(MadeRegion, ARegionWithoutAirportsReportsEntryZeroAsItWas)
     EXPECT_EQ(apt_inreg[0], 0);
     EXPECT_EQ(apt_lcl_max, 0);
     EXPECT_EQ(apt_to_index[0], 77);
+}
+
+// ---- runway slots -------------------------------------------------------------
+
+// Runway codes: the surface digit (1: 62, 2: 63, 3: 64), then per end the
+// glide-slope indicator, runway-light and approach-light digits.
+static const int hard_62 = 1111111, soft_64 = 3111111;
+
+TEST_F(MadeRegion, SlotsGoToEveryLocalRunwayInOrderAndBigHardOnesGetTaxiways)
+{
+    const struct {
+        bool new_airport;
+        int number;
+        float len_ft, width_ft;
+        int code, tway;
+        const char* what;
+    } rows[] = {
+        {true, 9, 5000, 100, 1213132, 1, "a hard runway over 250,000 sq ft"},
+        {false, 18, 4000, 75, 2235316, 1, "another of surface 63, its own light kinds"},
+        {true, 9, 5000, 100, hard_62, 0, "an airport that also has a runway numbered 99"},
+        {false, 99, 5000, 100, hard_62, 0, "the runway numbered 99 itself"},
+        {true, 9, 2500, 100, hard_62, 0, "exactly 250,000 sq ft"},
+        {true, 9, 2499, 100, hard_62, 0, "just below"},
+        {true, 9, 2501, 100, hard_62, 1, "just above"},
+        {true, 9, 5000, 100, soft_64, 0, "surface 64"},
+    };
+    // One outside the region first: its runway gets no slot.
+    int outside = add_airport(40, 40);
+    shape_runway(outside, 9, 90, 5000, 100, hard_62);
+    std::vector<int> runway;
+    for (const auto& row : rows) {
+        int r = row.new_airport ? add_airport(10.5f, 20.5f) : add_runway();
+        shape_runway(r, row.number, row.new_airport ? 90 : 0, row.len_ft, row.width_ft, row.code);
+        runway.push_back(r);
+    }
+    rwy_geo_ind[outside] = 7;   // what an earlier region left
+    load_region(1);
+
+    EXPECT_EQ(rwy_geo_ind[outside], -1);
+    EXPECT_EQ(rwy_geo, (int)runway.size() - 1);
+    for (size_t k = 0; k < runway.size(); k++) {
+        EXPECT_EQ(rwy_geo_ind[runway[k]], (int)k) << rows[k].what;
+        EXPECT_EQ(geo_tway[k], rows[k].tway) << rows[k].what;
+    }
+    // The light kinds from each runway's own code: end 0, then end 1.
+    const struct {
+        int slot, surface, gls[2], rwy[2], app[2];
+    } kinds[] = {{0, 62, {2, 1}, {1, 3}, {3, 2}}, {1, 63, {2, 3}, {3, 1}, {5, 6}}};
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(rows[k.slot].what);
+        EXPECT_EQ(geo_type[k.slot], k.surface);
+        for (int e = 0; e < 2; e++) {
+            EXPECT_EQ(geo_litgls[k.slot][e], k.gls[e]) << "end " << e;
+            EXPECT_EQ(geo_litrwy[k.slot][e], k.rwy[e]) << "end " << e;
+            EXPECT_EQ(geo_litapp[k.slot][e], k.app[e]) << "end " << e;
+        }
+    }
+}
+
+TEST_F(MadeRegion, PastTheLastSlotRunwaysHaveNoneAndTheLoadGoesOn)
+{
+    ogl_ready = 0;
+    err.open("Error.out", std::ios::out | std::ios::trunc);
+    // 62 airports of four runways fill slots 0 to 247.
+    for (int a = 0; a < 62; a++) {
+        int r = add_airport(10.5f, 20.5f);
+        shape_runway(r, 9, 90, 3000, 150, hard_62);
+        for (int k = 1; k < 4; k++) shape_runway(add_runway(), 9 + 9 * k, 90 + 45 * k, 3000, 150, hard_62);
+    }
+    // The next one crosses 09 and 18 at their middles; only those two get a slot.
+    int r09 = add_airport(11, 21), r18 = add_runway(), r27 = add_runway(), r36 = add_runway();
+    shape_runway(r09, 9, 90, 3000, 150, hard_62);
+    shape_runway(r18, 18, 180, 3000, 150, hard_62);
+    shape_runway(r27, 27, 270, 3000, 150, hard_62);
+    shape_runway(r36, 36, 360, 3000, 150, hard_62);
+    int after = add_airport(11.5f, 21.5f);
+    shape_runway(after, 9, 90, 3000, 150, hard_62);
+    planenrml[0][0][1] = 0;
+    load_region(1);
+    err.close();
+
+    EXPECT_EQ(rwy_geo, geo_slots - 1);
+    EXPECT_EQ(rwy_geo_ind[r09], 248);
+    EXPECT_EQ(rwy_geo_ind[r18], 249);
+    for (int r : {r27, r36, after}) EXPECT_EQ(rwy_geo_ind[r], -1) << r;
+    // Told once, as a notice: the rest of the load, the ground laid after the slots, goes on.
+    EXPECT_EQ(error_out(), "Too many runways in the region!\n\n\n\n");
+    EXPECT_FLOAT_EQ(planenrml[0][0][1], 1);
+
+    // The crossing pass ran over the two that have slots: each one's middle
+    // centreline light lies on the other's runway.
+    const int middle = geo_centre_row + geo_rmax1[248] / 2;
+    ASSERT_EQ(geo_rmax1[248], 20);
+    for (int s : {248, 249}) {
+        EXPECT_FLOAT_EQ(geo_litexyz[s][middle][1], geo_removed_y) << s;
+        EXPECT_FLOAT_EQ(geo_litexyz[s][geo_left_row][1], apt_h[62] + 0.5f) << s;
+    }
 }
 
 // ---- lookup by ID ------------------------------------------------------------

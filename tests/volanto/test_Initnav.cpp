@@ -400,35 +400,73 @@ TEST_F(CrossingRunways, ASecondLoadBuildsTheSameSlots)
 
 // ---- the rabbits -------------------------------------------------------------------
 
-TEST_F(CrossingRunways, RabbitsRunInFromTheApproachLightsOfKinds3To6)
+// A runway whose two ends both have approach-light kind k: surface 62, and
+// per end glide-slope indicator 1, runway lights 1 and approach lights k.
+static int code_with_approach_kind(int k) { return 1000000 + (110 + k) * 1000 + (110 + k); }
+
+TEST_F(RunwaySlots, RabbitsRunInFromTheApproachLightsOfKinds3To6)
 {
-    add_runway_18();
-    load_region(1);
-    const float half = rwy_len[r09] / 2;
-    const float* rabbit[2] = {geo_litexyz[0][geo_rabbit], geo_litexyz[0][geo_rabbit + geo_end_offset]};
-    // 09: kind 5 starts 1000 m out, kind 6 at the half-length run's 500 m; 50 m a tenth.
-    const float start[2] = {half + 1000, -(half + 500)}, step[2] = {-50, 50};
-    for (int tenth = 0; tenth < 2; tenth++) {
-        step_rabbits(tenth);
-        for (int e = 0; e < 2; e++) {
-            SCOPED_TRACE(testing::Message() << "tenth " << tenth << ", end " << e);
-            if (tenth == 0) {
-                EXPECT_TRUE(same_point(rabbit[e], geo_rabSxyz[0][e]));
+    const struct {
+        int kind;
+        bool flashes;
+        float start_beyond;   // metres beyond the threshold
+    } kinds[] = {
+        {3, true, 1000}, {4, true, 1000}, {5, true, 1000},
+        {6, true, 500},   // a run half as long
+        {2, false, 0},    // in the slot where kind 6 flashed
+    };
+    int r = add_runway(6, 60, 3000, 150, 0);
+    const float half = rwy_len[r] / 2;
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(testing::Message() << "approach kind " << k.kind);
+        rwy_code[r] = code_with_approach_kind(k.kind);
+        load_region(1);
+        ASSERT_EQ(rwy_geo_ind[r], 0);
+        ASSERT_EQ(geo_litapp[0][0], k.kind);
+        ASSERT_EQ(geo_litapp[0][1], k.kind);
+        // Ten flashes a second, one approach light (50 m) nearer the runway each.
+        for (int tenth = 0; tenth < 10; tenth++) {
+            step_rabbits(tenth);
+            if (tenth != 0 && tenth != 9) continue;
+            for (int e = 0; e < 2; e++) {
+                SCOPED_TRACE(testing::Message() << "tenth " << tenth << ", end " << e);
+                const float* rabbit = geo_litexyz[0][geo_rabbit + e * geo_end_offset];
+                if (!k.flashes) {
+                    EXPECT_TRUE(removed(rabbit));
+                    continue;
+                }
+                Local l = runway_frame(r, rabbit, airport_h);
+                EXPECT_NEAR(l.x, 0, 0.01f);
+                EXPECT_NEAR(l.y, 0, 0.001f);
+                EXPECT_NEAR(l.z, (e == 0 ? 1 : -1) * (half + k.start_beyond - 50 * tenth), 0.01f);
             }
-            Local l = runway_frame(r09, rabbit[e], airport_h);
-            EXPECT_NEAR(l.x, 0, 0.01f);
-            EXPECT_NEAR(l.y, 0, 0.001f);
-            EXPECT_NEAR(l.z, start[e] + tenth * step[e], 0.01f);
-            // 18's ends have approach kinds 1 and 2: no flasher.
-            EXPECT_TRUE(removed(geo_litexyz[1][geo_rabbit + e * geo_end_offset]));
         }
     }
-    // A region without airports keeps a stale list entry, which is not stepped.
-    float before[3];
-    memcpy(before, rabbit[0], sizeof before);
-    apt_inreg[0] = 0;
-    step_rabbits(0);
-    EXPECT_TRUE(same_point(rabbit[0], before));
+}
+
+TEST_F(RunwaySlots, AStaleListEntryStepsNoRabbit)
+{
+    int r = add_runway(6, 60, 3000, 150, code_with_approach_kind(5));
+    load_region(1);
+    for (int tenth = 0; tenth < 4; tenth++) step_rabbits(tenth);
+    float before[2][3];
+    for (int e = 0; e < 2; e++) memcpy(before[e], geo_litexyz[0][geo_rabbit + e * geo_end_offset], sizeof before[e]);
+
+    // A region without airports: its list keeps entry 0 as it was, whose
+    // runway the loader gave no slot this time; slot 0 still holds it.
+    env.reg_lat = 40;
+    load_region(1);
+    ASSERT_EQ(apt_lcl_max, 0);
+    ASSERT_EQ(apt_to_index[0], 0);
+    ASSERT_EQ(apt_inreg[0], 0);
+    EXPECT_EQ(rwy_geo_ind[r], -1);
+    EXPECT_EQ(rwy_geo, -1);
+    for (int tenth = 0; tenth < 2; tenth++) {
+        step_rabbits(tenth);
+        for (int e = 0; e < 2; e++)
+            EXPECT_TRUE(same_point(geo_litexyz[0][geo_rabbit + e * geo_end_offset], before[e]))
+                << "tenth " << tenth << ", end " << e;
+    }
 }
 
 // ---- the shipped world -----------------------------------------------------------
