@@ -81,11 +81,6 @@ static int in_region(float lat, float lon)
     return lat >= env.reg_lat && lat <= env.reg_lat + 2 && lon >= env.reg_lon && lon <= env.reg_lon + 3;
 }
 
-static int is_anchor(int i, int j)
-{
-    return i % square_cells_x == 0 && i < region_grid_x - 1 && j % square_cells_z == 0 && j < region_grid_z - 1;
-}
-
 // The full load's frame: the south-west corner at x = 0, z = 0.
 static void set_region_edges(void)
 {
@@ -102,31 +97,6 @@ static void set_region_edges(void)
     float west = env.reg_west_x, step = lon_degree((float)env.reg_lat);
     for (int c = 0; c < 3; c++)
         for (int r = 0; r < 2; r++) planexyz[square_cells_x * c][square_cells_z * r][0] = west + c * step;
-}
-
-// Each square's vertices where its own reader puts them: a row every 1/79
-// degree of latitude, a column every 1/59 degree of longitude, x by the
-// anchor of the point's square. Neighbouring squares share their edge rows
-// and columns.
-static void lay_flat_squares(float height)
-{
-    for (int q = 0; q < 6; q++) {
-        int i0 = square_cells_x * (q % 3), j0 = square_cells_z * (q / 3);
-        int lat = env.reg_lat + q / 3, lon = env.reg_lon + q % 3;
-        for (int r = 0; r <= square_cells_z; r++)
-            for (int c = 0; c <= square_cells_x; c++) {
-                int i = i0 + c, j = j0 + r;
-                float vlat = lat + (float)r / square_cells_z, vlon = lon + (float)c / square_cells_x;
-                if (!is_anchor(i, j)) planexyz[i][j][0] = X_with_latlon(vlat, vlon);
-                planexyz[i][j][1] = height;
-                planexyz[i][j][2] = Z_with_lat(vlat);
-                planenrml[i][j][0] = 0;
-                planenrml[i][j][1] = 1;
-                planenrml[i][j][2] = 0;
-            }
-    }
-    env.elev_min = fminf(0, height);
-    env.elev_max = fmaxf(0, height);
 }
 
 static void clear_cells_and_objects(void)
@@ -212,7 +182,13 @@ void load_region(int mode)
     }
     list_local_places();
     hand_out_runway_slots();
-    lay_flat_squares(chosen_airport_h());
+    for (int q = 0; q < 6; q++) read_quadrant(env.reg_lat + q / 3, env.reg_lon + q % 3, q);
+    env.elev_min = env.elev_max = 0;
+    for (int i = 0; i < region_grid_x; i++)
+        for (int j = 0; j < region_grid_z; j++) {
+            env.elev_min = fminf(env.elev_min, planexyz[i][j][1]);
+            env.elev_max = fmaxf(env.elev_max, planexyz[i][j][1]);
+        }
     for (int si = 0; si < 5; si++)
         for (int sj = 0; sj < 4; sj++) fill_a_sector_with_ocast(si, sj);
 }

@@ -162,6 +162,30 @@ void shift_cloud(int i_s0, int i_s1, int j_s0, int j_s1, int di, int dj);
 extern int rwy_geo_ind[16000];
 extern int rwy_geo;
 
+// The custom terrain texture names of the square read into each quadrant
+// (0..2 the southern squares west to east, 3..5 the northern): slot k is
+// texture 2000 + base + k; an empty name is an unused slot. A scroll moves
+// them with their squares.
+const int square_textures = 100;
+struct quadtexstruct {
+    int lat, lon;    // the square's south-west corner
+    int base;        // its texture base
+    char name[square_textures][41];
+};
+extern quadtexstruct quad_tex[6];
+
+// Reads the scenery square with south-west corner (lat, lon) into quadrant
+// q of the region grid, with what the square and the world databases imply;
+// the region loader calls it once per new square, after the local lists and
+// runway slots are built.
+void read_quadrant(int lat, int lon, int quadrant);
+// Moves the grid data of quadrant columns i_q0..i_q1 by rows j_q0..j_q1
+// (units of 59 and 79 vertices, end lines included) by di, dj vertices, and
+// the camera's and aircraft's cells with them.
+void shift_geo(int i_q0, int i_q1, int j_q0, int j_q1, int di, int dj);
+// A runway end's label: "Rwy 06L", "Pad 18", ...; out holds 8.
+void rway_to_cs(int number, char letter, int pad, char* out);
+
 // Builds the region whose south-west corner is env.reg_lat, env.reg_lon:
 // mode 1 a full load with the corner at x = 0, z = 0. Until the scenery
 // squares are read this is a flat land region at the chosen airport's
