@@ -12,10 +12,12 @@
 // navaid frequencies and fix positions are approximate throughout. Good
 // enough to fly among, not to navigate by.
 //
-// Sections: tables (airports, VORs and NDBs, ILS, fixes), geometry, writers, main.
+// Sections: tables (VORs and NDBs, ILS, fixes), writers, main. The airports
+// are in socal_airports.h, which the scenery squares share.
 //   usage: gen_50_world <program folder ending in '/'>
 #include "HL_FILE.h"
 #include "Hl_types.h"
+#include "socal_airports.h"
 
 #include <cmath>
 #include <cstdio>
@@ -23,127 +25,6 @@
 #include <string>
 
 // ---- tables ----------------------------------------------------------------
-
-// Surface digit of the runway code: 1 asphalt, 2 concrete, 3 grass, 4 dirt, 5 gravel.
-// Light digits of an end: glide-slope indicator (1 none, 2 VASI, 3 PAPI),
-// runway lights (1 none, 2 edge, 3 and threshold, 4 and centre line, 5 and
-// touchdown zone), approach lights (1 none, 2 to 5 ever fuller, from 3 with
-// a sequenced flasher).
-struct runway_def {
-    int num;
-    char side;             // 'L', 'C', 'R' or 'x'
-    float len, width;      // ft
-    int surface;
-    int end0, end1;        // light digits of the runway's own end and the opposite one
-    float hdng;            // true heading of the own end; 0: from the number
-};
-
-struct airport_def {
-    const char* id;
-    const char* name;
-    float elev;            // ft
-    int twr, bld;
-    double lat, lon;       // reference point
-    runway_def rwy[4];
-};
-
-static const runway_def none = {0, 0, 0, 0, 0, 0, 0, 0};
-
-static const airport_def airports[] = {
-    {"KSBD", "San Bernardino International", 1159, 1, 1, 34.0954, -117.2350,
-     {{6, 'x', 10000, 200, 2, 335, 321, 67.0f}, none}},
-    {"KREI", "Redlands Municipal", 1571, 0, 1, 34.0853, -117.1465, {{8, 'x', 4505, 75, 1, 221, 221, 0}, none}},
-    {"KRAL", "Riverside Municipal", 819, 1, 1, 33.9519, -117.4451,
-     {{9, 'x', 5401, 100, 1, 335, 321, 0}, {16, 'x', 2851, 48, 1, 111, 111, 0}, none}},
-    {"KRIR", "Flabob", 764, 0, 1, 33.9886, -117.4100, {{6, 'x', 3200, 50, 1, 121, 121, 0}, none}},
-    {"KRIV", "March Air Reserve Base", 1535, 1, 1, 33.8807, -117.2594,
-     {{14, 'x', 13300, 200, 2, 335, 335, 0}, none}},
-    {"KONT", "Ontario International", 944, 1, 1, 34.0560, -117.6012,
-     {{8, 'L', 12197, 150, 2, 335, 335, 83.0f}, {8, 'R', 10200, 150, 2, 321, 335, 83.0f}, none}},
-    {"KCNO", "Chino", 650, 1, 1, 33.9747, -117.6369,
-     {{8, 'L', 4919, 150, 1, 221, 221, 0}, {8, 'R', 7000, 150, 1, 321, 335, 0},
-      {3, 'x', 4858, 150, 1, 221, 221, 0}, none}},
-    {"KCCB", "Cable", 1444, 0, 1, 34.1116, -117.6876, {{6, 'x', 3864, 75, 1, 221, 221, 0}, none}},
-    {"KPOC", "Brackett Field", 1011, 1, 1, 34.0916, -117.7818,
-     {{8, 'L', 4839, 75, 1, 321, 321, 0}, {8, 'R', 3661, 75, 1, 221, 221, 0}, none}},
-    {"KAJO", "Corona Municipal", 533, 0, 1, 33.8977, -117.6024, {{7, 'x', 3200, 60, 1, 221, 221, 0}, none}},
-    {"KFUL", "Fullerton Municipal", 96, 1, 1, 33.8720, -117.9798, {{6, 'x', 3121, 75, 1, 321, 321, 0}, none}},
-    {"KSNA", "John Wayne-Orange County", 56, 1, 1, 33.6757, -117.8682,
-     {{2, 'L', 5700, 150, 1, 321, 335, 0}, {2, 'R', 2887, 75, 1, 221, 221, 0}, none}},
-    {"KSLI", "Los Alamitos Army Airfield", 32, 1, 1, 33.7900, -118.0516,
-     {{4, 'x', 8000, 150, 2, 321, 321, 0}, none}},
-    {"KLGB", "Long Beach", 60, 1, 1, 33.8177, -118.1516,
-     {{12, 'x', 10000, 200, 1, 321, 335, 0}, {7, 'L', 6192, 150, 1, 221, 221, 0},
-      {7, 'R', 5420, 150, 1, 221, 221, 0}, none}},
-    {"KCPM", "Compton-Woodley", 97, 0, 1, 33.8900, -118.2437,
-     {{7, 'L', 3670, 60, 1, 221, 221, 0}, {7, 'R', 3327, 60, 1, 111, 111, 0}, none}},
-    {"KTOA", "Zamperini Field", 103, 1, 1, 33.8034, -118.3396,
-     {{11, 'L', 5000, 150, 1, 321, 321, 0}, {11, 'R', 3000, 75, 1, 221, 221, 0}, none}},
-    {"KHHR", "Hawthorne Municipal", 66, 1, 1, 33.9228, -118.3352, {{7, 'x', 4884, 100, 1, 321, 321, 0}, none}},
-    {"KLAX", "Los Angeles International", 128, 1, 1, 33.9425, -118.4081,
-     {{6, 'L', 8926, 150, 2, 351, 355, 83.0f}, {6, 'R', 10885, 150, 2, 351, 355, 83.0f},
-      {7, 'L', 12923, 150, 2, 351, 355, 83.0f}, {7, 'R', 11095, 200, 2, 351, 355, 83.0f}}},
-    {"KSMO", "Santa Monica Municipal", 177, 1, 1, 34.0158, -118.4513, {{3, 'x', 3500, 150, 1, 321, 321, 0}, none}},
-    {"KVNY", "Van Nuys", 802, 1, 1, 34.2098, -118.4897,
-     {{16, 'R', 8001, 150, 1, 335, 321, 0}, {16, 'L', 4013, 75, 1, 221, 221, 0}, none}},
-    {"KBUR", "Bob Hope", 778, 1, 1, 34.2007, -118.3587,
-     {{8, 'x', 5802, 150, 1, 335, 321, 0}, {15, 'x', 6886, 150, 1, 321, 321, 0}, none}},
-    {"KWHP", "Whiteman", 1003, 1, 1, 34.2593, -118.4134, {{12, 'x', 4120, 75, 1, 221, 221, 0}, none}},
-    {"KEMT", "San Gabriel Valley", 296, 1, 1, 34.0861, -118.0348, {{1, 'x', 3995, 75, 1, 321, 321, 0}, none}},
-    {"KCMA", "Camarillo", 77, 1, 1, 34.2137, -119.0943, {{8, 'x', 6013, 150, 1, 321, 321, 0}, none}},
-    {"KOXR", "Oxnard", 45, 1, 1, 34.2008, -119.2072, {{7, 'x', 5953, 100, 1, 321, 335, 0}, none}},
-    {"KNTD", "Point Mugu Naval Air Station", 13, 1, 1, 34.1203, -119.1209,
-     {{3, 'x', 11102, 200, 2, 321, 321, 0}, {9, 'x', 5502, 200, 2, 221, 221, 0}, none}},
-    {"KSZP", "Santa Paula", 250, 0, 1, 34.3472, -119.0610, {{4, 'x', 2650, 60, 1, 111, 111, 0}, none}},
-    {"KAVX", "Catalina", 1602, 0, 1, 33.4049, -118.4158, {{4, 'x', 3000, 100, 1, 221, 221, 0}, none}},
-    {"KPMD", "Palmdale USAF Plant 42", 2543, 1, 1, 34.6294, -118.0846,
-     {{4, 'x', 12001, 150, 2, 321, 321, 0}, {7, 'x', 12002, 200, 2, 321, 335, 0}, none}},
-    {"KWJF", "General William J Fox Airfield", 2351, 1, 1, 34.7411, -118.2186,
-     {{6, 'x', 7201, 150, 1, 321, 321, 0}, none}},
-    {"KEDW", "Edwards Air Force Base", 2312, 1, 1, 34.9054, -117.8839,
-     {{4, 'R', 15024, 300, 2, 335, 335, 0}, {4, 'L', 12000, 200, 2, 321, 321, 0}, none}},
-    {"KVCV", "Southern California Logistics", 2885, 1, 1, 34.5975, -117.3830,
-     {{17, 'x', 15050, 150, 2, 335, 321, 0}, {3, 'x', 9138, 150, 1, 221, 221, 0}, none}},
-    {"KAPV", "Apple Valley", 3062, 0, 1, 34.5753, -117.1862,
-     {{18, 'x', 6498, 150, 1, 221, 221, 0}, {8, 'x', 4099, 60, 1, 111, 111, 0}, none}},
-    {"L26", "Hesperia", 3390, 0, 1, 34.3771, -117.3158, {{3, 'x', 3890, 50, 1, 111, 111, 0}, none}},
-    {"L35", "Big Bear City", 6752, 0, 1, 34.2638, -116.8561, {{8, 'x', 5850, 75, 1, 221, 221, 0}, none}},
-    {"KBNG", "Banning Municipal", 2219, 0, 1, 33.9231, -116.8505, {{8, 'x', 4955, 100, 1, 221, 221, 0}, none}},
-    {"KHMT", "Hemet-Ryan", 1512, 1, 1, 33.7340, -117.0224, {{5, 'x', 4315, 100, 1, 221, 221, 0}, none}},
-    {"L65", "Perris Valley", 1413, 0, 1, 33.7609, -117.2184, {{15, 'x', 5100, 50, 1, 111, 111, 0}, none}},
-    {"KF70", "French Valley", 1350, 0, 1, 33.5742, -117.1285, {{18, 'x', 6000, 75, 1, 221, 221, 0}, none}},
-    {"KPSP", "Palm Springs International", 477, 1, 1, 33.8297, -116.5067,
-     {{13, 'R', 10000, 150, 1, 321, 335, 0}, {13, 'L', 4952, 75, 1, 221, 221, 0}, none}},
-    {"KUDD", "Bermuda Dunes", 73, 0, 1, 33.7484, -116.2748, {{10, 'x', 5002, 70, 1, 221, 221, 0}, none}},
-    {"KTRM", "Jacqueline Cochran Regional", -115, 0, 1, 33.6267, -116.1597,
-     {{17, 'x', 8500, 150, 1, 321, 321, 0}, {12, 'x', 4995, 100, 1, 221, 221, 0}, none}},
-    {"KTNP", "Twentynine Palms", 1888, 0, 1, 34.1316, -115.9460,
-     {{8, 'x', 5531, 75, 1, 221, 221, 0}, {17, 'x', 3797, 75, 1, 111, 111, 0}, none}},
-    {"L08", "Borrego Valley", 522, 0, 1, 33.2590, -116.3210, {{8, 'x', 5011, 100, 1, 221, 221, 0}, none}},
-    {"L78", "Jacumba", 2844, 0, 0, 32.6162, -116.1649, {{7, 'x', 2508, 100, 4, 111, 111, 0}, none}},
-    {"L54", "Agua Caliente Springs", 1220, 0, 0, 32.9561, -116.2950, {{7, 'x', 2500, 60, 5, 111, 111, 0}, none}},
-    {"KIPL", "Imperial County", -54, 0, 1, 32.8342, -115.5787,
-     {{14, 'x', 5308, 100, 1, 321, 321, 0}, {8, 'x', 4501, 60, 1, 111, 111, 0}, none}},
-    {"KNJK", "El Centro Naval Air Facility", -42, 1, 1, 32.8292, -115.6718,
-     {{12, 'x', 9501, 200, 2, 321, 321, 0}, {8, 'x', 9503, 200, 2, 221, 221, 0}, none}},
-    {"KRNM", "Ramona", 1395, 1, 1, 33.0392, -116.9154, {{9, 'x', 5001, 150, 1, 321, 321, 0}, none}},
-    {"KCRQ", "McClellan-Palomar", 331, 1, 1, 33.1283, -117.2802, {{6, 'x', 4897, 150, 1, 321, 335, 0}, none}},
-    {"KOKB", "Oceanside Municipal", 28, 0, 1, 33.2190, -117.3494, {{6, 'x', 2712, 50, 1, 111, 111, 0}, none}},
-    {"KNKX", "Miramar Marine Corps Air Station", 477, 1, 1, 32.8684, -117.1425,
-     {{6, 'L', 12000, 200, 2, 321, 321, 0}, {6, 'R', 8000, 200, 2, 321, 321, 0}, none}},
-    {"KMYF", "Montgomery-Gibbs Executive", 427, 1, 1, 32.8157, -117.1396,
-     {{10, 'L', 4577, 150, 1, 321, 321, 0}, {10, 'R', 3400, 60, 1, 221, 221, 0},
-      {5, 'x', 3401, 60, 1, 111, 111, 0}, none}},
-    {"KSEE", "Gillespie Field", 388, 1, 1, 32.8262, -116.9724,
-     {{9, 'L', 5342, 100, 1, 321, 321, 0}, {9, 'R', 2738, 60, 1, 221, 221, 0},
-      {17, 'x', 4145, 100, 1, 221, 221, 0}, none}},
-    {"KSAN", "San Diego International", 17, 1, 1, 32.7336, -117.1897,
-     {{9, 'x', 9401, 200, 2, 335, 335, 0}, none}},
-    {"KNZY", "North Island Naval Air Station", 26, 1, 1, 32.6992, -117.2153,
-     {{18, 'x', 8001, 200, 2, 321, 321, 0}, {11, 'x', 7501, 200, 2, 321, 321, 0}, none}},
-    {"KSDM", "Brown Field Municipal", 526, 1, 1, 32.5723, -116.9802,
-     {{8, 'L', 7972, 150, 1, 321, 321, 0}, {8, 'R', 3180, 75, 1, 221, 221, 0}, none}},
-};
 
 struct navaid_def {
     int type;              // 2 NDB, 3 VOR
@@ -185,20 +66,6 @@ static const navaid_def stations[] = {
     {2, "OKB", "Oceanside NDB", 33.2179, -117.3487, 30, 270},
 };
 
-// Runways whose centre lies far from the reference point, in place of the
-// 400 ft rule: ft along the runway's true heading and to its right. At Los
-// Angeles the north pair lies west of the south pair, their inner runways
-// 4,300 ft apart.
-struct placement_def {
-    const char* apt;
-    int rwy;
-    float along, right;
-};
-
-static const placement_def placements[] = {
-    {"KLAX", 0, -2650, -2850}, {"KLAX", 1, -1850, -2150}, {"KLAX", 2, 2950, 2150}, {"KLAX", 3, 2050, 2950},
-};
-
 // An ILS to a runway end: the runway by airport and index, which end, and the
 // localizer's identifier and frequency (MHz x 100).
 struct ils_def {
@@ -237,51 +104,7 @@ static const fix_def fixes[] = {
     {"KLIPR", 33.3710, -117.0570}, {"OCEAN", 33.4400, -117.8800}, {"JULIE", 32.9940, -116.6980},
 };
 
-// ---- geometry --------------------------------------------------------------
-
-static const double ft_per_deg_lat = 6076.12 * 60.0;
-static const double pi = 3.14159265358979;
-
-// The point d_along ft along the true heading and d_right ft to its right.
-static void offset_point(double lat, double lon, float hdng, double d_along, double d_right, double* olat,
-                         double* olon)
-{
-    double h = hdng * pi / 180.0;
-    double north = d_along * cos(h) - d_right * sin(h);
-    double east = d_along * sin(h) + d_right * cos(h);
-    *olat = lat + north / ft_per_deg_lat;
-    *olon = lon + east / (ft_per_deg_lat * cos(lat * pi / 180.0));
-}
-
-static float true_heading(const runway_def& r)
-{
-    // Magnetic variation here is about 12 degrees east.
-    if (r.hdng != 0) return r.hdng;
-    float h = (float)r.num * 10.0f + 12.0f;
-    return h > 360 ? h - 360 : h;
-}
-
-// The centre of runway k of airport a.
-static void runway_centre(const airport_def& a, int k, double* lat, double* lon)
-{
-    const runway_def& r = a.rwy[k];
-    double along = 0, side = r.side == 'L' ? -400 : r.side == 'R' ? 400 : 0;
-    for (const placement_def& p : placements)
-        if (p.rwy == k && strcmp(p.apt, a.id) == 0) {
-            along = p.along;
-            side = p.right;
-        }
-    offset_point(a.lat, a.lon, true_heading(r), along, side, lat, lon);
-}
-
 // ---- writers ---------------------------------------------------------------
-
-static int airport_index(const char* id)
-{
-    for (size_t k = 0; k < sizeof airports / sizeof airports[0]; k++)
-        if (strcmp(airports[k].id, id) == 0) return (int)k;
-    return -1;
-}
 
 static int write_apt(const std::string& path)
 {
