@@ -125,7 +125,7 @@ static void lay_lake_beds(void)
     for (int r = 0; r + 1 < grid_rows; r++)
         for (int c = 0; c + 1 < grid_cols; c++)
             if (lake[r][c] >= 0) {
-                float h = lake_beds[lake[r][c]].elev;
+                float h = socal_lake_beds[lake[r][c]].elev;
                 elev[r][c] = elev[r + 1][c] = elev[r][c + 1] = elev[r + 1][c + 1] = h;
             }
 }
@@ -266,32 +266,32 @@ static int in_water(double lat, double lon)
 
 static void place_objects(void)
 {
-    for (const terrain_object& o : landmarks) place(o.type, o.lat, o.lon, o.value, o.name);
+    for (const terrain_object& o : socal_landmarks) place(o.type, o.lat, o.lon, o.value, o.name);
 
     // Each city's buildings scattered over its disc, the same every run; a
     // spot in the sea is drawn again.
-    for (int k = 0; k < (int)(sizeof cities / sizeof cities[0]); k++) {
-        const city_def& t = cities[k];
+    for (int k = 0; k < (int)(sizeof socal_cities / sizeof socal_cities[0]); k++) {
+        const city_def& t = socal_cities[k];
         for (int b = 0, draw = 0; b < t.buildings && draw < 8 * t.buildings; draw++) {
-            double u = (lattice_value(k, draw, 11) + 1) / 2, v = (lattice_value(k, draw, 12) + 1) / 2;
-            double w = (lattice_value(k, draw, 13) + 1) / 2, lat, lon;
+            double u = (terrain_hash(k, draw, 11) + 1) / 2, v = (terrain_hash(k, draw, 12) + 1) / 2;
+            double w = (terrain_hash(k, draw, 13) + 1) / 2, lat, lon;
             from_point(t.lat, t.lon, 360 * u, t.radius * sqrt(v), &lat, &lon);
             if (in_water(lat, lon)) continue;
-            place(rec_building, lat, lon, (float)(40 + (t.tallest - 40) * w * w), "");
+            place(envrec_building, lat, lon, (float)(40 + (t.tallest - 40) * w * w), "");
             b++;
         }
     }
 
     // The power line's pylons, evenly along its legs.
     double carry = 0;
-    for (size_t k = 0; k + 1 < sizeof pylon_line / sizeof pylon_line[0]; k++) {
-        const terrain_point &a = pylon_line[k], &b = pylon_line[k + 1];
+    for (size_t k = 0; k + 1 < sizeof socal_pylon_line / sizeof socal_pylon_line[0]; k++) {
+        const terrain_point &a = socal_pylon_line[k], &b = socal_pylon_line[k + 1];
         double e, n;
         km_from(a.lat, a.lon, b.lat, b.lon, &e, &n);
         double len = sqrt(e * e + n * n), at = carry;
         for (; at <= len; at += pylon_spacing) {
             double t = at / len;
-            place(rec_pylon, a.lat + (b.lat - a.lat) * t, a.lon + (b.lon - a.lon) * t, pylon_height, "");
+            place(envrec_pylon, a.lat + (b.lat - a.lat) * t, a.lon + (b.lon - a.lon) * t, pylon_height, "");
         }
         carry = at - len;
     }
@@ -303,11 +303,11 @@ static void place_objects(void)
     double clat, clon;
     runway_centre(airports[sbd], 0, &clat, &clon);
     float hdng = true_heading(r);
-    for (const runway_object& o : ksbd_objects) {
+    for (const runway_object& o : socal_ksbd_objects) {
         double lat, lon;
         offset_point(clat, clon, hdng, o.along / ft_to_m, o.right / ft_to_m, &lat, &lon);
         float value = o.value;
-        if (o.type == rec_custom) value = fmodf(hdng + o.value, 360);
+        if (o.type == envrec_custom) value = fmodf(hdng + o.value, 360);
         place(o.type, lat, lon, value, o.name);
     }
 }
@@ -358,14 +358,14 @@ static std::vector<unsigned char> square_bytes(int lat, int lon)
         put_float(out, o.lat);
         put_float(out, o.lon);
         put_float(out, o.value);
-        if (o.type == rec_custom) {
+        if (o.type == envrec_custom) {
             put_name(out, o.name.c_str());
         } else {
             put_int(out, 0);
             put_int(out, 0);
         }
     }
-    put_int(out, rec_end);
+    put_int(out, envrec_end);
     // Slot 0 only where a lake bed uses it: every named slot is a texture to load.
     for (int k = 0; k < texture_slots; k++) put_name(out, k == 0 && lake_cells ? lake_bed_texture : "Untitled");
     return out;
@@ -398,12 +398,12 @@ static int write_dry_lake(const std::string& path)
     float cx[cells][cells], cy[cells][cells];
     for (int i = 0; i < cells; i++)
         for (int j = 0; j < cells; j++) {
-            cx[i][j] = (j + 0.5f + 0.8f * lattice_value(i, j, 21) / 2) * span;
-            cy[i][j] = (i + 0.5f + 0.8f * lattice_value(i, j, 22) / 2) * span;
+            cx[i][j] = (j + 0.5f + 0.8f * terrain_hash(i, j, 21) / 2) * span;
+            cy[i][j] = (i + 0.5f + 0.8f * terrain_hash(i, j, 22) / 2) * span;
         }
     for (int y = 0; y < size; y++)
         for (int x = 0; x < size; x++) {
-            float d1 = 1e9f, d2 = 1e9f;
+            float d1 = 1e9f, d2 = 1e9f, tint = 0;
             int ci = y / span, cj = x / span;
             for (int di = -2; di <= 2; di++)
                 for (int dj = -2; dj <= 2; dj++) {
@@ -414,16 +414,18 @@ static int write_dry_lake(const std::string& path)
                     if (d < d1) {
                         d2 = d1;
                         d1 = d;
+                        tint = terrain_hash(wi, wj, 23);
                     } else if (d < d2) {
                         d2 = d;
                     }
                 }
             float edge = d2 - d1;   // 0 on a crack
             float crack = edge < 1.2f ? 1 - edge / 1.2f : 0;
-            float grain = 0.5f * lattice_value(y, x, 23) + 0.5f * value_noise(y / 256.0, x / 256.0, 1 / 16.0, 24);
-            // Plates darken a little towards their curled edges.
+            // Each plate its own shade, a fine grain, and a little darker
+            // towards its curled edges.
+            float grain = terrain_hash(y, x, 24);
             float rim = edge < 6 ? (6 - edge) / 6 * 0.06f : 0;
-            float shade = (1 + 0.05f * grain - rim) * (1 - 0.45f * crack);
+            float shade = (1 + 0.035f * tint + 0.025f * grain - rim) * (1 - 0.45f * crack);
             unsigned char* p = rgb + (y * size + x) * 3;
             p[0] = (unsigned char)fminf(255, fmaxf(0, 226 * shade));
             p[1] = (unsigned char)fminf(255, fmaxf(0, 214 * shade));

@@ -67,7 +67,7 @@ const float salton_level = -69;
 // border and down Baja California past the squares' southern edge, closed
 // well offshore. San Diego Bay and the smaller bays are narrower than a
 // grid cell and left out.
-static const terrain_outline pacific = {"Pacific", 59, {
+static const terrain_outline socal_pacific = {"Pacific", 59, {
     {36.30, -121.90}, {36.05, -121.60}, {35.80, -121.37}, {35.66, -121.28}, {35.58, -121.12},
     {35.52, -121.05}, {35.45, -120.93}, {35.37, -120.87}, {35.30, -120.88}, {35.24, -120.90},
     {35.17, -120.76}, {35.14, -120.66}, {35.05, -120.63}, {34.90, -120.66}, {34.75, -120.62},
@@ -84,7 +84,7 @@ static const terrain_outline pacific = {"Pacific", 59, {
     {31.80, -116.75}, {31.80, -123.00}, {36.30, -123.00}}};
 
 // Islands, each an outline of its shore.
-static const terrain_outline islands[] = {
+static const terrain_outline socal_islands[] = {
     {"Santa Catalina", 12, {{33.480, -118.610}, {33.455, -118.520}, {33.440, -118.470}, {33.430, -118.410},
                             {33.395, -118.360}, {33.350, -118.320}, {33.300, -118.295}, {33.295, -118.340},
                             {33.340, -118.420}, {33.380, -118.500}, {33.420, -118.570}, {33.455, -118.615}}},
@@ -103,7 +103,7 @@ static const terrain_outline islands[] = {
 };
 
 // The Salton Sea, its surface at salton_level.
-static const terrain_outline salton_sea = {"Salton Sea", 11, {
+static const terrain_outline socal_salton_sea = {"Salton Sea", 11, {
     {33.520, -116.080}, {33.500, -115.980}, {33.400, -115.850}, {33.300, -115.720}, {33.200, -115.620},
     {33.130, -115.600}, {33.100, -115.660}, {33.180, -115.780}, {33.280, -115.900}, {33.380, -116.000},
     {33.470, -116.100}}};
@@ -114,7 +114,7 @@ static const terrain_outline salton_sea = {"Salton Sea", 11, {
 // 3,302, Santiago Peak 1,734, Sandstone Peak 948, Palomar 1,870, Hot Springs
 // Mountain 1,990, Cuyamaca 1,986, Pinos 2,692 (held to 2,400 with its
 // neighbours), Double Mountain 2,400.
-static const ridge_def ridges[] = {
+static const ridge_def socal_ridges[] = {
     {"San Gabriel", 7, {{34.37, -118.55, 700, 11}, {34.30, -118.32, 1600, 14}, {34.33, -118.05, 2200, 18},
                         {34.36, -117.80, 2800, 18}, {34.289, -117.646, 3068, 18}, {34.26, -117.52, 2000, 14},
                         {34.27, -117.45, 1300, 11}}},
@@ -177,7 +177,7 @@ static const ridge_def ridges[] = {
 // The floors of the plains and valleys between the ranges. The Mojave
 // stands at 700 to 1,000 m in the west and falls towards the Colorado; the
 // Coachella and Imperial valleys lie at or below sea level.
-static const plain_point plains[] = {
+static const plain_point socal_plains[] = {
     // Los Angeles and Orange County
     {34.05, -118.25, 90}, {33.95, -118.35, 35}, {33.86, -118.20, 15}, {33.80, -118.00, 15},
     {33.75, -117.87, 35}, {33.85, -117.90, 50}, {33.66, -117.80, 40}, {34.05, -118.45, 80},
@@ -229,7 +229,7 @@ const uint32_t terrain_seed = 26001;
 
 // Rogers Dry Lake beside Edwards, Rosamond Dry Lake west of it, El Mirage
 // Lake further east. Custom terrain texture slot 0 of a square holding one.
-static const lake_bed_def lake_beds[] = {
+static const lake_bed_def socal_lake_beds[] = {
     {"Rogers", 34.930, -117.830, 8.0f, 3.5f, 10, 692},
     {"Rosamond", 34.835, -118.040, 4.5f, 3.0f, 0, 694},
     {"El Mirage", 34.640, -117.620, 2.8f, 1.6f, 80, 863},
@@ -240,8 +240,8 @@ const char* const lake_bed_texture = "dry_lake";
 // ---- objects ---------------------------------------------------------------
 
 // Object record types as the square file has them.
-const int rec_tower = 1, rec_building = 2, rec_mast = 3, rec_pylon = 4, rec_water_tower = 5,
-          rec_chimney = 6, rec_custom = 8, rec_end = 99;
+const int envrec_tower = 1, envrec_building = 2, envrec_mast = 3, envrec_pylon = 4, envrec_water_tower = 5,
+          envrec_chimney = 6, envrec_custom = 8, envrec_end = 99;
 
 // One object: for types 1 to 6 its height in feet, for type 8 its heading.
 struct terrain_object {
@@ -251,69 +251,69 @@ struct terrain_object {
     const char* name;   // type 8 only
 };
 
-static const terrain_object landmarks[] = {
+static const terrain_object socal_landmarks[] = {
     // downtown Los Angeles
-    {rec_building, 34.0500, -118.2600, 1100, ""},   // Wilshire Grand
-    {rec_building, 34.0511, -118.2543, 1018, ""},   // US Bank Tower
-    {rec_building, 34.0502, -118.2571, 858, ""},    // Aon Center
-    {rec_building, 34.0530, -118.2508, 750, ""},    // Two California Plaza
-    {rec_building, 34.0498, -118.2555, 749, ""},    // Gas Company Tower
-    {rec_building, 34.0553, -118.2527, 735, ""},    // Bank of America Plaza
-    {rec_building, 34.0477, -118.2607, 725, ""},    // 777 Tower
-    {rec_building, 34.0517, -118.2537, 723, ""},    // Wells Fargo Tower
-    {rec_building, 34.0511, -118.2578, 699, ""},    // City National Plaza
-    {rec_building, 34.0490, -118.2590, 534, ""},
-    {rec_building, 34.0537, -118.2427, 454, ""},    // City Hall
+    {envrec_building, 34.0500, -118.2600, 1100, ""},   // Wilshire Grand
+    {envrec_building, 34.0511, -118.2543, 1018, ""},   // US Bank Tower
+    {envrec_building, 34.0502, -118.2571, 858, ""},    // Aon Center
+    {envrec_building, 34.0530, -118.2508, 750, ""},    // Two California Plaza
+    {envrec_building, 34.0498, -118.2555, 749, ""},    // Gas Company Tower
+    {envrec_building, 34.0553, -118.2527, 735, ""},    // Bank of America Plaza
+    {envrec_building, 34.0477, -118.2607, 725, ""},    // 777 Tower
+    {envrec_building, 34.0517, -118.2537, 723, ""},    // Wells Fargo Tower
+    {envrec_building, 34.0511, -118.2578, 699, ""},    // City National Plaza
+    {envrec_building, 34.0490, -118.2590, 534, ""},
+    {envrec_building, 34.0537, -118.2427, 454, ""},    // City Hall
     // Century City and Long Beach
-    {rec_building, 34.0590, -118.4160, 571, ""},
-    {rec_building, 34.0570, -118.4150, 571, ""},
-    {rec_building, 34.0555, -118.4110, 492, ""},
-    {rec_building, 33.7672, -118.1897, 397, ""},
+    {envrec_building, 34.0590, -118.4160, 571, ""},
+    {envrec_building, 34.0570, -118.4150, 571, ""},
+    {envrec_building, 34.0555, -118.4110, 492, ""},
+    {envrec_building, 33.7672, -118.1897, 397, ""},
     // downtown San Diego
-    {rec_building, 32.7161, -117.1690, 500, ""},    // One America Plaza
-    {rec_building, 32.7104, -117.1677, 497, ""},
-    {rec_building, 32.7180, -117.1600, 499, ""},    // Symphony Towers
-    {rec_building, 32.7180, -117.1655, 475, ""},
-    {rec_building, 32.7170, -117.1640, 450, ""},
-    {rec_building, 32.7100, -117.1590, 450, ""},
-    {rec_building, 32.7125, -117.1630, 420, ""},
+    {envrec_building, 32.7161, -117.1690, 500, ""},    // One America Plaza
+    {envrec_building, 32.7104, -117.1677, 497, ""},
+    {envrec_building, 32.7180, -117.1600, 499, ""},    // Symphony Towers
+    {envrec_building, 32.7180, -117.1655, 475, ""},
+    {envrec_building, 32.7170, -117.1640, 450, ""},
+    {envrec_building, 32.7100, -117.1590, 450, ""},
+    {envrec_building, 32.7125, -117.1630, 420, ""},
     // masts on Mount Wilson, some over 150 m, and on other summits
-    {rec_mast, 34.2255, -118.0660, 200, ""},
-    {rec_mast, 34.2262, -118.0632, 310, ""},
-    {rec_mast, 34.2240, -118.0690, 420, ""},
-    {rec_mast, 34.2270, -118.0600, 520, ""},
-    {rec_mast, 34.2230, -118.0715, 600, ""},
-    {rec_mast, 34.3300, -118.6000, 300, ""},        // Oat Mountain
-    {rec_mast, 32.8400, -117.2450, 300, ""},        // Mount Soledad
-    {rec_mast, 32.6950, -116.9350, 330, ""},        // San Miguel Mountain
-    {rec_mast, 33.9650, -117.3000, 280, ""},        // Box Springs Mountain
+    {envrec_mast, 34.2255, -118.0660, 200, ""},
+    {envrec_mast, 34.2262, -118.0632, 310, ""},
+    {envrec_mast, 34.2240, -118.0690, 420, ""},
+    {envrec_mast, 34.2270, -118.0600, 520, ""},
+    {envrec_mast, 34.2230, -118.0715, 600, ""},
+    {envrec_mast, 34.3300, -118.6000, 300, ""},        // Oat Mountain
+    {envrec_mast, 32.8400, -117.2450, 300, ""},        // Mount Soledad
+    {envrec_mast, 32.6950, -116.9350, 330, ""},        // San Miguel Mountain
+    {envrec_mast, 33.9650, -117.3000, 280, ""},        // Box Springs Mountain
     // the observatory's old sun tower on Mount Wilson: a record the reader passes by
-    {rec_tower, 34.2247, -118.0572, 150, ""},
+    {envrec_tower, 34.2247, -118.0572, 150, ""},
     // water towers
-    {rec_water_tower, 34.0590, -117.1780, 130, ""},   // Redlands
-    {rec_water_tower, 34.0920, -117.4350, 120, ""},   // Fontana
-    {rec_water_tower, 34.1450, -117.2600, 110, ""},   // north San Bernardino
-    {rec_water_tower, 34.9000, -117.0200, 120, ""},   // Barstow
-    {rec_water_tower, 34.6900, -118.1400, 130, ""},   // Lancaster
-    {rec_water_tower, 34.4200, -117.3000, 115, ""},   // Hesperia
-    {rec_water_tower, 33.7400, -116.9800, 110, ""},   // Hemet
-    {rec_water_tower, 32.7900, -115.5600, 120, ""},   // El Centro
+    {envrec_water_tower, 34.0590, -117.1780, 130, ""},   // Redlands
+    {envrec_water_tower, 34.0920, -117.4350, 120, ""},   // Fontana
+    {envrec_water_tower, 34.1450, -117.2600, 110, ""},   // north San Bernardino
+    {envrec_water_tower, 34.9000, -117.0200, 120, ""},   // Barstow
+    {envrec_water_tower, 34.6900, -118.1400, 130, ""},   // Lancaster
+    {envrec_water_tower, 34.4200, -117.3000, 115, ""},   // Hesperia
+    {envrec_water_tower, 33.7400, -116.9800, 110, ""},   // Hemet
+    {envrec_water_tower, 32.7900, -115.5600, 120, ""},   // El Centro
     // coastal power stations' chimneys, those on the beach moved inland to
     // the grid's coarser shore
-    {rec_chimney, 35.3710, -120.8550, 450, ""},   // Morro Bay, three stacks
-    {rec_chimney, 35.3715, -120.8540, 450, ""},
-    {rec_chimney, 35.3720, -120.8530, 450, ""},
-    {rec_chimney, 34.2070, -119.2360, 200, ""},   // Mandalay
-    {rec_chimney, 34.1300, -119.1690, 200, ""},   // Ormond Beach
-    {rec_chimney, 33.9180, -118.4150, 200, ""},   // Scattergood
-    {rec_chimney, 33.9100, -118.4220, 200, ""},   // El Segundo
-    {rec_chimney, 33.8500, -118.3920, 200, ""},   // Redondo Beach
-    {rec_chimney, 33.7650, -118.1000, 200, ""},   // Haynes
-    {rec_chimney, 33.7700, -118.1030, 200, ""},   // Alamitos
-    {rec_chimney, 33.6550, -117.9550, 200, ""},   // Huntington Beach
-    {rec_chimney, 33.1380, -117.3350, 400, ""},   // Encina, Carlsbad
-    {rec_chimney, 32.6150, -117.1000, 165, ""},   // South Bay, Chula Vista
-    {rec_chimney, 32.4000, -117.0600, 250, ""},   // Rosarito
+    {envrec_chimney, 35.3710, -120.8550, 450, ""},   // Morro Bay, three stacks
+    {envrec_chimney, 35.3715, -120.8540, 450, ""},
+    {envrec_chimney, 35.3720, -120.8530, 450, ""},
+    {envrec_chimney, 34.2070, -119.2360, 200, ""},   // Mandalay
+    {envrec_chimney, 34.1300, -119.1690, 200, ""},   // Ormond Beach
+    {envrec_chimney, 33.9180, -118.4150, 200, ""},   // Scattergood
+    {envrec_chimney, 33.9100, -118.4220, 200, ""},   // El Segundo
+    {envrec_chimney, 33.8500, -118.3920, 200, ""},   // Redondo Beach
+    {envrec_chimney, 33.7650, -118.1000, 200, ""},   // Haynes
+    {envrec_chimney, 33.7700, -118.1030, 200, ""},   // Alamitos
+    {envrec_chimney, 33.6550, -117.9550, 200, ""},   // Huntington Beach
+    {envrec_chimney, 33.1380, -117.3350, 400, ""},   // Encina, Carlsbad
+    {envrec_chimney, 32.6150, -117.1000, 165, ""},   // South Bay, Chula Vista
+    {envrec_chimney, 32.4000, -117.0600, 250, ""},   // Rosarito
 };
 
 // Cities with low buildings (under 110 m) scattered round their centres.
@@ -325,7 +325,7 @@ struct city_def {
     float tallest;      // ft
 };
 
-static const city_def cities[] = {
+static const city_def socal_cities[] = {
     {"Los Angeles", 34.050, -118.255, 10, 2.5f, 340}, {"Hollywood", 34.100, -118.330, 5, 1.5f, 200},
     {"Pasadena", 34.147, -118.144, 5, 1.5f, 180},    {"Glendale", 34.146, -118.255, 4, 1.2f, 250},
     {"Burbank", 34.181, -118.309, 4, 1.2f, 180},     {"Santa Monica", 34.019, -118.491, 4, 1.0f, 200},
@@ -348,7 +348,7 @@ static const city_def cities[] = {
 
 // The power line that leaves the substation north of KSBD's runway for the
 // Cajon Pass: a pylon every half kilometre.
-static const terrain_point pylon_line[] = {{34.118, -117.236}, {34.160, -117.285}, {34.215, -117.345}};
+static const terrain_point socal_pylon_line[] = {{34.118, -117.236}, {34.160, -117.285}, {34.215, -117.345}};
 const float pylon_spacing = 0.5f;   // km
 const float pylon_height = 130;     // ft
 
@@ -364,16 +364,16 @@ struct runway_object {
     const char* name;
 };
 
-static const runway_object ksbd_objects[] = {
-    {rec_custom, 0, -200, 270, "sbd_terminal"},
-    {rec_custom, -150, -260, 0, "sbd_tank"},
-    {rec_building, -900, -230, 40, ""},
-    {rec_building, -800, -240, 35, ""},
-    {rec_building, -700, -230, 45, ""},
-    {rec_building, 500, -230, 40, ""},
-    {rec_building, 620, -240, 30, ""},
-    {rec_building, 760, -235, 50, ""},
-    {rec_building, 900, -260, 35, ""},
+static const runway_object socal_ksbd_objects[] = {
+    {envrec_custom, 0, -200, 270, "sbd_terminal"},
+    {envrec_custom, -150, -260, 0, "sbd_tank"},
+    {envrec_building, -900, -230, 40, ""},
+    {envrec_building, -800, -240, 35, ""},
+    {envrec_building, -700, -230, 45, ""},
+    {envrec_building, 500, -230, 40, ""},
+    {envrec_building, 620, -240, 30, ""},
+    {envrec_building, 760, -235, 50, ""},
+    {envrec_building, 900, -260, 35, ""},
 };
 
 // ---- geometry --------------------------------------------------------------
@@ -416,19 +416,19 @@ static inline int in_outline(const terrain_outline& o, double lat, double lon)
 // 1 when (lat, lon) is open sea: west of the mainland coast and on no island.
 static inline int in_pacific(double lat, double lon)
 {
-    if (!in_outline(pacific, lat, lon)) return 0;
-    for (const terrain_outline& o : islands)
+    if (!in_outline(socal_pacific, lat, lon)) return 0;
+    for (const terrain_outline& o : socal_islands)
         if (in_outline(o, lat, lon)) return 0;
     return 1;
 }
 
-static inline int in_salton_sea(double lat, double lon) { return in_outline(salton_sea, lat, lon); }
+static inline int in_salton_sea(double lat, double lon) { return in_outline(socal_salton_sea, lat, lon); }
 
 // The lake bed under (lat, lon), or -1.
 static inline int lake_bed_at(double lat, double lon)
 {
-    for (int k = 0; k < (int)(sizeof lake_beds / sizeof lake_beds[0]); k++) {
-        const lake_bed_def& b = lake_beds[k];
+    for (int k = 0; k < (int)(sizeof socal_lake_beds / sizeof socal_lake_beds[0]); k++) {
+        const lake_bed_def& b = socal_lake_beds[k];
         double e, n, a = b.tilt * terrain_pi / 180;
         km_from(b.lat, b.lon, lat, lon, &e, &n);
         double u = (n * cos(a) + e * sin(a)) / b.semi_major, v = (e * cos(a) - n * sin(a)) / b.semi_minor;
@@ -444,7 +444,7 @@ static inline int lake_bed_at(double lat, double lon)
 static inline float plain_floor(double lat, double lon)
 {
     double sw = 0, sh = 0;
-    for (const plain_point& p : plains) {
+    for (const plain_point& p : socal_plains) {
         double e, n;
         km_from(p.lat, p.lon, lat, lon, &e, &n);
         double d2 = e * e + n * n + 36, w = 1 / (d2 * sqrt(d2));
@@ -459,7 +459,7 @@ static inline float plain_floor(double lat, double lon)
 static inline float with_ridges(double lat, double lon, float h)
 {
     float top = h;
-    for (const ridge_def& r : ridges)
+    for (const ridge_def& r : socal_ridges)
         for (int k = 0; k + 1 < r.count; k++) {
             const ridge_point &a = r.p[k], &b = r.p[k + 1];
             double t;
@@ -474,7 +474,7 @@ static inline float with_ridges(double lat, double lon, float h)
 }
 
 // A fixed value in -1..1 for lattice point (i, j) of layer `layer`.
-static inline float lattice_value(int64_t i, int64_t j, uint32_t layer)
+static inline float terrain_hash(int64_t i, int64_t j, uint32_t layer)
 {
     uint64_t h = (uint64_t)i * 0x9E3779B97F4A7C15ull ^ (uint64_t)j * 0xC2B2AE3D27D4EB4Full ^
                  ((uint64_t)(terrain_seed + layer) << 32);
@@ -485,15 +485,15 @@ static inline float lattice_value(int64_t i, int64_t j, uint32_t layer)
 }
 
 // Smooth noise in -1..1 with features `step` degrees apart.
-static inline float value_noise(double lat, double lon, double step, uint32_t layer)
+static inline float terrain_noise(double lat, double lon, double step, uint32_t layer)
 {
     double y = lat / step, x = lon / step, fy = floor(y), fx = floor(x);
     double ty = y - fy, tx = x - fx;
     ty = ty * ty * (3 - 2 * ty);
     tx = tx * tx * (3 - 2 * tx);
     int64_t i = (int64_t)fy, j = (int64_t)fx;
-    double a = lattice_value(i, j, layer), b = lattice_value(i, j + 1, layer);
-    double c = lattice_value(i + 1, j, layer), d = lattice_value(i + 1, j + 1, layer);
+    double a = terrain_hash(i, j, layer), b = terrain_hash(i, j + 1, layer);
+    double c = terrain_hash(i + 1, j, layer), d = terrain_hash(i + 1, j + 1, layer);
     return (float)((a + (b - a) * tx) * (1 - ty) + (c + (d - c) * tx) * ty);
 }
 
@@ -503,5 +503,5 @@ static inline float relief_height(double lat, double lon)
 {
     float h = with_ridges(lat, lon, plain_floor(lat, lon));
     float amp = 6 + 0.012f * (h > 0 ? h : 0);
-    return h + amp * (0.7f * value_noise(lat, lon, 0.07, 1) + 0.3f * value_noise(lat, lon, 0.025, 2));
+    return h + amp * (0.7f * terrain_noise(lat, lon, 0.07, 1) + 0.3f * terrain_noise(lat, lon, 0.025, 2));
 }
