@@ -7,6 +7,7 @@
 // the repository: the build writes it afresh.
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -179,6 +180,48 @@ static std::string object_of_each_kind(void)
            "4 wall and more\n0 0 0\n0 5 0\n2 5 0\n2 0 0\n4 Unt\n0 0 0\n0 5 0\n2 5 0\n2 0 0\n99\n";
 }
 
+// ---- scenery squares -----------------------------------------------------------
+
+static std::string f32(float f)
+{
+    uint32_t v;
+    memcpy(&v, &f, 4);
+    return u32(v);
+}
+
+// The square at 34 N 118 W: land in its west half, sea in its east, a custom
+// texture cell, the object records and the texture names given.
+static std::string square_file(const std::string& objects, const std::string& first_name)
+{
+    std::string b = "i" + u32(4);
+    for (int r = 0; r < 80; r++)
+        for (int c = 0; c < 60; c++) {
+            int code = c < 30 ? -40054 : -140050;
+            if (r == 10 && c == 10) code = -42000;
+            b += f32(34 + r / 79.0f) + f32(-118 + c / 59.0f) + f32(c < 30 ? 300.0f + r : 0.0f) + u32((uint32_t)code);
+        }
+    b += objects + u32(99);
+    for (int k = 0; k < 100; k++) {
+        std::string n = k == 0 ? first_name : "Untitled";
+        n.resize(40, '\0');
+        b += n;
+    }
+    return b;
+}
+
+static std::string square_objects(void)
+{
+    std::string o;
+    for (int type = 1; type <= 6; type++)
+        o += u32((uint32_t)type) + f32(34.1f + 0.05f * type) + f32(-117.9f) + f32(type == 2 ? 400.0f : 120.0f) + u32(0) + u32(0);
+    o += u32(7);
+    std::string name = "post";
+    name.resize(40, '\0');
+    o += u32(8) + f32(34.5f) + f32(-117.8f) + f32(45) + name;
+    o += u32(3) + f32(35.5f) + f32(-116.5f) + f32(100) + u32(0) + u32(0);   // off the square
+    return o;
+}
+
 // ---- preferences and situations ----------------------------------------------
 
 // The golden preferences with value n (line n + 1, after the header's two
@@ -263,6 +306,11 @@ int main(int argc, char** argv)
     put("fuzz_custom_object", "fault_crlf.OBJ", object_of_lines(3, "\r\n"));
     put("fuzz_custom_object", "fault_each_kind.OBJ", object_of_each_kind());
     put("fuzz_custom_object", "fault_no_elements.OBJ", "I\n99\n");
+
+    copy_generated("fuzz_scenery_square", "additional nav data", {".env"});
+    put("fuzz_scenery_square", "small.env", square_file("", "Untitled"));
+    put("fuzz_scenery_square", "fault_objects_and_names.env", square_file(square_objects(), "a/b"));
+    put("fuzz_scenery_square", "fault_truncated.env", square_file(square_objects(), "").substr(0, 5 + 4800 * 16 + 30));
 
     prefs_seeds("fuzz_grab_prefs");
     prefs_seeds("fuzz_grab_situation");
