@@ -70,7 +70,7 @@ extern int apt_inreg[12000];
 extern int nav_inreg[20000];     // over the navaid table (world_nav_max): 1 in the region
 
 // The region's own lists, in database order: its airports (apt_lcl_max the
-// last in use, -1 before the first load, 0..91 after any), VORs and NDBs.
+// last in use, -1 when the region has none), VORs and NDBs.
 const int local_list_max = 92;
 extern int apt_to_index[local_list_max];
 extern int apt_lcl_max;
@@ -186,8 +186,9 @@ void shift_geo(int i_q0, int i_q1, int j_q0, int j_q1, int di, int dj);
 // A runway end's label: "Rwy 06L", "Pad 18", ...; out holds 8.
 void rway_to_cs(int number, char letter, int pad, char* out);
 
-// Builds the region whose south-west corner is env.reg_lat, env.reg_lon:
-// mode 1 a full load with the corner at x = 0, z = 0. Until the scenery
-// squares are read this is a flat land region at the chosen airport's
-// height with no objects or ships; the scrolls (modes 2 to 5) do nothing.
+// Builds the region whose south-west corner is env.reg_lat, env.reg_lon
+// (the caller sets them first): mode 1 a full load with the corner at x = 0,
+// z = 0; 2, 3, 4, 5 scroll it one degree west, east, north, south, reading
+// only the new squares. Also rebuilds the local lists, the runway slots and
+// the whole menu bar, and places fires and ships.
 void load_region(int mode);

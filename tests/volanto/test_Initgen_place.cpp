@@ -81,6 +81,20 @@ public:
     float ground(void) const { return apt_h[sbd] + pln[0].h_eqlbm; }
 };
 
+// Nothing for the searches to find where the flight is: no water,
+// platforms, rigs, objects, ships or fire, whatever the region holds.
+static start nothing_around(Placement& t)
+{
+    memset(is_water, 0, sizeof is_water);
+    memset(offp_on_poly, 0, sizeof offp_on_poly);
+    memset(oilr_on_poly, 0, sizeof oilr_on_poly);
+    memset(obj_type, 0, sizeof obj_type);
+    for (int s = 0; s < 2; s++) env.ship_x[s] = env.ship_z[s] = -9.9e9f;
+    scn.fires_on = 0;
+    memset(scn.fire_on, 0, sizeof scn.fire_on);
+    return t.here();
+}
+
 static std::string first_line_of_last_box(void)
 {
     std::string box = host_test_last_message_box();
@@ -256,17 +270,17 @@ TEST_F(Placement, EachCodeStartsWhereItSays)
              return start{s.x + 500, apt_h[t.sbd] + 80 + 0.05f * nm, s.z + nm, 0, 1.2f * msc.vstall};
          }, nullptr},
         // Searches that find nothing: the notice, and the flight goes on where it was.
-        {"no ship for the catshot", place_catshot, 0, [](Placement& t) { return t.here(); },
+        {"no ship for the catshot", place_catshot, 0, nothing_around,
          "I can't find any ships in the area!"},
-        {"no carrier", place_carrier, 0, [](Placement& t) { return t.here(); }, "I can't find any ships in the area!"},
-        {"no frigate", place_frigate, 0, [](Placement& t) { return t.here(); }, "I can't find any ships in the area!"},
-        {"no platform", place_platform, 0, [](Placement& t) { return t.here(); },
+        {"no carrier", place_carrier, 0, nothing_around, "I can't find any ships in the area!"},
+        {"no frigate", place_frigate, 0, nothing_around, "I can't find any ships in the area!"},
+        {"no platform", place_platform, 0, nothing_around,
          "I can't find any ships in the area!"},
-        {"no water", place_seaplane, 0, [](Placement& t) { return t.here(); },
+        {"no water", place_seaplane, 0, nothing_around,
          "I can't find any signifigant amount of water in this area!"},
-        {"no helipad", place_helipad, 0, [](Placement& t) { return t.here(); },
+        {"no helipad", place_helipad, 0, nothing_around,
          "I can't find any buildings with helipads in the area!"},
-        {"no fire", place_fire, 0, [](Placement& t) { return t.here(); },
+        {"no fire", place_fire, 0, nothing_around,
          "I can't find any forest fires in the area!"},
         {"no other aircraft", place_formation, 0,
          [](Placement& t) {

@@ -452,11 +452,12 @@ TEST_F(RunwaySlots, AStaleListEntryStepsNoRabbit)
     float before[2][3];
     for (int e = 0; e < 2; e++) memcpy(before[e], geo_litexyz[0][geo_rabbit + e * geo_end_offset], sizeof before[e]);
 
-    // A region without airports: its list keeps entry 0 as it was, whose
-    // runway the loader gave no slot this time; slot 0 still holds it.
+    // A region without airports: its list is empty, though entry 0 still
+    // names the last region's airport, whose runway has no slot this time;
+    // slot 0 still holds it.
     env.reg_lat = 40;
     load_region(1);
-    ASSERT_EQ(apt_lcl_max, 0);
+    ASSERT_EQ(apt_lcl_max, -1);
     ASSERT_EQ(apt_to_index[0], 0);
     ASSERT_EQ(apt_inreg[0], 0);
     EXPECT_EQ(rwy_geo_ind[r], -1);
