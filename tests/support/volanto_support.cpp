@@ -79,6 +79,10 @@ void set_loader_paths(void)
     snprintf(app_path, path_max, "%s", PROGRAM_DIR);
     snprintf(afl_path, path_max, "%sairfoils/", PROGRAM_DIR);
     snprintf(flp_path, path_max, "%sflaps/", PROGRAM_DIR);
+    snprintf(tex_path, path_max, "%stextures/", PROGRAM_DIR);
+    snprintf(obj_path, path_max, "%sadditional nav data/custom objects/", PROGRAM_DIR);
+    snprintf(otx_path, path_max, "%sadditional nav data/custom object textures/", PROGRAM_DIR);
+    snprintf(cus_path, path_max, "%sadditional nav data/custom terrain textures/", PROGRAM_DIR);
     env.reg_lat = 33;
     env.reg_lon = -119;
 }
