@@ -217,7 +217,7 @@ static const itemdef bar_items[] = {
     {1401, "Dirt Field Takeoff", "This will put you on the nearest dirt field that Volanto can find. Soft-field landing technique requires that you use full flaps, a low approach speed, a gentle touchdown accomplished by adding power as needed, and keeping the nosewheel in the air as long as possible by holding the nose up during the landing roll."},
     {1402, "Gravel Field Takeoff", "This will put you on the nearest gravel field that Volanto can find. Soft-field landing technique requires that you use full flaps, a low approach speed, a gentle touchdown accomplished by adding power as needed, and keeping the nosewheel in the air as long as possible by holding the nose up during the landing roll."},
     {1403, "Carrier Catshot", "This will put you on the catapault of the nearest carrier."},
-    {1404, "Seaplane Takeoff", "This will put you in the water nearby. Only try this in a seaplane, like the Cessna 172 Skyhawk on floats, or you will sink!"},
+    {1404, "Seaplane Takeoff", "This will put you in the water nearby. Only try this in a seaplane from the aircraft folders, one with floats or a hull, or you will sink!"},
     {1500, "Formation Flying", "This will put you behind another aircraft of your type and speed, allowing you to practice formation flying."},
     {1501, "Glider-Tow", "This will put you behind a towplane that will tow your glider to altitude for some soaring."},
     {1502, "B-52 Drop", "This will put you under the wing of a B-52 for a drop... this is how your X-15 or other rocket-plane or high-speed glider flight should start."},
@@ -274,16 +274,24 @@ static char opposite_letter(char letter)
 }
 
 // Local airport l's entries: its name in the takeoff, VFR and ILS lists and
-// the Output menu, and a submenu of runway ends under each list entry.
-// Runway k's ends are items 2k and 2k + 1: a pad (numbered 99) keeps its k
-// with no items, and from k = 50 on there is no room left in the submenu.
+// the Output menu.
 static void add_airport_items(int l, int a)
 {
     char name[26];
     snprintf(name, sizeof name, "%.25s", apt_name[a]);
+    for (int menu = 7; menu <= 9; menu++) MACIBM_append_menu(menu, menu * items_per_menu + l, name, "");
+    MACIBM_append_menu(4, 408 + l, name, "");
+}
+
+// The submenu of runway ends under each of airport l's list entries.
+// Runway k's ends are items 2k and 2k + 1: a pad (numbered 99) keeps its k
+// with no items, and from k = 50 on there is no room left in the submenu. A
+// submenu takes its parent item's box when it is made: only once every
+// airport is listed have the lists their final width.
+static void add_runway_ends(int l, int a)
+{
     for (int list = 0; list < 3; list++) {
         const int menu = 7 + list, sub = 20 + 100 * list + l;
-        MACIBM_append_menu(menu, menu * items_per_menu + l, name, "");
         MACIBM_create_menu(sub, menu * items_per_menu + l, "");
         for (int r = apt_lo_ind[a], k = 0; r <= apt_hi_ind[a]; r++, k++) {
             if (rwy_num[r] == 99 || 2 * k + 1 >= items_per_menu) continue;
@@ -295,7 +303,6 @@ static void add_airport_items(int l, int a)
             MACIBM_append_menu(sub, sub * items_per_menu + 2 * k + 1, end, "");
         }
     }
-    MACIBM_append_menu(4, 408 + l, name, "");
 }
 
 // ---- the region's places --------------------------------------------------------
@@ -351,6 +358,7 @@ static void list_local_airports(void)
         }
         add_airport_items(apt_lcl_max, a);
     }
+    for (int l = 0; l <= apt_lcl_max; l++) add_runway_ends(l, apt_to_index[l]);
 }
 
 static void list_local_navaids(void)
