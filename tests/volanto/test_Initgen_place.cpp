@@ -200,8 +200,12 @@ TEST_F(Placement, EachCodeStartsWhereItSays)
              set.place_alt = apt_h[t.sbd] + 10;
              set.place_hdg = 90;
              set.place_speed = 5;
-             return start{X_with_latlon(set.place_lat, set.place_lon), apt_h[t.sbd] + 1000, Z_with_lat(set.place_lat),
-                          90, msc.vstall};
+             // Raised to 1000 m over the ground under the point, which is not the field's height.
+             float x = X_with_latlon(set.place_lat, set.place_lon), z = Z_with_lat(set.place_lat);
+             float vx, vy, vz;
+             int i = 0, j = 0;
+             float ground = find_local_h(x, z, &vx, &vy, &vz, &i, &j, 0);
+             return start{x, ground + 1000, z, 90, msc.vstall};
          }, nullptr},
         {"grass field: none in the world, the chosen runway", place_grass_field, 0,
          [](Placement& t) {
@@ -243,6 +247,8 @@ TEST_F(Placement, EachCodeStartsWhereItSays)
         {"open water", place_seaplane, 0,
          [](Placement&) {
              pln[0].gear_retract = 1;
+             // The region has sea of its own: this patch is made the only water.
+             memset(is_water, 0, sizeof is_water);
              for (int i = 60; i <= 70; i++)
                  for (int j = 50; j <= 60; j++) is_water[i][j] = 1;
              start s{planexyz[68][58][0], NAN, planexyz[68][58][2], 0, 0.1f};
@@ -345,7 +351,13 @@ TEST_F(Placement, FieldStartsFindTheNearestRunwayOfTheirClass)
     EXPECT_LE(r, apt_hi_ind[a]);
     EXPECT_EQ(env.reg_lat, intround(rwy_lat[r] - 1));
     EXPECT_EQ(env.reg_lon, intround(rwy_lon[r] - 1.5f));
-    EXPECT_EQ(apt_h[a], planexyz[80][80][1]);   // the region reloaded at its height
+    // The region reloaded around the field: the ground under its runway laid flat just below the deck.
+    {
+        float vx, vy, vz;
+        int i = 0, j = 0;
+        float x = X_with_latlon(rwy_lat[r], rwy_lon[r]), z = Z_with_lat(rwy_lat[r]);
+        EXPECT_NEAR(find_local_h(x, z, &vx, &vy, &vz, &i, &j, 0), apt_h[a] - 0.2f, 0.01f);
+    }
     start want = threshold(r, 0);
     EXPECT_NEAR(flt.pos_x[0], want.x, 0.5);
     EXPECT_NEAR(flt.pos_z[0], want.z, 0.5);

@@ -48,7 +48,14 @@ protected:
         err.close();
     }
 
-    float terrain(void) const { return chosen_airport_h(); }
+    // The bare ground under the aircraft: on the runway 0.2 m below the airport's height, where the
+    // runway's deck stands.
+    float terrain(void) const
+    {
+        float vx, vy, vz;
+        int i = env.plane_cell_i, j = env.plane_cell_j;
+        return find_local_h((float)flt.pos_x[0], (float)flt.pos_z[0], &vx, &vy, &vz, &i, &j, 0);
+    }
 
     // Weightless 1000 m over the airport, at rest: nothing but the step
     // itself changes the state, and nothing touches the ground.
@@ -566,14 +573,25 @@ TEST_F(FlightStep, ShipsSteamOnAndTurnRightAwayFromACoast)
 TEST_F(FlightStep, AShipOutsideTheRegionStaysAndOneUnderTheUserKeepsToTheSea)
 {
     aloft();
-    float far = env.ship_x[1];
-    ASSERT_LT(far, env.reg_west_x);
-    env.ship_x[0] = 0.5f * (env.reg_west_x + env.reg_east_x);
-    env.ship_z[0] = 0.5f * (env.reg_north_z + env.reg_south_z);
-    env.ship_y[0] = 0;
-    env.on_carrier = 1;   // the user is on its deck
+    // The loader put both ships on the region's sea; the frigate is sent beyond its west edge.
+    const float far = env.reg_west_x - 50000;
+    env.ship_x[1] = far;
+    // The carrier on open sea, clear of any shore, with the user on its deck.
+    int si = -1, sj = -1;
+    for (int i = 12; i < 160 && si < 0; i++)
+        for (int j = 12; j < 140 && si < 0; j++) {
+            int all = 1;
+            for (int di = -4; di <= 5 && all; di++)
+                for (int dj = -4; dj <= 5 && all; dj++) all = is_water[i + di][j + dj] != 0;
+            if (all) si = i, sj = j;
+        }
+    ASSERT_GE(si, 0) << "no open sea in the region";
+    env.ship_x[0] = 0.5f * (planexyz[si][sj][0] + planexyz[si + 1][sj + 1][0]);
+    env.ship_z[0] = 0.5f * (planexyz[si][sj][2] + planexyz[si + 1][sj + 1][2]);
+    env.ship_y[0] = 50;
+    env.on_carrier = 1;
     for (int f = 0; f < 10; f++) update_flight();
-    EXPECT_NEAR(env.ship_y[0], terrain(), 0.01f) << "not lifted by its own deck";
+    EXPECT_NEAR(env.ship_y[0], 0, 0.01f) << "on the sea, not lifted by its own deck";
     EXPECT_EQ(env.ship_x[1], far);
 }
 
@@ -879,7 +897,9 @@ static int finite_state(void)
 // propeller still, nothing moves it. Idling, the propeller pushes about
 // 200 N, and the wheels, which grip only as they roll (full friction from
 // 0.2 m/s), let it creep, under a centimetre a second; the start's propeller,
-// faster than idle, first dips the nose on its strut.
+// faster than idle, first dips the nose on its strut. The start puts it at the
+// airport's height, the runway's deck; until the runway is drawn it stands on
+// the ground 0.2 m below, so it first settles there.
 TEST_F(FlightStep, TheCessnaStandsStillOnTheRunwayForAMinute)
 {
     struct row {
@@ -896,8 +916,12 @@ TEST_F(FlightStep, TheCessnaStandsStillOnTheRunwayForAMinute)
             flt.mixture[0] = 0;
             flt.engine_speed[0] = 0;
         }
-        const double x = flt.pos_x[0], y = flt.pos_y[0], z = flt.pos_z[0];
         const float theta = flt.theta[0], psi = flt.psi[0], phi = flt.phi[0];
+        const int settle = intround(2 / msc.dt);
+        for (int f = 0; f < settle; f++) update_flight();
+        EXPECT_EQ(flt.on_ground, 1);
+        EXPECT_NEAR(flt.pos_y[0], terrain() + pln[0].h_eqlbm, 0.1) << "settled on the ground";
+        const double x = flt.pos_x[0], y = flt.pos_y[0], z = flt.pos_z[0];
         double moved = 0;
         float turned = 0;
         int frames = intround(60 / msc.dt);
@@ -965,10 +989,12 @@ TEST_F(FlightStep, AForcedCrashTellsItsNoticesAndStartsAgainOnTheRunway)
     EXPECT_EQ(flt.vel_y, 0);
     EXPECT_EQ(msc.frame_count, 0);
     EXPECT_EQ(rel.system_ok[sys_vacuum], 1);
-    // And it stands there again.
-    for (int f = 0; f < 20; f++) update_flight();
+    // And it stands there again, once settled the 0.2 m from the runway's height onto the ground.
+    for (int f = 0; f < 40; f++) update_flight();
     EXPECT_EQ(msc.crash_count, 1);
-    EXPECT_NEAR(flt.pos_y[0], y0, 0.1);
+    EXPECT_EQ(flt.on_ground, 1);
+    EXPECT_NEAR(flt.pos_y[0], terrain() + pln[0].h_eqlbm, 0.1);
+    EXPECT_NEAR(flt.pos_y[0], y0 - 0.2, 0.1);
 }
 
 // ---- moving tail first -----------------------------------------------------------
