@@ -3,9 +3,10 @@
 // region's objects, ships or fire left, the local lists marked and capped,
 // every local runway given its geometry slot (whole airports, 250 slots at
 // most), and the menu bar with the local airports' runway ends. The scrolls:
-// edges, anchors and grid data moved a square, only the new squares read,
-// objects outside freed. Fires and ships from seeded draws. Also the lookup
-// of an airport or navaid by its ID.
+// edges, anchors, grid data, weather and clouds moved, only the new squares
+// read and cloud sectors refilled, objects outside freed. Vertex normals.
+// Fires and ships from seeded draws. Also the lookup of an airport or navaid
+// by its ID.
 #include <gtest/gtest.h>
 
 #include "Funct.h"
