@@ -3,9 +3,10 @@
 // region's objects, ships or fire left, the local lists marked and capped,
 // every local runway given its geometry slot (whole airports, 250 slots at
 // most), and the menu bar with the local airports' runway ends. The scrolls:
-// edges, anchors and grid data moved a square, only the new squares read,
-// objects outside freed. Fires and ships from seeded draws. Also the lookup
-// of an airport or navaid by its ID.
+// edges, anchors, grid data, weather and clouds moved, only the new squares
+// read and cloud sectors refilled, objects outside freed. Vertex normals.
+// Fires and ships from seeded draws. Also the lookup of an airport or navaid
+// by its ID.
 #include <gtest/gtest.h>
 
 #include "Funct.h"
@@ -516,6 +517,95 @@ TEST_F(MadeRegion, AScrollCarriesAVertexWithAllItsValues)
     }
 }
 
+TEST_F(MadeRegion, AScrollMovesTheWeatherAndCloudsAndRefillsOnlyItsNewCloudSectors)
+{
+    // Per mode a point of each field that survives the scroll, and its move:
+    // the weather field's rows run north to south, the cloud grid's south to north.
+    const struct {
+        int wx_i, wx_j, wx_di, wx_dj;
+        int cl_i, cl_j, cl_di, cl_dj;
+        int new_si, new_sj;   // the refilled sector column or row; -1 any
+    } cases[] = {
+        {100, 300, 210, 0, 30, 20, 16, 0, 0, -1},     // 2 west
+        {400, 100, -210, 0, 50, 40, -16, 0, 4, -1},   // 3 east
+        {300, 100, 0, 210, 40, 40, 0, -16, -1, 3},    // 4 north
+        {300, 300, 0, -210, 40, 20, 0, 16, -1, 0},    // 5 south
+    };
+    const float background = 1e6f, cloud_mark = 2e6f, wx_mark = 7;
+    for (int k = 0; k < 4; k++) {
+        const scrollcase& s = scroll_cases[k];
+        const auto& c = cases[k];
+        SCOPED_TRACE(testing::Message() << "mode " << s.mode);
+        SetUp();
+        load_region(1);
+        atm.wx_grid[c.wx_i][c.wx_j] = wx_mark;
+        for (int i = 0; i < cloud_cols; i++)
+            for (int j = 0; j < cloud_rows; j++) cloudxyz[i][j][1] = background;
+        cloudxyz[c.cl_i][c.cl_j][1] = cloud_mark;
+        for (int n = 0; n < 3; n++) cloudrgb[c.cl_i][c.cl_j][n] = 5;
+        env.reg_lat = s.lat;
+        env.reg_lon = s.lon;
+        load_region(s.mode);
+
+        EXPECT_FLOAT_EQ(atm.wx_grid[c.wx_i + c.wx_di][c.wx_j + c.wx_dj], wx_mark);
+        const int ti = c.cl_i + c.cl_di, tj = c.cl_j + c.cl_dj;
+        EXPECT_FLOAT_EQ(cloudxyz[ti][tj][1], cloud_mark);
+        for (int n = 0; n < 3; n++) EXPECT_FLOAT_EQ(cloudrgb[ti][tj][n], 5) << n;
+        // A refilled sector holds no moved value at all; any other keeps its
+        // inside (its edge lines may be a refilled neighbour's).
+        for (int si = 0; si < 5; si++)
+            for (int sj = 0; sj < 4; sj++) {
+                const bool refilled = si == c.new_si || sj == c.new_sj;
+                int moved = 0, inside = 0;
+                for (int i = 16 * si; i <= 16 * si + 16; i++)
+                    for (int j = 16 * sj; j <= 16 * sj + 16; j++) {
+                        const bool held = cloudxyz[i][j][1] >= background;
+                        moved += held;
+                        inside += held && i > 16 * si && i < 16 * si + 16 && j > 16 * sj && j < 16 * sj + 16;
+                    }
+                if (refilled) EXPECT_EQ(moved, 0) << "sector " << si << ", " << sj;
+                else EXPECT_EQ(inside, 15 * 15) << "sector " << si << ", " << sj;
+            }
+    }
+}
+
+TEST_F(MadeRegion, VertexNormalsWeighTheRiseTenTimesAndClampAtTheGridsEdges)
+{
+    // A level grid of 100 m cells laid before the scroll where the moved squares
+    // come from; a few vertices raised around the one whose normal is checked.
+    // A rise of 20 m over the 200 m between two neighbours tilts it 45 degrees.
+    const float h = sqrtf(0.5f), t = 1 / sqrtf(3);
+    const struct {
+        int scroll;   // index into scroll_cases
+        int i, j;
+        struct { int i, j; float dy; } raised[2];
+        float n[3];
+        const char* what;
+    } cases[] = {
+        {1, 5, 5, {{6, 5, 20}, {6, 5, 0}}, {-h, h, 0}, "a slope in i"},
+        {1, 5, 5, {{5, 6, 20}, {5, 6, 0}}, {0, h, h}, "a slope in j"},
+        {1, 0, 0, {{1, 0, 10}, {0, 1, 10}}, {-t, t, t}, "the south-west corner"},
+        {0, 177, 158, {{176, 158, 10}, {177, 157, 10}}, {t, t, -t}, "the north-east corner"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const scrollcase& s = scroll_cases[c.scroll];
+        SetUp();
+        load_region(1);
+        for (int i = 0; i < region_grid_x; i++)
+            for (int j = 0; j < region_grid_z; j++) {
+                planexyz[i][j][0] = 100.0f * i;
+                planexyz[i][j][1] = 0;
+                planexyz[i][j][2] = -100.0f * j;
+            }
+        for (const auto& r : c.raised) planexyz[r.i - s.di][r.j - s.dj][1] += r.dy;
+        env.reg_lat = s.lat;
+        env.reg_lon = s.lon;
+        load_region(s.mode);
+        for (int n = 0; n < 3; n++) EXPECT_NEAR(planenrml[c.i][c.j][n], c.n[n], 1e-5) << n;
+    }
+}
+
 TEST_F(MadeRegion, AScrollReadsOnlyItsNewSquaresAndMovesTheOthersTextureNames)
 {
     // The square each quadrant holds after the scroll, by its mark before; -1 new.
@@ -589,6 +679,43 @@ TEST_F(MadeRegion, AScrollFreesExactlyTheObjectsLeftOutsideTheRegion)
         EXPECT_FLOAT_EQ(obj_xyz[s][0][0][0], objs[k].x);
         EXPECT_FLOAT_EQ(obj_xyz[s][1][2][1], 33);
     }
+}
+
+TEST_F(MadeRegion, AScrollKeepsObjectsExactlyOnTheNewEdges)
+{
+    // The edges the scroll west makes, learnt from the same scroll once before.
+    load_region(1);
+    env.reg_lon = 19;
+    load_region(2);
+    const float west = env.reg_west_x, east = env.reg_east_x, north = env.reg_north_z, south = env.reg_south_z;
+    const float mid_x = 0.5f * (west + east), mid_z = 0.5f * (north + south);
+    const float inf = INFINITY;
+    const struct {
+        float x, z;
+        int kept;
+    } objs[] = {
+        {east, mid_z, 1},
+        {mid_x, north, 1},
+        {east, north, 1},
+        {west, south, 1},
+        {nextafterf(east, inf), mid_z, 0},
+        {mid_x, nextafterf(north, -inf), 0},
+        {nextafterf(west, -inf), mid_z, 0},
+        {mid_x, nextafterf(south, inf), 0},
+    };
+    SetUp();
+    load_region(1);
+    for (int k = 0; k < (int)(sizeof objs / sizeof objs[0]); k++) {
+        obj_type[k] = obj_building;
+        obj_xyz[k][0][0][0] = objs[k].x;
+        obj_xyz[k][0][0][2] = objs[k].z;
+    }
+    env.reg_lon = 19;
+    load_region(2);
+    ASSERT_EQ(env.reg_east_x, east);
+    ASSERT_EQ(env.reg_north_z, north);
+    for (int k = 0; k < (int)(sizeof objs / sizeof objs[0]); k++)
+        EXPECT_EQ(obj_type[k], objs[k].kept ? obj_building : 0) << "object at " << objs[k].x << ", " << objs[k].z;
 }
 
 TEST_F(MadeRegion, WestThenEastRestoresTheRegion)
@@ -709,6 +836,37 @@ TEST_F(MadeRegion, RunwayEndLabelsFollowEachRunwaysNumberLetterAndLength)
         EXPECT_FLOAT_EQ(mnw.itemy2[sub * 100 + 8], mnw.itemy1[sub * 100 + 5]);
         EXPECT_GT(mnw.itemy1[sub * 100 + 8], 40);
     }
+}
+
+TEST_F(MadeRegion, RunwayEndSubmenusSpanTheirListEntrysFinalWidth)
+{
+    // A short name listed first, a long one after: the lists widen after the
+    // first entry is made, and its submenu must widen with it.
+    const char* names[] = {"Rialto", "San Bernardino International Airport"};
+    for (int a = 0; a < 2; a++) {
+        int r = add_airport(10.5f + 0.5f * a, 20.5f);
+        shape_runway(r, 9, 90, 5000, 100, hard_62);
+        snprintf(apt_name[a], 40, "%s", names[a]);
+    }
+    load_region(1);
+    for (int list = 0; list < 3; list++)
+        for (int l = 0; l < 2; l++) {
+            const int item = (7 + list) * 100 + l, sub = 20 + 100 * list + l;
+            SCOPED_TRACE(testing::Message() << "submenu " << sub);
+            ASSERT_FLOAT_EQ(mnw.itemx2[item] - mnw.itemx1[item], 6 * 25 + 25);
+            EXPECT_FLOAT_EQ(mnw.menux1[sub], mnw.itemx1[item]);
+            EXPECT_FLOAT_EQ(mnw.menux2[sub], mnw.itemx2[item]);
+            EXPECT_FLOAT_EQ(mnw.menuy1[sub], mnw.itemy1[item]);
+            EXPECT_FLOAT_EQ(mnw.menuy2[sub], mnw.itemy2[item]);
+        }
+    // A click at the far end of the first entry, with its list open, opens its runway ends.
+    ASSERT_FLOAT_EQ(mnw.menux2[20], mnw.itemx2[700]);
+    mnw.topwin = 0;
+    mnw.menu_up = 7;
+    mnw.mx = mnw.itemx2[700] - 1;
+    mnw.my = 0.5f * (mnw.itemy1[700] + mnw.itemy2[700]);
+    MACIBM_handleclick();
+    EXPECT_EQ(mnw.menu_up, 20);
 }
 
 TEST_F(MadeRegion, AnAirportsRunwaysPastTheFiftiethGetNoItems)
