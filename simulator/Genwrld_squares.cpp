@@ -173,15 +173,17 @@ static void flatten_runways(int lat, int lon, int i0, int j0)
 // ---- the object records ---------------------------------------------------------
 
 // The 3 x 3 cells about the object's cell become city, when that cell is land
-// of this quadrant; a record off the square marks nothing.
+// of this quadrant; a record off the square marks nothing. The block stays in
+// this quadrant: city points are made for its own cells only, so a neighbour's
+// cell marked here would show lights at whatever its points last held.
 static void mark_city(int lat, int lon, int i0, int j0, float olat, float olon)
 {
     float fc = (olon - (float)lon) * sq_cells_x, fr = (olat - (float)lat) * sq_cells_z;
     if (!(fc >= 0 && fc < sq_cells_x && fr >= 0 && fr < sq_cells_z)) return;
     int ci = i0 + (int)fc, cj = j0 + (int)fr;
     if (is_water[ci][cj]) return;
-    for (int i = intmax2(0, ci - 1); i <= intmin2(region_grid_x - 1, ci + 1); i++)
-        for (int j = intmax2(0, cj - 1); j <= intmin2(region_grid_z - 1, cj + 1); j++) city_on_poly[i][j] = 1;
+    for (int i = intmax2(i0, ci - 1); i <= intmin2(i0 + sq_cells_x - 1, ci + 1); i++)
+        for (int j = intmax2(j0, cj - 1); j <= intmin2(j0 + sq_cells_z - 1, cj + 1); j++) city_on_poly[i][j] = 1;
 }
 
 static void read_objects(int lat, int lon, int i0, int j0, const char* path)

@@ -138,30 +138,37 @@ protected:
     std::string place(const square& s) { return place("additional nav data", s); }
     void read4(void) { read_quadrant(34, -118, 4); }
 
-    // An airport at (lat, lon) of one runway, heading 90, listed in the
+    // An airport at (lat, lon) of one runway, heading 90 by default, listed in the
     // region with its runway in geometry slot 0 as the loader leaves it.
-    int add_airport(float lat, float lon, float h, int bld, int twr)
+    int add_airport(float lat, float lon, float h, int bld, int twr, float hdng = 90, float len = 3000, float width = 45)
     {
-        int a = ++apt_wrl_max, r = ++rwy_wrl_max;
+        int a = ++apt_wrl_max;
         apt_h[a] = h;
         apt_bld[a] = bld;
         apt_twr[a] = twr;
-        apt_lo_ind[a] = apt_hi_ind[a] = r;
-        rwy_num[r] = 9;
+        apt_lo_ind[a] = rwy_wrl_max + 1;
+        apt_inreg[a] = 1;
+        apt_to_index[++apt_lcl_max] = a;
+        add_runway(a, lat, lon, hdng, len, width);
+        return a;
+    }
+    // The airport's next runway, centred at (lat, lon), with the next geometry slot.
+    int add_runway(int a, float lat, float lon, float hdng, float len, float width)
+    {
+        int r = apt_hi_ind[a] = ++rwy_wrl_max;
+        rwy_num[r] = intround(hdng / 10);
         rwy_lcr[r] = 'x';
         rwy_lat[r] = lat;
         rwy_lon[r] = lon;
-        rwy_hdng[r] = 90;
-        rwy_len[r] = 3000;
-        rwy_width[r] = 45;
+        rwy_hdng[r] = hdng;
+        rwy_len[r] = len;
+        rwy_width[r] = width;
         rwy_code[r] = 1235316;
-        apt_inreg[a] = 1;
-        apt_to_index[++apt_lcl_max] = a;
         int slot = rwy_geo_ind[r] = ++rwy_geo;
         code_to_lgts(&geo_type[slot], geo_litgls[slot], geo_litrwy[slot], geo_litapp[slot], rwy_code[r]);
         geo_tway[slot] = 0;
         setuprunway(a, r, slot);
-        return a;
+        return r;
     }
     int add_navaid(int n, int type, float lat, float lon)
     {
@@ -380,7 +387,8 @@ TEST_F(SquareReader, ObjectRecordsBuildTheirKindsAndMarkCityAroundLandCells)
                 custom_object(at(20, 20).first, at(20, 20).second, 45, "post") +
                 custom_object(at(30, 20).first, at(30, 20).second, 45, "none") +
                 rec(3, 40, 45, 100) +                      // on water
-                rec(3, 0, 0, 100) + object(3, 35.5f, -117.5f, 100);   // the corner cell; off the square
+                rec(3, 0, 0, 100) + object(3, 35.5f, -117.5f, 100) +   // the corner cell; off the square
+                rec(3, 78, 29, 100);                       // the top row
     // The city cells the vertex codes draw, then those the objects add.
     place(plain);
     read4();
@@ -394,26 +402,45 @@ TEST_F(SquareReader, ObjectRecordsBuildTheirKindsAndMarkCityAroundLandCells)
     read4();
 
     std::vector<int> kinds = ring();
-    ASSERT_EQ(kinds.size(), 11u);
+    ASSERT_EQ(kinds.size(), 12u);
     EXPECT_EQ(kinds[0], obj_building) << "108.99 m";
     EXPECT_GE(kinds[1], obj_tall_first) << "110.00 m";
     EXPECT_LE(kinds[1], obj_tall_last);
     EXPECT_EQ((std::vector<int>(kinds.begin() + 2, kinds.end())),
               (std::vector<int>{obj_mast, obj_pylon, obj_headed_tower, obj_chimney, obj_list_base + 1, 0, obj_mast,
-                                obj_mast, obj_mast}));
+                                obj_mast, obj_mast, obj_mast}));
     EXPECT_NEAR(obj_xyz[3][0][0][0], X_with_latlon(at(50, 10).first, at(50, 10).second), 30.0f);
 
     // 3 x 3 about each land record's cell (type 1 and the empty custom slot
-    // included), clamped at the region's edge cell; nothing for water or off the square.
-    std::vector<std::pair<int, int>> centres = {{10, 10}, {20, 10}, {30, 10}, {40, 10}, {50, 10},
-                                                {60, 10}, {10, 20}, {20, 20}, {30, 20}, {0, 0}};
+    // included), cut to the quadrant's own cells: the neighbours' cells get no
+    // city points from this read. Nothing for water or off the square.
+    std::vector<std::pair<int, int>> centres = {{10, 10}, {20, 10}, {30, 10}, {40, 10}, {50, 10}, {60, 10},
+                                                {10, 20}, {20, 20}, {30, 20}, {0, 0},   {78, 29}};
     for (int i = q4_i0 - 1; i <= q4_i0 + 59; i++)
         for (int j = q4_j0 - 1; j <= q4_j0 + 79; j++) {
             int want = drawn[i][j];
+            int ours = i >= q4_i0 && i < q4_i0 + 59 && j >= q4_j0 && j < q4_j0 + 79;
             for (auto& cr : centres)
-                if (abs(i - (q4_i0 + cr.second)) <= 1 && abs(j - (q4_j0 + cr.first)) <= 1) want = 1;
+                if (ours && abs(i - (q4_i0 + cr.second)) <= 1 && abs(j - (q4_j0 + cr.first)) <= 1) want = 1;
             ASSERT_EQ(city_on_poly[i][j], want) << i << ", " << j;
         }
+}
+
+TEST_F(SquareReader, ABuildingOfExactly110MetresGetsAHighRiseShapeAndOneJustBelowDoesNot)
+{
+    const float at_110 = 360.892395f, below = nextafterf(at_110, 0);
+    ASSERT_EQ(con.fttomtrs, 0.3048f);
+    ASSERT_EQ(at_110 * con.fttomtrs, 110.0f);
+    ASSERT_LT(below * con.fttomtrs, 110.0f);
+    square s;
+    s.objects = object(2, 34.5f, -117.5f, below) + object(2, 34.6f, -117.5f, at_110);
+    place(s);
+    read4();
+    std::vector<int> kinds = ring();
+    ASSERT_EQ(kinds.size(), 2u);
+    EXPECT_EQ(kinds[0], obj_building);
+    EXPECT_GE(kinds[1], obj_tall_first);
+    EXPECT_LE(kinds[1], obj_tall_last);
 }
 
 // ---- ground under runways, buildings, huts -------------------------------------------------
@@ -445,6 +472,103 @@ TEST_F(SquareReader, GroundUnderARunwayIsLaidJustBelowTheAirportAndLosesItsTrees
             float y = planexyz[i][j][1];
             ASSERT_TRUE(y == 349.8f || y == 300.0f + (j - q4_j0) + (i - q4_i0)) << i << ", " << j << ": " << y;
         }
+}
+
+TEST_F(SquareReader, RunwaysWithinATenthOfADegreeFlattenTheQuadrantAndTheRingAroundItButBuildOnlyInTheirSquare)
+{
+    const float mid = 34 + 40.5f / 79;
+    // The seam at 118 W without a step along the runways' row: the ring cell west
+    // of it is as wide as the others.
+    planexyz[q4_i0][q4_j0][0] = X_with_latlon(mid, -118.0f);
+    // The neighbours west and south as a missing square leaves them: sea at 0 m.
+    read_quadrant(34, -119, 3);
+    read_quadrant(33, -118, 1);
+    place(square());
+    struct where {
+        const char* what;
+        float lat, lon, hdng, len;
+        std::vector<std::pair<int, int>> flat, kept;   // vertices (i, j) from quadrant 4's south-west vertex
+        int hangars;
+    };
+    const where cases[] = {
+        {"at the west edge", mid, -118 + 0.5f / 59, 90, 3000, {{-1, 40}, {0, 40}, {1, 40}}, {{-2, 40}, {3, 40}}, 4},
+        {"at the south edge", 34 + 0.5f / 79, -118 + 20.5f / 59, 360, 3000, {{20, -1}, {20, 0}, {21, 1}}, {{20, 3}}, 4},
+        {"in the square west, reaching this one", mid, -118.01f, 90, 3000, {{-1, 40}, {0, 40}, {1, 40}}, {{2, 40}}, 0},
+        {"a long one 0.09 degrees west", mid, -118.09f, 90, 25000, {{0, 40}, {1, 40}}, {{0, 42}}, 0},
+        {"the same 0.11 degrees west", mid, -118.11f, 90, 25000, {}, {{-1, 40}, {0, 40}, {1, 40}}, 0},
+    };
+    for (const where& w : cases) {
+        SCOPED_TRACE(w.what);
+        memset(obj_type, 0, sizeof obj_type);
+        obr.cursor = -1;
+        apt_wrl_max = rwy_wrl_max = apt_lcl_max = rwy_geo = -1;
+        for (int j = q4_j0 - 1; j <= q4_j0 + 79; j++) planexyz[q4_i0 - 1][j][1] = 0;
+        for (int i = q4_i0 - 1; i <= q4_i0 + 59; i++) planexyz[i][q4_j0 - 1][1] = 0;
+        add_airport(w.lat, w.lon, 350, 1, 1, w.hdng, w.len);
+        read4();
+        for (auto& v : w.flat) EXPECT_FLOAT_EQ(planexyz[q4_i0 + v.first][q4_j0 + v.second][1], 349.8f) << v.first << ", " << v.second;
+        for (auto& v : w.kept) EXPECT_NE(planexyz[q4_i0 + v.first][q4_j0 + v.second][1], 349.8f) << v.first << ", " << v.second;
+        if (w.flat.empty()) {
+            for (int i = q4_i0 - 1; i <= q4_i0 + 59; i++)
+                for (int j = q4_j0 - 1; j <= q4_j0 + 79; j++) ASSERT_NE(planexyz[i][j][1], 349.8f) << i << ", " << j;
+        }
+        EXPECT_EQ(count_kind(obj_hangar), w.hangars);
+        EXPECT_EQ(count_kind(obj_tower), w.hangars ? 1 : 0);
+    }
+}
+
+TEST_F(SquareReader, HangarsStandEvery45MetresBesideTheFirstRunwayAndStepPastACrossingStrip)
+{
+    place(square());
+    struct row {
+        const char* what;
+        float width, len;
+        int crossing;        // the first of two steps a north-south runway's strip covers; 0 none
+        int hangar[4], tower;   // steps of 45 m from the start point
+    };
+    const row rows[] = {
+        {"side offset 4.2 x width", 45, 3000, 0, {1, 2, 3, 4}, 6},
+        {"side offset at least 80 m", 15, 2000, 0, {1, 2, 3, 4}, 6},
+        {"a crossing strip over the second and third", 45, 3000, 2, {1, 4, 5, 6}, 8},
+        {"a crossing strip where the tower would be", 45, 3000, 6, {1, 2, 3, 4}, 8},
+    };
+    const float lat = 34.3f, lon = -117.8f;
+    for (const row& w : rows) {
+        SCOPED_TRACE(w.what);
+        memset(obj_type, 0, sizeof obj_type);
+        obr.cursor = -1;
+        apt_wrl_max = rwy_wrl_max = apt_lcl_max = rwy_geo = -1;
+        int a = add_airport(lat, lon, 300, 1, 1, 90, w.len, w.width);
+        // Heading 90: along the heading is east (+x), the side is south (+z); the
+        // start lies f back toward the runway's own end.
+        float d = std::max(4.2f * w.width, 80.0f), f = 0.35f * w.len;
+        float x0 = X_with_latlon(lat, lon) - f, z0 = Z_with_lat(lat) + d;
+        auto at = [&](int step) { return x0 + 45.0f * step; };
+        if (w.crossing) {
+            // Its strip runs from half a width west of its centre line to 2.5 widths
+            // east, 15 m of margin beyond: 5 m east of the step covers it and the next.
+            int r = add_runway(a, lat, Lon_with_xlat(at(w.crossing) + 5, lat), 360, 1000, 20);
+            int slot = rwy_geo_ind[r];
+            for (int n = 0; n <= 9; n++)
+                ASSERT_EQ(in_runway(a, slot, at(n), z0), (int)(n == w.crossing || n == w.crossing + 1)) << "fixture, step " << n;
+        }
+        read4();
+        ASSERT_EQ(obr.cursor, 4);
+        static float got[5][obj_elements][4][3];
+        memcpy(got, obj_xyz, sizeof got);
+        std::vector<int> kinds = ring();
+        EXPECT_EQ(kinds, (std::vector<int>{obj_hangar, obj_hangar, obj_hangar, obj_hangar, obj_tower}));
+        // Each as build_obs makes it at its step.
+        obr.cursor = -1;
+        for (int k = 0; k < 5; k++) {
+            build_obs(at(k < 4 ? w.hangar[k] : w.tower), z0, 0, "", kinds[k]);
+            for (int e = 0; e < obj_elements; e++)
+                for (int p = 0; p < 4; p++) {
+                    ASSERT_NEAR(got[k][e][p][0], obj_xyz[k][e][p][0], 0.05f) << k;
+                    ASSERT_NEAR(got[k][e][p][2], obj_xyz[k][e][p][2], 0.05f) << k;
+                }
+        }
+    }
 }
 
 TEST_F(SquareReader, HangarsAndTowerStandOffTheRunwayByTheAirportsFlagsForListedAirportsOnly)
@@ -593,6 +717,10 @@ TEST(SquareReaderDeathTest, ACutFileOrANumberThatIsNoneEndsInTheScanningAlertWit
         {"an object height that is no number", [](square& s) { s.objects = object(4, 34.5f, -117.5f, NAN); }, 0},
         {"a custom object's longitude that is no number",
          [](square& s) { s.objects = custom_object(34.5f, NAN, 0, "post"); }, 0},
+        // Off the globe: no local metres to turn them into.
+        {"vertices past the pole", [](square& s) { s.lat = 91; }, 0},
+        {"an object's longitude past 180", [](square& s) { s.objects = object(5, 34.5f, 180.5f, 100); }, 0},
+        {"a custom object at a huge latitude", [](square& s) { s.objects = custom_object(1e30f, -117.5f, 0, "post"); }, 0},
     };
     std::string root = test_scratch_folder();
     std::string path = root + "additional nav data/+030-120/+034-118.env";
