@@ -307,10 +307,6 @@ static void add_runway_ends(int l, int a)
 
 // ---- the region's places --------------------------------------------------------
 
-// Squares of 59 cells west to east and 79 south to north; the south-west
-// vertex of each of the six squares anchors the x of its square.
-static const int square_cells_x = 59;
-static const int square_cells_z = 79;
 
 static float lon_degree(float lat) { return cosf(lat * con.degtorad) * 60 * con.nmtomtrs; }
 
@@ -381,33 +377,45 @@ static void list_local_navaids(void)
 
 // ---- the grid -------------------------------------------------------------------
 
+int scroll_block(int q0, int q1, int r0, int r1, int iu, int ju, int di, int dj, int cols, int rows, gridblock* b)
+{
+    const long long i_lo = (long long)q0 * iu, i_hi = (long long)q1 * iu;
+    const long long j_lo = (long long)r0 * ju, j_hi = (long long)r1 * ju;
+    const int fits = i_lo >= 0 && i_lo <= i_hi && i_hi < cols && i_lo + di >= 0 && i_hi + di < cols && j_lo >= 0 &&
+                     j_lo <= j_hi && j_hi < rows && j_lo + dj >= 0 && j_hi + dj < rows;
+    if (fits) *b = {(int)i_lo, (int)i_hi, (int)j_lo, (int)j_hi};
+    return fits;
+}
+
+void move_grid_block(void* grid, int rows, int bytes, const gridblock& b, int di, int dj)
+{
+    char* g = (char*)grid;
+    const int i_first = di > 0 ? b.i_hi : b.i_lo, i_step = di > 0 ? -1 : 1;
+    const int j_first = dj > 0 ? b.j_hi : b.j_lo, j_step = dj > 0 ? -1 : 1;
+    for (int i = i_first; i >= b.i_lo && i <= b.i_hi; i += i_step)
+        for (int j = j_first; j >= b.j_lo && j <= b.j_hi; j += j_step)
+            memcpy(g + ((long)(i + di) * rows + (j + dj)) * bytes, g + ((long)i * rows + j) * bytes, (size_t)bytes);
+}
+
 void shift_geo(int i_q0, int i_q1, int j_q0, int j_q1, int di, int dj)
 {
-    const int i_lo = i_q0 * square_cells_x, i_hi = i_q1 * square_cells_x;
-    const int j_lo = j_q0 * square_cells_z, j_hi = j_q1 * square_cells_z;
-    const int fits = i_lo >= 0 && i_lo <= i_hi && i_hi < region_grid_x && i_lo + di >= 0 &&
-                     i_hi + di < region_grid_x && j_lo >= 0 && j_lo <= j_hi && j_hi < region_grid_z &&
-                     j_lo + dj >= 0 && j_hi + dj < region_grid_z;
+    gridblock b;
+    const int fits = scroll_block(i_q0, i_q1, j_q0, j_q1, square_cells_x, square_cells_z, di, dj, region_grid_x,
+                                  region_grid_z, &b);
     // The scrolls' blocks fit exactly; one reaching outside is the caller's mistake.
     assert(fits);
     if (!fits) return;
-    // From the far end, so that a source is read before the move overwrites it.
-    const int i_first = di > 0 ? i_hi : i_lo, i_step = di > 0 ? -1 : 1;
-    const int j_first = dj > 0 ? j_hi : j_lo, j_step = dj > 0 ? -1 : 1;
-    for (int i = i_first; i >= i_lo && i <= i_hi; i += i_step)
-        for (int j = j_first; j >= j_lo && j <= j_hi; j += j_step) {
-            const int ti = i + di, tj = j + dj;
-            memcpy(planest[ti][tj], planest[i][j], sizeof planest[i][j]);
-            memcpy(planexyz[ti][tj], planexyz[i][j], sizeof planexyz[i][j]);
-            planetex[ti][tj] = planetex[i][j];
-            is_water[ti][tj] = is_water[i][j];
-            offp_on_poly[ti][tj] = offp_on_poly[i][j];
-            oilr_on_poly[ti][tj] = oilr_on_poly[i][j];
-            city_on_poly[ti][tj] = city_on_poly[i][j];
-            tree_on_poly[ti][tj] = tree_on_poly[i][j];
-            memcpy(city_xyz[ti][tj], city_xyz[i][j], sizeof city_xyz[i][j]);
-            memcpy(tree_xyz[ti][tj], tree_xyz[i][j], sizeof tree_xyz[i][j]);
-        }
+    const int rows = region_grid_z;
+    move_grid_block(planest, rows, sizeof planest[0][0], b, di, dj);
+    move_grid_block(planexyz, rows, sizeof planexyz[0][0], b, di, dj);
+    move_grid_block(planetex, rows, sizeof planetex[0][0], b, di, dj);
+    move_grid_block(is_water, rows, sizeof is_water[0][0], b, di, dj);
+    move_grid_block(offp_on_poly, rows, sizeof offp_on_poly[0][0], b, di, dj);
+    move_grid_block(oilr_on_poly, rows, sizeof oilr_on_poly[0][0], b, di, dj);
+    move_grid_block(city_on_poly, rows, sizeof city_on_poly[0][0], b, di, dj);
+    move_grid_block(tree_on_poly, rows, sizeof tree_on_poly[0][0], b, di, dj);
+    move_grid_block(city_xyz, rows, sizeof city_xyz[0][0], b, di, dj);
+    move_grid_block(tree_xyz, rows, sizeof tree_xyz[0][0], b, di, dj);
     env.cam_cell_i += di;
     env.plane_cell_i += di;
     env.cam_cell_j += dj;

@@ -5,8 +5,10 @@
 // model, the scene, the charts, placement and the real weather read them.
 #pragma once
 
-const int region_grid_x = 178;   // vertices west to east: three squares of 59 cells
-const int region_grid_z = 159;   // vertices south to north: two squares of 79 cells
+const int square_cells_x = 59;   // cells of one scenery square west to east
+const int square_cells_z = 79;   // and south to north
+const int region_grid_x = 3 * square_cells_x + 1;   // 178 vertices west to east: three squares
+const int region_grid_z = 2 * square_cells_z + 1;   // 159 vertices south to north: two squares
 
 // 44 fields of 32 bits, in this order.
 struct environmentstruct {
@@ -173,6 +175,22 @@ struct quadtexstruct {
     char name[square_textures][41];
 };
 extern quadtexstruct quad_tex[6];
+
+// A block of a grid's points: its first and last column and row, all included.
+struct gridblock {
+    int i_lo, i_hi, j_lo, j_hi;
+};
+// The scrolls' block of units q0..q1 by r0..r1 (iu by ju points a unit):
+// 1 when it lies inside a grid of cols x rows points before and after the
+// move by di, dj, with *b its points.
+int scroll_block(int q0, int q1, int r0, int r1, int iu, int ju, int di, int dj, int cols, int rows, gridblock* b);
+// Moves the block's points of a grid of `rows` points a column, each of
+// `bytes`, by di, dj, from the far end, so that a source is read before the
+// move overwrites it.
+void move_grid_block(void* grid, int rows, int bytes, const gridblock& b, int di, int dj);
+
+// A texture name that means none: empty, or a beginning of "Untitled".
+int untitled_name(const char* name);
 
 // Reads the scenery square with south-west corner (lat, lon) into quadrant
 // q of the region grid, with what the square and the world databases imply;

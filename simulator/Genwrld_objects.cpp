@@ -313,8 +313,7 @@ static void build_hut(int s, int type, float value)
 
 // ---- custom object files --------------------------------------------------------
 
-// "Untitled", or any beginning of it (an empty name too): drawn untextured.
-static int untitled(const char* name) { return strncmp(name, "Untitled", strlen(name)) == 0; }
+int untitled_name(const char* name) { return strncmp(name, "Untitled", strlen(name)) == 0; }
 
 // The texture id of a custom object texture: 1000 + its entry in the run's
 // table. A name met for the first time takes the next entry (after 999 the
@@ -422,7 +421,8 @@ static int read_custom_object(int s, const char* name, float heading)
             // The word's separator goes back, so that skipping the rest of
             // the line ends on this line when the word ends it.
             inf2.unget();
-            obj_texrgb[s][n] = untitled(word) ? 0 : custom_texture(word);
+            // "Untitled", or any beginning of it: drawn untextured.
+            obj_texrgb[s][n] = untitled_name(word) ? 0 : custom_texture(word);
         } else {
             int r = intscan(path), g = intscan(path), b = intscan(path);
             obj_texrgb[s][n] = packed_colour(r, g, b);

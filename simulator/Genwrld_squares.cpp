@@ -20,9 +20,6 @@
 
 quadtexstruct quad_tex[6];
 
-// A square is 59 x 79 cells, 60 x 80 vertex records.
-static const int sq_cells_x = 59;
-static const int sq_cells_z = 79;
 static const int square_version_old = 3;
 static const int square_version = 4;
 static const int square_name_len = 40;   // object and texture names, fixed fields of the file
@@ -79,7 +76,7 @@ static int open_square(int lat, int lon, char path[path_max])
 // The south-west vertex of each square is the loader's longitude anchor.
 static int is_anchor(int i, int j)
 {
-    return i % sq_cells_x == 0 && i < region_grid_x - 1 && j % sq_cells_z == 0 && j < region_grid_z - 1;
+    return i % square_cells_x == 0 && i < region_grid_x - 1 && j % square_cells_z == 0 && j < region_grid_z - 1;
 }
 
 static void set_vertex(int i, int j, float lat, float lon, float h)
@@ -101,8 +98,8 @@ static void plain_water_cell(int i, int j)
 
 static void read_vertices(int i0, int j0, unsigned base, const char* path)
 {
-    for (int r = 0; r <= sq_cells_z; r++)
-        for (int c = 0; c <= sq_cells_x; c++) {
+    for (int r = 0; r <= square_cells_z; r++)
+        for (int c = 0; c <= square_cells_x; c++) {
             float lat = fltscan(path);
             float lon = fltscan(path);
             float h = fltscan(path);
@@ -111,7 +108,7 @@ static void read_vertices(int i0, int j0, unsigned base, const char* path)
             int i = i0 + c, j = j0 + r;
             set_vertex(i, j, lat, lon, h);
             // The last row and column are the neighbours' first: no cell of ours.
-            if (c == sq_cells_x || r == sq_cells_z) continue;
+            if (c == square_cells_x || r == square_cells_z) continue;
             set_st(i, j, 0, 0, 1, 1, 0, 1, 1, 0, 0);
             code_to_state(&is_water[i][j], planest[i][j], &planetex[i][j], code);
             if (planetex[i][j] >= (unsigned)tex_custom_first) {
@@ -127,12 +124,12 @@ static void read_vertices(int i0, int j0, unsigned base, const char* path)
 
 static void missing_vertices(int lat, int lon, int i0, int j0)
 {
-    for (int r = 0; r <= sq_cells_z; r++)
-        for (int c = 0; c <= sq_cells_x; c++) {
-            float vlat = interp(0, (float)lat, (float)sq_cells_z, (float)(lat + 1), (float)r);
-            float vlon = interp(0, (float)lon, (float)sq_cells_x, (float)(lon + 1), (float)c);
+    for (int r = 0; r <= square_cells_z; r++)
+        for (int c = 0; c <= square_cells_x; c++) {
+            float vlat = interp(0, (float)lat, (float)square_cells_z, (float)(lat + 1), (float)r);
+            float vlon = interp(0, (float)lon, (float)square_cells_x, (float)(lon + 1), (float)c);
             set_vertex(i0 + c, j0 + r, vlat, vlon, 0);
-            if (c < sq_cells_x && r < sq_cells_z) plain_water_cell(i0 + c, j0 + r);
+            if (c < square_cells_x && r < square_cells_z) plain_water_cell(i0 + c, j0 + r);
         }
 }
 
@@ -155,8 +152,8 @@ static void flatten_runways(int lat, int lon, int i0, int j0)
             float rx0 = fltmin4(q[0][0], q[1][0], q[2][0], q[3][0]), rx1 = fltmax4(q[0][0], q[1][0], q[2][0], q[3][0]);
             float rz0 = fltmin4(q[0][2], q[1][2], q[2][2], q[3][2]), rz1 = fltmax4(q[0][2], q[1][2], q[2][2], q[3][2]);
             float h = apt_h[a] - 0.2f;
-            for (int i = intmax2(0, i0 - 1); i <= intmin2(region_grid_x - 2, i0 + sq_cells_x); i++)
-                for (int j = intmax2(0, j0 - 1); j <= intmin2(region_grid_z - 2, j0 + sq_cells_z); j++) {
+            for (int i = intmax2(0, i0 - 1); i <= intmin2(region_grid_x - 2, i0 + square_cells_x); i++)
+                for (int j = intmax2(0, j0 - 1); j <= intmin2(region_grid_z - 2, j0 + square_cells_z); j++) {
                     float cx0 = fltmin2(planexyz[i][j][0], planexyz[i][j + 1][0]);
                     float cx1 = fltmax2(planexyz[i + 1][j][0], planexyz[i + 1][j + 1][0]);
                     float cz0 = fltmin2(planexyz[i][j + 1][2], planexyz[i + 1][j + 1][2]);
@@ -178,12 +175,12 @@ static void flatten_runways(int lat, int lon, int i0, int j0)
 // cell marked here would show lights at whatever its points last held.
 static void mark_city(int lat, int lon, int i0, int j0, float olat, float olon)
 {
-    float fc = (olon - (float)lon) * sq_cells_x, fr = (olat - (float)lat) * sq_cells_z;
-    if (!(fc >= 0 && fc < sq_cells_x && fr >= 0 && fr < sq_cells_z)) return;
+    float fc = (olon - (float)lon) * square_cells_x, fr = (olat - (float)lat) * square_cells_z;
+    if (!(fc >= 0 && fc < square_cells_x && fr >= 0 && fr < square_cells_z)) return;
     int ci = i0 + (int)fc, cj = j0 + (int)fr;
     if (is_water[ci][cj]) return;
-    for (int i = intmax2(i0, ci - 1); i <= intmin2(i0 + sq_cells_x - 1, ci + 1); i++)
-        for (int j = intmax2(j0, cj - 1); j <= intmin2(j0 + sq_cells_z - 1, cj + 1); j++) city_on_poly[i][j] = 1;
+    for (int i = intmax2(i0, ci - 1); i <= intmin2(i0 + square_cells_x - 1, ci + 1); i++)
+        for (int j = intmax2(j0, cj - 1); j <= intmin2(j0 + square_cells_z - 1, cj + 1); j++) city_on_poly[i][j] = 1;
 }
 
 static void read_objects(int lat, int lon, int i0, int j0, const char* path)
@@ -224,8 +221,7 @@ static void read_objects(int lat, int lon, int i0, int j0, const char* path)
 // the texture folder, is an unused slot.
 static int unused_name(const char* name)
 {
-    size_t n = strlen(name);
-    return n == 0 || (n <= 8 && strncmp(name, "Untitled", n) == 0) || strchr(name, '/') != nullptr;
+    return untitled_name(name) || strchr(name, '/') != nullptr;
 }
 
 static void read_texture_names(int quadrant, const char* path)
@@ -329,8 +325,8 @@ static void point_in_triangle(const float* a, const float* b, const float* c, fl
 
 static void place_points(int i0, int j0)
 {
-    for (int c = 0; c < sq_cells_x; c++)
-        for (int r = 0; r < sq_cells_z; r++) {
+    for (int c = 0; c < square_cells_x; c++)
+        for (int r = 0; r < square_cells_z; r++) {
             int i = i0 + c, j = j0 + r;
             if (!city_on_poly[i][j] && !tree_on_poly[i][j]) continue;
             for (int t = 0; t < 2; t++) {
@@ -354,8 +350,8 @@ static void place_points(int i0, int j0)
 // cross of nine), never within 15 cells of another.
 static void place_platforms(int i0, int j0)
 {
-    for (int i = i0; i <= i0 + sq_cells_x; i++)
-        for (int j = j0; j <= j0 + sq_cells_z; j++) offp_on_poly[i][j] = oilr_on_poly[i][j] = 0;
+    for (int i = i0; i <= i0 + square_cells_x; i++)
+        for (int j = j0; j <= j0 + square_cells_z; j++) offp_on_poly[i][j] = oilr_on_poly[i][j] = 0;
     for (int c = 15; c <= 42; c++)
         for (int r = 15; r <= 62; r++) {
             int i = i0 + c, j = j0 + r, count = 0;
@@ -380,7 +376,7 @@ void read_quadrant(int lat, int lon, int quadrant)
     int found = open_square(lat, lon, path);
     // Unique in any region: the squares of a region differ in lat mod 2 or lon mod 3.
     unsigned base = (unsigned)(40000 * floor_mod(lat, 2) + 10000 * floor_mod(lon, 3));
-    const int i0 = sq_cells_x * (quadrant % 3), j0 = sq_cells_z * (quadrant / 3);
+    const int i0 = square_cells_x * (quadrant % 3), j0 = square_cells_z * (quadrant / 3);
     quadtexstruct& qt = quad_tex[quadrant];
     memset(&qt, 0, sizeof qt);
     qt.lat = lat;

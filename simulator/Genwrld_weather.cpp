@@ -122,48 +122,25 @@ void fill_a_sector_with_ocast(int si, int sj)
 
 // ---- scrolling ------------------------------------------------------------
 
-// Blocks q0..q1 of unit points, both end lines included, lie inside 0..last
-// before and after the move by d.
-static int block_move_fits(int q0, int q1, int d, int unit, int last)
-{
-    const long long lo = (long long)q0 * unit, hi = (long long)q1 * unit;
-    return lo >= 0 && lo <= hi && hi <= last && lo + d >= 0 && hi + d <= last;
-}
-
-// Moves points i_lo..i_hi by j_lo..j_hi (elems floats each) by di, dj, from
-// the far end so that a source is read before the move overwrites it.
-static void move_points(float* grid, int rows, int elems, int i_lo, int i_hi, int j_lo, int j_hi, int di, int dj)
-{
-    const int i_first = di > 0 ? i_hi : i_lo, i_step = di > 0 ? -1 : 1;
-    const int j_first = dj > 0 ? j_hi : j_lo, j_step = dj > 0 ? -1 : 1;
-    for (int i = i_first; i >= i_lo && i <= i_hi; i += i_step)
-        for (int j = j_first; j >= j_lo && j <= j_hi; j += j_step) {
-            const float* from = grid + ((long)i * rows + j) * elems;
-            float* to = grid + ((long)(i + di) * rows + (j + dj)) * elems;
-            for (int c = 0; c < elems; c++) to[c] = from[c];
-        }
-}
-
 // The scrolls' ranges fill the fields exactly. One reaching outside is the
 // caller's mistake: a debug build stops there, a release build moves nothing.
 void shift_weather(int i_q0, int i_q1, int j_q0, int j_q1, int di, int dj)
 {
-    const int fits = block_move_fits(i_q0, i_q1, di, wx_square, wx_grid_cols - 1) &&
-                     block_move_fits(j_q0, j_q1, dj, wx_square, wx_grid_rows - 1);
+    gridblock b;
+    const int fits =
+        scroll_block(i_q0, i_q1, j_q0, j_q1, wx_square, wx_square, di, dj, wx_grid_cols, wx_grid_rows, &b);
     assert(fits);
     if (!fits) return;
-    move_points(&atm.wx_grid[0][0], wx_grid_rows, 1, i_q0 * wx_square, i_q1 * wx_square, j_q0 * wx_square,
-                j_q1 * wx_square, di, dj);
+    move_grid_block(atm.wx_grid, wx_grid_rows, sizeof atm.wx_grid[0][0], b, di, dj);
 }
 
 void shift_cloud(int i_s0, int i_s1, int j_s0, int j_s1, int di, int dj)
 {
-    const int fits = block_move_fits(i_s0, i_s1, di, cloud_sector, cloud_cols - 1) &&
-                     block_move_fits(j_s0, j_s1, dj, cloud_sector, cloud_rows - 1);
+    gridblock b;
+    const int fits =
+        scroll_block(i_s0, i_s1, j_s0, j_s1, cloud_sector, cloud_sector, di, dj, cloud_cols, cloud_rows, &b);
     assert(fits);
     if (!fits) return;
-    const int i_lo = i_s0 * cloud_sector, i_hi = i_s1 * cloud_sector;
-    const int j_lo = j_s0 * cloud_sector, j_hi = j_s1 * cloud_sector;
-    move_points(&cloudxyz[0][0][0], cloud_rows, 3, i_lo, i_hi, j_lo, j_hi, di, dj);
-    move_points(&cloudrgb[0][0][0], cloud_rows, 3, i_lo, i_hi, j_lo, j_hi, di, dj);
+    move_grid_block(cloudxyz, cloud_rows, sizeof cloudxyz[0][0], b, di, dj);
+    move_grid_block(cloudrgb, cloud_rows, sizeof cloudrgb[0][0], b, di, dj);
 }
