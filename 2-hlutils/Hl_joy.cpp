@@ -43,12 +43,6 @@ static const float joy_zone_max = 0.25f;
 static_assert(sizeof set.joy_button_map / sizeof set.joy_button_map[0] == joy_inputs,
               "one assignment per input");
 
-// Views the buttons select (View menu items).
-static const int view_forwards = 500;
-static const int view_down_8 = 502;
-static const int view_left_90 = 506;
-static const int view_right_90 = 507;
-
 // Buttons by bit (button n is bit n - 1).
 static const unsigned joy_button_2 = 1u << 1;
 static const unsigned joy_button_3 = 1u << 2;

@@ -350,6 +350,8 @@ struct inststruct {
     float reply_on, reply_off;   // s of sim_time: the transponder reply light's flash window
     int ecam_page;               // page of the ECAM; 7 the cautions, shown after a new failure
     int anti_ice;                // the panel's anti-ice switch
+    int ldg_lights;              // the landing-light switch
+    int hud_on;                  // the head-up display switch
 };
 
 extern planestruct pln[2];

@@ -619,9 +619,12 @@ static void place_ships(void)
 
 // ---- the loader -----------------------------------------------------------------
 
+int region_loads = 0;
+
 void load_region(int mode)
 {
     if (mode < 1 || mode > 5) return;
+    region_loads++;
     const scrolldef* scroll = mode == 1 ? nullptr : &scrolls[mode - 2];
     clear_menus();
     move_region_edges(mode);
@@ -652,4 +655,14 @@ void load_region(int mode)
             if (fill) fill_a_sector_with_ocast(si, sj);
         }
     place_ships();
+}
+
+void reload_region_textures(void)
+{
+    int w = 0, h = 0;
+    for (const quadtexstruct& qt : quad_tex)
+        for (int k = 0; k < square_textures; k++)
+            if (qt.name[k][0]) OGL_texbmp(-100, tex_custom_first + qt.base + k, -104, qt.name[k], &w, &h);
+    for (int k = 0; k < obj_textures; k++)
+        if (obr.tex_name[k][0]) OGL_texbmp(-100, tex_object_first + k, 0, obr.tex_name[k], &w, &h);
 }

@@ -210,3 +210,10 @@ void rway_to_cs(int number, char letter, int pad, char* out);
 // only the new squares. Also rebuilds the local lists, the runway slots and
 // the whole menu bar, and places fires and ships.
 void load_region(int mode);
+// Counts the region loads and scrolls of the run (0 before the first): what
+// the frame culled from is stale once it moves.
+extern int region_loads;
+// Loads again, at the texture resolution of now, the custom terrain textures
+// of the loaded squares and the custom object textures of the run's table:
+// all that a resolution change asks of the region.
+void reload_region_textures(void);

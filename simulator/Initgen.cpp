@@ -70,6 +70,9 @@ void init_gen(void)
     // Sea-level gravity until the once-a-second step sets it for the height:
     // the first frames of a flight may come before that step runs.
     atm.g_accel = con.g;
+    // No setting holds the cloud layer's transition band: a fixed 100 m fades
+    // the view in and out of the base.
+    atm.cloud_thick = 100.0f;
 
     // Down to 20 degrees below the horizon: the eye may be high or banked.
     for (int s = 0; s < star_count; s++) {

@@ -122,6 +122,10 @@ struct miscstruct {
     float view_pitch;            // rad -pi/2..pi/2
     float spot_x, spot_y, spot_z;   // spot camera, m
     float rwy_view_x, rwy_view_y, rwy_view_z;   // the on-runway camera, m: beside the start point
+    int near_apt;                // the airport nearest aircraft 0, found by the frame's culling:
+    int near_apt_lcl;            //   its world index, its local index
+    int near_rwy;                //   and its first runway's world index
+    int joy_calibrating;         // the joystick calibration box is drawn over the view
 
     // the flight step's clocks and counters; a new flight zeroes the two counters
     float tod_zone;              // s, Zulu: time_of_day less the longitude's zone
@@ -211,6 +215,8 @@ struct atmospherestruct {
     float cloud_tops;            // m above sea level
     float cloud_base_agl;        // m above the chosen airport
     float visibility;            // m
+    float vis_eff;               // m, the frame's visibility: fog end and culling radius
+    float cloud_thick;           // m, the cloud layer's transition band about the base, 0..300
     float wx_factor;
     float precip_level;          // 1 none .. 5 severe
     float precip_intensity;      // 0..1 where the aircraft is, from the scene

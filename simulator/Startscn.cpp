@@ -1,10 +1,31 @@
 #include "Startscn.h"
+#include "Add-ons.h"
+#include "Drplane.h"
 #include "Fltutil.h"
 #include "Genwrld.h"
+#include "HL_GRAPH.h"
 #include "Hl_types.h"
 #include "Initgen.h"
+#include "Plane.h"
+#include "Point.h"
 
 scenerystruct scn;
+float x0, z0, x1, z1, x2, z2;
+int ter_inrange[region_grid_x][region_grid_z];
+int apt_inrange[local_list_max];
+float ogl_brat_ter;
+float lite_r, lite_g, lite_b;
+
+scene_calls scene = {
+    plot_stars,     plot_clouds,     plot_terrain,     plot_city_lights, plot_trees,
+    plot_lightning, plot_pavement,   plot_runway,      plot_rway_lights, plot_obstacles,
+    plot_fires,     plot_plane,      plot_cool_hud,    plot_nrml_hud,    do_window_precip,
+    OGL_texbmp,     load_plane_geo,  load_region,      reload_region_textures,
+};
+
+void clear_camera_run_state(void) {}
+
+int incone(float, float, float) { return 0; }
 
 // Until the scene is drawn, the frame keeps what the rest of the simulator
 // reads from it: the eye at the user's aircraft (engine sounds fade by that
@@ -20,24 +41,9 @@ void update_scene_3d(void)
     int clouds = atm.cloud_type != 1;
     scn.above_clouds = clouds && atm.cloud_tops <= eye_y;
     scn.below_clouds = clouds && eye_y <= atm.cloud_base;
-    for (int k = 0; k < 3; k++) ins.lite_rgb[k] = 1.0f;
+    set_sky_light_fog();
 }
+
+void update_scene_3d2(void) {}
 
 void update_scene_2d(void) {}
-
-// The texture table's state over the run: the resolution it last loaded at.
-struct texture_run_state {
-    int res_loaded;           // -99 before the first load
-};
-static texture_run_state tex_run = {-99};
-
-void clear_texture_run_state(void) { tex_run.res_loaded = -99; }
-
-// The textures themselves come with the scene's drawing. What is here is the
-// table's reload of the region on a new texture resolution: the first call
-// always finds one, so start-up loads the region around the start airport.
-void load_texes(void)
-{
-    if (ogl_res != tex_run.res_loaded) load_region(1);
-    tex_run.res_loaded = ogl_res;
-}

@@ -1,0 +1,10 @@
+// The aircraft in the outside view: the render mesh and paint of the two
+// aircraft slots, and their drawing.
+#pragma once
+
+// Rebuilds slot p's mesh from pln[p]; load_tex loads its paint textures,
+// write_template writes the paint templates, touch_up retouches them.
+void load_plane_geo(int load_tex, int write_template, int touch_up, int p);
+// The aircraft at the modelview's origin, turned to its attitude; is_second
+// for slot 1, close when it fills enough of the view for detail.
+void plot_plane(int is_second, int close);

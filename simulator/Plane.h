@@ -1,0 +1,31 @@
+// The ground of the outside view: the textured terrain mesh and the things
+// that stand on its cells (platforms, rigs, the ships and the wakes), the
+// city lights, the trees and the lightning; the quad drawer that subdivides
+// runway and pavement near a low aircraft; the runways and pavement; the
+// wakes. Reads the region grid (Genwrld) and the frame's culling (Startscn).
+#pragma once
+
+// Always, with fog, texturing, lighting and depth on. Clears the aircraft's
+// three contact flags of env, which the surface drawers set again.
+void plot_terrain(void);
+void plot_city_lights(void);   // at night: fog and depth on
+void plot_trees(void);         // trees switch on: fog, texturing and depth on
+void plot_lightning(void);     // during a flash: depth on
+// The culling rebuild sorts the cells of the terrain range by base texture,
+// so that a frame binds each base texture once without a range scan each.
+void sort_terrain_cells(void);
+// One quad P1-P2-P3-P4, (s0, t0) at P1, (s0, t1) at P2, (s1, t1) at P3,
+// (s1, t0) at P4, subdivided near a low aircraft when subdivide is set.
+// The caller binds the texture.
+void tess_quad(int subdivide, float s0, float t0, float s1, float t1, float x1, float y1, float z1, float x2,
+               float y2, float z2, float x3, float y3, float z3, float x4, float y4, float z4);
+
+// ---- runways and pavement (Plane_runways.cpp) --------------------------------
+// Piece quad (0..5) of slot geo with texture tex in round(count) pieces.
+void plot_pavement(int lit, int geo, int quad, float count, int tex, float ox, float oz, float ws, float wc);
+void plot_runway(int lit, int apt, int rwy, int geo, float ox, float oz, float ws, float wc);
+
+// ---- wakes (Plane_wakes.cpp) ----------------------------------------------------
+// Wake 0 the carrier, 1 the frigate, 2 the aircraft: (x, z) the source, y the
+// water, speed m/s, heading degrees.
+void build_wake(int wake, float x, float y, float z, float speed, float heading);
