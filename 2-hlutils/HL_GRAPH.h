@@ -77,6 +77,7 @@ const int tex_metal = 131;             // "metal": navaid masts and huts
 const int tex_redwhite = 137;          // "redwhite": navaid antennas
 const int tex_surfaces_last = 140;
 const int tex_overlay_first = 141;     // "overlay/"
+const int tex_trees = 141;             // the season's tree picture
 const int tex_overlay_last = 148;
 const int tex_fire_first = 149;        // "fire/"
 const int tex_fire_last = 160;

@@ -22,7 +22,6 @@ const int base_textures = tex_terrain_last - tex_terrain_first + 1;   // 12
 const int custom_list = base_textures;                               // the list after the base ones
 const int cell_lists = base_textures + 1;
 const int range_cells = (region_grid_x - 1) * (region_grid_z - 1);   // the widest terrain range
-const int tex_trees = tex_overlay_first;                              // the season's tree picture
 
 static_assert(region_grid_x - 1 <= 256 && region_grid_z - 1 <= 256, "a cell's indices fit a byte each");
 

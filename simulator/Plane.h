@@ -5,8 +5,8 @@
 // wakes. Reads the region grid (Genwrld) and the frame's culling (Startscn).
 #pragma once
 
-// Always, with fog, texturing, lighting and depth on. Clears the aircraft's
-// three contact flags of env, which the surface drawers set again.
+// Always, with fog, texturing, lighting and depth on; then the wakes and what
+// stands in the water. Leaves fog and texturing on, lighting and depth off.
 void plot_terrain(void);
 void plot_city_lights(void);   // at night: fog and depth on
 void plot_trees(void);         // trees switch on: fog, texturing and depth on
