@@ -37,6 +37,7 @@ struct MenusGl : ::testing::Test {
     void SetUp() override
     {
         shell.APPLICATION_update = [] {};
+        msc.time_of_day = 12 * 3600;    // by day: the night's panel light dims the menu colours
         host_test_clock(now_ms, 0);
         MACIBM_init();
         for (int k = 0; k < 3; k++) frame();

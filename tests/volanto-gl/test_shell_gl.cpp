@@ -20,8 +20,13 @@ static void front_pixel(int x, int y, unsigned char rgb[3]) { host_test_read_fro
 
 // The shell alone: no aircraft is placed, so the simulator's frame hook,
 // which flies one, stays out of these frames.
+// By day: the night's panel light dims the colours read back.
 struct ShellGl : ::testing::Test {
-    void SetUp() override { shell.APPLICATION_update = [] {}; }
+    void SetUp() override
+    {
+        shell.APPLICATION_update = [] {};
+        msc.time_of_day = 12 * 3600;
+    }
     void TearDown() override { shell.APPLICATION_update = APPLICATION_update; }
 };
 using ShellGlDeathTest = ShellGl;
