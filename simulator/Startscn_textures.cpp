@@ -3,7 +3,6 @@
 // file, the texture resolution, the season, snow or the climate band.
 #include "Startscn.h"
 #include "Fltutil.h"
-#include "Genwrld.h"
 #include "HL_GRAPH.h"
 #include "Hl_types.h"
 #include "Initgen.h"
@@ -62,21 +61,23 @@ struct tex_group {
     int mode;
 };
 
-#define GROUP(first, names, mode) {first, (int)(sizeof names / sizeof names[0]), names, mode}
+template <int count>
+static constexpr tex_group group(int first, const char* const (&names)[count], int mode)
+{
+    return {first, count, names, mode};
+}
 
 // What only the resolution shapes: the rest of the table, in id order.
 static const tex_group resolution_set[] = {
-    GROUP(tex_grass, pavement_names, mode_keyed),
-    GROUP(tex_asphalt_first, runway_names, mode_opaque),
-    GROUP(tex_concrete_first, runway_names, mode_opaque),
-    GROUP(tex_buildings_first, building_names, mode_opaque),
-    GROUP(tex_surfaces_first, surface_names, mode_opaque),
-    GROUP(moon_tex, moon_names, mode_keyed),
-    GROUP(glow_first, glow_names, mode_glow),
-    GROUP(tex_fire_first, fire_names, mode_keyed),
+    group(tex_grass, pavement_names, mode_keyed),
+    group(tex_asphalt_first, runway_names, mode_opaque),
+    group(tex_concrete_first, runway_names, mode_opaque),
+    group(tex_buildings_first, building_names, mode_opaque),
+    group(tex_surfaces_first, surface_names, mode_opaque),
+    group(moon_tex, moon_names, mode_keyed),
+    group(glow_first, glow_names, mode_glow),
+    group(tex_fire_first, fire_names, mode_keyed),
 };
-
-#undef GROUP
 
 static_assert(tex_dirt == tex_grass + 1 && tex_gravel == tex_grass + 2, "the pavements run on");
 static_assert(tex_asphalt_last - tex_asphalt_first + 1 == sizeof runway_names / sizeof runway_names[0] &&
@@ -129,6 +130,7 @@ void load_texes(void)
         const char* path = pln[p].C_path;
         const int new_file = strncmp(path, tex_run.plane_path[p], sizeof tex_run.plane_path[p]) != 0;
         if (path[0] && (new_file || res_changed)) scene.load_plane_geo(1, 0, 0, p);
+        if (new_file) memcpy(tex_run.plane_path[p], path, sizeof tex_run.plane_path[p]);
     }
 
     // The region: in full the first time; later only its own textures,
@@ -151,12 +153,10 @@ void load_texes(void)
         for (const tex_group& g : resolution_set)
             for (int k = 0; k < g.count; k++) load_one(g.first + k, g.names[k], g.mode);
 
-    // What this load was for.
+    // What the table now holds; the aircraft paths are kept above.
     tex_run.res = ogl_res;
     tex_run.winter = winter;
     tex_run.frost = frost;
     tex_run.snow = snow;
     tex_run.tropics = tropics;
-    for (int p = 0; p < 2; p++)
-        memcpy(tex_run.plane_path[p], pln[p].C_path, sizeof tex_run.plane_path[p]);
 }

@@ -167,7 +167,7 @@ static rgb_f rock_at(float s, float t, int x, int y)
 static rgb_f snow_at(float s, float t, int x, int y)
 {
     rgb_f bright = {240, 243, 248}, shade = {206, 215, 230};
-    rgb_f c = mix(bright, shade, smooth(0.0f, 0.8f, fractal(s, t, 4, 4, 31)));
+    rgb_f c = mix(bright, shade, 0.5f * smooth(-0.2f, 0.8f, fractal(s, t, 4, 4, 31)));
     return scale(c, 1 + 0.012f * grain(x, y, 4));
 }
 
