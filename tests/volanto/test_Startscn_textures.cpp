@@ -1,0 +1,428 @@
+// The texture table, through a log of its loads: the first call loads every
+// id once in its mode, both aircraft and the region; a call without changes
+// loads nothing; each change reloads exactly its set, and a resolution change
+// reloads the region's textures without moving the region. The terrain set
+// held is always what the loader would pick now. The shipped terrain and tree
+// textures: they load square, without a notice, and each transition's
+// boundary lies where the terrain's mappings join it to its neighbours.
+#include <gtest/gtest.h>
+
+#include "HL_GRAPH.h"
+#include "HL_MNW.h"
+#include "Initgen.h"
+#include "Startscn.h"
+#include "host_test.h"
+#include "records.h"
+#include "test_support.h"
+#include "volanto_support.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+// ---- the load log -----------------------------------------------------------------
+
+struct tex_load {
+    int id, mode;
+    std::string name;
+    int width;
+    unsigned colour;   // the first texel of what the loader read, 0xRRGGBB
+};
+
+struct load_log {
+    std::vector<tex_load> tex;
+    std::vector<int> planes;     // the slots built
+    int region_loads = 0, region_reloads = 0;
+    std::vector<char> order;     // 'P' aircraft, 'R' region, 'X' region textures, 'T' texture
+};
+
+static load_log loads;
+static scene_calls real_calls;
+
+static unsigned first_texel(void) { return (unsigned)rgb_array[0] << 16 | rgb_array[1] << 8 | rgb_array[2]; }
+
+static int record_texbmp(int kind, int id, int mode, const char* name, int* w, int* h)
+{
+    int opened = real_calls.OGL_texbmp(kind, id, mode, name, w, h);
+    loads.tex.push_back({id, mode, name, *w, first_texel()});
+    loads.order.push_back('T');
+    return opened;
+}
+
+static void record_plane(int load_tex, int write_template, int touch_up, int p)
+{
+    EXPECT_EQ(load_tex, 1);
+    EXPECT_EQ(write_template, 0);
+    EXPECT_EQ(touch_up, 0);
+    loads.planes.push_back(p);
+    loads.order.push_back('P');
+}
+
+static void record_region(int mode)
+{
+    EXPECT_EQ(mode, 1);
+    loads.region_loads++;
+    loads.order.push_back('R');
+}
+
+static void record_region_textures(void)
+{
+    loads.region_reloads++;
+    loads.order.push_back('X');
+}
+
+static std::set<int> loaded_ids(void)
+{
+    std::set<int> ids;
+    for (const tex_load& t : loads.tex) ids.insert(t.id);
+    return ids;
+}
+
+static std::set<int> id_range(int first, int last)
+{
+    std::set<int> ids;
+    for (int id = first; id <= last; id++) ids.insert(id);
+    return ids;
+}
+
+static std::set<int> terrain_ids(void)
+{
+    std::set<int> ids = id_range(50, 61);
+    ids.insert(141);
+    return ids;
+}
+
+static std::set<int> table_ids(void)
+{
+    std::set<int> ids = id_range(50, 160);
+    for (int unused : {62, 63, 67}) ids.erase(unused);
+    return ids;
+}
+
+// A clean start with the shipped folders, without a window, on a summer day
+// at 34 N: no season or climate swaps a terrain name.
+static void summer_day_at_34n(int res)
+{
+    reset_suite_state();
+    set_loader_paths();
+    ogl_ready = 0;
+    initing = 0;
+    ogl_res = res;
+    atm.sl_temp = 59;
+    atm.precip_level = 0;
+    flt.lat = 34;
+}
+
+// A summer day at 34 N at resolution 3, two aircraft loaded; the loads
+// logged, each texture still read by the real loader.
+class TextureTable : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        real_calls = scene;
+        start();
+    }
+    void TearDown() override { scene = real_calls; }
+    void start(void)
+    {
+        summer_day_at_34n(3);
+        snprintf(pln[0].C_path, sizeof pln[0].C_path, "planes/one/one.acf");
+        snprintf(pln[1].C_path, sizeof pln[1].C_path, "planes/two/two.acf");
+        scene.OGL_texbmp = record_texbmp;
+        scene.load_plane_geo = record_plane;
+        scene.load_region = record_region;
+        scene.reload_region_textures = record_region_textures;
+        loads = load_log();
+    }
+    void first_call(void)
+    {
+        load_texes();
+        loads = load_log();
+    }
+};
+
+TEST_F(TextureTable, FirstCallLoadsEveryIdOnceInItsModeAtItsShrunkSizeWithBothAircraftAndTheRegion)
+{
+    load_texes();
+    std::map<int, int> count;
+    for (const tex_load& t : loads.tex) count[t.id]++;
+    EXPECT_EQ(loaded_ids(), table_ids());
+    for (const auto& c : count) EXPECT_EQ(c.second, 1) << "id " << c.first;
+
+    for (const tex_load& t : loads.tex) {
+        int mode = 0;
+        if (t.id <= 61) mode = -104;
+        else if (t.id <= 66 || t.id == 141 || t.id == 142 || t.id >= 149) mode = -105;
+        else if (t.id >= 143) mode = -106;
+        EXPECT_EQ(t.mode, mode) << "id " << t.id;
+    }
+
+    // The classes first, then their transitions, then the season's tree.
+    const int terrain_order[] = {50, 54, 58, 51, 52, 53, 55, 56, 57, 59, 60, 61, 141};
+    ASSERT_GE(loads.tex.size(), 13u);
+    for (int k = 0; k < 13; k++) EXPECT_EQ(loads.tex[k].id, terrain_order[k]);
+    std::map<int, std::string> name;
+    for (const tex_load& t : loads.tex) name[t.id] = t.name;
+    EXPECT_EQ(name[50], "wat");
+    EXPECT_EQ(name[57], "mnt_grs_c");
+    EXPECT_EQ(name[141], "tree_sumer");
+    EXPECT_EQ(name[64], "rway_gras");
+    EXPECT_EQ(name[68], "rway_0L");
+    EXPECT_EQ(name[96], "rway_0L");    // the concrete set holds the same names
+    EXPECT_EQ(name[123], "rway_linc");
+    EXPECT_EQ(name[140], "markers");
+    EXPECT_EQ(name[142], "moon");
+    EXPECT_EQ(name[148], "smoke");
+    EXPECT_EQ(name[160], "fire12");
+
+    // Resolution 3 takes the shipped terrain from 256 to 64; the tree is never shrunk.
+    for (const tex_load& t : loads.tex) {
+        if (t.id <= 61) {
+            EXPECT_EQ(t.width, 64) << t.name;
+        }
+        if (t.id == 141) {
+            EXPECT_EQ(t.width, 128);
+        }
+    }
+
+    // The aircraft, then the region in full, then the textures.
+    EXPECT_EQ(loads.planes, (std::vector<int>{0, 1}));
+    EXPECT_EQ(loads.region_loads, 1);
+    EXPECT_EQ(loads.region_reloads, 0);
+    EXPECT_EQ(std::string(loads.order.begin(), loads.order.begin() + 3), "PPR");
+}
+
+TEST_F(TextureTable, ACallWithoutChangesLoadsNothing)
+{
+    first_call();
+    load_texes();
+    load_texes();
+    EXPECT_TRUE(loads.order.empty());
+}
+
+TEST_F(TextureTable, EachChangeReloadsExactlyItsSet)
+{
+    struct change_case {
+        const char* what;
+        float temp_before, precip_before, lat_before;
+        void (*change)(void);
+        std::vector<int> planes;
+        int terrain, everything, region_reloads;
+    };
+    const change_case cases[] = {
+        {"a new aircraft in slot 1", 59, 0, 34,
+         [] { snprintf(pln[1].C_path, sizeof pln[1].C_path, "planes/three/three.acf"); }, {1}, 0, 0, 0},
+        {"winter comes", 59, 0, 34, [] { atm.sl_temp = 20; }, {}, 1, 0, 0},
+        {"winter goes", 20, 0, 34, [] { atm.sl_temp = 33; }, {}, 1, 0, 0},
+        {"snow in winter", 20, 0, 34, [] { atm.precip_level = 1.5f; }, {}, 1, 0, 0},
+        {"snow in summer", 59, 0, 34, [] { atm.precip_level = 1.5f; }, {}, 0, 0, 0},
+        {"more snow", 20, 2, 34, [] { atm.precip_level = 3; }, {}, 0, 0, 0},
+        {"south across 30", 59, 0, 30.2f, [] { flt.lat = 29.8f; }, {}, 1, 0, 0},
+        {"north across -30", 59, 0, -29.8f, [] { flt.lat = -30.2f; }, {}, 1, 0, 0},
+        {"from 34 N to 34 S", 59, 0, 34, [] { flt.lat = -34; }, {}, 0, 0, 0},
+        {"a dry freeze below 32", 32, 0, 34, [] { atm.sl_temp = 31; }, {}, 1, 0, 0},
+        {"a wet freeze below 32", 32, 2, 34, [] { atm.sl_temp = 31; }, {}, 0, 0, 0},
+        {"a new resolution", 59, 0, 34, [] { ogl_res = 4; }, {0, 1}, 1, 1, 1},
+    };
+    for (const change_case& c : cases) {
+        start();
+        atm.sl_temp = c.temp_before;
+        atm.precip_level = c.precip_before;
+        flt.lat = c.lat_before;
+        first_call();
+        c.change();
+        load_texes();
+        std::set<int> expected = c.everything ? table_ids() : (c.terrain ? terrain_ids() : std::set<int>());
+        EXPECT_EQ(loaded_ids(), expected) << c.what;
+        EXPECT_EQ(loads.tex.size(), expected.size()) << c.what << ": each id once";
+        EXPECT_EQ(loads.planes, c.planes) << c.what;
+        EXPECT_EQ(loads.region_loads, 0) << c.what << ": the region stays where it is";
+        EXPECT_EQ(loads.region_reloads, c.region_reloads) << c.what;
+        size_t logged = loads.order.size();
+        load_texes();
+        EXPECT_EQ(loads.order.size(), logged) << c.what << ": the next call finds nothing new";
+    }
+}
+
+TEST_F(TextureTable, AnEmptyAircraftSlotIsNeverBuilt)
+{
+    pln[1].C_path[0] = 0;
+    load_texes();
+    EXPECT_EQ(loads.planes, std::vector<int>{0});
+    loads = load_log();
+    ogl_res = 5;
+    load_texes();
+    EXPECT_EQ(loads.planes, std::vector<int>{0});
+}
+
+// Every terrain name the loader may ask for, in one flat colour each, in the
+// test's own textures folder.
+static const char* const terrain_names[] = {
+    "wat",       "grs_wat_h", "grs_wat_c", "wat_grs_c", "grs",       "grs_mnt_h", "grs_mnt_c",
+    "mnt_grs_c", "mnt",       "mnt_wat_h", "mnt_wat_c", "wat_mnt_c", "sno",       "mnt_sno_h",
+    "mnt_sno_c", "sno_mnt_c", "sno_mnt_h", "sno_wat_h", "sno_wat_c", "wat_sno_c", "car",
+    "grs_car_h", "grs_car_c", "car_grs_c", "mnt_car_h", "mnt_car_c", "car_mnt_c"};
+const int terrain_name_count = sizeof terrain_names / sizeof terrain_names[0];
+
+static unsigned name_colour(int k) { return 0x102030u + (unsigned)k * 0x050301u; }
+
+static std::string colour_name(unsigned colour)
+{
+    for (int k = 0; k < terrain_name_count; k++)
+        if (name_colour(k) == colour) return terrain_names[k];
+    return "?";
+}
+
+TEST_F(TextureTable, TheTerrainSetHeldIsAlwaysWhatTheLoaderWouldPickNow)
+{
+    std::string folder = std::string(test_scratch_folder()) + "textures/";
+    for (int k = 0; k < terrain_name_count; k++) {
+        unsigned colour = name_colour(k);
+        write_test_bmp(folder + "terrain/" + terrain_names[k] + ".BMP", 4, 4, [colour](int, int) { return colour; });
+    }
+    snprintf(tex_path, path_max, "%s", folder.c_str());
+
+    struct weather {
+        float temp, precip, lat;
+    };
+    const weather walk[] = {
+        {59, 0, 34},  {32, 0, 34},   {31, 0, 34},    {32, 0, 34},  {32, 2, 34}, {31, 2, 34},
+        {31, 0, 34},  {40, 2, 34},   {40, 2, 29.9f}, {40, 2, -29.9f}, {40, 2, -30}, {20, 0, -29},
+        {20, 2, -29}, {33, 0, 10},   {33, 0, 45},
+    };
+    std::map<int, unsigned> held;
+    std::map<int, std::string> base;
+    for (const weather& w : walk) {
+        atm.sl_temp = w.temp;
+        atm.precip_level = w.precip;
+        flt.lat = w.lat;
+        loads = load_log();
+        load_texes();
+        std::string tree;
+        for (const tex_load& t : loads.tex) {
+            if (t.id <= tex_terrain_last) {
+                held[t.id] = t.colour;
+                base[t.id] = t.name;
+            }
+            if (t.id == 141) tree = t.name;
+        }
+        if (!tree.empty()) {
+            EXPECT_EQ(tree, w.temp <= 32 ? "tree_winter" : "tree_sumer");
+        }
+        for (int id = tex_terrain_first; id <= tex_terrain_last; id++) {
+            int wd = 0, ht = 0;
+            real_calls.OGL_texbmp(-100, id, -104, base[id].c_str(), &wd, &ht);
+            EXPECT_EQ(colour_name(held[id]), colour_name(first_texel()))
+                << "id " << id << " at " << w.temp << " F, precipitation " << w.precip << ", latitude " << w.lat;
+        }
+    }
+}
+
+// ---- the shipped textures -----------------------------------------------------------
+
+// A texture of the shipped set read by the loader's own reader: texel (x, y),
+// rows from the bottom, as 0xRRGGBB.
+struct texels {
+    int w = 0, h = 0;
+    std::vector<unsigned> rgb;
+    unsigned at(int x, int y) const { return rgb[(size_t)y * w + x]; }
+};
+
+static texels read_shipped(const std::string& path)
+{
+    texels t;
+    FILE* in = fopen(path.c_str(), "rb");
+    if (!in) return t;
+    read_bmp(in, path.c_str(), -100, 0, 0, &t.w, &t.h);
+    fclose(in);
+    for (int k = 0; k < t.w * t.h; k++)
+        t.rgb.push_back((unsigned)rgb_array[3 * k] << 16 | rgb_array[3 * k + 1] << 8 | rgb_array[3 * k + 2]);
+    return t;
+}
+
+static std::string shipped_terrain(const std::string& name)
+{
+    return std::string(PROGRAM_DIR) + "textures/terrain/" + name + ".BMP";
+}
+
+TEST(ShippedTextures, TerrainAndTreesLoadSquareWithoutANotice)
+{
+    summer_day_at_34n(5);    // no season or climate swaps the name asked for id 54
+    int boxes = host_test_message_box_count();
+    for (const char* name : terrain_names) {
+        int w = 0, h = 0;
+        EXPECT_EQ(OGL_texbmp(-100, 54, -104, name, &w, &h), 1) << name;
+        EXPECT_EQ(w, 256) << name;
+        EXPECT_EQ(h, 256) << name;
+    }
+    for (const char* name : {"tree_sumer", "tree_winter"}) {
+        int w = 0, h = 0;
+        EXPECT_EQ(OGL_texbmp(-100, 141, -105, name, &w, &h), 1) << name;
+        EXPECT_EQ(w, 128) << name;
+        EXPECT_EQ(h, 128) << name;
+    }
+    EXPECT_EQ(host_test_message_box_count(), boxes);
+}
+
+static int is_wet(const std::string& cls) { return cls == "wat" || cls == "car"; }
+
+TEST(ShippedTextures, TransitionBoundariesMeetTheCellEdgesAtTheirMiddles)
+{
+    reset_suite_state();
+    MACIBM_set_constants();
+    for (const char* name : terrain_names) {
+        std::string n = name;
+        if (n.size() < 5) continue;
+        std::string a = n.substr(0, 3), b = n.substr(4, 3);
+        char shape = n.back();
+        texels tr = read_shipped(shipped_terrain(n)), ta = read_shipped(shipped_terrain(a)),
+               tb = read_shipped(shipped_terrain(b));
+        ASSERT_EQ(tr.w, 256) << n;
+        ASSERT_EQ(ta.w, 256) << a;
+        ASSERT_EQ(tb.w, 256) << b;
+        // Texel (x, y) of the transition is texel (x, y) of the class expected
+        // there, or a blend of the two on the boundary.
+        auto is = [&](const texels& cls, int x, int y) { return tr.at(x, y) == cls.at(x, y); };
+        auto blend = [&](int x, int y) { return !is(ta, x, y) && !is(tb, x, y); };
+        // How far each class's own texels start from the boundary, in texels:
+        // a shore has its beach on the land side and its shallows off it.
+        int shore = is_wet(a) != is_wet(b);
+        int ma = shore ? (is_wet(a) ? 21 : 12) : 5, mb = shore ? (is_wet(b) ? 21 : 12) : 5;
+
+        // Where the boundary meets the bottom edge (both shapes), and the top
+        // edge or the east edge: at the edge's middle, square to it.
+        for (int y : {1, 254}) {
+            if (shape == 'c' && y == 254) continue;
+            EXPECT_TRUE(is(ta, 127 - ma, y)) << n << ": " << a << " west of the middle, row " << y;
+            EXPECT_TRUE(blend(127, y) && blend(128, y)) << n << ": the boundary at the middle, row " << y;
+            EXPECT_TRUE(is(tb, 128 + mb, y)) << n << ": " << b << " east of the middle, row " << y;
+        }
+        if (shape == 'c') {
+            EXPECT_TRUE(is(tb, 254, 127 - mb)) << n << ": " << b << " below the east middle";
+            EXPECT_TRUE(blend(254, 127) && blend(254, 128)) << n << ": the boundary at the east middle";
+            EXPECT_TRUE(is(ta, 254, 128 + ma)) << n << ": " << a << " above the east middle";
+        }
+
+        // Away from the edges the boundary may wander, but not far.
+        if (shape == 'h') {
+            for (int y : {64, 128, 192}) {
+                EXPECT_TRUE(is(ta, 40, y)) << n << ": " << a << " at s 0.16, row " << y;
+                EXPECT_TRUE(is(tb, 215, y)) << n << ": " << b << " at s 0.84, row " << y;
+            }
+        } else {
+            // Along the diagonal from (s, t) = (1, 0): b within 0.5, a beyond.
+            for (float r : {0.02f, 0.3f}) {
+                int x = (int)(256 * (1 - r / sqrtf(2))), y = (int)(256 * r / sqrtf(2));
+                EXPECT_TRUE(is(tb, x, y)) << n << ": " << b << " at r " << r;
+            }
+            for (float r : {0.7f, 1.0f, 1.4f}) {
+                int x = (int)(256 * (1 - r / sqrtf(2))), y = (int)(256 * r / sqrtf(2));
+                EXPECT_TRUE(is(ta, x, y)) << n << ": " << a << " at r " << r;
+            }
+        }
+    }
+}
