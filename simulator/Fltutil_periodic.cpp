@@ -669,7 +669,7 @@ static void warnings(void)
 
 void mod_sec(void)
 {
-    load_texes();              // 1. the textures a new resolution asks for
+    load_texes();              // 1. the textures a new aircraft, resolution, season or latitude asks for
     detect_markers();          // 2.
     call_outs();               // 3.
     atc_tick();                // 4.

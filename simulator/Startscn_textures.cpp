@@ -19,7 +19,7 @@ const int mode_glow = -106;          // brightness as alpha
 const int res_none = -99;            // the remembered resolution before the first load
 const int flag_none = -1;            // a remembered flag before the first load
 
-const int tree_tex = tex_overlay_first;          // 141, the season's tree
+const int tree_tex = tex_trees;                  // 141, the season's tree
 const int moon_tex = tex_overlay_first + 1;      // 142
 const int glow_first = tex_overlay_first + 2;    // 143..148, brightness as alpha
 
