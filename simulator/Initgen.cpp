@@ -332,6 +332,7 @@ void clear_simulator_records(void)
 void start_simulator(void)
 {
     clear_simulator_records();
+    clear_camera_run_state();
     MACIBM_init();
     init_gen();
     // The preferences name the start airport by its ID: the tables come first.

@@ -21,6 +21,8 @@ void reset_program_state(void)
     clear_joy_run_state();
     clear_frame_run_state();
     clear_texture_run_state();
+    clear_sky_run_state();
+    clear_camera_run_state();
     clear_buildup_run_state();
     clear_events_run_state();
     clear_periodic_run_state();
@@ -49,6 +51,7 @@ void reset_program_state(void)
     memset(vor_to_index, 0, sizeof vor_to_index);
     memset(ndb_to_index, 0, sizeof ndb_to_index);
     apt_lcl_max = -1;
+    region_loads = 0;
     memset(obj_type, 0, sizeof obj_type);
     memset(obj_poltyp, 0, sizeof obj_poltyp);
     memset(obj_texrgb, 0, sizeof obj_texrgb);
