@@ -8,8 +8,8 @@
 // pages the region east, the renderer, and what the measured frames
 // uploaded, opened and allocated: all 0 in a sound frame.
 //   usage: bench_scene [--frames N]
-// By hand, never by ctest, on a display of 1024 x 768 or more:
-//   SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" build-test/bin/bench_scene
+// By hand, never by ctest, on a display of 1024 x 768 or more, from any folder:
+//   xvfb-run -a -s "-screen 0 1024x768x24" build-test/bin/bench_scene
 #include "frame_costs.h"
 #include "scene_start.h"
 

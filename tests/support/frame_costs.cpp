@@ -39,9 +39,9 @@ typedef DIR* (*opendir_fn)(const char*);
 struct real_functions {
     tex_image_fn tex_image;
     tex_sub_image_fn tex_sub_image;
-    fopen_fn fopen, fopen64;
-    open_fn open, open64;
-    openat_fn openat, openat64;
+    fopen_fn fopen;
+    open_fn open;
+    openat_fn openat;
     opendir_fn opendir;
 };
 static real_functions real;
@@ -109,12 +109,6 @@ extern "C" FILE* fopen(const char* path, const char* mode)
     return next_definition(real.fopen, "fopen")(path, mode);
 }
 
-extern "C" FILE* fopen64(const char* path, const char* mode)
-{
-    count(counts.file_opens);
-    return next_definition(real.fopen64, "fopen64")(path, mode);
-}
-
 extern "C" int open(const char* path, int flags, ...)
 {
     va_list args;
@@ -123,16 +117,6 @@ extern "C" int open(const char* path, int flags, ...)
     va_end(args);
     count(counts.file_opens);
     return next_definition(real.open, "open")(path, flags, mode);
-}
-
-extern "C" int open64(const char* path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    mode_t mode = mode_of(flags, args);
-    va_end(args);
-    count(counts.file_opens);
-    return next_definition(real.open64, "open64")(path, flags, mode);
 }
 
 extern "C" int openat(int dir, const char* path, int flags, ...)
@@ -145,15 +129,11 @@ extern "C" int openat(int dir, const char* path, int flags, ...)
     return next_definition(real.openat, "openat")(dir, path, flags, mode);
 }
 
-extern "C" int openat64(int dir, const char* path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    mode_t mode = mode_of(flags, args);
-    va_end(args);
-    count(counts.file_opens);
-    return next_definition(real.openat64, "openat64")(dir, path, flags, mode);
-}
+// With 64-bit offsets native, the large-file names are the same functions.
+static_assert(sizeof(off_t) == 8, "off_t of 64 bits");
+extern "C" FILE* fopen64(const char* path, const char* mode) __attribute__((alias("fopen")));
+extern "C" int open64(const char* path, int flags, ...) __attribute__((alias("open")));
+extern "C" int openat64(int dir, const char* path, int flags, ...) __attribute__((alias("openat")));
 
 // The C library opens a folder without passing through open.
 extern "C" DIR* opendir(const char* path)
