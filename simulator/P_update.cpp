@@ -1,7 +1,8 @@
 // The instrument panel. Until the panel is drawn and worked whole, the
 // attitude indicator reads the attitude, a press on the all-throttles handle
 // sets the throttles and nothing else on the panel acts; the main view shows
-// its window's picture where the panel will be, so an alert that closed does
+// its window's picture, through which the outside view shows, and the strip
+// between the view and the menu bar is black, so an alert that closed does
 // not stay on the screen.
 #include "P_update.h"
 #include "HL_FUNCT.h"
@@ -11,6 +12,7 @@
 void update_panel(void)
 {
     OGL_plot_background();
+    OGL_fillrect(29, 0, 559, 800, 24);   // from a unit lower: the view's top row of pixels rounds down
     ins.ah_pitch = flt.theta[0];
     ins.ah_roll = flt.phi[0];
 }

@@ -259,11 +259,14 @@ void update_scene_3d(void)
     float pos[3] = {(float)flt.pos_x[0], (float)flt.pos_y[0], (float)flt.pos_z[0]};
     // Until the first region load there is nothing to page or draw: the eye
     // stays at the aircraft (engine sounds fade by that distance), with
-    // what the rest of the simulator reads of the frame.
+    // what the rest of the simulator reads of the frame, and the view is
+    // black (the main view's picture over it is see-through).
     if (region_loads == 0) {
         for (int k = 0; k < 3; k++) con.VIEW_xyz[k] = pos[k];
         set_cloud_flags();
         set_sky_light_fog();
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
         return;
     }
     page_region();

@@ -22,7 +22,16 @@ static void draw_menu_bar(void)
     OGL_fillrect(18, 0, 585, 800, 13);
     OGL_line(22, 0, 584, 799, 584);
     OGL_line(22, 0, 583, 799, 583);
-    OGL_fillrect(29, 0, 0, 800, 583);
+    // The panel area is see-through (pure magenta): the outside view, drawn
+    // before the picture, shows wherever the panel leaves it, and everywhere
+    // while the panel is hidden.
+    for (int y = 0; y < 583; y++)
+        for (int x = 0; x < 800; x++) {
+            unsigned char* p = rgb_array + (y * 800 + x) * 3;
+            p[0] = 255;
+            p[1] = 0;
+            p[2] = 255;
+        }
     for (int m = 0; m < menus_max; m++) {
         if (!mnw.menu_name[m][0]) continue;
         OGL_string(22, mnw.menux1[m] + 1, mnw.menuy1[m] + 4, mnw.menu_name[m], 800, 6);
