@@ -17,6 +17,7 @@
 #include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
+#include "host.h"
 #include "Hl_joy.h"
 #include "Hl_sound.h"
 #include "Initgen.h"
@@ -305,11 +306,17 @@ static void take_report(const char* report, float elevation)
 }
 
 // Opens "WORLD.RWX" of the program folder; with real weather in use, the
-// report of the station nearest the aircraft is taken.
+// report of the station nearest the aircraft is taken. With real weather
+// off only its presence counts, and the file is not opened.
 static void read_weather_file(void)
 {
     char path[path_max];
     if (snprintf(path, sizeof path, "%sWORLD.RWX", app_path) >= (int)sizeof path) path[0] = 0;   // no such file
+    if (!atm.real_weather) {
+        char found[path_max];
+        atm.real_weather_found = path[0] && host_resolve_path(path, found, path_max) ? 1 : 0;
+        return;
+    }
     inf1.close();
     inf1.clear();
     inf1.open(path);

@@ -79,7 +79,7 @@ framecoststruct frame_costs_since(const framecoststruct& start)
 
 // ---- texture uploads ------------------------------------------------------------
 
-extern "C" void glTexImage2D(GLenum target, GLint level, GLint internal_format, GLsizei w, GLsizei h, GLint border,
+void glTexImage2D(GLenum target, GLint level, GLint internal_format, GLsizei w, GLsizei h, GLint border,
                              GLenum format, GLenum type, const GLvoid* pixels)
 {
     count(counts.tex_uploads);
@@ -87,7 +87,7 @@ extern "C" void glTexImage2D(GLenum target, GLint level, GLint internal_format, 
                                                     pixels);
 }
 
-extern "C" void glTexSubImage2D(GLenum target, GLint level, GLint x, GLint y, GLsizei w, GLsizei h, GLenum format,
+void glTexSubImage2D(GLenum target, GLint level, GLint x, GLint y, GLsizei w, GLsizei h, GLenum format,
                                 GLenum type, const GLvoid* pixels)
 {
     count(counts.tex_uploads);
@@ -103,13 +103,13 @@ static mode_t mode_of(int flags, va_list args)
     return 0;
 }
 
-extern "C" FILE* fopen(const char* path, const char* mode)
+FILE* fopen(const char* path, const char* mode)
 {
     count(counts.file_opens);
     return next_definition(real.fopen, "fopen")(path, mode);
 }
 
-extern "C" int open(const char* path, int flags, ...)
+int open(const char* path, int flags, ...)
 {
     va_list args;
     va_start(args, flags);
@@ -119,7 +119,7 @@ extern "C" int open(const char* path, int flags, ...)
     return next_definition(real.open, "open")(path, flags, mode);
 }
 
-extern "C" int openat(int dir, const char* path, int flags, ...)
+int openat(int dir, const char* path, int flags, ...)
 {
     va_list args;
     va_start(args, flags);
@@ -131,12 +131,12 @@ extern "C" int openat(int dir, const char* path, int flags, ...)
 
 // With 64-bit offsets native, the large-file names are the same functions.
 static_assert(sizeof(off_t) == 8, "off_t of 64 bits");
-extern "C" FILE* fopen64(const char* path, const char* mode) __attribute__((alias("fopen")));
-extern "C" int open64(const char* path, int flags, ...) __attribute__((alias("open")));
-extern "C" int openat64(int dir, const char* path, int flags, ...) __attribute__((alias("openat")));
+FILE* fopen64(const char* path, const char* mode) __attribute__((alias("fopen")));
+int open64(const char* path, int flags, ...) __attribute__((alias("open")));
+int openat64(int dir, const char* path, int flags, ...) __attribute__((alias("openat")));
 
 // The C library opens a folder without passing through open.
-extern "C" DIR* opendir(const char* path)
+DIR* opendir(const char* path)
 {
     count(counts.file_opens);
     return next_definition(real.opendir, "opendir")(path);
