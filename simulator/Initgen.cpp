@@ -10,6 +10,7 @@
 #include "Hl_joy.h"
 #include "Hl_types.h"
 #include "Initpln.h"
+#include "Plane.h"
 #include "Startscn.h"
 
 #include <cmath>
@@ -333,6 +334,7 @@ void start_simulator(void)
 {
     clear_simulator_records();
     clear_camera_run_state();
+    clear_terrain_lists();
     MACIBM_init();
     init_gen();
     // The preferences name the start airport by its ID: the tables come first.

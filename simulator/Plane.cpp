@@ -15,6 +15,7 @@
 
 #include <GL/gl.h>
 #include <cmath>
+#include <cstring>
 
 // ---- cell lists ------------------------------------------------------------------
 
@@ -40,6 +41,8 @@ struct terrainlistsstruct {
     cellref platform[range_cells];
 };
 static terrainlistsstruct ter_lists;
+
+void clear_terrain_lists(void) { memset(&ter_lists, 0, sizeof ter_lists); }
 
 static cellref cell_at(int i, int j) { return {(unsigned char)i, (unsigned char)j}; }
 
@@ -273,8 +276,11 @@ void plot_lightning(void)
 // and only when it is over the quad or coming toward it.
 static int quad_pieces(const float P[4][3])
 {
-    // Sunk or crashed counts as on the ground: the root below needs h >= 0.
-    float h = fltmax2((float)flt.pos_y[0] - env.ground_h, 0.0f);
+    // Sunk or crashed counts as on the ground: the root below needs h >= 0;
+    // not a number too. From 400 m up a side is one piece, and the margin
+    // is at its widest from 100 m.
+    float h = (float)flt.pos_y[0] - env.ground_h;
+    h = h > 0 ? fminf(h, 400.0f) : 0;
     float margin = fltlim(15.0f * h, 300.0f, 1500.0f);
     float xmin = fltmin4(P[0][0], P[1][0], P[2][0], P[3][0]), xmax = fltmax4(P[0][0], P[1][0], P[2][0], P[3][0]);
     float zmin = fltmin4(P[0][2], P[1][2], P[2][2], P[3][2]), zmax = fltmax4(P[0][2], P[1][2], P[2][2], P[3][2]);

@@ -14,6 +14,8 @@ void plot_lightning(void);     // during a flash: depth on
 // The culling rebuild sorts the cells of the terrain range by base texture,
 // so that a frame binds each base texture once without a range scan each.
 void sort_terrain_cells(void);
+// The cell lists forget every cell: nothing is drawn until the next sort.
+void clear_terrain_lists(void);
 // One quad P1-P2-P3-P4, (s0, t0) at P1, (s0, t1) at P2, (s1, t1) at P3,
 // (s1, t0) at P4, subdivided near a low aircraft when subdivide is set.
 // The caller binds the texture.

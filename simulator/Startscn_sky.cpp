@@ -208,7 +208,8 @@ static void flash_lightning(float light[3])
 // ---- fog -----------------------------------------------------------------------
 
 // The fog: the sky's colour toward its grey, by day halfway, none at sunrise
-// and sunset; from a fifth of the visibility to all of it.
+// and sunset; from a fifth of the visibility to all of it. Linear, as the
+// start-up sets it once.
 static void set_fog(float h, float vis)
 {
     float m = 0.5f;
@@ -219,7 +220,6 @@ static void set_fog(float h, float vis)
     for (int k = 0; k < 3; k++) sky.fog_rgb[k] = rgb[k] * (1 - m) + m * grey;
     sky.fog_rgb[3] = 1;
     float start = 0.2f * vis;
-    glFogi(GL_FOG_MODE, GL_LINEAR);
     glFogfv(GL_FOG_COLOR, sky.fog_rgb);
     glFogf(GL_FOG_START, start);
     glFogf(GL_FOG_END, fltmax2(vis, start + 1));   // inside an overcast vis is 0

@@ -94,19 +94,16 @@ static_assert(tex_fire_last - tex_fire_first + 1 == sizeof fire_names / sizeof f
 
 // What the table was last loaded for, over the whole run.
 struct texture_run_state {
-    int res;                  // ogl_res; res_none before the first load
-    int winter;               // flag_none before the first load
-    int frost;                // below freezing, not at it: the loader's dry winter
-    int snow;
-    int tropics;
-    char plane_path[2][sizeof pln[0].C_path];
+    int res = res_none;           // ogl_res
+    int winter = flag_none;
+    int frost = flag_none;        // below freezing, not at it: the loader's dry winter
+    int snow = flag_none;
+    int tropics = flag_none;
+    char plane_path[2][sizeof pln[0].C_path] = {};
 };
-static texture_run_state tex_run = {res_none, flag_none, flag_none, flag_none, flag_none, {}};
+static texture_run_state tex_run;
 
-void clear_texture_run_state(void)
-{
-    tex_run = texture_run_state{res_none, flag_none, flag_none, flag_none, flag_none, {}};
-}
+void clear_texture_run_state(void) { tex_run = texture_run_state(); }
 
 static void load_one(int id, const char* name, int mode)
 {

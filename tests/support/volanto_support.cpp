@@ -10,6 +10,7 @@
 #include "Windows.h"
 #include "Initpln.h"
 #include "Startscn.h"
+#include "Plane.h"
 #include "Initnav.h"
 
 #include <cstdio>
@@ -23,6 +24,7 @@ void reset_program_state(void)
     clear_texture_run_state();
     clear_sky_run_state();
     clear_camera_run_state();
+    clear_terrain_lists();
     clear_buildup_run_state();
     clear_events_run_state();
     clear_periodic_run_state();

@@ -95,6 +95,33 @@ std::vector<fb_prim> feedback(GLenum type, F draw)
     return out;
 }
 
+// The ground seen from straight above on a 1000 x 1000 viewport, nothing
+// culled: window x = x + 500, window y = 500 - z.
+void look_down_from_above(void)
+{
+    glViewport(0, 0, 1000, 1000);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-500, 500, -500, 500, -1000, 1000);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(90, 1, 0, 0);
+    glDisable(GL_CULL_FACE);
+}
+
+// Twice the signed area in window coordinates of what GL reports.
+double signed_area(const std::vector<fb_prim>& prims)
+{
+    double area = 0;
+    for (const fb_prim& p : prims)
+        for (size_t k = 0; k < p.v.size(); k++) {
+            const std::vector<float>& a = p.v[k];
+            const std::vector<float>& b = p.v[(k + 1) % p.v.size()];
+            area += (double)a[0] * b[1] - (double)b[0] * a[1];
+        }
+    return area;
+}
+
 }  // namespace
 
 // ---- terrain ------------------------------------------------------------------------
@@ -223,6 +250,38 @@ TEST_F(TerrainGl, EachPixelShowsItsCellsTextureOrNothing)
     EXPECT_GT(background, 2000) << "cells outside the range";
 }
 
+// A cell goes as two triangles, clockwise from above: its corners (0, 0),
+// (0, 1), (1, 1), then (1, 1), (1, 0), (0, 0), each at its grid point with
+// the cell's own texture coordinates for that corner.
+TEST_F(TerrainGl, OneCellsCornersInOrder)
+{
+    const int ci = 2, cj = 3;
+    for (int di = 0; di < 2; di++)
+        for (int dj = 0; dj < 2; dj++) {
+            planest[ci][cj][di][dj][0] = 0.1f + 0.4f * (float)di + 0.2f * (float)dj;
+            planest[ci][cj][di][dj][1] = 0.05f + 0.1f * (float)di + 0.3f * (float)dj;
+        }
+    scn.ter_imin = scn.ter_imax = ci;
+    scn.ter_jmin = scn.ter_jmax = cj;
+    sort_terrain_cells();
+    look_down_from_above();
+    std::vector<fb_prim> got = feedback(GL_3D_COLOR_TEXTURE, [] { plot_terrain(); });
+
+    const int corner[6][2] = {{0, 0}, {0, 1}, {1, 1}, {1, 1}, {1, 0}, {0, 0}};
+    ASSERT_EQ(got.size(), 2u);
+    for (int n = 0; n < 6; n++) {
+        SCOPED_TRACE(n);
+        ASSERT_EQ(got[n / 3].v.size(), 3u);
+        const std::vector<float>& v = got[n / 3].v[n % 3];
+        int di = corner[n][0], dj = corner[n][1];
+        EXPECT_NEAR(v[0], planexyz[ci + di][cj + dj][0] + 500, 0.01f);
+        EXPECT_NEAR(v[1], 500 - planexyz[ci + di][cj + dj][2], 0.01f);
+        EXPECT_NEAR(v[7], planest[ci][cj][di][dj][0], 1e-5f);
+        EXPECT_NEAR(v[8], planest[ci][cj][di][dj][1], 1e-5f);
+    }
+    EXPECT_LT(signed_area(got), 0) << "clockwise seen from above";
+}
+
 // ---- tess_quad ------------------------------------------------------------------------
 
 namespace {
@@ -234,14 +293,7 @@ const float s0 = 0.25f, t0 = 0.5f, s1 = 2.25f, t1 = 3.5f;
 
 std::vector<fb_prim> tess_feedback(int subdivide)
 {
-    glViewport(0, 0, 1000, 1000);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-500, 500, -500, 500, -1000, 1000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glRotatef(90, 1, 0, 0);
-    glDisable(GL_CULL_FACE);
+    look_down_from_above();
     OGL_setstate(0, 1, 0, 0);
     return feedback(GL_3D_COLOR_TEXTURE, [&] {
         tess_quad(subdivide, s0, t0, s1, t1, 0, 0, 0, 0, 0, -100, 100, 0, -100, 100, 0, 0);
@@ -256,16 +308,20 @@ struct tess_case {
 
 }  // namespace
 
-// The pieces tile the quad exactly (their areas add up to it) and each
-// corner carries the texture coordinates of its place; the quad is cut
-// into n x n pieces, n = 12 - 0.55 sqrt(h) held to 1..9, while the aircraft
-// is over it or within 15 h (300..1500 m) on the side it comes from.
+// The pieces tile the quad exactly (their signed areas add up to its own:
+// each piece turns the quad's way) and each corner carries the texture
+// coordinates of its place; the quad is cut into n x n pieces,
+// n = 12 - 0.55 sqrt(h) held to 1..9, while the aircraft is over it or
+// within 15 h (300..1500 m) on the side it comes from. A height that is
+// not a number counts as on the ground, an infinite one as high.
 TEST(TessQuadGl, PiecesByHeightAndTheSideTheAircraftComesFrom)
 {
     start_drawing();
     std::vector<fb_prim> one = tess_feedback(0);
     ASSERT_FALSE(one.empty());
     const size_t per_quad = one.size();   // the polygons GL makes of one quad
+    const double quad_area = signed_area(one);
+    ASSERT_NEAR(fabs(quad_area), 2 * 100 * 100, 2);
 
     const tess_case cases[] = {
         {"over it on the ground", 50, -50, 0, 45, 1, 81},
@@ -273,6 +329,10 @@ TEST(TessQuadGl, PiecesByHeightAndTheSideTheAircraftComesFrom)
         {"over it at 400 m", 50, -50, 400, 45, 1, 1},
         {"over it at 64 m: 12 - 4.4 rounds to 8", 50, -50, 64, 45, 1, 64},
         {"sunk 30 m: as on the ground", 50, -50, -30, 45, 1, 81},
+        {"height not a number: as on the ground", 50, -50, NAN, 45, 1, 81},
+        {"infinitely high", 50, -50, INFINITY, 45, 1, 1},
+        {"200 m west heading north: its west side widens too", -200, -50, 0, 0, 1, 81},
+        {"200 m north heading north", 50, -300, 0, 0, 1, 1},
         {"200 m south heading north", 50, 200, 0, 0, 1, 81},
         {"400 m south heading north: past the 300 m", 50, 400, 0, 0, 1, 1},
         {"900 m south heading north at 64 m: 960 m", 50, 900, 64, 0, 1, 64},
@@ -298,18 +358,13 @@ TEST(TessQuadGl, PiecesByHeightAndTheSideTheAircraftComesFrom)
         flt.psi[0] = c.psi;
         std::vector<fb_prim> got = tess_feedback(c.subdivide);
         EXPECT_EQ(got.size(), per_quad * c.quads);
-        double area = 0;
         int off = 0;
-        for (const fb_prim& p : got) {
-            for (size_t k = 0; k < p.v.size(); k++) {
-                const std::vector<float>& a = p.v[k];
-                const std::vector<float>& b = p.v[(k + 1) % p.v.size()];
-                area += 0.5 * (a[0] * b[1] - b[0] * a[1]);
+        for (const fb_prim& p : got)
+            for (const std::vector<float>& a : p.v) {
                 float s = s0 + (a[0] - 500) / 100 * (s1 - s0), t = t0 + (a[1] - 500) / 100 * (t1 - t0);
                 off += fabsf(a[7] - s) > 1e-3f || fabsf(a[8] - t) > 1e-3f;
             }
-        }
-        EXPECT_NEAR(fabs(area), 100 * 100, 1);
+        EXPECT_NEAR(signed_area(got), quad_area, 2);
         EXPECT_EQ(off, 0) << "corners whose texture coordinates are not their place's";
     }
 }

@@ -26,7 +26,7 @@ class SkyGl : public ::testing::Test {
 protected:
     int w = 0, h = 0;
     float bottom = 0, top = 0;
-    const float near_z = 1;   // the eye 2 m over the ground
+    const float near_z = 1;
 
     void SetUp() override
     {
@@ -37,7 +37,7 @@ protected:
         ASSERT_FLOAT_EQ(mnw.YRAT, 1.28f);
         set_sky_test_weather();
         msc.time_of_day = 12 * 3600;
-        con.VIEW_xyz[1] = 2;
+        con.VIEW_xyz[1] = 2;   // the eye 2 m over the ground
         set_sky_light_fog();
     }
 
@@ -147,7 +147,7 @@ TEST_F(SkyGl, RowsLookingUpShadeFromHorizonToZenith)
 
 // GL's fog is the sky's fog colour from a fifth of the visibility to all of
 // it; inside an overcast, where nothing is seen, it still ends a metre past
-// its start.
+// its start. Linear, as the start-up set it: the frame does not set it again.
 TEST_F(SkyGl, FogRangeEvenWithNothingSeen)
 {
     struct Case {
@@ -166,6 +166,9 @@ TEST_F(SkyGl, FogRangeEvenWithNothingSeen)
         EXPECT_NEAR(start, c.start, 0.01f) << "cloud " << c.cloud_type;
         EXPECT_NEAR(end, c.end, 0.01f) << "cloud " << c.cloud_type;
         for (int k = 0; k < 4; k++) EXPECT_NEAR(colour[k], sky.fog_rgb[k], 1e-6) << "cloud " << c.cloud_type;
+        int mode = 0;
+        glGetIntegerv(GL_FOG_MODE, &mode);
+        EXPECT_EQ(mode, GL_LINEAR);
     }
 }
 

@@ -1,12 +1,15 @@
 // What a frame of the running simulator costs besides drawing: after the
 // factory start on the shipped data, with a stick attached and the clock
 // moving a frame's 50 ms a frame, frames at KSBD upload no texture, open no
-// file and allocate nothing. The counters themselves are checked first:
-// a count that saw nothing would pass every frame.
+// file and allocate nothing, across the once-a-minute step of the
+// once-a-second systems too. The counters themselves are checked first: a
+// count that saw nothing would pass every frame; and so is the scene: a
+// frame that drew nothing would pass too.
 #include <gtest/gtest.h>
 
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
+#include "Plane.h"
 #include "frame_costs.h"
 #include "host_test.h"
 #include "records.h"
@@ -19,10 +22,25 @@
 #include <new>
 #include <string>
 
+namespace {
+
+int terrain_draws = 0;
+
+// The real terrain, counted.
+void counted_plot_terrain(void)
+{
+    terrain_draws++;
+    plot_terrain();
+}
+
+}  // namespace
+
 class SceneCostsGl : public ::testing::Test {
 protected:
+    scene_calls saved;
     void SetUp() override
     {
+        saved = scene;
         host_test_clock(0, 50);
         ASSERT_EQ(host_test_joy_attach(), 0);
         start_simulator();
@@ -30,7 +48,11 @@ protected:
         ASSERT_EQ(error_out(), "") << "nothing was told on the way";
         host_test_push_event({HE_PAINT, 0, 0, 0, 0});
     }
-    void TearDown() override { MACIBM_finishup(); }
+    void TearDown() override
+    {
+        MACIBM_finishup();
+        scene = saved;
+    }
 };
 
 // Each way the program meets a cost is counted: a texture through the
@@ -50,18 +72,34 @@ TEST_F(SceneCostsGl, TheCountersSeeEveryUploadOpenAndAllocation)
     std::ifstream in("Error.out");
     int fd = open("Error.out", O_RDONLY);
     if (fd >= 0) close(fd);
-    void* p = ::operator new(16);
-    ::operator delete(p);
     c = frame_costs_since(start);
     EXPECT_TRUE(in.is_open());
     EXPECT_EQ(c.file_opens, 2);
-    EXPECT_GE(c.allocations, 1);
+
+    start = frame_costs_now();
+    void* p = ::operator new(16);
+    c = frame_costs_since(start);
+    ::operator delete(p);
+    EXPECT_EQ(c.allocations, 1);
 }
 
+// Real weather is off: with it on, the weather report is read again from
+// its file once a simulated minute, by design, and that read is the
+// flight's, not the scene's. The once-a-second systems are run straight
+// through to the second before the minute's step, so that the step falls
+// among the measured frames: after a clear their first run reads (the
+// aircraft's whole degrees are new) and 58 more leave the count at 58.
 TEST_F(SceneCostsGl, FramesAtKsbdUploadOpenAndAllocateNothing)
 {
     // The first frames take the window's paint and settle the time step.
     for (int f = 0; f < 20; f++) MACIBM_event_proc();
+    ASSERT_GT(region_loads, 0) << "the region is loaded: the frames draw a scene";
+    atm.real_weather = 0;
+    clear_periodic_run_state();
+    for (int s = 0; s < 59; s++) mod_sec();
+    scene.plot_terrain = counted_plot_terrain;
+    terrain_draws = 0;
+    const float sim_start = msc.sim_time;
     const int frames = 50;
     framecoststruct cost[frames];
     for (int f = 0; f < frames; f++) {
@@ -71,6 +109,9 @@ TEST_F(SceneCostsGl, FramesAtKsbdUploadOpenAndAllocateNothing)
     }
     ASSERT_EQ(mnw.topwin, win_main) << "no window or notice came up";
     EXPECT_EQ(msc.apt_sel >= 0 ? std::string(apt_id[msc.apt_sel]) : "", "KSBD");
+    EXPECT_EQ(terrain_draws, frames) << "each frame drew the terrain once";
+    // Two seconds take the once-a-second count from 58 past 59.
+    EXPECT_GE(msc.sim_time - sim_start, 2.0f) << "the measured frames reach the minute's step";
     // The totals, and the first frame that paid each.
     framecoststruct total = {0, 0, 0};
     int first[3] = {-1, -1, -1};

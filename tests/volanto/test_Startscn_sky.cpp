@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -144,6 +145,9 @@ TEST_F(Sky, PanelLightAtNight)
 // grey brightening toward the deck's white; over the tops the 90 nm view
 // fading in and the deck giving way to the clear sky over 600 m. A sharp
 // base (th 0) steps straight into the layer without dividing by zero.
+// Under the layer a storm darkens the ground, the light and the sky's
+// factors and shortens the view; at sunrise there the grey takes the
+// overcast's paler tint, not the clear sky's red.
 TEST_F(Sky, OvercastBandsByEyeHeight)
 {
     struct Case {
@@ -151,6 +155,9 @@ TEST_F(Sky, OvercastBandsByEyeHeight)
         float vis;
         float sky[3];
         float kh, kz;
+        float h = 12, storm = 0;
+        float bright = 1;
+        float light[3] = {1, 1, 1};
     } cases[] = {
         {100, 500, 10 * nm, {0.5f, 0.5f, 0.5f}, 0.6f, 0.6f},
         {100, 900, 10 * nm, {0.5f, 0.5f, 0.5f}, 0.6f, 0.6f},
@@ -165,16 +172,26 @@ TEST_F(Sky, OvercastBandsByEyeHeight)
         {0, 1000, 0, {0.5f, 0.5f, 0.5f}, 1, 1},
         {0, 1500, 0, {0.65f, 0.65f, 0.65f}, 1, 1},
         {300, 1000, 2.5f * nm, {0.5f, 0.5f, 0.5f}, 0.8f, 0.8f},
+        // storm 2: the sun's 1 by 0.75; grey 0.5 of that; 0.6 to 0.3 by 4
+        {100, 500, 10 * nm / 3, {0.375f, 0.375f, 0.375f}, 0.45f, 0.45f, 12, 2, 0.75f, {0.75f, 0.75f, 0.75f}},
+        // 6:00, the sun at 22.5 degrees: 0.382683, the light 0.382683^0.75
+        {100, 500, 10 * nm, {0.267878f, 0.153073f, 0.153073f}, 0.6f, 0.6f, 6, 0, 0.382683f,
+         {0.681174f, 0.389242f, 0.389242f}},
     };
     atm.cloud_type = 4;
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "th " << c.th << " y " << c.y << " at " << c.h << " storm " << c.storm);
         atm.cloud_thick = c.th;
+        atm.storm = c.storm;
         eye_at(c.y);
-        frame_at(12);
-        EXPECT_NEAR(atm.vis_eff, c.vis, 0.05f) << "th " << c.th << " y " << c.y;
+        frame_at(c.h);
+        EXPECT_NEAR(atm.vis_eff, c.vis, 0.05f);
         expect_rgb(sky.sky_rgb, c.sky, 1e-5f, "sky", c.y);
-        EXPECT_NEAR(sky.kh, c.kh, 1e-5) << "th " << c.th << " y " << c.y;
-        EXPECT_NEAR(sky.kz, c.kz, 1e-5) << "th " << c.th << " y " << c.y;
+        EXPECT_NEAR(sky.kh, c.kh, 1e-5);
+        EXPECT_NEAR(sky.kz, c.kz, 1e-5);
+        EXPECT_NEAR(ogl_brat_ter, c.bright, 1e-5);
+        float light[3] = {lite_r, lite_g, lite_b};
+        expect_rgb(light, c.light, 1e-5f, "light", c.y);
         EXPECT_TRUE(std::isfinite(sky.fog_rgb[0]) && std::isfinite(atm.vis_eff));
     }
 }
@@ -208,7 +225,9 @@ TEST_F(Sky, VisibilityOverTheDeckIgnoresTheReport)
 
 // Flying in and just over an overcast the view dims now and then: each
 // dimming lies between its level and 1 and lasts 0.5 to 3 s at 90 knots, a
-// tenth of that at 900; far over the tops nothing dims.
+// tenth of that at 900; far over the tops nothing dims. Traced at a fine
+// step, a dimming falls straight from 1 to its level over its first fifth,
+// holds it, and climbs back over its last fifth.
 TEST_F(Sky, CloudDimmingComesAndGoesByAirspeed)
 {
     atm.cloud_type = 4;
@@ -243,6 +262,33 @@ TEST_F(Sky, CloudDimmingComesAndGoesByAirspeed)
         EXPECT_GT(dims, 5) << "y " << c.y << " knots " << c.knots;
         EXPECT_LE(longest * msc.dt, c.longest + msc.dt) << "knots " << c.knots;
         EXPECT_GT(longest * msc.dt, c.longest * 0.25f) << "knots " << c.knots;
+    }
+
+    // The first dimming at 90 knots, a millisecond a frame.
+    clear_sky_run_state();
+    rnd15_seed(11);
+    msc.dt = 0.001f;
+    flt.V_true = 90 * con.ktstomsc;
+    eye_at(2600);
+    std::vector<float> f;   // f[k] at k + 1 ms into the dimming
+    for (int n = 0; n < 1000000; n++) {
+        frame_at(12);
+        float v = atm.vis_eff / (90 * nm);
+        if (v < 1 - 1e-6f) f.push_back(v);
+        else if (!f.empty()) break;
+    }
+    ASSERT_GT(f.size(), 400u) << "a dimming of at least 0.5 s";
+    const float length = (float)f.size() * msc.dt, level = *std::min_element(f.begin(), f.end());
+    ASSERT_LT(level, 0.8f) << "a dimming deep enough to trace";
+    const float half = (1 + level) / 2;
+    struct Point {
+        float share;   // of the length
+        float f;
+    } points[] = {{0, 1}, {0.1f, half}, {0.2f, level}, {0.5f, level}, {0.8f, level}, {0.9f, half}, {1, 1}};
+    for (const Point& p : points) {
+        size_t k = (size_t)std::lround(p.share * length / msc.dt);
+        k = std::min(k > 0 ? k - 1 : 0, f.size() - 1);
+        EXPECT_NEAR(f[k], p.f, 0.02f) << "at " << p.share << " of " << length << " s, level " << level;
     }
 }
 
