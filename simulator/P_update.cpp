@@ -7,12 +7,22 @@
 #include "P_update.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
+#include "HL_MNW.h"
+#include "Startscn.h"
 #include "records.h"
+
+#include <cmath>
+
+static const int col_black = 29;
+static const float menu_bar_bottom = 583;   // the picture's lines under the menu bar
 
 void update_panel(void)
 {
     OGL_plot_background();
-    OGL_fillrect(29, 0, 559, 800, 24);   // from a unit lower: the view's top row of pixels rounds down
+    // From the row of pixels above the view, whose height is truncated to
+    // whole pixels, up to the menu bar.
+    float strip_bottom = floorf(view_top_with_panel * mnw.YRAT) / mnw.YRAT;
+    OGL_fillrect(col_black, 0, strip_bottom, 800, menu_bar_bottom - strip_bottom);
     ins.ah_pitch = flt.theta[0];
     ins.ah_roll = flt.phi[0];
 }

@@ -10,8 +10,9 @@
 //                               point, update_scene_3d
 //   culling                     octant, visible box, cloud range, the rebuild,
 //                               the view cone, in-view lists, incone
-//   projection and lights       near plane, screen layout, projection,
-//                               modelview and sky, sun and landing lights
+//   projection and lights       near plane, screen layout, projection, the
+//                               view's clear, modelview and sky, sun and
+//                               landing lights
 //   drawing                     the draw order, the overlays, the restore,
 //                               update_scene_3d2
 #include "Startscn.h"
@@ -91,36 +92,26 @@ static const int key_loads = 6;
 static const int key_fields = 7;
 
 // The camera over the run: where the aircraft stood last frame (none before
-// the first) and the target the outside camera eases toward.
+// the first), the target the outside camera eases toward, what the culling
+// lists were built for and the lists that last until the next rebuild
+// (objects and airports near the visible box), and the windsocks' drift
+// with the wind (m, each wrapped within a kilometre).
 struct camera_run_state {
     int have_prev;
     float prev_xyz[3];
     int have_target;
     float target[3];
-};
-static camera_run_state cam_run;
-
-// What the culling lists were built for, and the lists that last until the
-// next rebuild: objects and airports near the visible box.
-struct culling_run_state {
     int key[key_fields];
     int near_obj[obj_slots];
     int near_apt[local_list_max];
+    float sock_drift_x, sock_drift_z;
 };
-static culling_run_state cull_run;
-
-// The windsocks' drift with the wind, m, each wrapped within a kilometre.
-struct sock_run_state {
-    float drift_x, drift_z;
-};
-static sock_run_state sock_run;
+static camera_run_state cam_run;
 
 void clear_camera_run_state(void)
 {
     memset(&cam_run, 0, sizeof cam_run);
-    memset(&cull_run, 0, sizeof cull_run);
-    for (int& k : cull_run.key) k = -99;
-    sock_run = sock_run_state();
+    for (int& k : cam_run.key) k = -99;
 }
 
 // ---- the camera ------------------------------------------------------------------
@@ -311,6 +302,7 @@ struct frame_view {
     int overcast, layered;     // cloud type 4; 2 or 3
     int draw_first, draw_last; // the aircraft drawn: first to last - 1
     float vp_x1, vp_y1, vp_x2, vp_y2;   // 3D viewport, reference units
+    int px_x, px_y, px_w, px_h;         // and in pixels, truncated
     float yaw_base;            // reference y of the yaw string
     float near_plane;
 };
@@ -413,7 +405,7 @@ static void find_near_airports(void)
             int g = runway_slot(r);
             if (g >= 0) near = in_box(runway_corner(g, 0), 2000) || in_box(runway_corner(g, 2), 2000);
         }
-        cull_run.near_apt[l] = near;
+        cam_run.near_apt[l] = near;
     }
 }
 
@@ -446,11 +438,11 @@ static void rebuild_culling(const frame_view& f)
     key[key_lat] = env.reg_lat;
     key[key_lon] = env.reg_lon;
     key[key_loads] = region_loads;
-    if (memcmp(key, cull_run.key, sizeof key) == 0) return;
-    memcpy(cull_run.key, key, sizeof key);
+    if (memcmp(key, cam_run.key, sizeof key) == 0) return;
+    memcpy(cam_run.key, key, sizeof key);
 
     build_terrain_range();
-    for (int k = 0; k < obj_slots; k++) cull_run.near_obj[k] = obj_type[k] != 0 && in_box(obj_xyz[k][0][0], 1000);
+    for (int k = 0; k < obj_slots; k++) cam_run.near_obj[k] = obj_type[k] != 0 && in_box(obj_xyz[k][0][0], 1000);
     find_near_airports();
     find_nearest_airport();
     sort_terrain_cells();
@@ -481,11 +473,11 @@ int incone(float x, float z, float margin)
 static void set_in_view_lists(const frame_view& f)
 {
     for (int k = 0; k < obj_slots; k++)
-        obj_inrange[k] = cull_run.near_obj[k] && incone(obj_xyz[k][0][0][0], obj_xyz[k][0][0][2], 1000);
+        obj_inrange[k] = cam_run.near_obj[k] && incone(obj_xyz[k][0][0][0], obj_xyz[k][0][0][2], 1000);
 
     for (int l = 0; l < local_list_max; l++) apt_inrange[l] = 0;
     for (int l = 0; l <= apt_lcl_max && l < local_list_max; l++) {
-        if (!cull_run.near_apt[l]) continue;
+        if (!cam_run.near_apt[l]) continue;
         int a = apt_to_index[l];
         for (int r = apt_lo_ind[a]; r <= apt_hi_ind[a] && !apt_inrange[l]; r++) {
             int g = runway_slot(r);
@@ -540,12 +532,16 @@ static void set_screen_layout(frame_view& f)
         con.HUD_lft = 100, con.HUD_rgt = 700, con.HUD_bot = 41, con.HUD_top = 560;
         f.yaw_base = 0;
     } else {
-        f.vp_y2 = 560;
+        f.vp_y2 = view_top_with_panel;
         con.HUD_lft = 200, con.HUD_rgt = 600, con.HUD_bot = 334, con.HUD_top = 552;
         f.yaw_base = 333;
     }
     con.cntrx = (con.HUD_lft + con.HUD_rgt) / 2;
     con.cntry = (con.HUD_bot + con.HUD_top) / 2;
+    f.px_x = (int)(f.vp_x1 * mnw.XRAT);
+    f.px_y = (int)(f.vp_y1 * mnw.YRAT);
+    f.px_w = (int)((f.vp_x2 - f.vp_x1) * mnw.XRAT);
+    f.px_h = (int)((f.vp_y2 - f.vp_y1) * mnw.YRAT);
 }
 
 // The far plane holds the sky box and at least 10 nm; the eye's height above
@@ -561,8 +557,19 @@ static void set_projection(const frame_view& f)
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glFrustum(left, right, bottom, top, n, far);
-    glViewport((GLint)(f.vp_x1 * mnw.XRAT), (GLint)(f.vp_y1 * mnw.YRAT),
-               (GLsizei)((f.vp_x2 - f.vp_x1) * mnw.XRAT), (GLsizei)((f.vp_y2 - f.vp_y1) * mnw.YRAT));
+    glViewport(f.px_x, f.px_y, f.px_w, f.px_h);
+}
+
+// Nothing of the last frame stays in the view: the sky box is open at its
+// sides, and a banked view's lower corners reach past it. The panel's rows
+// are left to the panel.
+static void clear_view(const frame_view& f)
+{
+    glScissor(f.px_x, f.px_y, f.px_w, f.px_h);
+    glEnable(GL_SCISSOR_TEST);
+    glClearColor(sky.fog_rgb[0], sky.fog_rgb[1], sky.fog_rgb[2], 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
 }
 
 // The sky box follows the view's roll and pitch but not its heading.
@@ -572,10 +579,7 @@ static void set_modelview(const frame_view& f)
     glLoadIdentity();
     glRotatef(scn.view_roll, 0, 0, 1);
     glRotatef(scn.view_pitch, -1, 0, 0);
-    OGL_setstate(0, 0, 0, 1);
-    glDepthFunc(GL_ALWAYS);
     draw_sky_box();
-    glDepthFunc(GL_LESS);
     glRotatef(scn.view_heading, 0, 1, 0);
     glTranslatef(-f.eye[0], -f.eye[1], -f.eye[2]);
 }
@@ -586,7 +590,9 @@ static const GLfloat light_at_origin[4] = {0, 0, 0, 1};
 static const GLfloat light_ahead[3] = {0, 0, -1};
 
 // Two spots at the aircraft along its nose, 10 degrees down; lit only over
-// the nearest airport's runways.
+// the nearest airport's runways. The beams are turned with the aircraft as
+// it is drawn, so that they point down its nose from every view, not only
+// from those that look along it.
 static void set_landing_lights(void)
 {
     glPushMatrix();
@@ -596,10 +602,10 @@ static void set_landing_lights(void)
         glLightfv(light, GL_DIFFUSE, light_white);
         glLightfv(light, GL_POSITION, light_at_origin);
     }
-    glLoadIdentity();
-    glRotatef(scn.view_roll - flt.phi[0], 0, 0, 1);
-    glRotatef(scn.view_pitch - flt.theta[0] + 10, -1, 0, 0);
-    glRotatef(scn.view_heading - flt.psi[0], 0, 1, 0);
+    glRotatef(-flt.psi[0], 0, 1, 0);
+    glRotatef(-flt.theta[0], -1, 0, 0);
+    glRotatef(-flt.phi[0], 0, 0, 1);
+    glRotatef(10, -1, 0, 0);
     for (GLenum light : landing_lights) {
         glLightfv(light, GL_SPOT_DIRECTION, light_ahead);
         glLightf(light, GL_SPOT_EXPONENT, 1);
@@ -617,6 +623,13 @@ static void landing_lights_on(int on)
     for (GLenum light : landing_lights) on ? glEnable(light) : glDisable(light);
 }
 
+// Pavement pieces along a runway; a runway of no width (a user's airport
+// file may give one) counts as a metre wide.
+static float pavement_pieces(int r)
+{
+    return rwy_len[r] / fmaxf(rwy_width[r], 1.0f);
+}
+
 // One airport's pavement, pads and runways, each group from its last runway to its first.
 static void draw_airport(int l, int lit, float sock_x, float sock_z, float ws, float wc)
 {
@@ -626,7 +639,7 @@ static void draw_airport(int l, int lit, float sock_x, float sock_z, float ws, f
         if (g < 0 || !geo_tway[g]) continue;
         int set_offset = geo_type[g] == geo_asphalt ? 0 : rway_set_size;
         int pave = rway_pave + set_offset, turn = rway_turn + set_offset;
-        float pieces = rwy_len[r] / rwy_width[r];
+        float pieces = pavement_pieces(r);
         scene.plot_pavement(lit, g, 1, pieces, pave, sock_x, sock_z, ws, wc);
         scene.plot_pavement(lit, g, 5, 3.0f, pave, sock_x, sock_z, ws, wc);
         scene.plot_pavement(lit, g, 2, 1.0f, turn, sock_x, sock_z, ws, wc);
@@ -637,7 +650,7 @@ static void draw_airport(int l, int lit, float sock_x, float sock_z, float ws, f
         int g = runway_slot(r);
         if (g < 0 || rwy_num[r] != rwy_pad) continue;
         int pave = rway_pave + (geo_type[g] == geo_asphalt ? 0 : rway_set_size);
-        scene.plot_pavement(lit, g, 0, rwy_len[r] / rwy_width[r], pave, sock_x, sock_z, ws, wc);
+        scene.plot_pavement(lit, g, 0, pavement_pieces(r), pave, sock_x, sock_z, ws, wc);
     }
     for (int r = hi; r >= lo; r--) {
         int g = runway_slot(r);
@@ -651,10 +664,7 @@ static void draw_airports_and_objects(const frame_view& f)
 {
     glNormal3f(0, 1, 0);
     OGL_setstate(1, 1, 1, 0);
-    float dt = msc.dt;
-    sock_run.drift_x = fltwrap(sock_run.drift_x + atm.wind_x * dt, -999, 999);
-    sock_run.drift_z = fltwrap(sock_run.drift_z + atm.wind_z * dt, -999, 999);
-    float sock_x = sock_run.drift_x, sock_z = sock_run.drift_z;
+    float sock_x = cam_run.sock_drift_x, sock_z = cam_run.sock_drift_z;
     int g = runway_slot(msc.near_rwy);
     if (g >= 0) sock_x += runway_corner(g, 0)[0], sock_z += runway_corner(g, 0)[2];
     float w = (atm.wind_layer[0][wl_wind_dir] - env.mag_var) * con.degtorad;
@@ -670,6 +680,14 @@ static void draw_airports_and_objects(const frame_view& f)
     scene.plot_rway_lights();
     if (set.render_flag_1) scene.plot_obstacles();
     if (f.layered && scn.above_clouds) scene.plot_clouds();
+}
+
+// The windsocks drift with the wind every frame, whether airports are drawn or not.
+static void drift_windsocks(void)
+{
+    float dt = msc.dt;
+    cam_run.sock_drift_x = fltwrap(cam_run.sock_drift_x + atm.wind_x * dt, -999, 999);
+    cam_run.sock_drift_z = fltwrap(cam_run.sock_drift_z + atm.wind_z * dt, -999, 999);
 }
 
 // Each aircraft in the cone, turned to its attitude.
@@ -813,6 +831,7 @@ void update_scene_3d2(void)
     scn.rway_lights = !(day && atm.visibility * con.mtrstonm >= 5);
     set_sky_light_fog();
     f.vis = atm.vis_eff;
+    drift_windsocks();
 
     f.octant = view_octant(f.view);
     set_visible_box(f);
@@ -824,6 +843,7 @@ void update_scene_3d2(void)
     f.near_plane = nearest_clip(f);
     set_screen_layout(f);
     set_projection(f);
+    clear_view(f);
     set_modelview(f);
     set_sun_light();
     if (ins.ldg_lights) set_landing_lights();

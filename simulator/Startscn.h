@@ -42,6 +42,11 @@ extern int apt_inrange[local_list_max];
 extern float ogl_brat_ter;
 extern float lite_r, lite_g, lite_b;
 
+// The top of the 3D view with the panel shown (reference units). The view's
+// height in pixels is truncated, so the panel's strip above it starts at
+// its top row of pixels, not here.
+const float view_top_with_panel = 560;
+
 // View ids the frame tells apart (the View menu's item numbers).
 const int view_forwards = 500;
 const int view_down_4 = 501;

@@ -12,14 +12,6 @@
 
 #include <cmath>
 
-// The runway drawer tells the flight model that the aircraft stands on
-// pavement; until it comes, this does that part of its work. Off the
-// pavement the frame leaves rough ground under the aircraft.
-static void runway_under_aircraft(int, int, int, int geo, float, float, float, float)
-{
-    env.surface_type = geo_type[geo];
-}
-
 static void start_without_stick(void)
 {
     host_test_push_key(VK_RETURN, 0);   // the joystick notice
@@ -34,7 +26,6 @@ TEST(FlightGl, EveryFrameFliesAndTheCessnaStandsStillAtKsbd)
     host_test_clock(0, 10);
     start_without_stick();
     ASSERT_EQ(gdone, 0);
-    scene.plot_runway = runway_under_aircraft;
     host_test_push_event({HE_PAINT, 0, 0, 0, 0});
 
     // The aircraft starts at its rest height for its maximum weight and,
@@ -86,6 +77,7 @@ TEST(FlightGl, EveryFrameFliesAndTheCessnaStandsStillAtKsbd)
     EXPECT_LE(moved, 0.1) << "metres";
     EXPECT_LE(turned, 0.5f) << "degrees";
     EXPECT_EQ(flt.on_ground, 1);
+    EXPECT_EQ(env.surface_type, geo_type[rwy_geo_ind[msc.near_rwy]]) << "on the runway's pavement";
     EXPECT_EQ(msc.crash_count, 0);
     EXPECT_EQ(mnw.topwin, win_main) << "no notice came up";
     MACIBM_finishup();

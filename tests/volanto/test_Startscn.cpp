@@ -11,6 +11,7 @@
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "Initnav.h"
+#include "Plane.h"
 #include "records.h"
 #include "test_support.h"
 #include "volanto_support.h"
@@ -545,7 +546,8 @@ TEST_F(SceneFrame, TheInViewListsFollowTheCone)
     EXPECT_EQ(incone(ex, behind, 0), 0);
     EXPECT_EQ(incone(ex, behind, 1500), 1) << "the margin widens the cone";
 
-    // Looking more than 30 degrees down marks every point.
+    // Looking more than 30 degrees down marks every point, in the range or not.
+    ter_inrange[0][0] = 0;
     attitude(-40, 0, 0);
     frame();
     EXPECT_NE(ter_inrange[0][0], 0);
@@ -612,7 +614,9 @@ TEST_F(SceneFrame, TheWorldIsDrawnInItsOrderForEachCloudLayer)
 
 // Each group of an airport's runways from its last runway to its first:
 // pavement (five pieces each), pads, runways; the landing lights only at
-// the nearest airport; the windsock drifts with the wind.
+// the nearest airport; the windsock drifts with the wind every frame, also
+// one above an overcast, where no airport is drawn. A pad of no width (a
+// user's airport file) counts as a metre wide.
 TEST_F(SceneFrame, AnAirportsPavementPadsAndRunwaysFromLastToFirst)
 {
     add_airport(0, 4, 10, 12, 0, 5050, -6050);   // slots 0, 1, 2
@@ -621,7 +625,7 @@ TEST_F(SceneFrame, AnAirportsPavementPadsAndRunwaysFromLastToFirst)
     rwy_num[11] = 99;              // a pad
     geo_type[1] = 63;
     rwy_len[11] = 40;
-    rwy_width[11] = 20;
+    rwy_width[11] = 0;
     add_airport(1, 5, 13, 13, 3, 5050, -6550);
     rwy_lat[13] = 36;              // farther than airport 4
     ins.ldg_lights = 1;
@@ -630,12 +634,15 @@ TEST_F(SceneFrame, AnAirportsPavementPadsAndRunwaysFromLastToFirst)
     atm.wind_layer[0][wl_wind_dir] = 100;
     env.mag_var = 10;
     msc.dt = 0.1f;
+    overcast(1, 5);
     frame();
+    EXPECT_EQ(calls.find("runway"), std::string::npos) << "above the overcast";
+    atm.cloud_type = 1;
     frame();
     const char* sock = "5041,-5550.4,100,0)";   // corner 0 of the first runway, 2 frames of drift
     std::string want = "stars terrain ";
     for (const char* p : {"1,2,1,50,114", "1,2,5,3,114", "1,2,2,1,113", "1,2,3,1,113", "1,2,4,1,113",
-                          "1,0,1,50,86", "1,0,5,3,86", "1,0,2,1,85", "1,0,3,1,85", "1,0,4,1,85", "1,1,0,2,114"})
+                          "1,0,1,50,86", "1,0,5,3,86", "1,0,2,1,85", "1,0,3,1,85", "1,0,4,1,85", "1,1,0,40,114"})
         want += std::string("pave(") + p + "," + sock + " ";
     want += "runway(1,4,12,2) runway(1,4,10,0) runway(0,5,13,3) lights ";
     EXPECT_EQ(calls, want);
@@ -739,6 +746,52 @@ TEST_F(SceneFrame, EveryFrameForgetsWhatTheAircraftStoodOn)
     set.catapult_run = 1;
     frame();
     EXPECT_EQ(set.catapult_run, 1);
+}
+
+// Runway lights at night and by day under 5 nm of reported visibility; city
+// lights at night. The day runs from 7:00 to 17:00, both included.
+TEST_F(SceneFrame, RunwayAndCityLightsByTheHourAndTheVisibility)
+{
+    const struct {
+        float hour, vis_nm;
+        int rway, city;
+    } cases[] = {
+        {12, 10, 0, 0},   {12, 5.1f, 0, 0},    {12, 4.9f, 1, 0}, {7, 10, 0, 0},
+        {17, 10, 0, 0},   {6.98f, 10, 1, 1},   {17.02f, 10, 1, 1}, {22, 10, 1, 1},
+    };
+    for (const auto& c : cases) {
+        msc.time_of_day = c.hour * 3600;
+        atm.visibility = c.vis_nm * 1852;
+        frame();
+        EXPECT_EQ(scn.rway_lights, c.rway) << c.hour << " h, " << c.vis_nm << " nm";
+        EXPECT_EQ(scn.city_lights, c.city) << c.hour << " h, " << c.vis_nm << " nm";
+    }
+}
+
+// The runway drawer tells the flight model that the aircraft stands on the
+// runway's surface while it is on the runway's strip (15 m of margin);
+// elsewhere the frame's rough ground stays.
+TEST_F(SceneFrame, OnARunwaysStripTheAircraftRollsOnItsSurface)
+{
+    scene.plot_runway = plot_runway;
+    add_airport(0, 4, 8, 8, 0, 5050, -6050);   // 20 m wide, from z -6550 to -5550
+    geo_type[0] = 64;
+    const float strip[4][2] = {{5040, -6550}, {5060, -6550}, {5060, -5550}, {5040, -5550}};   // clockwise
+    for (int k = 0; k < 4; k++) geo_cornxyz[0][k][0] = strip[k][0], geo_cornxyz[0][k][2] = strip[k][1];
+    const struct {
+        float x, z;
+        int surface;
+    } cases[] = {
+        {5050, -5600, 64},
+        {5070, -5600, 64},   // on the margin
+        {5080, -5600, 67},   // beside it
+        {5050, -5500, 67},   // short of its end, looking along it
+    };
+    for (const auto& c : cases) {
+        place_aircraft(c.x, 10, c.z);
+        frame();
+        EXPECT_EQ(env.surface_type, c.surface) << c.x << " " << c.z;
+    }
 }
 
 // ---- faults mended ----------------------------------------------------------------
