@@ -234,6 +234,48 @@ void OGL_3dline(float x1, float y1, float z1, float x2, float y2, float z2)
     glVertex3f(x2, y2, z2);
 }
 
+// ---- 3D quads ----------------------------------------------------------------
+
+static void quad_normal(const float p1[3], const float p2[3], const float p3[3])
+{
+    float a[3], b[3], n[3];
+    for (int k = 0; k < 3; k++) {
+        a[k] = p3[k] - p2[k];
+        b[k] = p2[k] - p1[k];
+    }
+    find_normal_vects(a, b, n);
+    glNormal3fv(n);
+}
+
+void OGL_3dquad(const float p1[3], const float p2[3], const float p3[3], const float p4[3])
+{
+    OGL_3dquad_st(p1, p2, p3, p4, 1, 1, 0, 0);
+}
+
+void OGL_3dquad_st(const float p1[3], const float p2[3], const float p3[3], const float p4[3], float s1, float t1,
+                   float s2, float t2)
+{
+    quad_normal(p1, p2, p3);
+    glTexCoord2f(s1, t1);
+    glVertex3fv(p1);
+    glTexCoord2f(s1, t2);
+    glVertex3fv(p2);
+    glTexCoord2f(s2, t2);
+    glVertex3fv(p3);
+    glTexCoord2f(s2, t1);
+    glVertex3fv(p4);
+}
+
+void OGL_3dquad_range(const float p1[3], const float p2[3], const float p3[3], const float p4[3], float x0,
+                      float z0, float dx, float dz)
+{
+    quad_normal(p1, p2, p3);
+    for (const float* p : {p1, p2, p3, p4}) {
+        glTexCoord2f((p[0] - x0) / dx, (p[2] - z0) / dz);
+        glVertex3fv(p);
+    }
+}
+
 // ---- font tables -----------------------------------------------------------
 
 // Rows top to bottom, five dots each.

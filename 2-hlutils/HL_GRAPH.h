@@ -33,6 +33,18 @@ void OGL_2dquad(float s1, float t1, float s2, float t2, float s3, float t3, floa
                 float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4);
 // Two vertices; the caller opens and closes the GL line list.
 void OGL_3dline(float x1, float y1, float z1, float x2, float y2, float z2);
+// One quad's normal, then its corners with texture coordinates; the caller
+// opens and closes the GL quad list and binds the texture. The normal is
+// (p3 - p2) x (p2 - p1) scaled to 1, (0, 1, 0) for a quad of no area.
+// Corners (1, 1), (1, 0), (0, 0), (0, 1):
+void OGL_3dquad(const float p1[3], const float p2[3], const float p3[3], const float p4[3]);
+// Corners (s1, t1), (s1, t2), (s2, t2), (s2, t1):
+void OGL_3dquad_st(const float p1[3], const float p2[3], const float p3[3], const float p4[3], float s1, float t1,
+                   float s2, float t2);
+// Each corner ((x - x0) / dx, (z - z0) / dz): a texture repeating every dx m
+// east and dz m south of (x0, z0) over the ground.
+void OGL_3dquad_range(const float p1[3], const float p2[3], const float p3[3], const float p4[3], float x0,
+                      float z0, float dx, float dz);
 
 // ---- the dot-matrix font -----------------------------------------------------
 
@@ -70,14 +82,36 @@ const int tex_asphalt_first = 68;      // "asphalt/"
 const int tex_asphalt_last = 95;
 const int tex_concrete_first = 96;     // "concrete/"
 const int tex_concrete_last = 123;
+// A runway set's pictures, from its first id (the two sets hold the same names).
+const int rway_set_size = 28;
+const int rway_tens_first = 0;         // "rway_0L".."rway_3L": the tens digit, left half
+const int rway_units_first = 4;        // "rway_0R".."rway_9R": the units digit, right half
+const int rway_letter_L = 14;
+const int rway_letter_C = 15;
+const int rway_letter_R = 16;
+const int rway_turn = 17;
+const int rway_pave = 18;
+const int rway_disp = 19;              // displaced-threshold arrows
+const int rway_thld = 20;              // threshold bars
+const int rway_tdz1 = 21;              // touchdown zone, one to three bar pairs
+const int rway_tdz2 = 22;
+const int rway_tdz3 = 23;
+const int rway_fdmk = 24;              // aiming-point blocks
+const int rway_lins = 25;              // centre-line dash with the zone's side stripes
+const int rway_lint = 26;
+const int rway_linc = 27;              // the plain centre-line dash
+static_assert(tex_asphalt_first + rway_set_size == tex_concrete_first, "two sets of one size");
 const int tex_buildings_first = 124;   // "buildings/"
 const int tex_buildings_last = 129;
 const int tex_surfaces_first = 130;    // "surfaces/"
 const int tex_metal = 131;             // "metal": navaid masts and huts
 const int tex_redwhite = 137;          // "redwhite": navaid antennas
+const int tex_windsock = 138;
+const int tex_markers = 140;           // runway sign glyphs, 4 x 4 cells
 const int tex_surfaces_last = 140;
 const int tex_overlay_first = 141;     // "overlay/"
 const int tex_trees = 141;             // the season's tree picture
+const int tex_bsnow = 145;             // blowing snow, brightness as alpha
 const int tex_overlay_last = 148;
 const int tex_fire_first = 149;        // "fire/"
 const int tex_fire_last = 160;

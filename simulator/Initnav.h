@@ -45,6 +45,13 @@ const float geo_gone_below = -999.0f;
 // Per slot (m, x east, y up, z south). End 0 is the end at the runway's own
 // number, end 1 the opposite one.
 extern int geo_type[geo_slots];                 // surface 62..66
+// Surface types: of a slot (geo_type) and under the aircraft (env.surface_type).
+const int surf_asphalt = 62;     // drawn with the first runway set
+const int surf_concrete = 63;    // the second set
+const int surf_grass = 64;
+const int surf_dirt = 65;
+const int surf_gravel = 66;
+const int surf_rough = 67;       // the terrain: off every surface
 extern int geo_tway[geo_slots];                 // parallel taxiway, connectors and apron
 extern int geo_litrwy[geo_slots][2];            // runway-light kind per end
 extern int geo_litapp[geo_slots][2];            // approach-light kind per end

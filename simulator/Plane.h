@@ -23,6 +23,13 @@ void tess_quad(int subdivide, float s0, float t0, float s1, float t1, float x1, 
                float y2, float z2, float x3, float y3, float z3, float x4, float y4, float z4);
 
 // ---- runways and pavement (Plane_runways.cpp) --------------------------------
+// Whether aircraft 0's (x, z) lies on the drawn outline (margin 0): quad
+// `quad` of slot geo for pavement, quad 0 for a runway of airport apt. When
+// it does the aircraft stands on it: env.on_platform 1, env.surface_type the
+// slot's, env.deck_h the outline's first corner's height (pavement) or the
+// airport's elevation (runway). Returns 1 then.
+int  pavement_contact(int geo, int quad);
+int  runway_contact(int apt, int geo);
 // Piece quad (0..5) of slot geo with texture tex in round(count) pieces.
 void plot_pavement(int lit, int geo, int quad, float count, int tex, float ox, float oz, float ws, float wc);
 void plot_runway(int lit, int apt, int rwy, int geo, float ox, float oz, float ws, float wc);

@@ -66,12 +66,6 @@ static const float page_north_above = 1.55f;
 static const float camera_jump = 1000.0f;
 static const float camera_above_ground = 2.0f;
 
-// The runway sets' pavement and turn textures; the second set is the first's
-// moved by the set's size.
-static const int rway_turn = tex_asphalt_first + 17;
-static const int rway_pave = tex_asphalt_first + 18;
-static const int rway_set_size = tex_concrete_first - tex_asphalt_first;
-static const int geo_asphalt = 62;   // geo_type of a slot drawn with the first set
 static const int rwy_pad = 99;       // rwy_num of a helipad
 
 // Colour-table entries of the frame's lines.
@@ -281,12 +275,8 @@ void update_scene_3d(void)
         find_local_h(con.VIEW_xyz[0], con.VIEW_xyz[2], &vx, &vy, &vz, &env.cam_cell_i, &env.cam_cell_j, 1);
     if (outside_view(view)) aim_outside_camera(pos);
 
-    // The surface drawers set these again while the aircraft is on their surfaces.
-    env.surface_type = 67;
     for (float& d : atc.deck_rel) d = 9.9e9f;
-    env.on_carrier = 0;
-    env.on_frigate = 0;
-    env.on_platform = 0;
+    surface_contact();
     update_scene_3d2();
 }
 
@@ -637,8 +627,8 @@ static void draw_airport(int l, int lit, float sock_x, float sock_z, float ws, f
     for (int r = hi; r >= lo; r--) {
         int g = runway_slot(r);
         if (g < 0 || !geo_tway[g]) continue;
-        int set_offset = geo_type[g] == geo_asphalt ? 0 : rway_set_size;
-        int pave = rway_pave + set_offset, turn = rway_turn + set_offset;
+        int set = geo_type[g] == surf_asphalt ? tex_asphalt_first : tex_concrete_first;
+        int pave = set + rway_pave, turn = set + rway_turn;
         float pieces = pavement_pieces(r);
         scene.plot_pavement(lit, g, 1, pieces, pave, sock_x, sock_z, ws, wc);
         scene.plot_pavement(lit, g, 5, 3.0f, pave, sock_x, sock_z, ws, wc);
@@ -649,13 +639,44 @@ static void draw_airport(int l, int lit, float sock_x, float sock_z, float ws, f
     for (int r = hi; r >= lo; r--) {
         int g = runway_slot(r);
         if (g < 0 || rwy_num[r] != rwy_pad) continue;
-        int pave = rway_pave + (geo_type[g] == geo_asphalt ? 0 : rway_set_size);
+        int pave = (geo_type[g] == surf_asphalt ? tex_asphalt_first : tex_concrete_first) + rway_pave;
         scene.plot_pavement(lit, g, 0, pavement_pieces(r), pave, sock_x, sock_z, ws, wc);
     }
     for (int r = hi; r >= lo; r--) {
         int g = runway_slot(r);
         if (g < 0 || rwy_num[r] == rwy_pad) continue;
         scene.plot_runway(lit, a, r, g, sock_x, sock_z, ws, wc);
+    }
+}
+
+// ---- what the aircraft stands on -----------------------------------------------------------
+
+// Every local airport's surfaces, in the order the frame draws them, so the
+// surface drawn last wins where two overlap (a runway over its taxiway),
+// whatever the camera sees.
+void surface_contact(void)
+{
+    env.surface_type = surf_rough;
+    env.on_carrier = 0;
+    env.on_frigate = 0;
+    env.on_platform = 0;
+    for (int l = 0; l <= apt_lcl_max && l < local_list_max; l++) {
+        int a = apt_to_index[l];
+        if (a < 0 || a >= world_apt_max) continue;
+        int lo = apt_lo_ind[a], hi = apt_hi_ind[a];
+        for (int r = hi; r >= lo; r--) {
+            int g = runway_slot(r);
+            if (g < 0 || !geo_tway[g]) continue;
+            for (int quad : {1, 5, 2, 3, 4}) pavement_contact(g, quad);
+        }
+        for (int r = hi; r >= lo; r--) {
+            int g = runway_slot(r);
+            if (g >= 0 && rwy_num[r] == rwy_pad) pavement_contact(g, 0);
+        }
+        for (int r = hi; r >= lo; r--) {
+            int g = runway_slot(r);
+            if (g >= 0 && rwy_num[r] != rwy_pad) runway_contact(a, g);
+        }
     }
 }
 

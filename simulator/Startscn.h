@@ -74,6 +74,11 @@ void update_scene_3d(void);
 // order, then the 3D viewport's overlays; only update_scene_3d calls it.
 void update_scene_3d2(void);
 void update_scene_2d(void);   // after the panel
+// What aircraft 0 stands on, from every local airport's surfaces: the
+// contact flags of env cleared, then the surface type, the raised-surface
+// flag and its height of the runway or pavement under it. No GL: every frame
+// before the flight step, and the headless flights before each of theirs.
+void surface_contact(void);
 // 1 when the ground point (x, z) lies in the view cone widened by margin m.
 int  incone(float x, float z, float margin);
 // The camera's state over the run (the previous aircraft position, the

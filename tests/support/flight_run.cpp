@@ -19,6 +19,7 @@
 #include "Integ.h"
 #include "host_test.h"
 #include "records.h"
+#include "Startscn.h"
 
 #include <cmath>
 #include <cstring>
@@ -215,6 +216,7 @@ void apply_run_controls(void)
 void fly_frame(void)
 {
     apply_run_controls();
+    surface_contact();    // what the frame finds before each flight step: the runway under the wheels
     update_flight();
     frun.frames++;
 }
