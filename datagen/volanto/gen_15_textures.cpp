@@ -14,10 +14,11 @@
 // texel for texel in its own texture and in every transition, away from the
 // boundary.
 //
-// Sections: noise, classes, terrain, trees, main.
+// Sections: classes, terrain, trees, main.
 //   usage: gen_15_textures <program folder ending in '/'>
 #include "bmp_writer.h"
 #include "volanto/socal_terrain.h"
+#include "volanto/texture_paint.h"
 
 #include <cmath>
 #include <cstdio>
@@ -28,64 +29,6 @@ static std::string program_folder;
 
 const int terrain_size = 256;
 const int tree_size = 128;
-
-struct rgb_f {
-    float r, g, b;
-};
-
-static rgb_f mix(rgb_f a, rgb_f b, float k)
-{
-    return {a.r + (b.r - a.r) * k, a.g + (b.g - a.g) * k, a.b + (b.b - a.b) * k};
-}
-
-static rgb_f scale(rgb_f a, float k) { return {a.r * k, a.g * k, a.b * k}; }
-
-static float clamp01(float v) { return v < 0 ? 0 : (v > 1 ? 1 : v); }
-
-static float smooth(float e0, float e1, float v)
-{
-    float k = clamp01((v - e0) / (e1 - e0));
-    return k * k * (3 - 2 * k);
-}
-
-static void put_rgb(unsigned char* p, rgb_f c)
-{
-    p[0] = (unsigned char)lroundf(255 * clamp01(c.r / 255));
-    p[1] = (unsigned char)lroundf(255 * clamp01(c.g / 255));
-    p[2] = (unsigned char)lroundf(255 * clamp01(c.b / 255));
-}
-
-// ---- noise -------------------------------------------------------------------
-
-// Smooth noise in -1..1 over the unit square, `cells` features across, that
-// repeats at the square's edges so a texture of it tiles without a seam.
-static float tiled_noise(float s, float t, int cells, uint32_t layer)
-{
-    float x = s * cells, y = t * cells, fx = floorf(x), fy = floorf(y);
-    float tx = x - fx, ty = y - fy;
-    tx = tx * tx * (3 - 2 * tx);
-    ty = ty * ty * (3 - 2 * ty);
-    int i0 = ((int)fx % cells + cells) % cells, j0 = ((int)fy % cells + cells) % cells;
-    int i1 = (i0 + 1) % cells, j1 = (j0 + 1) % cells;
-    float a = terrain_hash(i0, j0, layer), b = terrain_hash(i1, j0, layer);
-    float c = terrain_hash(i0, j1, layer), d = terrain_hash(i1, j1, layer);
-    return (a + (b - a) * tx) * (1 - ty) + (c + (d - c) * tx) * ty;
-}
-
-// Octaves from `cells` across, each twice as fine and half as strong; about -1..1.
-static float fractal(float s, float t, int cells, int octaves, uint32_t layer)
-{
-    float sum = 0, amp = 1, norm = 0;
-    for (int k = 0; k < octaves; k++) {
-        sum += amp * tiled_noise(s, t, cells << k, layer + 17 * k);
-        norm += amp;
-        amp *= 0.5f;
-    }
-    return sum / norm;
-}
-
-// A texel's own grain in -1..1.
-static float grain(int x, int y, uint32_t layer) { return terrain_hash(x, y, 300 + layer); }
 
 // ---- classes -----------------------------------------------------------------
 
@@ -311,7 +254,6 @@ static const char* const terrain_names[] = {
 
 // ---- trees -------------------------------------------------------------------
 
-const unsigned char key_r = 255, key_g = 0, key_b = 255;   // the loader's transparent colour
 
 static unsigned char tree[tree_size * tree_size * 3];
 

@@ -4,7 +4,10 @@
 // reloads the region's textures without moving the region. The terrain set
 // held is always what the loader would pick now. The shipped terrain and tree
 // textures: they load square, without a notice, and each transition's
-// boundary lies where the terrain's mappings join it to its neighbours.
+// boundary lies where the terrain's mappings join it to its neighbours. The
+// shipped airport textures load at their sizes; each number half holds its
+// digit by the centre line; the sign atlas cells have their grounds; only the
+// unpaved strips have transparent holes.
 #include <gtest/gtest.h>
 
 #include "HL_GRAPH.h"
@@ -424,5 +427,127 @@ TEST(ShippedTextures, TransitionBoundariesMeetTheCellEdgesAtTheirMiddles)
                 EXPECT_TRUE(is(ta, x, y)) << n << ": " << a << " at r " << r;
             }
         }
+    }
+}
+
+// ---- the shipped airport textures ----------------------------------------------------
+
+static const char* const runway_set_names[] = {
+    "rway_0L",   "rway_1L",   "rway_2L",   "rway_3L",   "rway_0R",   "rway_1R",   "rway_2R",
+    "rway_3R",   "rway_4R",   "rway_5R",   "rway_6R",   "rway_7R",   "rway_8R",   "rway_9R",
+    "rway_L",    "rway_C",    "rway_R",    "rway_turn", "rway_pave", "rway_disp", "rway_thld",
+    "rway_tdz1", "rway_tdz2", "rway_tdz3", "rway_fdmk", "rway_lins", "rway_lint", "rway_linc"};
+
+static std::string shipped_texture(const std::string& folder_and_name)
+{
+    return std::string(PROGRAM_DIR) + "textures/" + folder_and_name + ".BMP";
+}
+
+static int is_paint(unsigned c) { return (c >> 16 & 255) > 190 && (c >> 8 & 255) > 190 && (c & 255) > 180; }
+static int is_key(unsigned c) { return c == 0xff00ffu; }
+
+// White texels of t in columns x0..x1 and rows y0..y1.
+static int paint_in(const texels& t, int x0, int x1, int y0, int y1)
+{
+    int n = 0;
+    for (int y = y0; y <= y1; y++)
+        for (int x = x0; x <= x1; x++) n += is_paint(t.at(x, y));
+    return n;
+}
+
+TEST(ShippedTextures, AirportTexturesLoadAtTheirSizesWithoutANotice)
+{
+    summer_day_at_34n(5);
+    int boxes = host_test_message_box_count();
+    struct one {
+        int id, mode;
+        const char* name;
+        int size;
+    };
+    std::vector<one> all = {{tex_grass, -105, "rway_gras", 256}, {tex_dirt, -105, "rway_dirt", 256},
+                            {tex_gravel, -105, "rway_grav", 256}, {tex_markers, 0, "markers", 256},
+                            {tex_windsock, 0, "windsock", 128}, {tex_metal, 0, "metal", 128},
+                            {tex_bsnow, -106, "bsnow", 256}};
+    for (int k = 0; k < rway_set_size; k++) {
+        all.push_back({tex_asphalt_first + k, 0, runway_set_names[k], 256});
+        all.push_back({tex_concrete_first + k, 0, runway_set_names[k], 256});
+    }
+    for (const one& t : all) {
+        int w = 0, h = 0;
+        EXPECT_EQ(OGL_texbmp(-100, t.id, t.mode, t.name, &w, &h), 1) << t.name << " id " << t.id;
+        EXPECT_EQ(w, t.size) << t.name;
+        EXPECT_EQ(h, t.size) << t.name;
+    }
+    EXPECT_EQ(host_test_message_box_count(), boxes);
+}
+
+TEST(ShippedTextures, RunwayNumberHalvesHoldTheirDigitNextToTheCentreLine)
+{
+    reset_suite_state();
+    MACIBM_set_constants();
+    // Rows through the digits, clear of the side stripe at the runway's edge.
+    for (const char* set : {"asphalt/", "concrete/"}) {
+        for (int d = 0; d <= 9; d++) {
+            std::string set_name = set;
+            if (d <= 3) {
+                texels tens = read_shipped(shipped_texture(set_name + "rway_" + std::to_string(d) + "L"));
+                ASSERT_EQ(tens.w, 256);
+                EXPECT_GT(paint_in(tens, 128, 255, 60, 195), 200) << set << d << "L: the digit by the centre line";
+                EXPECT_EQ(paint_in(tens, 30, 127, 0, 255), 0) << set << d << "L: nothing towards the edge";
+            }
+            texels units = read_shipped(shipped_texture(set_name + "rway_" + std::to_string(d) + "R"));
+            ASSERT_EQ(units.w, 256);
+            EXPECT_GT(paint_in(units, 0, 127, 60, 195), 200) << set << d << "R: the digit by the centre line";
+            EXPECT_EQ(paint_in(units, 128, 225, 0, 255), 0) << set << d << "R: nothing towards the edge";
+        }
+        // A digit stands upright: "7" has its bar across the top (high t) only.
+        texels seven = read_shipped(shipped_texture(std::string(set) + "rway_7R"));
+        EXPECT_GT(paint_in(seven, 0, 127, 170, 200), paint_in(seven, 0, 127, 50, 80) * 2) << set;
+    }
+}
+
+TEST(ShippedTextures, MarkerCellsAndTheTransparentKeyWhereTheyBelong)
+{
+    reset_suite_state();
+    MACIBM_set_constants();
+    texels m = read_shipped(shipped_texture("surfaces/markers"));
+    ASSERT_EQ(m.w, 256);
+    for (int g = 0; g < 16; g++) {
+        int x0 = (g % 4) * 64, y0 = (g / 4) * 64;
+        unsigned ground = m.at(x0 + 2, y0 + 2);
+        int r = ground >> 16 & 255, gr = ground >> 8 & 255;
+        if (g >= 12 && g <= 14) {
+            EXPECT_LT(r, 60) << "glyph " << g << " on black";
+        } else {
+            EXPECT_TRUE(r > 150 && gr < 80) << "glyph " << g << " on red";
+        }
+        int white = paint_in(m, x0, x0 + 63, y0, y0 + 63);
+        if (g == 15) {
+            EXPECT_EQ(white, 0) << "the blank cell";
+        } else {
+            EXPECT_GT(white, 150) << "glyph " << g;
+        }
+    }
+
+    // Holes only in the unpaved strips, along both long edges and not in the middle.
+    for (const char* strip : {"grass/rway_gras", "dirt/rway_dirt", "grav/rway_grav"}) {
+        texels t = read_shipped(shipped_texture(strip));
+        ASSERT_EQ(t.w, 256) << strip;
+        for (int y = 0; y < 256; y++) {
+            EXPECT_TRUE(is_key(t.at(0, y)) && is_key(t.at(255, y))) << strip << " row " << y;
+            EXPECT_FALSE(is_key(t.at(128, y))) << strip << " row " << y;
+        }
+    }
+    std::vector<std::string> solid = {"surfaces/markers", "surfaces/windsock", "surfaces/metal", "overlay/bsnow"};
+    for (const char* name : runway_set_names) {
+        solid.push_back(std::string("asphalt/") + name);
+        solid.push_back(std::string("concrete/") + name);
+    }
+    for (const std::string& name : solid) {
+        texels t = read_shipped(shipped_texture(name));
+        ASSERT_GT(t.w, 0) << name;
+        int keyed = 0;
+        for (unsigned c : t.rgb) keyed += is_key(c);
+        EXPECT_EQ(keyed, 0) << name;
     }
 }
