@@ -34,6 +34,7 @@ const int geo_threshold_bar0 = 501;     // 13 points across end 0
 const int geo_threshold_bar1 = 514;     // 13 points across end 1
 const int geo_connector_lights = 527;   // quads 2, 3, 4: two rows of 4 each
 const int geo_apron_lights = 551;       // two rows of 5
+const int geo_taxi_lights_last = 560;   // the last connector or apron light
 const int geo_beacon = 812;
 
 // The y of a light point or windsock that is not there: never written, or
