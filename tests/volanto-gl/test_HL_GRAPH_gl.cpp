@@ -1,5 +1,6 @@
 // The OpenGL drawing path on the virtual display: the font texture read back
-// glyph by glyph, the panel-light tint, GL lines; the texture loader's alpha
+// glyph by glyph, the panel-light tint, GL lines, the 3D quads' corners,
+// texture coordinates and normal in GL's feedback; the texture loader's alpha
 // modes, shrinking, mipmaps, wrapping and seasonal names; the start-up
 // picture and the alert drawn in the font.
 #include <gtest/gtest.h>
@@ -7,11 +8,13 @@
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
+#include "gl_feedback.h"
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
 
 #include <GL/gl.h>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -149,6 +152,88 @@ TEST(DrawingGl, LinesLightTheirEndPixel)
     for (size_t k = 0; k < spot.size(); k += 3) lit += spot[k] > 200;
     EXPECT_EQ(lit, 1);
     EXPECT_GT(spot[(2 * 5 + 2) * 3], 200);
+}
+
+// ---- 3D quads ---------------------------------------------------------------------
+
+// Each emitter sends its quad whole, its corners in their order with the
+// texture coordinates its header gives them; the normal it leaves is
+// (p3 - p2) x (p2 - p1) scaled to 1, straight up for a quad of no area.
+TEST(QuadsGl, EmittersSendTheirCornersTextureAndNormal)
+{
+    start_drawing();
+    glViewport(0, 0, 100, 100);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 100, 0, 100, -100, 100);   // window x, y = x, y
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_CULL_FACE);
+
+    const float p1[3] = {10, 10, -4}, p2[3] = {10, 50, -8}, p3[3] = {60, 50, -8}, p4[3] = {60, 10, -4};
+    const float* corners[4] = {p1, p2, p3, p4};
+    const struct {
+        const char* what;
+        void (*emit)(const float*, const float*, const float*, const float*);
+        float st[4][2];
+    } cases[] = {
+        {"plain", [](const float* a, const float* b, const float* c, const float* d) { OGL_3dquad(a, b, c, d); },
+         {{1, 1}, {1, 0}, {0, 0}, {0, 1}}},
+        {"s and t", [](const float* a, const float* b, const float* c,
+                       const float* d) { OGL_3dquad_st(a, b, c, d, 0.25f, 0.5f, 0.75f, 2); },
+         {{0.25f, 0.5f}, {0.25f, 2}, {0.75f, 2}, {0.75f, 0.5f}}},
+        {"range", [](const float* a, const float* b, const float* c,
+                     const float* d) { OGL_3dquad_range(a, b, c, d, 5, -20, 10, 4); },
+         {{0.5f, 4}, {0.5f, 3}, {5.5f, 3}, {5.5f, 4}}},   // ((x - 5) / 10, (z + 20) / 4)
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<fb_prim> got = feedback(GL_3D_COLOR_TEXTURE, [&] {
+            glBegin(GL_QUADS);
+            c.emit(p1, p2, p3, p4);
+            glEnd();
+        });
+        // GL may hand the quad back as triangles: each vertex is one of the
+        // corners, with that corner's texture coordinates, and every corner comes.
+        int seen[4] = {};
+        for (const fb_prim& p : got)
+            for (const std::vector<float>& v : p.v) {
+                int k = 0;
+                while (k < 4 && (fabsf(v[0] - corners[k][0]) > 1e-3f || fabsf(v[1] - corners[k][1]) > 1e-3f)) k++;
+                if (k == 4) {
+                    ADD_FAILURE() << "a vertex at " << v[0] << ", " << v[1];
+                    continue;
+                }
+                seen[k] = 1;
+                EXPECT_NEAR(v[7], c.st[k][0], 1e-5f) << "corner " << k;
+                EXPECT_NEAR(v[8], c.st[k][1], 1e-5f) << "corner " << k;
+            }
+        EXPECT_EQ(seen[0] + seen[1] + seen[2] + seen[3], 4);
+    }
+
+    // The normal, from the first three corners only.
+    const struct {
+        const char* what;
+        float q[4][3];
+        float n[3];
+    } normals[] = {
+        {"facing the eye", {{10, 10, 0}, {10, 50, 0}, {60, 50, 0}, {60, 10, 0}}, {0, 0, 1}},
+        {"tilted", {{0, 0, 0}, {0, 3, -4}, {5, 3, -4}, {99, -7, 3}}, {0, 0.8f, 0.6f}},
+        {"ground, clockwise from above", {{0, 0, 0}, {0, 0, -10}, {10, 0, -10}, {10, 0, 0}}, {0, 1, 0}},
+        {"ground, anticlockwise", {{0, 0, 0}, {10, 0, 0}, {10, 0, -10}, {0, 0, -10}}, {0, -1, 0}},
+        {"a line", {{0, 0, 0}, {1, 2, 3}, {2, 4, 6}, {3, 6, 9}}, {0, 1, 0}},
+        {"a point", {{7, 7, 7}, {7, 7, 7}, {7, 7, 7}, {7, 7, 7}}, {0, 1, 0}},
+    };
+    for (const auto& c : normals) {
+        glNormal3f(9, 9, 9);
+        glBegin(GL_QUADS);
+        OGL_3dquad(c.q[0], c.q[1], c.q[2], c.q[3]);
+        glEnd();
+        float n[4];
+        glGetFloatv(GL_CURRENT_NORMAL, n);
+        for (int k = 0; k < 3; k++) EXPECT_NEAR(n[k], c.n[k], 1e-5f) << c.what << ", axis " << k;
+    }
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
 }
 
 // ---- texture loader ------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "Initnav.h"
+#include "Startscn.h"
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
@@ -33,10 +34,10 @@ TEST(FlightGl, EveryFrameFliesAndTheCessnaStandsStillAtKsbd)
     // before it stands, its nose dipping as the propeller, started faster
     // than idle, pushes against the brakes. How long that takes in frames
     // depends on the frame times the window's events bring, so stillness is
-    // judged after it. It starts at the airport's height, where the runway's
-    // deck stands; until the runway is drawn it settles 0.2 m onto the
-    // ground below, so while settling only its sliding is bounded, and then
-    // where it came to stand.
+    // judged after it. It starts at the airport's height and stays on the
+    // runway's deck there, which every frame finds under it before the
+    // flight step, not on the ground 0.2 m below; while settling only its
+    // sliding is bounded, and then where it came to stand.
     const int settle = 100, frames = 300;
     double x = flt.pos_x[0], y = flt.pos_y[0], z = flt.pos_z[0];
     float theta = flt.theta[0], psi = flt.psi[0], phi = flt.phi[0];
@@ -55,11 +56,9 @@ TEST(FlightGl, EveryFrameFliesAndTheCessnaStandsStillAtKsbd)
         turned = fmaxf(turned, fmaxf(fabsf(flt.theta[0] - theta), fmaxf(fabsf(flt.psi[0] - psi), fabsf(flt.phi[0] - phi))));
         if (f == settle) {
             EXPECT_LE(slid, 0.1) << "metres slid while settling";
-            float vx, vy, vz;
-            int i = env.plane_cell_i, j = env.plane_cell_j;
-            float ground = find_local_h((float)flt.pos_x[0], (float)flt.pos_z[0], &vx, &vy, &vz, &i, &j, 0);
-            EXPECT_NEAR(ground, chosen_airport_h() - 0.2f, 0.01f);
-            EXPECT_NEAR(flt.pos_y[0], ground + pln[0].h_eqlbm, 0.1) << "settled on the ground";
+            EXPECT_EQ(env.on_platform, 1);
+            EXPECT_EQ(env.deck_h, chosen_airport_h());
+            EXPECT_NEAR(flt.pos_y[0], chosen_airport_h() + pln[0].h_eqlbm, 0.1) << "settled on the deck";
             EXPECT_LE(turned, 2.0f) << "degrees while settling";
             x = flt.pos_x[0], y = flt.pos_y[0], z = flt.pos_z[0];
             theta = flt.theta[0], psi = flt.psi[0], phi = flt.phi[0];
@@ -77,8 +76,53 @@ TEST(FlightGl, EveryFrameFliesAndTheCessnaStandsStillAtKsbd)
     EXPECT_LE(moved, 0.1) << "metres";
     EXPECT_LE(turned, 0.5f) << "degrees";
     EXPECT_EQ(flt.on_ground, 1);
-    EXPECT_EQ(env.surface_type, geo_type[rwy_geo_ind[msc.near_rwy]]) << "on the runway's pavement";
+    EXPECT_EQ(env.surface_type, surf_concrete) << "on KSBD's concrete";
+    EXPECT_EQ(env.surface_type, geo_type[rwy_geo_ind[msc.near_rwy]]);
+    EXPECT_EQ(env.on_platform, 1);
+    EXPECT_EQ(env.deck_h, chosen_airport_h());
+    EXPECT_NEAR(flt.pos_y[0], chosen_airport_h() + pln[0].h_eqlbm, 0.1) << "on the deck";
     EXPECT_EQ(msc.crash_count, 0);
     EXPECT_EQ(mnw.topwin, win_main) << "no notice came up";
+    MACIBM_finishup();
+}
+
+// At the factory start the aircraft stands on KSBD's concrete at the
+// airport's height in every view, whether or not the camera sees the
+// runway: from the cockpit, the tower, behind it, at the spot, and with the
+// camera above an overcast whose tops lie under the airport.
+TEST(FlightGl, AtTheStartTheCessnaStandsOnKsbdsConcreteInEveryView)
+{
+    host_test_clock(0, 10);
+    start_without_stick();
+    ASSERT_EQ(gdone, 0);
+    host_test_push_event({HE_PAINT, 0, 0, 0, 0});
+    const struct {
+        const char* what;
+        int view, overcast;
+    } cases[] = {
+        {"ahead", view_forwards, 0}, {"tower", view_tower, 0}, {"chase", view_chase, 0},
+        {"spot", view_spot, 0},      {"ahead, above an overcast", view_forwards, 1},
+        {"spot, above an overcast", view_spot, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        set.view_id = c.view;
+        for (int f = 0; f < 20; f++) {
+            if (c.overcast) {   // held against the weather's own changes
+                atm.cloud_type = 4;
+                atm.cloud_base = chosen_airport_h() - 300;
+                atm.cloud_tops = chosen_airport_h() - 100;
+            }
+            MACIBM_event_proc();
+        }
+        if (c.overcast) {
+            EXPECT_EQ(scn.above_clouds, 1);
+        }
+        EXPECT_EQ(env.surface_type, surf_concrete);
+        EXPECT_EQ(env.on_platform, 1);
+        EXPECT_EQ(env.deck_h, chosen_airport_h());
+        EXPECT_NEAR(flt.pos_y[0], chosen_airport_h() + pln[0].h_eqlbm, 0.1);
+    }
+    EXPECT_EQ(msc.crash_count, 0);
     MACIBM_finishup();
 }

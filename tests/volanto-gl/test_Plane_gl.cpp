@@ -9,6 +9,7 @@
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
 #include "Plane.h"
+#include "gl_feedback.h"
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
@@ -58,41 +59,6 @@ void flat_texture(int id, uint32_t rgb, bool cut_left = false)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 4, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, px);
-}
-
-// One primitive of GL's feedback: its token and its vertices, each x, y, z
-// in window coordinates, then the colour (4) and texture (4) floats when asked.
-struct fb_prim {
-    int token;
-    std::vector<std::vector<float>> v;
-};
-
-// What draw sends, as GL's feedback reports it with vertices of type.
-template <typename F>
-std::vector<fb_prim> feedback(GLenum type, F draw)
-{
-    int size = type == GL_3D_COLOR_TEXTURE ? 11 : 7;   // RGBA
-    static GLfloat buf[200000];
-    glFeedbackBuffer(200000, type, buf);
-    glRenderMode(GL_FEEDBACK);
-    draw();
-    int n = glRenderMode(GL_RENDER);
-    std::vector<fb_prim> out;
-    for (int k = 0; k < n;) {
-        int token = (int)buf[k++];
-        int count = 0;
-        if (token == GL_POINT_TOKEN) count = 1;
-        else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) count = 2;
-        else if (token == GL_POLYGON_TOKEN) count = (int)buf[k++];
-        else {
-            ADD_FAILURE() << "feedback token " << token;
-            break;
-        }
-        fb_prim p{token, {}};
-        for (int c = 0; c < count; c++, k += size) p.v.emplace_back(buf + k, buf + k + size);
-        out.push_back(p);
-    }
-    return out;
 }
 
 // The ground seen from straight above on a 1000 x 1000 viewport, nothing

@@ -19,6 +19,9 @@
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "Integ.h"
+#include "Initgen.h"
+#include "Initnav.h"
+#include "Startscn.h"
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
@@ -55,6 +58,14 @@ protected:
         float vx, vy, vz;
         int i = env.plane_cell_i, j = env.plane_cell_j;
         return find_local_h((float)flt.pos_x[0], (float)flt.pos_z[0], &vx, &vy, &vz, &i, &j, 0);
+    }
+
+    // One frame's flight step: the frame first finds the surface under the
+    // aircraft, the runway's deck at the airport's height.
+    static void frame_step(void)
+    {
+        surface_contact();
+        update_flight();
     }
 
     // Weightless 1000 m over the airport, at rest: nothing but the step
@@ -898,8 +909,7 @@ static int finite_state(void)
 // 200 N, and the wheels, which grip only as they roll (full friction from
 // 0.2 m/s), let it creep, under a centimetre a second; the start's propeller,
 // faster than idle, first dips the nose on its strut. The start puts it at the
-// airport's height, the runway's deck; until the runway is drawn it stands on
-// the ground 0.2 m below, so it first settles there.
+// airport's height, on the runway's deck, which each frame finds under it.
 TEST_F(FlightStep, TheCessnaStandsStillOnTheRunwayForAMinute)
 {
     struct row {
@@ -918,15 +928,17 @@ TEST_F(FlightStep, TheCessnaStandsStillOnTheRunwayForAMinute)
         }
         const float theta = flt.theta[0], psi = flt.psi[0], phi = flt.phi[0];
         const int settle = intround(2 / msc.dt);
-        for (int f = 0; f < settle; f++) update_flight();
+        for (int f = 0; f < settle; f++) frame_step();
         EXPECT_EQ(flt.on_ground, 1);
-        EXPECT_NEAR(flt.pos_y[0], terrain() + pln[0].h_eqlbm, 0.1) << "settled on the ground";
+        EXPECT_EQ(env.surface_type, surf_concrete);
+        EXPECT_EQ(env.deck_h, chosen_airport_h());
+        EXPECT_NEAR(flt.pos_y[0], chosen_airport_h() + pln[0].h_eqlbm, 0.1) << "settled on the deck";
         const double x = flt.pos_x[0], y = flt.pos_y[0], z = flt.pos_z[0];
         double moved = 0;
         float turned = 0;
         int frames = intround(60 / msc.dt);
         for (int f = 0; f < frames; f++) {
-            update_flight();
+            frame_step();
             ASSERT_TRUE(finite_state()) << "frame " << f;
             moved = fmax(moved, sqrt(pow(flt.pos_x[0] - x, 2) + pow(flt.pos_y[0] - y, 2) + pow(flt.pos_z[0] - z, 2)));
             turned = fmaxf(turned, fmaxf(fabsf(flt.theta[0] - theta), fmaxf(fabsf(flt.psi[0] - psi), fabsf(flt.phi[0] - phi))));
@@ -989,12 +1001,12 @@ TEST_F(FlightStep, AForcedCrashTellsItsNoticesAndStartsAgainOnTheRunway)
     EXPECT_EQ(flt.vel_y, 0);
     EXPECT_EQ(msc.frame_count, 0);
     EXPECT_EQ(rel.system_ok[sys_vacuum], 1);
-    // And it stands there again, once settled the 0.2 m from the runway's height onto the ground.
-    for (int f = 0; f < 40; f++) update_flight();
+    // And it stands there again, on the runway's deck where it started.
+    for (int f = 0; f < 40; f++) frame_step();
     EXPECT_EQ(msc.crash_count, 1);
     EXPECT_EQ(flt.on_ground, 1);
-    EXPECT_NEAR(flt.pos_y[0], terrain() + pln[0].h_eqlbm, 0.1);
-    EXPECT_NEAR(flt.pos_y[0], y0 - 0.2, 0.1);
+    EXPECT_NEAR(flt.pos_y[0], chosen_airport_h() + pln[0].h_eqlbm, 0.1);
+    EXPECT_NEAR(flt.pos_y[0], y0, 0.1);
 }
 
 // ---- moving tail first -----------------------------------------------------------

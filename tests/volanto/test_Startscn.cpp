@@ -728,7 +728,7 @@ TEST_F(SceneFrame, ThePanelMovesTheHeadUpDisplaysFrame)
     }
 }
 
-// Every frame starts the aircraft off any surface; the surface drawers set
+// Every frame starts the aircraft off any surface; the contact pass sets
 // it again. A catapult launch lasts only while the deck is under it.
 TEST_F(SceneFrame, EveryFrameForgetsWhatTheAircraftStoodOn)
 {
@@ -765,32 +765,6 @@ TEST_F(SceneFrame, RunwayAndCityLightsByTheHourAndTheVisibility)
         frame();
         EXPECT_EQ(scn.rway_lights, c.rway) << c.hour << " h, " << c.vis_nm << " nm";
         EXPECT_EQ(scn.city_lights, c.city) << c.hour << " h, " << c.vis_nm << " nm";
-    }
-}
-
-// The runway drawer tells the flight model that the aircraft stands on the
-// runway's surface while it is on the runway's strip (15 m of margin);
-// elsewhere the frame's rough ground stays.
-TEST_F(SceneFrame, OnARunwaysStripTheAircraftRollsOnItsSurface)
-{
-    scene.plot_runway = plot_runway;
-    add_airport(0, 4, 8, 8, 0, 5050, -6050);   // 20 m wide, from z -6550 to -5550
-    geo_type[0] = 64;
-    const float strip[4][2] = {{5040, -6550}, {5060, -6550}, {5060, -5550}, {5040, -5550}};   // clockwise
-    for (int k = 0; k < 4; k++) geo_cornxyz[0][k][0] = strip[k][0], geo_cornxyz[0][k][2] = strip[k][1];
-    const struct {
-        float x, z;
-        int surface;
-    } cases[] = {
-        {5050, -5600, 64},
-        {5070, -5600, 64},   // on the margin
-        {5080, -5600, 67},   // beside it
-        {5050, -5500, 67},   // short of its end, looking along it
-    };
-    for (const auto& c : cases) {
-        place_aircraft(c.x, 10, c.z);
-        frame();
-        EXPECT_EQ(env.surface_type, c.surface) << c.x << " " << c.z;
     }
 }
 

@@ -1,0 +1,229 @@
+// What the aircraft stands on, found every frame from every local airport's
+// surfaces in their drawing order, without GL: the runway's outline and the
+// airport's height, a taxiway piece and its first corner's height, nothing
+// beside the runway (nor on the signs' 3 m widening), the runway over a
+// taxiway that crosses it; and the same whatever the camera sees. The
+// surfaces are the loader's: KSBD as the start leaves it, and an airport of
+// two crossing runways built by setuprunway.
+#include <gtest/gtest.h>
+
+#include "Funct.h"
+#include "Genwrld.h"
+#include "HL_FUNCT.h"
+#include "HL_MNW.h"
+#include "Initgen.h"
+#include "Initnav.h"
+#include "Startscn.h"
+#include "records.h"
+#include "volanto_support.h"
+
+#include <string>
+
+namespace {
+
+// The point at fractions (fx, fz) of quad `quad` of slot g, from its first
+// corner: fx towards corner 1 (across a runway), fz towards corner 3.
+void point_on(int g, int quad, float fx, float fz, float* x, float* z)
+{
+    const float(*q)[3] = geo_markxyz[g][quad];
+    float w[4] = {(1 - fx) * (1 - fz), fx * (1 - fz), fx * fz, (1 - fx) * fz};
+    *x = *z = 0;
+    for (int k = 0; k < 4; k++) {
+        *x += w[k] * q[k][0];
+        *z += w[k] * q[k][2];
+    }
+}
+
+class SurfaceContact : public ::testing::Test {
+protected:
+    scene_calls saved;
+    int ksbd = -1;          // world index
+    int ksbd_slot = -1;
+    int cross = -1;         // the crossing airport's world index
+    int cross_rwy = -1, cross_twy = -1;   // its slots: the runway, the runway with a taxiway
+
+    void SetUp() override
+    {
+        ASSERT_EQ(stand_cessna_at_ksbd(), 1);
+        saved = scene;
+        // The drawers draw nothing here: the aircraft's surface may not depend on them.
+        scene.plot_stars = [](float, float, float, float, float, float, float) {};
+        scene.plot_clouds = [] {};
+        scene.plot_terrain = [] {};
+        scene.plot_city_lights = [] {};
+        scene.plot_trees = [] {};
+        scene.plot_lightning = [] {};
+        scene.plot_pavement = [](int, int, int, float, int, float, float, float, float) {};
+        scene.plot_runway = [](int, int, int, int, float, float, float, float) {};
+        scene.plot_rway_lights = [] {};
+        scene.plot_obstacles = [] {};
+        scene.plot_fires = [] {};
+        scene.plot_plane = [](int, int) {};
+        scene.plot_cool_hud = [] {};
+        scene.plot_nrml_hud = [] {};
+        scene.do_window_precip = [](float, float, float, float) {};
+        scene.load_region = [](int) {};
+        ksbd = msc.apt_sel;
+        ASSERT_EQ(apt_to_index[0], ksbd);
+        ASSERT_EQ(apt_lo_ind[ksbd], apt_hi_ind[ksbd]) << "KSBD has one runway";
+        ksbd_slot = rwy_geo_ind[apt_lo_ind[ksbd]];
+        ASSERT_EQ(geo_type[ksbd_slot], surf_concrete);
+        ASSERT_EQ(geo_tway[ksbd_slot], 1);
+        add_crossing_airport();
+    }
+    void TearDown() override
+    {
+        scene = saved;
+        close_loader_surroundings();
+        err.close();
+    }
+
+    // 5.5 km north of KSBD and 5 m higher, the region's last airport: a
+    // concrete runway 1000 x 40 m heading 067 and, crossing it at its middle,
+    // an asphalt one 1000 x 30 m heading 157 whose parallel taxiway crosses
+    // the first runway 67.5 m from the middle. The taxiway's first corner
+    // stands 0.5 m higher than the rest, so its height tells it.
+    void add_crossing_airport(void)
+    {
+        cross = apt_wrl_max + 1;
+        int r = rwy_wrl_max + 1;
+        ASSERT_LT(r + 1, world_rwy_max);
+        ASSERT_LT(apt_lcl_max + 1, local_list_max);
+        ASSERT_LT(rwy_geo + 2, geo_slots);
+        apt_h[cross] = apt_h[ksbd] + 5;
+        apt_lo_ind[cross] = r;
+        apt_hi_ind[cross] = r + 1;
+        const float lat = rwy_lat[apt_lo_ind[ksbd]] + 0.05f, lon = rwy_lon[apt_lo_ind[ksbd]];
+        const struct {
+            int code;
+            float len, width, hdng;
+            int tway;
+        } rwys[2] = {{2000000, 1000, 40, 67, 0}, {1000000, 1000, 30, 157, 1}};
+        for (int k = 0; k < 2; k++) {
+            rwy_num[r + k] = k ? 16 : 7;
+            rwy_lcr[r + k] = 'x';
+            rwy_lat[r + k] = lat;
+            rwy_lon[r + k] = lon;
+            rwy_len[r + k] = rwys[k].len;
+            rwy_width[r + k] = rwys[k].width;
+            rwy_hdng[r + k] = rwys[k].hdng;
+            rwy_code[r + k] = rwys[k].code;
+            rwy_geo_ind[r + k] = rwy_geo + 1 + k;
+        }
+        for (int k = 0; k < 2; k++) {
+            int g = ++rwy_geo;
+            code_to_lgts(&geo_type[g], geo_litgls[g], geo_litrwy[g], geo_litapp[g], rwys[k].code);
+            geo_tway[g] = rwys[k].tway;
+            setuprunway(cross, r + k, g);
+        }
+        cross_rwy = rwy_geo_ind[r];
+        cross_twy = rwy_geo_ind[r + 1];
+        ASSERT_EQ(geo_type[cross_rwy], surf_concrete);
+        ASSERT_EQ(geo_type[cross_twy], surf_asphalt);
+        geo_markxyz[cross_twy][1][0][1] += 0.5f;
+        apt_to_index[++apt_lcl_max] = cross;
+    }
+
+    void stand_at(float x, float z, float above)
+    {
+        flt.pos_x[0] = x;
+        flt.pos_z[0] = z;
+        flt.pos_y[0] = above + pln[0].h_eqlbm;
+    }
+};
+
+struct found {
+    int surface, on_platform;
+    float deck;
+};
+
+found contact_now(void) { return {env.surface_type, env.on_platform, env.deck_h}; }
+
+}  // namespace
+
+// Each place, by the pass alone and then through the frame with the camera
+// in the cockpit looking ahead and looking back, outside at the spot and at
+// the tower, and above an overcast whose tops lie under the airports (where
+// the frame draws no airport): each time the same surface.
+TEST_F(SurfaceContact, TheAircraftStandsOnTheSurfaceUnderItWhateverTheCameraSees)
+{
+    const float no_deck = -12345;
+    const float ksbd_h = apt_h[ksbd], cross_h = apt_h[ksbd] + 5;
+    const float runway_w = rwy_width[apt_lo_ind[ksbd]];
+    const struct {
+        const char* what;
+        int g, quad;
+        float fx, fz;
+        int surface, on_platform;
+        float deck;
+    } cases[] = {
+        {"KSBD's runway, the middle", ksbd_slot, 0, 0.5f, 0.5f, surf_concrete, 1, ksbd_h},
+        {"KSBD's runway, near an end", ksbd_slot, 0, 0.1f, 0.99f, surf_concrete, 1, ksbd_h},
+        {"KSBD's runway, 1 m inside its edge", ksbd_slot, 0, 1 / runway_w, 0.3f, surf_concrete, 1, ksbd_h},
+        {"KSBD's taxiway", ksbd_slot, 1, 0.5f, 0.3f, surf_concrete, 1, ksbd_h},
+        {"KSBD's apron", ksbd_slot, 5, 0.5f, 0.5f, surf_concrete, 1, ksbd_h},
+        {"on the signs' widening, 1.5 m beside KSBD's runway", ksbd_slot, 0, -1.5f / runway_w, 0.3f, surf_rough, 0,
+         no_deck},
+        {"between KSBD's runway and its taxiway", ksbd_slot, 0, 1.4f, 0.25f, surf_rough, 0, no_deck},
+        {"the crossing taxiway alone", cross_twy, 1, 0.5f, 0.2f, surf_asphalt, 1, cross_h + 0.5f},
+        {"the crossing taxiway over the runway", cross_twy, 1, 0.5f, 0.5f, surf_concrete, 1, cross_h},
+        {"the two runways' crossing", cross_rwy, 0, 0.5f, 0.5f, surf_concrete, 1, cross_h},
+    };
+    const struct {
+        const char* what;
+        int view;
+        int overcast;   // 1: tops under the airports
+    } cameras[] = {
+        {"the pass alone", 0, 0},
+        {"looking ahead", view_forwards, 0},
+        {"looking back", view_backwards, 0},
+        {"at the spot", view_spot, 0},
+        {"at the tower", view_tower, 0},
+        {"above an overcast, looking ahead", view_forwards, 1},
+        {"above an overcast, at the spot", view_spot, 1},
+    };
+    for (const auto& c : cases) {
+        float x, z;
+        point_on(c.g, c.quad, c.fx, c.fz, &x, &z);
+        for (const auto& cam : cameras) {
+            SCOPED_TRACE(std::string(c.what) + ", " + cam.what);
+            stand_at(x, z, ksbd_h);
+            env.surface_type = 0;
+            env.on_platform = 1;
+            env.deck_h = no_deck;
+            atm.cloud_type = cam.overcast ? 4 : 1;
+            atm.cloud_base = 100;
+            atm.cloud_tops = 200;
+            if (cam.view) {
+                set.view_id = cam.view;
+                update_scene_3d();
+                if (cam.overcast) {
+                    EXPECT_EQ(scn.above_clouds, 1);
+                }
+            } else {
+                surface_contact();
+            }
+            found f = contact_now();
+            EXPECT_EQ(f.surface, c.surface);
+            EXPECT_EQ(f.on_platform, c.on_platform);
+            if (c.on_platform) {
+                EXPECT_FLOAT_EQ(f.deck, c.deck);
+            }
+            EXPECT_EQ(env.on_carrier + env.on_frigate, 0);
+        }
+    }
+}
+
+// With the aircraft on no airport the pass leaves the rough ground and
+// clears every deck flag a carrier, frigate or platform left.
+TEST_F(SurfaceContact, OffEveryAirportTheGroundIsRough)
+{
+    float x, z;
+    point_on(ksbd_slot, 0, 0.5f, 2.0f, &x, &z);   // a runway length past its end
+    stand_at(x, z, apt_h[ksbd]);
+    env.on_carrier = env.on_frigate = env.on_platform = 1;
+    env.surface_type = surf_asphalt;
+    surface_contact();
+    EXPECT_EQ(env.surface_type, surf_rough);
+    EXPECT_EQ(env.on_carrier + env.on_frigate + env.on_platform, 0);
+}
