@@ -14,6 +14,7 @@
 #include "Point.h"
 #include "Startscn.h"
 #include "records.h"
+#include "gl_feedback.h"
 #include "test_support.h"
 
 #include <GL/gl.h>
@@ -55,20 +56,14 @@ struct sent_point {
 
 std::vector<sent_point> feedback_points(void)
 {
-    static GLfloat buf[100000];
-    glFeedbackBuffer(100000, GL_3D_COLOR, buf);
-    glRenderMode(GL_FEEDBACK);
-    plot_rway_lights();
-    int n = glRenderMode(GL_RENDER);
     std::vector<sent_point> out;
-    for (int k = 0; k < n;) {
-        int token = (int)buf[k++];
-        if (token != GL_POINT_TOKEN) {
-            ADD_FAILURE() << "feedback token " << token;
+    for (const fb_prim& p : feedback(GL_3D_COLOR, plot_rway_lights)) {
+        if (p.token != GL_POINT_TOKEN) {
+            ADD_FAILURE() << "feedback token " << p.token;
             break;
         }
-        out.push_back({buf[k], buf[k + 1], {buf[k + 3], buf[k + 4], buf[k + 5]}});
-        k += 7;
+        const std::vector<float>& v = p.v[0];
+        out.push_back({v[0], v[1], {v[3], v[4], v[5]}});
     }
     return out;
 }
