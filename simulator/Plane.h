@@ -30,8 +30,15 @@ void tess_quad(int subdivide, float s0, float t0, float s1, float t1, float x1, 
 // airport's elevation (runway). Returns 1 then.
 int  pavement_contact(int geo, int quad);
 int  runway_contact(int apt, int geo);
+// The drawers only draw, under the frame's airport state (fog, texturing
+// and lighting on, depth off), and leave it so. (ox, oz) is the blowing
+// snow's origin, (ws, wc) the wind direction's sine and cosine; lit lets
+// tess_quad subdivide. A surface of no length or width draws nothing; a
+// run is held to 1,000 pieces.
 // Piece quad (0..5) of slot geo with texture tex in round(count) pieces.
 void plot_pavement(int lit, int geo, int quad, float count, int tex, float ox, float oz, float ws, float wc);
+// Runway rwy of airport apt in sections with its markings; at the nearest
+// airport (msc.near_apt) also its signs and windsocks.
 void plot_runway(int lit, int apt, int rwy, int geo, float ox, float oz, float ws, float wc);
 
 // ---- wakes (Plane_wakes.cpp) ----------------------------------------------------
