@@ -8,7 +8,7 @@
 //                      "rway_nR" the right half with the units, each digit
 //                      next to the centre line, so the two read as one number;
 //   textures/grass/, dirt/, grav/  the unpaved strips, magenta (transparent)
-//                      along their ragged long edges;
+//                      along their ragged long edges, the two mirrored;
 //   textures/surfaces/ "markers" (the sign glyph atlas), "windsock", "metal";
 //   textures/overlay/  "bsnow", white streaks on black, its brightness the alpha.
 // s runs along the rows and t up the picture (the bottom row is t = 0).
@@ -18,6 +18,7 @@
 //
 // Sections: glyphs, pavement, runway markings, unpaved strips, surfaces, main.
 //   usage: gen_16_runway_textures <program folder ending in '/'>
+#include "HL_FUNCT.h"
 #include "bmp_writer.h"
 #include "volanto/texture_paint.h"
 
@@ -91,8 +92,9 @@ static int in_box(const box& b, float u, float v) { return u >= b.u0 && u < b.u1
 static int glyph_at(int g, const box& b, float u, float v)
 {
     if (!in_box(b, u, v)) return 0;
-    int col = (int)((u - b.u0) / (b.u1 - b.u0) * glyph_cols);
-    int row = (int)((b.v1 - v) / (b.v1 - b.v0) * glyph_rows);
+    // At v = v0 the row count comes out one past the table: held to it.
+    int col = intmin2((int)((u - b.u0) / (b.u1 - b.u0) * glyph_cols), glyph_cols - 1);
+    int row = intmin2((int)((b.v1 - v) / (b.v1 - b.v0) * glyph_rows), glyph_rows - 1);
     return glyph_table[g][row][col] == '#';
 }
 
@@ -276,10 +278,11 @@ static int write_runway_set(pavement_kind kind)
 
 enum strip_kind { strip_grass, strip_dirt, strip_gravel };
 
-// How far in from an edge (0 left, 1 right) the strip is ragged at v.
-static float ragged_edge(int side, float v)
+// How far in from either long edge the strip is ragged at v: the same on
+// both, so a section turned end for end meets its neighbour without a step.
+static float ragged_edge(float v)
 {
-    return 0.035f + 0.03f * (1 + fractal(0.5f * side, v, 8, 3, 411 + 7 * side));
+    return 0.035f + 0.03f * (1 + fractal(0, v, 8, 3, 411));
 }
 
 static rgb_f strip_at(strip_kind kind, float u, float v, int x, int y)
@@ -307,10 +310,10 @@ static int write_strip(strip_kind kind, const char* folder, const char* name)
     for (int y = 0; y < tex_size; y++)
         for (int x = 0; x < tex_size; x++) {
             float u = (x + 0.5f) / tex_size, v = (y + 0.5f) / tex_size;
-            int side = u < 0.5f ? 0 : 1;
-            float in = side ? 1 - u : u, edge = ragged_edge(side, v);
-            // Holes a little way in from the edge, where the ground shows through.
-            float hole = tiled_noise(u, v, 32, 415 + kind);
+            float in = fminf(u, 1 - u), edge = ragged_edge(v);
+            // Holes a little way in from the edge, where the ground shows
+            // through, mirrored too.
+            float hole = tiled_noise(in, v, 32, 415 + kind);
             if (in < edge || (in < edge + 0.05f && hole > 0.45f)) put_key(x, y, tex_size);
             else put_solid(x, y, tex_size, strip_at(kind, u, v, x, y));
         }

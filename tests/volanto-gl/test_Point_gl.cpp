@@ -2,10 +2,11 @@
 // feedback mode: each light point of a test slot stands at window x = its
 // index, so the feedback tells which points were sent and in which colour.
 // The end faced, the edge caution zone, the centre-line colour code, both
-// glide-slope indicators, the light kinds, helipads, beacons and removed
-// points.
+// glide-slope indicators, the light kinds from either end, the lift toward
+// the eye, the point size left behind, helipads, beacons and removed points.
 #include <gtest/gtest.h>
 
+#include "Drplane.h"
 #include "Genwrld.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
@@ -15,6 +16,7 @@
 #include "Startscn.h"
 #include "records.h"
 #include "gl_feedback.h"
+#include "host_test.h"
 #include "test_support.h"
 
 #include <GL/gl.h>
@@ -129,16 +131,24 @@ void start(int rwy_kind, int app_kind, int gls_kind, float len_ft = 10000, int n
     geo_litexyz[0][geo_beacon][1] = geo_removed_y;
     scn.rway_lights = 1;
     scn.view_heading = rwy_heading;
+    env.camera_ground_h = 12;
     con.VIEW_xyz[0] = geo_gsi + 1000;
     con.VIEW_xyz[1] = 1000 * tanf(3.0f * con.degtorad);
     con.VIEW_xyz[2] = 0;
 }
 
-// The letter of each light point sent, '.' for none; each point at most once.
+// The window y of a point laid at y0: lifted toward the eye by 2% of the
+// eye's height over the ground under the camera, and 1 m; the view maps
+// world y -500..500 to window 0..1000.
+float lifted_y(float y0) { return y0 + (con.VIEW_xyz[1] - env.camera_ground_h) * 0.02f + 1.0f + 500; }
+
+// The letter of each light point sent, '.' for none; each point at most
+// once, and each lifted toward the eye.
 std::string lights(void)
 {
     std::string at(geo_lights, '.');
     for (const sent_point& p : feedback_points()) {
+        EXPECT_NEAR(p.y, lifted_y(0), 1e-3) << "point at x " << p.x;
         int i = (int)lroundf(p.x);
         if (i < 0 || i >= geo_lights) {
             ADD_FAILURE() << "point at x " << p.x;
@@ -250,6 +260,7 @@ TEST(RunwayLightsGl, GlideSlopeIndicators)
         std::string shown;
         for (const sent_point& p : sent) {
             EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+            EXPECT_NEAR(p.y, lifted_y(0), 1e-3);   // higher the higher the eye
             EXPECT_EQ((int)lroundf(p.x), geo_gsi + (int)shown.size());
             shown += letter(p.rgb);
         }
@@ -257,10 +268,10 @@ TEST(RunwayLightsGl, GlideSlopeIndicators)
     }
 }
 
-// What each runway-light and approach-light kind lights of the faced end.
+// What each runway-light and approach-light kind lights of the faced end,
+// from either end; nothing of the other end's approach block.
 TEST(RunwayLightsGl, LightKinds)
 {
-    const int b = 0;
     struct {
         int rwy, app;
         // edge, taxiway, connector, threshold end, bar middle, centre line,
@@ -271,21 +282,56 @@ TEST(RunwayLightsGl, LightKinds)
         {5, 1, "EBBG.WW...."}, {1, 2, "...GG..W..."}, {1, 3, "...GG..Ww.."}, {1, 4, "...GG..Ww.W"},
         {1, 5, "...GG..WwRW"}, {1, 6, "........w.."}, {6, 1, "..........."},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("runway " + std::to_string(c.rwy) + " approach " + std::to_string(c.app));
-        start(c.rwy, c.app, 1);
-        geo_tway[0] = 1;
-        std::string at = lights();
-        const int probes[] = {geo_left_row,  geo_taxi_inner_row, geo_taxi_lights_last,    geo_threshold_bar0,
-                              geo_threshold_bar0 + 6, geo_centre_row + 30, geo_touchdown + b, geo_approach_left + b,
+    for (int e = 0; e < 2; e++) {
+        const int b = geo_end_offset * e, other = geo_end_offset * (1 - e);
+        // End 1's threshold bar has its own points; its first edge lights
+        // are the amber caution zone, so the edge is read further along.
+        const int bar = e == 0 ? geo_threshold_bar0 : geo_threshold_bar1;
+        const int edge = e == 0 ? geo_left_row : geo_left_row + 20;
+        const int probes[] = {edge,        geo_taxi_inner_row,    geo_taxi_lights_last,  bar,
+                              bar + 6,     geo_centre_row + 30,   geo_touchdown + b,     geo_approach_left + b,
                               geo_rabbit + b, geo_approach_side + b, geo_outer_approach + b};
-        std::string shown;
-        for (int i : probes) shown += at[i];
-        EXPECT_EQ(shown, c.shown);
-        // Nothing of the other end's approach block.
-        EXPECT_EQ(part(at, geo_approach_left + geo_end_offset, geo_threshold_bar0 - 1 + geo_end_offset),
-                  std::string(geo_threshold_bar0 - geo_approach_left, '.'));
+        for (const auto& c : cases) {
+            SCOPED_TRACE("end " + std::to_string(e) + " runway " + std::to_string(c.rwy) + " approach " +
+                         std::to_string(c.app));
+            start(c.rwy, c.app, 1);
+            scn.view_heading = rwy_heading + 180 * e;
+            geo_tway[0] = 1;
+            std::string at = lights();
+            std::string shown;
+            for (int i : probes) shown += at[i];
+            EXPECT_EQ(shown, c.shown);
+            EXPECT_EQ(part(at, geo_approach_left + other, geo_threshold_bar0 - 1 + other),
+                      std::string(geo_threshold_bar0 - geo_approach_left, '.'));
+        }
     }
+}
+
+// The point size is left at 1 for what is drawn next; a heavy light of
+// size 3 lights about 3 x 3 pixels.
+TEST(RunwayLightsGl, PointSizeAfterwardsAndTheHeavyLightsSize)
+{
+    start(5, 5, 3);
+    geo_litexyz[0][geo_beacon][1] = 0;
+    msc.sim_time = 1.5f;   // the beacon at nearly full size
+    plot_rway_lights();
+    GLfloat size = 0;
+    glGetFloatv(GL_POINT_SIZE, &size);
+    EXPECT_EQ(size, 1.0f);
+
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    heavy_light(500.5f, 0.5f, 0, 1, 1, 1, 3);
+    glFinish();
+    const int w = 20;
+    std::vector<unsigned char> rgb(w * w * 3);
+    host_test_read_pixels(500 - w / 2, 500 - w / 2, w, w, rgb.data());
+    int lit = 0;
+    for (int k = 0; k < w * w; k++) lit += rgb[3 * k] > 128;
+    EXPECT_GE(lit, 6);
+    EXPECT_LE(lit, 12);
+    glGetFloatv(GL_POINT_SIZE, &size);
+    EXPECT_EQ(size, 1.0f);
 }
 
 // A pad shows blue edge rings with the helipad kind alone, and only while
@@ -328,7 +374,8 @@ TEST(RunwayLightsGl, BeaconsWithTheRunwayLightsOff)
         EXPECT_NEAR(sent[1].rgb[k], green[k], 1e-4);
     }
     EXPECT_EQ((int)lroundf(sent[0].x), geo_beacon);
-    EXPECT_GT(sent[1].y - sent[0].y, 99);   // the second airport's slot
+    EXPECT_NEAR(sent[0].y, lifted_y(0), 1e-3);
+    EXPECT_NEAR(sent[1].y, lifted_y(100), 1e-3);   // the second airport's slot
 }
 
 // Points another runway's pavement removed, or never built, are not sent.

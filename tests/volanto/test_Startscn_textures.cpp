@@ -6,8 +6,9 @@
 // textures: they load square, without a notice, and each transition's
 // boundary lies where the terrain's mappings join it to its neighbours. The
 // shipped airport textures load at their sizes; each number half holds its
-// digit by the centre line; the sign atlas cells have their grounds; only the
-// unpaved strips have transparent holes.
+// digit by the centre line; the sign atlas cells have their grounds and their
+// glyphs upright; only the unpaved strips have transparent holes, their edges
+// mirrored; the arrow, stripes and windsock bands run their way.
 #include <gtest/gtest.h>
 
 #include "HL_GRAPH.h"
@@ -529,6 +530,34 @@ TEST(ShippedTextures, MarkerCellsAndTheTransparentKeyWhereTheyBelong)
         }
     }
 
+    // Each glyph in its own cell, upright and not mirrored. The glyph fills
+    // s 0.22..0.78 and t 0.11..0.89 of its cell on a 5 x 7 grid.
+    const float gu0 = 0.22f, gu1 = 0.78f, gv0 = 0.11f, gv1 = 0.89f;
+    auto in_cell = [&](int g, float u0, float u1, float v0, float v1) {
+        int x0 = (g % 4) * 64, y0 = (g / 4) * 64;
+        return paint_in(m, x0 + (int)ceilf(u0 * 64), x0 + (int)(u1 * 64) - 1, y0 + (int)ceilf(v0 * 64),
+                        y0 + (int)(v1 * 64) - 1);
+    };
+    // The middle of grid column col and row row (the top row 0).
+    auto lit = [&](int g, int col, int row) {
+        float u = gu0 + (gu1 - gu0) * (col + 0.5f) / 5, v = gv1 - (gv1 - gv0) * (row + 0.5f) / 7;
+        return is_paint(m.at((g % 4) * 64 + (int)(u * 64), (g / 4) * 64 + (int)(v * 64)));
+    };
+    const int cell_L = 10, cell_R = 11;
+    EXPECT_GT(in_cell(cell_L, 0, 0.5f, 0, 0.5f), 50) << "L: its foot and stem low on the left";
+    EXPECT_EQ(in_cell(cell_L, 0.5f, 1, 0.5f, 1), 0) << "L: nothing high on the right";
+    EXPECT_GT(in_cell(cell_R, 0.5f, 1, 0.5f, 1), 50) << "R: its bowl high on the right";
+    EXPECT_TRUE(lit(cell_R, 0, 0) && !lit(cell_R, 4, 0)) << "R: the stem at the top left, the bowl's corner round";
+    EXPECT_TRUE(lit(cell_R, 4, 6) && !lit(cell_R, 4, 3)) << "R: the leg at the bottom right, below the bowl";
+    // 6 and 9 are each other turned half round: the columns next to the
+    // glyph's sides tell them apart.
+    const float left0 = 0.24f, left1 = 0.31f, right0 = 0.69f, right1 = 0.76f;
+    const float low0 = 0.13f, low1 = 0.44f, high0 = 0.56f, high1 = 0.87f;
+    EXPECT_GT(in_cell(6, left0, left1, low0, low1), 20) << "6: its loop low on the left";
+    EXPECT_EQ(in_cell(6, right0, right1, high0, high1), 0) << "6: open high on the right";
+    EXPECT_GT(in_cell(9, right0, right1, high0, high1), 20) << "9: its loop high on the right";
+    EXPECT_EQ(in_cell(9, left0, left1, low0, low1), 0) << "9: open low on the left";
+
     // Holes only in the unpaved strips, along both long edges and not in the middle.
     for (const char* strip : {"grass/rway_gras", "dirt/rway_dirt", "grav/rway_grav"}) {
         texels t = read_shipped(shipped_texture(strip));
@@ -536,6 +565,11 @@ TEST(ShippedTextures, MarkerCellsAndTheTransparentKeyWhereTheyBelong)
         for (int y = 0; y < 256; y++) {
             EXPECT_TRUE(is_key(t.at(0, y)) && is_key(t.at(255, y))) << strip << " row " << y;
             EXPECT_FALSE(is_key(t.at(128, y))) << strip << " row " << y;
+            // The two edges mirrored, so a section turned end for end meets
+            // the next without a step.
+            int mirrored = 1;
+            for (int x = 0; x < 128; x++) mirrored &= is_key(t.at(x, y)) == is_key(t.at(255 - x, y));
+            EXPECT_TRUE(mirrored) << strip << " row " << y;
         }
     }
     std::vector<std::string> solid = {"surfaces/markers", "surfaces/windsock", "surfaces/metal", "overlay/bsnow"};
@@ -549,5 +583,38 @@ TEST(ShippedTextures, MarkerCellsAndTheTransparentKeyWhereTheyBelong)
         int keyed = 0;
         for (unsigned c : t.rgb) keyed += is_key(c);
         EXPECT_EQ(keyed, 0) << name;
+    }
+}
+
+// The pictures stand the way the drawers lay them: the displaced-threshold
+// arrow points up t (toward the threshold), the partial side stripes lie on
+// the threshold half, the windsock's bands run across t.
+TEST(ShippedTextures, ArrowStripesAndBandsRunTheirWay)
+{
+    reset_suite_state();
+    MACIBM_set_constants();
+    for (const char* set : {"asphalt/", "concrete/"}) {
+        texels disp = read_shipped(shipped_texture(std::string(set) + "rway_disp"));
+        ASSERT_EQ(disp.w, 256) << set;
+        // The head's broad base above the middle, the shaft below it; nothing past the tip.
+        EXPECT_GT(paint_in(disp, 0, 255, 161, 179), 2 * paint_in(disp, 0, 255, 77, 95)) << set;
+        EXPECT_EQ(paint_in(disp, 0, 255, 236, 255), 0) << set;
+
+        texels lint = read_shipped(shipped_texture(std::string(set) + "rway_lint"));
+        ASSERT_EQ(lint.w, 256) << set;
+        for (int x0 : {8, 244}) {
+            EXPECT_GT(paint_in(lint, x0, x0 + 3, 0, 127), 300) << set << " stripe at column " << x0;
+            EXPECT_EQ(paint_in(lint, x0, x0 + 3, 128, 255), 0) << set << " stripe at column " << x0;
+        }
+    }
+
+    texels sock = read_shipped(shipped_texture("surfaces/windsock"));
+    ASSERT_EQ(sock.w, 128);
+    auto orange = [&](int x, int y) { return (sock.at(x, y) & 255) < 120; };
+    for (int band = 0; band < 5; band++) {
+        int y = band * 128 / 5 + 12;
+        int across = 1;
+        for (int x = 0; x < 128; x++) across &= orange(x, y) == (band % 2 == 0);
+        EXPECT_TRUE(across) << "band " << band << ": one colour across the row, orange at both ends";
     }
 }
