@@ -42,7 +42,7 @@ void OGL_3dquad(const float p1[3], const float p2[3], const float p3[3], const f
 void OGL_3dquad_st(const float p1[3], const float p2[3], const float p3[3], const float p4[3], float s1, float t1,
                    float s2, float t2);
 // Each corner ((x - x0) / dx, (z - z0) / dz): a texture repeating every dx m
-// east and dz m south of (x0, z0) over the ground.
+// east and dz m south of (x0, z0) over the ground. dx and dz must not be 0.
 void OGL_3dquad_range(const float p1[3], const float p2[3], const float p3[3], const float p4[3], float x0,
                       float z0, float dx, float dz);
 

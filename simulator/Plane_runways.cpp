@@ -83,11 +83,12 @@ static void snow_quad(const float* p1, const float* p2, const float* p3, const f
     for (const float* p : {p1, p2, p3, p4}) snow_vertex(p, ox, oz, ws, wc);
 }
 
-// Pieces of a surface count long, none for a count that is not a positive number.
+// Pieces of a surface count long, none for a count that is not a positive
+// number, and at least one for any other: a small pad is drawn where it is stood on.
 static int piece_count(float count)
 {
     if (!(count > 0)) return 0;
-    return count >= (float)max_pieces ? max_pieces : intround(count);
+    return count >= (float)max_pieces ? max_pieces : intlim(intround(count), 1, max_pieces);
 }
 
 void plot_pavement(int lit, int geo, int quad, float count, int tex, float ox, float oz, float ws, float wc)

@@ -239,6 +239,14 @@ static void set_cloud_flags(void)
     scn.below_clouds = clouds && y <= atm.cloud_base;
 }
 
+// No deck under the aircraft until found, and what it stands on: every
+// frame, the first region load or not, so the flight reads this frame's.
+static void frame_resets(void)
+{
+    for (float& d : atc.deck_rel) d = 9.9e9f;
+    surface_contact();
+}
+
 void update_scene_3d(void)
 {
     float pos[3] = {(float)flt.pos_x[0], (float)flt.pos_y[0], (float)flt.pos_z[0]};
@@ -247,6 +255,7 @@ void update_scene_3d(void)
     // what the rest of the simulator reads of the frame, and the view is
     // black (the main view's picture over it is see-through).
     if (region_loads == 0) {
+        frame_resets();
         for (int k = 0; k < 3; k++) con.VIEW_xyz[k] = pos[k];
         set_cloud_flags();
         set_sky_light_fog();
@@ -275,8 +284,7 @@ void update_scene_3d(void)
         find_local_h(con.VIEW_xyz[0], con.VIEW_xyz[2], &vx, &vy, &vz, &env.cam_cell_i, &env.cam_cell_j, 1);
     if (outside_view(view)) aim_outside_camera(pos);
 
-    for (float& d : atc.deck_rel) d = 9.9e9f;
-    surface_contact();
+    frame_resets();
     update_scene_3d2();
 }
 

@@ -12,6 +12,7 @@
 #include "Initgen.h"
 #include "Initnav.h"
 #include "Plane.h"
+#include "gl_feedback.h"
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
@@ -269,32 +270,17 @@ std::vector<fb_poly> world_polygons(float e, F draw)
     glLoadIdentity();
     glRotatef(90, 1, 0, 0);
     glDisable(GL_CULL_FACE);
-    static GLfloat buf[400000];
-    glFeedbackBuffer(400000, GL_3D_COLOR_TEXTURE, buf);
-    glRenderMode(GL_FEEDBACK);
-    draw();
-    int n = glRenderMode(GL_RENDER);
-    EXPECT_GE(n, 0) << "feedback buffer overflow";
     std::vector<fb_poly> out;
-    const int size = 11;
-    for (int k = 0; k < n;) {
-        int token = (int)buf[k++];
-        int count = token == GL_POLYGON_TOKEN ? (int)buf[k++]
-                    : token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN ? 2
-                    : token == GL_POINT_TOKEN ? 1 : -1;
-        if (count < 0) {
-            ADD_FAILURE() << "feedback token " << token;
-            break;
-        }
+    for (const fb_prim& prim : feedback(GL_3D_COLOR_TEXTURE, draw)) {
+        if (prim.token != GL_POLYGON_TOKEN) continue;
         fb_poly poly;
-        for (int c = 0; c < count; c++, k += size) {
-            const float* v = buf + k;
+        for (const auto& v : prim.v) {
             // Window (0..1000, 0..1000, 0..1) to eye (x, -z, y) to world.
             float x = v[0] / 500 * e - e, mz = v[1] / 500 * e - e, y = e - 2 * e * v[2];
             poly.p.push_back({x, y, -mz});
             poly.st.push_back({v[7], v[8]});
         }
-        if (token == GL_POLYGON_TOKEN) out.push_back(poly);
+        out.push_back(poly);
     }
     return out;
 }
@@ -337,6 +323,7 @@ TEST_F(RunwayDrawing, SurfacesOfNoSizeDrawNothingAndLongOnesAreHeld)
         size_t polygons;
     } pieces[] = {{"pieces by count", 2.5f, 50, 2 * 3},
                   {"held to 1,000 pieces", 1e9f, 50, 2 * 1000},
+                  {"a small pad: at least one piece", 0.3f, 50, 2 * 1},
                   {"no count", 0, 50, 0},
                   {"no width", 3, 0, 0}};
     for (const auto& c : pieces) {
@@ -345,6 +332,46 @@ TEST_F(RunwayDrawing, SurfacesOfNoSizeDrawNothingAndLongOnesAreHeld)
         geo_markxyz[geo][1][1][2] = geo_markxyz[geo][1][2][2] = c.width / 2;
         auto polys = world_polygons(4000, [&] { plot_pavement(0, geo, 1, c.count, tex_asphalt_first, 0, 0, 0, 1); });
         EXPECT_EQ(polys.size(), c.polygons);
+    }
+}
+
+// Every corner of polygons first.. of the snow's rule: the texture repeats
+// every 50 m from the drift origin (ox, oz), turned with the wind (ws, wc).
+void expect_snow_st(const std::vector<fb_poly>& polys, size_t first, float ox, float oz, float ws, float wc)
+{
+    for (size_t k = first; k < polys.size(); k++)
+        for (size_t c = 0; c < polys[k].p.size(); c++) {
+            const auto& p = polys[k].p[c];
+            float u = (p[0] - ox) * 0.02f, w = (p[2] - oz) * 0.02f;
+            EXPECT_NEAR(polys[k].st[c][0], u * wc + w * ws, 1e-3f) << "at " << p[0] << ", " << p[2];
+            EXPECT_NEAR(polys[k].st[c][1], u * ws - w * wc, 1e-3f) << "at " << p[0] << ", " << p[2];
+        }
+}
+
+TEST_F(RunwayDrawing, SnowIsCarriedWithTheDriftOriginAndTurnedWithTheWind)
+{
+    atm.sl_temp = 20;
+    atm.precip_level = 2;
+    lay_runway(9, 'x', 1000, 50, surf_asphalt);
+    // A piece of pavement 100 x 50 m away from the axes.
+    const float piece[4][3] = {{140, elev, -70}, {140, elev, -20}, {40, elev, -20}, {40, elev, -70}};
+    memcpy(geo_markxyz[geo][1], piece, sizeof piece);
+    const struct {
+        float ox, oz, ws, wc;
+    } cases[] = {{10, 0, 1, 0}, {10, -5, 0.6f, 0.8f}, {-30, 25, -0.8f, 0.6f}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("origin " + std::to_string(c.ox) + ", " + std::to_string(c.oz) + ", wind sine " +
+                     std::to_string(c.ws) + ", cosine " + std::to_string(c.wc));
+        // One piece, then one snow quad over it.
+        auto pavement = world_polygons(2000, [&] {
+            plot_pavement(0, geo, 1, 1, tex_asphalt_first + rway_pave, c.ox, c.oz, c.ws, c.wc);
+        });
+        ASSERT_EQ(pavement.size(), 2u * 2);
+        expect_snow_st(pavement, 2, c.ox, c.oz, c.ws, c.wc);
+        // 20 sections, the two number sections in halves, then a snow quad on each section.
+        auto runway = world_polygons(2000, [&] { plot_runway(0, apt, rwy, geo, c.ox, c.oz, c.ws, c.wc); });
+        ASSERT_EQ(runway.size(), 2u * (22 + 20));
+        expect_snow_st(runway, 2 * 22, c.ox, c.oz, c.ws, c.wc);
     }
 }
 
@@ -369,6 +396,35 @@ std::array<float, 3> centre(const fb_poly& q)
     return c;
 }
 
+// A triangle of a sign's glyph face: the glyph, its centre and the way it
+// faces. Front faces wind clockwise, so a, b, c faces (c - a) x (b - a).
+struct glyph_tri {
+    int glyph;
+    std::array<float, 3> at, facing;
+};
+
+std::vector<glyph_tri> glyph_triangles(const std::vector<fb_poly>& polys)
+{
+    std::vector<glyph_tri> out;
+    for (const fb_poly& q : polys) {
+        int g = glyph_of(q);
+        if (!above_ground(q) || g < 0 || q.p.size() != 3) continue;
+        const auto &a = q.p[0], &b = q.p[1], &c = q.p[2];
+        float u[3], v[3];
+        for (int k = 0; k < 3; k++) u[k] = c[k] - a[k], v[k] = b[k] - a[k];
+        std::array<float, 3> n = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+        float len = pythag3(n[0], n[1], n[2]);
+        for (float& x : n) x /= len;
+        out.push_back({g, centre(q), n});
+    }
+    return out;
+}
+
+std::string corner_name(const std::array<float, 3>& p)
+{
+    return std::string(p[0] > 0 ? "east" : "west") + (p[2] < 0 ? " north" : " south");
+}
+
 TEST_F(RunwayDrawing, SignsStandOnlyAtTheNearestAirportBesideItsPavedRunways)
 {
     const struct {
@@ -377,11 +433,12 @@ TEST_F(RunwayDrawing, SignsStandOnlyAtTheNearestAirportBesideItsPavedRunways)
         int type;
         int near;
         size_t sign_quads;   // 7 an end sign (3 faces, 4 metal), 5 a distance sign
+        int distance_rows;   // the distance signs' rows from each end
     } cases[] = {
-        {"not the nearest airport", 1000, surf_asphalt, 0, 0},
-        {"end signs only up to 1,500 m", 1000, surf_asphalt, 1, 4 * 7},
-        {"distance signs every 1,000 ft beyond", 2000, surf_asphalt, 1, 4 * 7 + 12 * 5},
-        {"none beside grass", 1000, surf_grass, 1, 0},
+        {"not the nearest airport", 1000, surf_asphalt, 0, 0, 0},
+        {"end signs only up to 1,500 m", 1000, surf_asphalt, 1, 4 * 7, 0},
+        {"distance signs every 1,000 ft beyond", 2000, surf_asphalt, 1, 4 * 7 + 12 * 5, 3},
+        {"none beside grass", 1000, surf_grass, 1, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -392,6 +449,23 @@ TEST_F(RunwayDrawing, SignsStandOnlyAtTheNearestAirportBesideItsPavedRunways)
         for (const fb_poly& q : polys) signs += above_ground(q);
         EXPECT_EQ(signs, 2 * c.sign_quads);
         EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+        // Row j stands j x 1,000 ft from its end, 3 m off each edge, faces the
+        // aircraft rolling towards that end and shows glyph 11 + j ("1" to "3").
+        std::map<std::string, std::vector<int>> got, want;
+        for (const glyph_tri& f : glyph_triangles(polys)) {
+            float from_end = c.len / 2 - fabsf(f.at[0]);
+            if (from_end < 10) continue;   // an end sign
+            int j = (int)lroundf(from_end / 304.8f);
+            std::string at = corner_name(f.at) + " " + std::to_string(j);
+            EXPECT_NEAR(from_end, 304.8f * (float)j, 0.15f) << at;
+            EXPECT_NEAR(fabsf(f.at[2]), 28, 0.3f) << at;
+            EXPECT_NEAR(f.facing[0], f.at[0] > 0 ? -1 : 1, 1e-3f) << at;
+            got[at].push_back(f.glyph);
+        }
+        for (int j = 1; j <= c.distance_rows; j++)
+            for (const char* at : {"east north ", "east south ", "west north ", "west south "})
+                want[at + std::to_string(j)] = {11 + j, 11 + j};   // each face's two triangles
+        EXPECT_EQ(got, want);
     }
 }
 
@@ -401,22 +475,28 @@ TEST_F(RunwayDrawing, EndSignsShowEachEndsNumberAndLetter3mOffTheEdges)
     msc.near_apt = apt;
     auto polys = world_polygons(2000, [&] { draw(); });
     // Glyphs 0-9 digits, 10 "L", 11 "R": the east end faces 27's pilots, the west 9's.
-    std::map<std::string, std::vector<int>> faces;
-    for (const fb_poly& q : polys) {
-        int g = glyph_of(q);
-        if (!above_ground(q) || g < 0) continue;
-        auto c = centre(q);
-        std::string at = std::string(c[0] > 0 ? "east" : "west") + (c[2] < 0 ? " north" : " south");
-        EXPECT_NEAR(fabsf(c[0]), 500, 1.6f) << at;
-        EXPECT_NEAR(fabsf(c[2]), 28, 1.6f) << at;
-        faces[at].push_back(g);
+    std::map<std::string, std::vector<glyph_tri>> signs;
+    for (const glyph_tri& f : glyph_triangles(polys)) {
+        std::string at = corner_name(f.at);
+        EXPECT_NEAR(fabsf(f.at[0]), 500, 1.6f) << at;
+        EXPECT_NEAR(fabsf(f.at[2]), 28, 1.6f) << at;
+        // Across the runway, away from it.
+        EXPECT_NEAR(f.facing[2], f.at[2] > 0 ? 1 : -1, 1e-3f) << at;
+        signs[at].push_back(f);
     }
-    for (auto& f : faces) std::sort(f.second.begin(), f.second.end());
+    // Read left to right from the side each faces, where the reader's right is (n_z, 0, -n_x).
+    std::map<std::string, std::vector<int>> reads;
+    for (auto& sign : signs) {
+        auto right = [](const glyph_tri& f) { return f.at[0] * f.facing[2] - f.at[2] * f.facing[0]; };
+        std::sort(sign.second.begin(), sign.second.end(),
+                  [&](const glyph_tri& a, const glyph_tri& b) { return right(a) < right(b); });
+        for (const glyph_tri& f : sign.second) reads[sign.first].push_back(f.glyph);
+    }
     // Each face twice: its two triangles.
     const std::vector<int> end_27_left = {2, 2, 7, 7, 11, 11}, end_9_left = {0, 0, 9, 9, 10, 10};
     const std::map<std::string, std::vector<int>> want = {
         {"east north", end_27_left}, {"east south", end_27_left}, {"west north", end_9_left}, {"west south", end_9_left}};
-    EXPECT_EQ(faces, want);
+    EXPECT_EQ(reads, want);
 }
 
 TEST_F(RunwayDrawing, WindsocksHangInCalmAirAndStandOutLevelFrom10MetresASecond)
