@@ -294,7 +294,7 @@ static void add_runway_ends(int l, int a)
         const int menu = 7 + list, sub = 20 + 100 * list + l;
         MACIBM_create_menu(sub, menu * items_per_menu + l, "");
         for (int r = apt_lo_ind[a], k = 0; r <= apt_hi_ind[a]; r++, k++) {
-            if (rwy_num[r] == 99 || 2 * k + 1 >= items_per_menu) continue;
+            if (rwy_num[r] == rwy_pad || 2 * k + 1 >= items_per_menu) continue;
             const int pad = rwy_len[r] * con.mtrstoft < 500;
             char end[8];
             rway_to_cs(rwy_num[r], rwy_lcr[r], pad, end);
@@ -343,12 +343,12 @@ static void list_local_airports(void)
         }
         apt_to_index[++apt_lcl_max] = a;
         int has_pad = 0;
-        for (int r = lo; r <= hi; r++) has_pad |= rwy_num[r] == 99;
+        for (int r = lo; r <= hi; r++) has_pad |= rwy_num[r] == rwy_pad;
         for (int r = lo; r <= hi; r++) {
             const int slot = rwy_geo_ind[r] = ++rwy_geo;
             code_to_lgts(&geo_type[slot], geo_litgls[slot], geo_litrwy[slot], geo_litapp[slot], rwy_code[r]);
             const float sq_ft = rwy_len[r] * con.mtrstoft * rwy_width[r] * con.mtrstoft;
-            geo_tway[slot] = !has_pad && rwy_num[r] != 99 && sq_ft > 250000 &&
+            geo_tway[slot] = !has_pad && rwy_num[r] != rwy_pad && sq_ft > 250000 &&
                              (geo_type[slot] == 62 || geo_type[slot] == 63);
             setuprunway(a, r, slot);
         }

@@ -349,6 +349,7 @@ float chosen_airport_h(void);
 
 extern float rwy_lat[world_rwy_max], rwy_lon[world_rwy_max];        // degrees, runway centre
 extern int rwy_num[world_rwy_max];                                  // 99 a pad
+const int rwy_pad = 99;          // rwy_num of a helipad
 extern char rwy_lcr[world_rwy_max];                                 // 'L', 'C', 'R' or 'x'
 extern float rwy_hdng[world_rwy_max];                               // true, 0..360
 extern float rwy_len[world_rwy_max], rwy_width[world_rwy_max];

@@ -92,7 +92,7 @@ static int nearest_runway_of_class(int rclass)
     for (int a = 0; a <= apt_wrl_max && a < world_apt_max; a++) {
         if (!apt_has_runway(a)) continue;
         for (int r = apt_lo_ind[a]; r <= apt_hi_ind[a] && r < world_rwy_max; r++) {
-            if (rwy_num[r] == 99 || rwy_code[r] / 1000000 != rclass) continue;
+            if (rwy_num[r] == rwy_pad || rwy_code[r] / 1000000 != rclass) continue;
             float d = pythag(rwy_lat[r] - flt.lat, rwy_lon[r] - flt.lon);
             if (d < best_dist) {
                 best_dist = d;

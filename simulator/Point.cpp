@@ -20,7 +20,6 @@ static const int app_flasher_only = 6;     // approach lights: the sequenced fla
 static const int gsi_two_bar = 2;
 static const int gsi_four_light = 3;
 
-static const int rwy_pad = 99;             // rwy_num of a helipad
 
 // A threshold bar: 13 points, 3 at each end beyond and at the edges, 7 between.
 static const int bar_end_points = 3;

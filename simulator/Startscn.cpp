@@ -66,7 +66,6 @@ static const float page_north_above = 1.55f;
 static const float camera_jump = 1000.0f;
 static const float camera_above_ground = 2.0f;
 
-static const int rwy_pad = 99;       // rwy_num of a helipad
 
 // Colour-table entries of the frame's lines.
 static const int col_white = 0;

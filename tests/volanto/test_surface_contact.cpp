@@ -23,8 +23,6 @@
 
 namespace {
 
-const int helipad = 99;   // the runway number of a helipad
-
 // The point at fractions (fx, fz) of quad `quad` of slot g, from its first
 // corner: fx towards corner 1 (across a runway), fz towards corner 3.
 void point_on(int g, int quad, float fx, float fz, float* x, float* z)
@@ -122,7 +120,7 @@ protected:
             int tway;
             float north;   // degrees of latitude
         } rwys[3] = {{7, 2000000, 1000, 40, 67, 1, 0}, {16, 1000000, 1000, 30, 157, 1, 0},
-                     {helipad, 1000000, 30, 30, 0, 0, 0.01f}};
+                     {rwy_pad, 1000000, 30, 30, 0, 0, 0.01f}};
         for (int k = 0; k < 3; k++) {
             rwy_num[r + k] = rwys[k].num;
             rwy_lcr[r + k] = 'x';
