@@ -619,6 +619,13 @@ static void place_ships(void)
 
 // ---- the loader -----------------------------------------------------------------
 
+int runway_slot(int r)
+{
+    if (r < 0 || r >= world_rwy_max) return -1;
+    int g = rwy_geo_ind[r];
+    return g >= 0 && g < geo_slots ? g : -1;
+}
+
 int region_loads = 0;
 
 void load_region(int mode)

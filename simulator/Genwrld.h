@@ -163,6 +163,8 @@ void shift_cloud(int i_s0, int i_s1, int j_s0, int j_s1, int di, int dj);
 // (world_rwy_max); rwy_geo the last slot handed out, -1 before the first.
 extern int rwy_geo_ind[16000];
 extern int rwy_geo;
+// Runway r's geometry slot, -1 for none or for a runway index out of the table.
+int runway_slot(int r);
 
 // The custom terrain texture names of the square read into each quadrant
 // (0..2 the southern squares west to east, 3..5 the northern): slot k is

@@ -197,13 +197,6 @@ static void draw_beacon(int k, int g)
     else heavy_light(p[0], p[1], p[2], 0, m, 0, 3 * m);
 }
 
-static int slot_of(int r)
-{
-    if (r < 0 || r >= world_rwy_max) return -1;
-    int g = rwy_geo_ind[r];
-    return g >= 0 && g < geo_slots ? g : -1;
-}
-
 void plot_rway_lights(void)
 {
     // Lifted toward the eye, more the higher it is, so the points stay above
@@ -215,11 +208,11 @@ void plot_rway_lights(void)
         if (!apt_inrange[k]) continue;
         int apt = apt_to_index[k];
         if (!apt_has_runway(apt)) continue;
-        int first = slot_of(apt_lo_ind[apt]);
+        int first = runway_slot(apt_lo_ind[apt]);
         if (first >= 0) draw_beacon(k, first);
 
         for (int r = apt_lo_ind[apt]; r <= apt_hi_ind[apt]; r++) {
-            int g = slot_of(r);
+            int g = runway_slot(r);
             if (g < 0) continue;
             int e = lights_end_faced(scn.view_heading, rwy_hdng[r]);
             if (rwy_num[r] == rwy_pad) {

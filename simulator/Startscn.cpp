@@ -158,9 +158,8 @@ static void set_cockpit_attitude(int view)
 // and it has a slot; 0 leaves *xyz alone.
 static int tower_point(float xyz[3])
 {
-    if (apt_lcl_max < 0 || msc.near_rwy < 0 || msc.near_rwy >= world_rwy_max) return 0;
-    int g = rwy_geo_ind[msc.near_rwy];
-    if (g < 0 || g >= geo_slots) return 0;
+    int g = runway_slot(msc.near_rwy);
+    if (apt_lcl_max < 0 || g < 0) return 0;
     for (int k = 0; k < 3; k++) xyz[k] = geo_litexyz[g][geo_beacon][k];
     return 1;
 }
@@ -369,13 +368,6 @@ static int in_box(const float* p, float margin)
 
 // Marker points 0 and 2 of the runway's slot: its opposite corners.
 static const float* runway_corner(int slot, int corner) { return geo_markxyz[slot][0][corner]; }
-
-static int runway_slot(int r)
-{
-    if (r < 0 || r >= world_rwy_max) return -1;
-    int g = rwy_geo_ind[r];
-    return g < geo_slots ? g : -1;
-}
 
 static void build_terrain_range(void)
 {
