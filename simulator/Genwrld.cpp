@@ -666,10 +666,7 @@ void load_region(int mode)
 
 void reload_region_textures(void)
 {
-    int w = 0, h = 0;
-    for (const quadtexstruct& qt : quad_tex)
-        for (int k = 0; k < square_textures; k++)
-            if (qt.name[k][0]) OGL_texbmp(-100, tex_custom_first + qt.base + k, -104, qt.name[k], &w, &h);
+    for (int q = 0; q < 6; q++) load_square_textures(q);
     for (int k = 0; k < obj_textures; k++)
-        if (obr.tex_name[k][0]) OGL_texbmp(-100, tex_object_first + k, 0, obr.tex_name[k], &w, &h);
+        if (obr.tex_name[k][0]) load_object_texture(k);
 }

@@ -177,6 +177,11 @@ struct quadtexstruct {
     char name[square_textures][41];
 };
 extern quadtexstruct quad_tex[6];
+// Loads the named custom terrain textures of quadrant q (its square's read
+// names them) at the texture resolution of now.
+void load_square_textures(int q);
+// Loads entry k of the custom object texture table (texture 1000 + k).
+void load_object_texture(int k);
 
 // A block of a grid's points: its first and last column and row, all included.
 struct gridblock {

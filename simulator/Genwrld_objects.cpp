@@ -325,10 +325,15 @@ static int custom_texture(const char* name)
     int k = intlim(obr.tex_count, 0, obj_textures - 1);
     snprintf(obr.tex_name[k], sizeof obr.tex_name[k], "%s", name);
     obr.tex_count = k == obj_textures - 1 ? 0 : k + 1;
+    load_object_texture(k);
+    return tex_object_first + k;
+}
+
+void load_object_texture(int k)
+{
     int w = 0, h = 0;
     // Opaque: the object drawer tests no alpha for these.
-    OGL_texbmp(-100, tex_object_first + k, 0, name, &w, &h);
-    return tex_object_first + k;
+    OGL_texbmp(-100, tex_object_first + k, 0, obr.tex_name[k], &w, &h);
 }
 
 // r x 10000 + g x 100 + b; each component held to two digits, so a wild

@@ -231,6 +231,12 @@ static void read_texture_names(int quadrant, const char* path)
         scan_name(qt.name[k], path);
         if (unused_name(qt.name[k])) qt.name[k][0] = 0;
     }
+    load_square_textures(quadrant);
+}
+
+void load_square_textures(int quadrant)
+{
+    const quadtexstruct& qt = quad_tex[quadrant];
     for (int k = 0; k < square_textures; k++) {
         if (!qt.name[k][0]) continue;
         int w = 0, h = 0;
