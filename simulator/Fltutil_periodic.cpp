@@ -310,18 +310,18 @@ static void take_report(const char* report, float elevation)
 // off only its presence counts, and the file is not opened.
 static void read_weather_file(void)
 {
-    char path[path_max];
-    if (snprintf(path, sizeof path, "%sWORLD.RWX", app_path) >= (int)sizeof path) path[0] = 0;   // no such file
-    if (!atm.real_weather) {
-        char found[path_max];
-        atm.real_weather_found = path[0] && host_resolve_path(path, found, path_max) ? 1 : 0;
+    char path[path_max], found[path_max];
+    int present = snprintf(path, sizeof path, "%sWORLD.RWX", app_path) < (int)sizeof path &&
+                  host_resolve_path(path, found, path_max);
+    if (!present || !atm.real_weather) {
+        atm.real_weather_found = present;
         return;
     }
     inf1.close();
     inf1.clear();
-    inf1.open(path);
+    inf1.open(found);
     atm.real_weather_found = inf1.is_open() ? 1 : 0;
-    if (atm.real_weather_found && atm.real_weather) {
+    if (atm.real_weather_found) {
         char report[line_max];
         float elevation = 0;
         atm.weather_trend = 0;   // real weather in use: no trend, station or none
