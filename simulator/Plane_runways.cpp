@@ -23,9 +23,9 @@ static int on_quad(const float q[4][3], float x, float z)
     return 1;
 }
 
+// The caller has checked the slot and the quad.
 static int stand_on(int geo, int quad, float height)
 {
-    if (geo < 0 || geo >= geo_slots || quad < 0 || quad >= geo_quads) return 0;
     if (!on_quad(geo_markxyz[geo][quad], (float)flt.pos_x[0], (float)flt.pos_z[0])) return 0;
     env.on_platform = 1;
     env.surface_type = geo_type[geo];
@@ -41,7 +41,7 @@ int pavement_contact(int geo, int quad)
 
 int runway_contact(int apt, int geo)
 {
-    if (apt < 0 || apt >= world_apt_max) return 0;
+    if (apt < 0 || apt >= world_apt_max || geo < 0 || geo >= geo_slots) return 0;
     return stand_on(geo, 0, apt_h[apt]);
 }
 
@@ -272,10 +272,6 @@ static void section_corners(const float (*P)[3], int k, int n, float y, vec3 a, 
 // ---- signs and windsocks ----
 
 const float ft_1000 = 304.8f;   // m between distance-remaining signs
-const int glyph_L = 10;
-const int glyph_R = 11;
-const int glyph_distance_first = 12;
-const int glyph_blank = 15;
 
 // One glyph of the markers atlas on the sign's face (z = 0.1), x0..x1 by 0..h.
 static void glyph_face(int glyph, float x0, float x1, float h)
@@ -321,7 +317,7 @@ static void distance_sign(int thousands)
     OGL_setstate(1, 1, 0, 1);
     OGL_bindtex(tex_markers);
     glBegin(GL_QUADS);
-    glyph_face(glyph_distance_first + thousands - 1, -0.7f, 0.7f, 1.4f);
+    glyph_face(marker_distance_first + thousands - 1, -0.7f, 0.7f, 1.4f);
     glEnd();
     sign_box(0.7f, 1.4f);
 }
@@ -329,8 +325,8 @@ static void distance_sign(int thousands)
 // The letter on the end sign facing direction d: 0 along end 1's heading, 1 back.
 static int sign_letter(char lcr, int d)
 {
-    if (lcr != 'L' && lcr != 'R') return glyph_blank;
-    return (lcr == 'L') == (d == 0) ? glyph_R : glyph_L;
+    if (lcr != 'L' && lcr != 'R') return marker_blank;
+    return (lcr == 'L') == (d == 0) ? marker_R : marker_L;
 }
 
 // P: the runway rectangle widened 3 m on each long side.
