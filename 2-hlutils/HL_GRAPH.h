@@ -107,7 +107,12 @@ const int tex_surfaces_first = 130;    // "surfaces/"
 const int tex_metal = 131;             // "metal": navaid masts and huts
 const int tex_redwhite = 137;          // "redwhite": navaid antennas
 const int tex_windsock = 138;
-const int tex_markers = 140;           // runway sign glyphs, 4 x 4 cells
+const int tex_markers = 140;           // runway sign glyphs, 4 x 4 cells:
+// cell g at column g mod 4 and row g div 4 from the bottom; 0 to 9 the digits
+const int marker_L = 10;
+const int marker_R = 11;
+const int marker_distance_first = 12;  // 12 to 14: 1, 2 and 3 thousand feet to go
+const int marker_blank = 15;
 const int tex_surfaces_last = 140;
 const int tex_overlay_first = 141;     // "overlay/"
 const int tex_trees = 141;             // the season's tree picture

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "Genwrld.h"
+#include "HL_GRAPH.h"
 
 const int fire_slots = 10;    // the points of one forest fire
 
@@ -105,6 +106,9 @@ void set_sun_light(void);
 void clear_sky_run_state(void);   // the in-cloud dimming event: none
 
 // ---- the texture table (Startscn_textures.cpp) ---------------------------------
+
+// The pictures of a runway set, in id order from the set's first id.
+extern const char* const runway_set_names[rway_set_size];
 
 // The texture table for the current region, aircraft and settings; at
 // start-up after both aircraft are loaded and before the first placement,

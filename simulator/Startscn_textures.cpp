@@ -39,7 +39,7 @@ static_assert(sizeof terrain_set / sizeof terrain_set[0] == tex_terrain_last - t
 
 static const char* const pavement_names[] = {"rway_gras", "rway_dirt", "rway_grav"};
 // Both runway sets hold these names; the loader tells asphalt from concrete by id.
-static const char* const runway_names[] = {
+const char* const runway_set_names[rway_set_size] = {
     "rway_0L",   "rway_1L",   "rway_2L",   "rway_3L",   "rway_0R",   "rway_1R",   "rway_2R",
     "rway_3R",   "rway_4R",   "rway_5R",   "rway_6R",   "rway_7R",   "rway_8R",   "rway_9R",
     "rway_L",    "rway_C",    "rway_R",    "rway_turn", "rway_pave", "rway_disp", "rway_thld",
@@ -70,8 +70,8 @@ static constexpr tex_group group(int first, const char* const (&names)[count], i
 // What only the resolution shapes: the rest of the table, in id order.
 static const tex_group resolution_set[] = {
     group(tex_grass, pavement_names, mode_keyed),
-    group(tex_asphalt_first, runway_names, mode_opaque),
-    group(tex_concrete_first, runway_names, mode_opaque),
+    group(tex_asphalt_first, runway_set_names, mode_opaque),
+    group(tex_concrete_first, runway_set_names, mode_opaque),
     group(tex_buildings_first, building_names, mode_opaque),
     group(tex_surfaces_first, surface_names, mode_opaque),
     group(moon_tex, moon_names, mode_keyed),
@@ -80,8 +80,8 @@ static const tex_group resolution_set[] = {
 };
 
 static_assert(tex_dirt == tex_grass + 1 && tex_gravel == tex_grass + 2, "the pavements run on");
-static_assert(tex_asphalt_last - tex_asphalt_first + 1 == sizeof runway_names / sizeof runway_names[0] &&
-                  tex_concrete_last - tex_concrete_first + 1 == sizeof runway_names / sizeof runway_names[0],
+static_assert(tex_asphalt_last - tex_asphalt_first + 1 == sizeof runway_set_names / sizeof runway_set_names[0] &&
+                  tex_concrete_last - tex_concrete_first + 1 == sizeof runway_set_names / sizeof runway_set_names[0],
               "each runway set holds every runway name");
 static_assert(tex_buildings_last - tex_buildings_first + 1 == sizeof building_names / sizeof building_names[0],
               "every building id has its name");

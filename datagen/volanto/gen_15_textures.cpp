@@ -259,20 +259,13 @@ static unsigned char tree[tree_size * tree_size * 3];
 
 static void tree_clear(void)
 {
-    for (int k = 0; k < tree_size * tree_size; k++) {
-        tree[k * 3] = key_r;
-        tree[k * 3 + 1] = key_g;
-        tree[k * 3 + 2] = key_b;
-    }
+    for (int k = 0; k < tree_size * tree_size; k++) put_key(tree + k * 3);
 }
 
-// Never the key colour itself, which would punch a hole in the tree.
 static void tree_px(int x, int y, rgb_f c)
 {
     if (x < 0 || x >= tree_size || y < 0 || y >= tree_size) return;
-    unsigned char* p = tree + (y * tree_size + x) * 3;
-    put_rgb(p, c);
-    if (p[0] == key_r && p[1] == key_g && p[2] == key_b) p[1] = 1;
+    put_opaque(tree + (y * tree_size + x) * 3, c);
 }
 
 // The trunk from the ground up to `top`, tapering, lit from the left.

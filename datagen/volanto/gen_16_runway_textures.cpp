@@ -19,6 +19,8 @@
 // Sections: glyphs, pavement, runway markings, unpaved strips, surfaces, main.
 //   usage: gen_16_runway_textures <program folder ending in '/'>
 #include "HL_FUNCT.h"
+#include "HL_GRAPH.h"
+#include "Startscn.h"
 #include "bmp_writer.h"
 #include "volanto/texture_paint.h"
 
@@ -41,30 +43,18 @@ static int write_pic(const char* folder, const char* name, int size)
     return 0;
 }
 
-// Never the key colour in an opaque texel.
-static void put_solid(int x, int y, int size, rgb_f c)
-{
-    unsigned char* p = pic + (y * size + x) * 3;
-    put_rgb(p, c);
-    if (p[0] == key_r && p[1] == key_g && p[2] == key_b) p[1] = 1;
-}
+static void put_solid(int x, int y, int size, rgb_f c) { put_opaque(pic + (y * size + x) * 3, c); }
 
-static void put_key(int x, int y, int size)
-{
-    unsigned char* p = pic + (y * size + x) * 3;
-    p[0] = key_r;
-    p[1] = key_g;
-    p[2] = key_b;
-}
+static void put_clear(int x, int y, int size) { put_key(pic + (y * size + x) * 3); }
 
 // ---- glyphs ------------------------------------------------------------------
 
 // Blocky runway numerals and letters on a 5 x 7 grid, the top row first.
 const int glyph_cols = 5;
 const int glyph_rows = 7;
-const int glyph_L = 10;
-const int glyph_C = 11;
-const int glyph_R = 12;
+const int font_L = 10;        // rows of the table: the letters after the digits
+const int font_C = 11;
+const int font_R = 12;
 
 static const char* const glyph_table[13][glyph_rows] = {
     {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."},    // 0
@@ -125,27 +115,6 @@ static int on_joint(float u, float v, float half_width)
 
 // ---- runway markings ---------------------------------------------------------
 
-// The pictures of a runway set, in the loader's order.
-static const char* const runway_names[] = {
-    "rway_0L",   "rway_1L",   "rway_2L",   "rway_3L",   "rway_0R",   "rway_1R",   "rway_2R",
-    "rway_3R",   "rway_4R",   "rway_5R",   "rway_6R",   "rway_7R",   "rway_8R",   "rway_9R",
-    "rway_L",    "rway_C",    "rway_R",    "rway_turn", "rway_pave", "rway_disp", "rway_thld",
-    "rway_tdz1", "rway_tdz2", "rway_tdz3", "rway_fdmk", "rway_lins", "rway_lint", "rway_linc"};
-const int runway_count = sizeof runway_names / sizeof runway_names[0];
-
-const int pic_tens = 0;       // 0..3
-const int pic_units = 4;      // 4..13
-const int pic_letter = 14;    // 14..16: L, C, R
-const int pic_turn = 17;
-const int pic_pave = 18;
-const int pic_disp = 19;
-const int pic_thld = 20;
-const int pic_tdz1 = 21;      // 21..23: one to three bar pairs
-const int pic_fdmk = 24;
-const int pic_lins = 25;
-const int pic_lint = 26;
-const int pic_linc = 27;
-
 // Where the marks lie in the section (u, v), as shares of the width.
 const float stripe_in = 0.030f, stripe_out = 0.048f;     // side stripes from each edge
 const float dash_half = 0.012f;                           // centre-line dash, half width
@@ -198,21 +167,21 @@ static int aiming_blocks(float u, float v)
 // 1 where picture k has white paint at (u, v) of its section.
 static int white_at(int k, float u, float v)
 {
-    if (k == pic_turn || k == pic_pave) return 0;
-    if (k == pic_disp) return arrow(u, v);
-    if (k == pic_linc) return centre_dash(u, v);
-    if (k == pic_lint) return centre_dash(u, v) || (side_stripe(u) && v < 0.5f);
+    if (k == rway_turn || k == rway_pave) return 0;
+    if (k == rway_disp) return arrow(u, v);
+    if (k == rway_linc) return centre_dash(u, v);
+    if (k == rway_lint) return centre_dash(u, v) || (side_stripe(u) && v < 0.5f);
     // The rest lie in the touchdown zone, between its side stripes.
     if (side_stripe(u)) return 1;
-    if (k < pic_units) return glyph_at(k - pic_tens, {0.5f - digit_gap - digit_w, glyph_v0, 0.5f - digit_gap, glyph_v1}, u, v);
-    if (k < pic_letter) return glyph_at(k - pic_units, {0.5f + digit_gap, glyph_v0, 0.5f + digit_gap + digit_w, glyph_v1}, u, v);
-    if (k < pic_turn) {
-        int g = glyph_L + (k - pic_letter);
+    if (k < rway_units_first) return glyph_at(k - rway_tens_first, {0.5f - digit_gap - digit_w, glyph_v0, 0.5f - digit_gap, glyph_v1}, u, v);
+    if (k < rway_letter_L) return glyph_at(k - rway_units_first, {0.5f + digit_gap, glyph_v0, 0.5f + digit_gap + digit_w, glyph_v1}, u, v);
+    if (k < rway_turn) {
+        int g = font_L + (k - rway_letter_L);
         return glyph_at(g, {0.5f - digit_w / 2, glyph_v0, 0.5f + digit_w / 2, glyph_v1}, u, v);
     }
-    if (k == pic_thld) return threshold_bars(u) && v >= 0.1f && v < 0.7f;
-    if (k == pic_fdmk) return centre_dash(u, v) || aiming_blocks(u, v);
-    if (k >= pic_tdz1 && k < pic_fdmk) return centre_dash(u, v) || zone_bars(k - pic_tdz1 + 1, u, v);
+    if (k == rway_thld) return threshold_bars(u) && v >= 0.1f && v < 0.7f;
+    if (k == rway_fdmk) return centre_dash(u, v) || aiming_blocks(u, v);
+    if (k >= rway_tdz1 && k < rway_fdmk) return centre_dash(u, v) || zone_bars(k - rway_tdz1 + 1, u, v);
     return centre_dash(u, v);   // lins
 }
 
@@ -220,8 +189,8 @@ static int white_at(int k, float u, float v)
 // the connector from the runway to the taxiway (along s) on "rway_turn".
 static int yellow_at(int k, float u, float v)
 {
-    if (k == pic_pave) return fabsf(u - 0.5f) < taxi_half;
-    if (k == pic_turn) return fabsf(v - 0.5f) < taxi_half;
+    if (k == rway_pave) return fabsf(u - 0.5f) < taxi_half;
+    if (k == rway_turn) return fabsf(v - 0.5f) < taxi_half;
     return 0;
 }
 
@@ -229,8 +198,8 @@ static int yellow_at(int k, float u, float v)
 static float section_u(int k, float x)
 {
     float s = x / tex_size;
-    if (k < pic_units) return 0.5f * s;
-    if (k < pic_letter) return 0.5f + 0.5f * s;
+    if (k < rway_units_first) return 0.5f * s;
+    if (k < rway_letter_L) return 0.5f + 0.5f * s;
     return s;
 }
 
@@ -267,9 +236,9 @@ static int write_runway_set(pavement_kind kind)
 {
     const char* folder = kind == pave_asphalt ? "asphalt/" : "concrete/";
     int ok = 1;
-    for (int k = 0; k < runway_count; k++) {
+    for (int k = 0; k < rway_set_size; k++) {
         paint_runway(kind, k);
-        ok &= write_pic(folder, runway_names[k], tex_size);
+        ok &= write_pic(folder, runway_set_names[k], tex_size);
     }
     return ok;
 }
@@ -314,7 +283,7 @@ static int write_strip(strip_kind kind, const char* folder, const char* name)
             // Holes a little way in from the edge, where the ground shows
             // through, mirrored too.
             float hole = tiled_noise(in, v, 32, 415 + kind);
-            if (in < edge || (in < edge + 0.05f && hole > 0.45f)) put_key(x, y, tex_size);
+            if (in < edge || (in < edge + 0.05f && hole > 0.45f)) put_clear(x, y, tex_size);
             else put_solid(x, y, tex_size, strip_at(kind, u, v, x, y));
         }
     return write_pic(folder, name, tex_size);
@@ -332,13 +301,13 @@ static int write_markers(void)
     for (int y = 0; y < tex_size; y++)
         for (int x = 0; x < tex_size; x++) {
             int g = (y / cell_size) * 4 + x / cell_size;
-            int face = g, on_black = g >= 12 && g <= 14;
-            if (g == 10) face = glyph_L;
-            else if (g == 11) face = glyph_R;
-            else if (on_black) face = g - 11;      // the distance faces 1 to 3
+            int face = g, on_black = g >= marker_distance_first && g < marker_blank;
+            if (g == marker_L) face = font_L;
+            else if (g == marker_R) face = font_R;
+            else if (on_black) face = g - marker_distance_first + 1;   // the distance faces 1 to 3
             rgb_f ground = on_black ? black : red;
             int n = 0;
-            if (g != 15)
+            if (g != marker_blank)
                 for (int j = 0; j < sub_samples; j++)
                     for (int i = 0; i < sub_samples; i++) {
                         float u = (x % cell_size + (i + 0.5f) / sub_samples) / cell_size;

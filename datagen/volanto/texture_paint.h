@@ -72,3 +72,18 @@ static inline float fractal(float s, float t, int cells, int octaves, uint32_t l
 static inline float grain(int x, int y, uint32_t layer) { return terrain_hash(x, y, 300 + layer); }
 
 const unsigned char key_r = 255, key_g = 0, key_b = 255;   // the loader's transparent colour
+
+// A painted texel: never the key colour itself, which would punch a hole.
+static inline void put_opaque(unsigned char* p, rgb_f c)
+{
+    put_rgb(p, c);
+    if (p[0] == key_r && p[1] == key_g && p[2] == key_b) p[1] = 1;
+}
+
+// A see-through texel.
+static inline void put_key(unsigned char* p)
+{
+    p[0] = key_r;
+    p[1] = key_g;
+    p[2] = key_b;
+}

@@ -433,7 +433,7 @@ TEST(ShippedTextures, TransitionBoundariesMeetTheCellEdgesAtTheirMiddles)
 
 // ---- the shipped airport textures ----------------------------------------------------
 
-static const char* const runway_set_names[] = {
+static const char* const shipped_runway_names[] = {
     "rway_0L",   "rway_1L",   "rway_2L",   "rway_3L",   "rway_0R",   "rway_1R",   "rway_2R",
     "rway_3R",   "rway_4R",   "rway_5R",   "rway_6R",   "rway_7R",   "rway_8R",   "rway_9R",
     "rway_L",    "rway_C",    "rway_R",    "rway_turn", "rway_pave", "rway_disp", "rway_thld",
@@ -470,8 +470,8 @@ TEST(ShippedTextures, AirportTexturesLoadAtTheirSizesWithoutANotice)
                             {tex_windsock, 0, "windsock", 128}, {tex_metal, 0, "metal", 128},
                             {tex_bsnow, -106, "bsnow", 256}};
     for (int k = 0; k < rway_set_size; k++) {
-        all.push_back({tex_asphalt_first + k, 0, runway_set_names[k], 256});
-        all.push_back({tex_concrete_first + k, 0, runway_set_names[k], 256});
+        all.push_back({tex_asphalt_first + k, 0, shipped_runway_names[k], 256});
+        all.push_back({tex_concrete_first + k, 0, shipped_runway_names[k], 256});
     }
     for (const one& t : all) {
         int w = 0, h = 0;
@@ -573,7 +573,7 @@ TEST(ShippedTextures, MarkerCellsAndTheTransparentKeyWhereTheyBelong)
         }
     }
     std::vector<std::string> solid = {"surfaces/markers", "surfaces/windsock", "surfaces/metal", "overlay/bsnow"};
-    for (const char* name : runway_set_names) {
+    for (const char* name : shipped_runway_names) {
         solid.push_back(std::string("asphalt/") + name);
         solid.push_back(std::string("concrete/") + name);
     }
