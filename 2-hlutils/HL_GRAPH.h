@@ -70,6 +70,8 @@ void OGL_number(int colour, float x, float y, float value, int digits, int decim
 
 // Texture ids: the table's fixed numbers. Each group's files sit in a folder
 // of its own under "textures/".
+const int tex_paint_first = 0;         // aircraft paint: 16 a slot, beside the aircraft file
+const int tex_paint_per_slot = 16;
 const int tex_terrain_first = 50;      // terrain classes and their transitions, "terrain/"
 const int tex_water = 50;
 const int tex_flat = 54;
@@ -104,6 +106,7 @@ static_assert(tex_asphalt_first + rway_set_size == tex_concrete_first, "two sets
 const int tex_buildings_first = 124;   // "buildings/"
 const int tex_buildings_last = 129;
 const int tex_surfaces_first = 130;    // "surfaces/"
+const int tex_tire = 130;              // the wheels of every aircraft
 const int tex_metal = 131;             // "metal": navaid masts and huts
 const int tex_redwhite = 137;          // "redwhite": navaid antennas
 const int tex_windsock = 138;
@@ -116,11 +119,12 @@ const int marker_blank = 15;
 const int tex_surfaces_last = 140;
 const int tex_overlay_first = 141;     // "overlay/"
 const int tex_trees = 141;             // the season's tree picture
+const int tex_pdisc = 143;             // a turning propeller; brightness as alpha, drawn black
 const int tex_bsnow = 145;             // blowing snow, brightness as alpha
 const int tex_overlay_last = 148;
 const int tex_fire_first = 149;        // "fire/"
 const int tex_fire_last = 160;
-const int tex_hand = 161;              // "cockpit/" from here to tex_dg
+const int tex_hand = 161;              // "cockpit/" from here to tex_dg; the panel's handle sheet
 const int tex_letters = 162;           // the font
 const int tex_tapes = 163;
 const int tex_cursor = 164;            // the program's own cursor

@@ -11,6 +11,7 @@
 #include "Initpln.h"
 #include "Startscn.h"
 #include "Plane.h"
+#include "Drplane.h"
 #include "Initnav.h"
 
 #include <cstdio>
@@ -22,6 +23,7 @@ void reset_program_state(void)
     clear_joy_run_state();
     clear_frame_run_state();
     clear_texture_run_state();
+    clear_plane_run_state();
     clear_sky_run_state();
     clear_camera_run_state();
     clear_terrain_lists();
