@@ -17,6 +17,8 @@ extern float geo_st[mesh_slots][plane_parts][plane_stations][plane_points][2];
 // metre of span (zero for a part of no span).
 extern float geo_hinge_root[mesh_slots][plane_parts][3];
 extern float geo_hinge_dir[mesh_slots][plane_parts][3];
+// Each part's unfolded length over its width, which shapes its template.
+extern float geo_aspect[mesh_slots][plane_parts];
 
 // Paint codes: slot p's texture of a code is tex_paint_first + 16 p + code,
 // its file the aircraft path less ".acf", then the code's suffix and ".bmp".
@@ -45,6 +47,13 @@ inline int paint_tex(int p, int code) { return tex_paint_first + tex_paint_per_s
 // Rebuilds slot p's mesh from pln[p]; load_tex loads its paint textures,
 // write_template writes the paint templates, touch_up retouches the paint.
 void load_plane_geo(int load_tex, int write_template, int touch_up, int p);
+// The paint files' common start: pln[p].C_path less its ".acf"; 0 when it
+// does not fit in cap.
+int  plane_base_name(int p, char* out, int cap);
+// The paintable parts of slot p, once its mesh is built: loads each part's
+// paint (load_tex, touch_up), writes its template (write_template) or the
+// retouched paint (touch_up).
+void paint_plane(int load_tex, int write_template, int touch_up, int p);
 
 // ---- drawing -----------------------------------------------------------------
 
