@@ -216,15 +216,15 @@ TEST(PaintTemplates, WrittenForTheAircraftsOwnParts)
     EXPECT_EQ(read_bmp_file("ab pylnstart.bmp").w(), 32);
 }
 
-// The shipped aircraft's wing template, as the paint generator draws over it.
-// Needs the mesh builder; enable it and write its golden once that is in.
-TEST(PaintTemplates, DISABLED_ShippedAircraftWingTemplateIsGolden)
+// The shipped aircraft's tail template, as the paint generator draws over it:
+// outline, elevator grey and the hinge and element lines.
+TEST(PaintTemplates, ShippedAircraftTailTemplateIsGolden)
 {
     ASSERT_EQ(stand_cessna_at_ksbd(), 1);
     // Written beside a copy's name in the test's folder, not the program's.
     snprintf(pln[0].C_path, sizeof pln[0].C_path, "%sCessna 172 Skyhawk.acf", test_scratch_folder());
     load_plane_geo(0, 1, 0, 0);
-    std::string file = read_file(std::string(test_scratch_folder()) + "Cessna 172 Skyhawk wng1start.bmp");
+    std::string file = read_file(std::string(test_scratch_folder()) + "Cessna 172 Skyhawk hstbstart.bmp");
     ASSERT_FALSE(file.empty());
-    EXPECT_EQ(golden_diff("paint_c172_wng1start.bmp", file), "");
+    EXPECT_EQ(golden_diff("paint_c172_hstbstart.bmp", file), "");
 }
