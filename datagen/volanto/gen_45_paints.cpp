@@ -331,9 +331,9 @@ static void draw_lettering(livery_pic& p, const lettering& l, rgb_f colour, int 
 }
 
 // Places the registration on the side, aft of the wing: the biggest letters
-// that fit, at most 4% of the body's length and a metre tall, above the cheat line or
-// below it, and no further round the body than 80% of the way from the
-// girth line to the top or the bottom. 0 when nothing fits.
+// that fit, at most 4% of the body's length and a metre tall, above the
+// cheat line or below it, and no further round the body than 80% of the way
+// from the girth line to the top or the bottom. 0 when nothing fits.
 static int place_lettering(const fuselage_frame& f, int W, int H, const char* text, float cheat_m, lettering& out)
 {
     const float reach = 0.8f;
@@ -345,14 +345,17 @@ static int place_lettering(const fuselage_frame& f, int W, int H, const char* te
     const float girth_row = (H - 1) * f.t_girth, half_cheat = 0.5f * cheat_m * row_per_m;
     const int dots = lettering_dots_wide(text);
 
-    for (float dot_m = fminf(0.04f * body_len, 1.0f) / 7; dot_m * col_per_m >= 1 && dot_m * row_per_m >= 1; dot_m *= 0.95f) {
+    const float tallest = fminf(0.04f * body_len, 1.0f);
+    for (float dot_m = tallest / 7; dot_m * col_per_m >= 1 && dot_m * row_per_m >= 1; dot_m *= 0.95f) {
         if (dots * dot_m > room) continue;
         lettering l = {text, (int)lroundf(column_of_z(f, W, z_start)), 0, (int)lroundf(dot_m * col_per_m),
                        (int)lroundf(dot_m * row_per_m)};
         const int high = 7 * l.dh, gap = intmax2(2, l.dh);
         // Above the cheat line first, then below it.
         for (int above = 1; above >= 0; above--) {
-            l.r0 = above ? (int)ceilf(girth_row + half_cheat) + gap : (int)floorf(girth_row - 2 * half_cheat) - gap - high;
+            // Below, clear of the pinstripe too.
+            l.r0 = above ? (int)ceilf(girth_row + half_cheat) + gap
+                         : (int)floorf(girth_row - 2 * half_cheat) - gap - high;
             int fits = l.r0 >= 0 && l.r0 + high < H;
             for (int c = l.c0; fits && c < l.c0 + dots * l.dw; c++) {
                 float top = girth_row + reach * (row_of_point(f, W, H, 0, (float)c) - girth_row);
@@ -465,11 +468,12 @@ static int paint_aircraft(const livery_scheme& k)
         if (in) fclose(in);
     }
 
-    int ok = 1;
+    int ok = 1, painted = 0;
     for (int code = paint_wng1; code <= paint_fair; code++) {
         const std::string templ = base + paint_suffix[code] + "start.bmp";
         if (!read_template(templ, work.templ)) continue;
         remove(templ.c_str());
+        painted++;
         work.paint.w = work.templ.w;
         work.paint.h = work.templ.h;
         if (code <= paint_pyln) {
@@ -488,7 +492,10 @@ static int paint_aircraft(const livery_scheme& k)
         }
         lettering l;
         int lettered = framed && place_lettering(f, work.paint.w, work.paint.h, a.tailnum, k.cheat_m, l);
-        if (framed && !lettered) fprintf(stderr, "gen_45_paints: no room for %s on %s\n", a.tailnum, k.file);
+        if (!lettered) {
+            fprintf(stderr, "gen_45_paints: no room for %s on %s\n", a.tailnum, k.file);
+            ok = 0;
+        }
         ok &= save_right_face(base, paint_fuseR, lettered ? &l : nullptr, k.letters);
         if (lettered) draw_lettering(work.paint, l, k.letters, 0);
         ok &= save_code(base, paint_fuse, work.paint);
@@ -500,6 +507,10 @@ static int paint_aircraft(const livery_scheme& k)
     if (a.gear_type > 2) {
         paint_struts();
         ok &= save_code(base, paint_strt, work.paint);
+    }
+    if (painted == 0) {
+        fprintf(stderr, "gen_45_paints: no paint templates beside %s\n", a.C_path);
+        ok = 0;
     }
     return ok;
 }
