@@ -141,6 +141,17 @@ inline int is_terrain_tex(int id)
     return (id >= tex_terrain_first && id <= tex_terrain_last) || id >= tex_custom_first;
 }
 
+// OGL_texbmp's kinds: what the name is and where the picture goes.
+const int bmp_shared = -100;           // texture id from its folder under tex_path, by name
+const int bmp_window = -101;           // pasted into rgb_array from the program's bitmaps/
+const int bmp_by_path = -102;          // texture id, the name a full path less ".BMP"
+const int bmp_cockpit = -103;          // a custom cockpit pasted into rgb_array, by full path
+// Its modes for the texture kinds.
+const int bmp_opaque = 0;
+const int bmp_terrain = -104;          // square, mipmapped
+const int bmp_keyed = -105;            // magenta transparent
+const int bmp_glow = -106;             // brightness as alpha
+
 // Loads a BMP as texture id (kinds -100, -102) or pastes it into rgb_array
 // (kinds -101, -103). 1 when the file was opened.
 int  OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* width, int* height);

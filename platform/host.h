@@ -74,6 +74,13 @@ int  host_config_folder(char* out, int cap, const char** why);
 // path to use in out, or 0 when nothing matches (out then holds the path as given).
 int  host_resolve_path(const char* in, char* out, int cap);
 
+// Files rewritten by writing a new one beside them and renaming it over the
+// old. host_may_replace: 0 when path exists but may not be written (a plain
+// overwrite would be refused), else 1. host_copy_file_mode gives to the
+// permissions of from; 1 when done.
+int  host_may_replace(const char* path);
+int  host_copy_file_mode(const char* from, const char* to);
+
 // Lists a folder for the open dialog: every entry but dot-names and special
 // files, links followed, in case-insensitive order of name. take gets each
 // name with is_folder 1 for a directory that can be entered, and returns 0 to

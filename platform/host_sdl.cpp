@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -516,6 +517,19 @@ int host_resolve_path(const char* in, char* out, int cap)
     closedir(d);
     if (!found) snprintf(out, cap, "%s", in);
     return found;
+}
+
+int host_may_replace(const char* path)
+{
+    // As the program's own user, as opening the file to write it would be.
+    return access(path, F_OK) != 0 || faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) == 0;
+}
+
+int host_copy_file_mode(const char* from, const char* to)
+{
+    struct stat st;
+    if (stat(from, &st) != 0) return 0;
+    return chmod(to, st.st_mode & 07777) == 0;
 }
 
 int host_list_folder(const char* folder, host_list_take take, void* ctx)

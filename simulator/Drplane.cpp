@@ -12,8 +12,7 @@
 #include <cmath>
 
 // Landing gear kinds (gear_type).
-const int gear_skids = 2;
-const int gear_single = 3;
+const int gear_skids = 2;      // above this, wheels
 const int gear_twin = 4;       // two wheels side by side
 const int gear_tandem = 5;     // two wheels one behind the other
 const int gear_quad = 6;       // both
@@ -25,7 +24,6 @@ const float flap_full_deg = 40.0f;    // a flap's turn at full deployment
 const int profile_points = 12;        // of a lifting part's or pylon's section
 const int hinge_upper = 5;            // the profile's upper hinge point
 const int trailing_edge = 6;
-const int hinge_lower = 7;
 
 // ---- run state ---------------------------------------------------------------
 
@@ -53,6 +51,13 @@ static void set_pass_state(const draw_pass& d)
 }
 
 // ---- small pieces ------------------------------------------------------------
+
+// The sections the mesh built for a part.
+static int part_sections(int part, int slot)
+{
+    if (is_surface(part) || is_pylon(part)) return lifting_els(part, slot) + 1;
+    return f_body_s_dim(part, slot);
+}
 
 void load_pln(float x, float y, float z, float v[3])
 {
@@ -248,7 +253,9 @@ static float advance_prop(int part, int slot, int as_disc)
     float dir = (float)pln[slot].propdir[part];
     float step = as_disc ? -msc.dt * disc_turn_rate * dir : -flt.engine_speed[part] * con.radtodeg * msc.dt * dir;
     float& angle = plane_run.prop_angle[part];
-    angle = fltwrap(angle + step, 0, 360);
+    // However long the frame: a step of many turns still lands in 0..360.
+    angle = fmodf(angle + step, 360.0f);
+    if (angle < 0) angle += 360.0f;
     return angle;
 }
 
@@ -469,7 +476,7 @@ static void draw_part_surfaces(const draw_pass& d, int part)
 {
     int slot = d.slot;
     const planestruct& a = pln[slot];
-    int sections = f_body_s_dim(part, slot);
+    int sections = part_sections(part, slot);
     if (is_prop(part)) {
         int as_disc = slot == 1 || flt.engine_speed[part] > disc_omega;
         glRotatef(advance_prop(part, slot, as_disc), 0, 0, 1);
@@ -511,7 +518,7 @@ static int part_light(int part, int slot)
 // At the tip's leading edge; the wingtips flash white once a second.
 static void draw_light(int kind, int slot, int part)
 {
-    int sections = f_body_s_dim(part, slot);
+    int sections = part_sections(part, slot);
     if (sections < 1) return;
     const float* v = geo_xyz[slot][part][sections - 1][0];
     OGL_setstate(1, 0, 0, 1);
@@ -536,13 +543,6 @@ static int skip_part(int part, int slot)
     return part == part_fairing_first && a.gear_type > gear_skids && a.ngearZ > a.mgearZ;
 }
 
-// Parts built mirrored wind the other way round.
-static int mirrored(int part, int slot)
-{
-    if (part == 5 || part == 7 || part == 9 || part == part_hstab_right || is_vstab(part)) return 1;
-    return is_pylon(part) && pln[slot].Xarm[part] > 0;
-}
-
 void plot_plane(int is_second, int close)
 {
     draw_pass d = {};
@@ -560,7 +560,7 @@ void plot_plane(int is_second, int close)
         int light = part_light(part, slot);
         if (!close && light == light_none) continue;
         glPushMatrix();
-        int flip = mirrored(part, slot);
+        int flip = mesh_mirrored(part, slot);
         if (flip) glFrontFace(GL_CCW);
         if (is_prop(part) || is_nacelle(part) || is_misc_body(part) || is_fairing(part)) {
             float x = 0, y = 0, z = 0;

@@ -20,6 +20,13 @@ extern float geo_hinge_dir[mesh_slots][plane_parts][3];
 // Each part's unfolded length over its width, which shapes its template.
 extern float geo_aspect[mesh_slots][plane_parts];
 
+// A lifting part's or pylon's elements as its mesh has them: 1 to 8 whatever
+// the record holds (Airwright's edits reach it unchecked); els + 1 sections.
+int lifting_els(int part, int p);
+// Built as right halves, these wind the other way round: a right wing or
+// stabiliser half, the fins, and a pylon on the right or on the centre line.
+int mesh_mirrored(int part, int p);
+
 // Paint codes: slot p's texture of a code is tex_paint_first + 16 p + code,
 // its file the aircraft path less ".acf", then the code's suffix and ".bmp".
 const int paint_prop = 0;

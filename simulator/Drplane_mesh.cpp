@@ -27,11 +27,6 @@ const char* const paint_suffix[paint_codes] = {" prop", " wng1", " wng2", " wng3
                                                " vst2", " pyln", " fuse", " nace", " misc", " fair",
                                                " strt", " vst1R", " vst2R", " fuseR"};
 
-const int kind_by_path = -102;       // the loader adds ".BMP" to the full base name
-const int kind_shared = -100;        // a shared texture by name
-const int mode_plain = 0;
-const int mode_keyed = -105;         // magenta transparent
-
 // Blades beyond this would take sections the record does not have.
 const int max_blades = plane_stations / 2;
 
@@ -98,6 +93,8 @@ static int build_propeller(int part, int p)
 
 // ---- lifting parts --------------------------------------------------------------
 
+int lifting_els(int part, int p) { return intlim(pln[p].els[part], 1, plane_elements); }
+
 // The profile of every section: thickness factor and chord position from
 // the quarter chord. Points 5 and 7 are the hinge, placed per part.
 const int profile_points = 12;
@@ -128,7 +125,7 @@ static float hinge_chord_ratio(int part, int els, int p)
 static int build_lifting_part(int part, int p)
 {
     const planestruct& a = pln[p];
-    const int els = intlim(a.els[part], 1, plane_elements);
+    const int els = lifting_els(part, p);
     const float semilen = a.semilen[part];
     const float side = latsign(part, p);
     const float dihed = a.dihed[part] * con.degtorad;
@@ -248,10 +245,8 @@ static int build_body(int part, int p)
 
 // ---- normals -----------------------------------------------------------------------
 
-// Built mirrored, these wind the other way round, and their cross products
-// point inward: a right wing, a stabiliser's right half, the fins (built as
-// right halves standing up) and a pylon on the right or on the centre line.
-static int mirrored(int part, int p)
+// The fins stand as right halves; a pylon's side is where latsign puts it.
+int mesh_mirrored(int part, int p)
 {
     return (is_surface(part) || is_pylon(part)) && latsign(part, p) > 0;
 }
@@ -261,7 +256,8 @@ static int mirrored(int part, int p)
 static void build_normals(int part, int sections, int p)
 {
     const int R = f_body_r_dim(part);
-    const float flip = mirrored(part, p) ? -1.0f : 1.0f;
+    // A mirrored part's cross products point inward.
+    const float flip = mesh_mirrored(part, p) ? -1.0f : 1.0f;
     float(*P)[plane_points][3] = geo_xyz[p][part];
     for (int s = 0; s < sections; s++) {
         int lo = is_prop(part) ? s & ~1 : 0;
@@ -282,12 +278,12 @@ static void build_normals(int part, int sections, int p)
 // ---- paint textures ------------------------------------------------------------------
 
 // 1 when base + suffix loaded into id.
-static int load_paint(int id, const char* base, const char* suffix, int mode = mode_plain)
+static int load_paint(int id, const char* base, const char* suffix, int mode = bmp_opaque)
 {
     char name[sizeof pln[0].C_path + 8];
     int w = 0, h = 0;
     snprintf(name, sizeof name, "%s%s", base, suffix);
-    return OGL_texbmp(kind_by_path, id, mode, name, &w, &h);
+    return OGL_texbmp(bmp_by_path, id, mode, name, &w, &h);
 }
 
 // A right face missing from the files shows the left face's paint.
@@ -308,9 +304,9 @@ static void load_extra_paint(int p)
     load_right_face(p, paint_fuseR, paint_fuse, base);
     if (p != 0) return;
     // The user's aircraft may bring its own hand for the cockpit's handles.
-    if (!load_paint(tex_hand, base, " hand", mode_keyed)) {
+    if (!load_paint(tex_hand, base, " hand", bmp_keyed)) {
         int w = 0, h = 0;
-        OGL_texbmp(kind_shared, tex_hand, mode_keyed, "hand", &w, &h);
+        OGL_texbmp(bmp_shared, tex_hand, bmp_keyed, "hand", &w, &h);
     }
 }
 

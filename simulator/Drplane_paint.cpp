@@ -13,26 +13,28 @@
 // ---- the parts with a template -------------------------------------------------
 
 const int part_pylon_by_numen = -1;    // the pylon part follows the engine count
+const int no_pair = -1;
 
 struct template_part {
     int code;
     int part;          // part_pylon_by_numen: the last engine's pylon
+    int left;          // the left half sharing the paint, or no_pair
     int height;        // template rows before the size limit
     int lifting;       // drawn as a span of elements, else as a body
 };
 
 static const template_part template_parts[] = {
-    {paint_wng1, part_wing_first + 1, 512, 1},
-    {paint_wng2, part_wing_first + 3, 512, 1},
-    {paint_wng3, part_wing_first + 5, 512, 1},
-    {paint_hstb, part_hstab_right, 256, 1},
-    {paint_vst1, part_vstab_1, 256, 1},
-    {paint_vst2, part_vstab_2, 256, 1},
-    {paint_pyln, part_pylon_by_numen, 256, 1},
-    {paint_fuse, part_fuselage, 256, 0},
-    {paint_nace, part_nacelle_first, 64, 0},
-    {paint_misc, part_misc_first, 64, 0},
-    {paint_fair, part_fairing_first, 64, 0},
+    {paint_wng1, part_wing_first + 1, part_wing_first, 512, 1},
+    {paint_wng2, part_wing_first + 3, part_wing_first + 2, 512, 1},
+    {paint_wng3, part_wing_first + 5, part_wing_first + 4, 512, 1},
+    {paint_hstb, part_hstab_right, part_hstab_left, 256, 1},
+    {paint_vst1, part_vstab_1, no_pair, 256, 1},
+    {paint_vst2, part_vstab_2, no_pair, 256, 1},
+    {paint_pyln, part_pylon_by_numen, no_pair, 256, 1},
+    {paint_fuse, part_fuselage, no_pair, 256, 0},
+    {paint_nace, part_nacelle_first, no_pair, 64, 0},
+    {paint_misc, part_misc_first, no_pair, 64, 0},
+    {paint_fair, part_fairing_first, no_pair, 64, 0},
 };
 
 const int template_side_max = 512;
@@ -128,8 +130,8 @@ static int chord_column(int p, int part, int tip, int pt, float f, int W)
 // the chord; the outline, the control surfaces and their hinge line.
 static void draw_lifting(int p, int part, int W, int H, int touch_up, const unsigned char bg[3])
 {
-    int els = intlim(pln[p].els[part], 1, plane_elements);
-    int tip = intmax2(f_body_s_dim(part, p) - 1, 0);
+    int els = lifting_els(part, p);
+    int tip = els;
     for (int y = 0; y < H; y++) {
         float f = H > 1 ? (float)y / (H - 1) : 0.0f;
         int le = chord_column(p, part, tip, 0, f, W);
@@ -194,10 +196,13 @@ static void put_le(unsigned char* d, unsigned v, int bytes)
 // Writes the W x H picture of rgb_array to path as a 24-bit BMP, each row
 // padded to 4 bytes. The bytes go to a new file beside it, which replaces
 // path only when all of them were written: a failed write leaves what was
-// there. Silent either way; 1 when the file is in place.
+// there. The rename would replace a file the user made read-only, so such a
+// file is left alone, and a replaced file's permissions carry over. Silent
+// either way; 1 when the file is in place.
 static int write_picture(const char* path, int W, int H)
 {
     if (W < 1 || H < 1 || W > picture_width_max) return 0;
+    if (!host_may_replace(path)) return 0;
     char temp[path_max];
     if (snprintf(temp, sizeof temp, "%s.new", path) >= (int)sizeof temp) return 0;
     FILE* out = fopen(temp, "wb");
@@ -225,6 +230,7 @@ static int write_picture(const char* path, int W, int H)
         ok = fwrite(row, 1, (size_t)row_bytes, out) == (size_t)row_bytes;
     }
     if (fclose(out) != 0) ok = 0;
+    if (ok) host_copy_file_mode(path, temp);    // none to copy for a new file
     if (ok && rename(temp, path) != 0) ok = 0;
     if (!ok) remove(temp);
     return ok;
@@ -240,7 +246,7 @@ static int read_paint(const char* name, int id, char* found, int* w, int* h)
     if (!host_resolve_path(path, found, path_max)) return 0;
     FILE* in = fopen(found, "rb");
     if (!in) return 0;
-    int ok = read_bmp(in, found, -102, id, 0, w, h);
+    int ok = read_bmp(in, found, bmp_by_path, id, bmp_opaque, w, h);
     fclose(in);
     return ok;
 }
@@ -254,7 +260,12 @@ void paint_plane(int load_tex, int write_template, int touch_up, int p)
 
     for (const template_part& t : template_parts) {
         int part = template_part_of(t, p);
-        if (part < 0 || !have_this_part(part, p)) continue;
+        if (part < 0) continue;
+        // A pair's paint is still wanted while either half is there (the
+        // right wings come off past the redline); the outline is drawn from
+        // the right half only.
+        int right = have_this_part(part, p);
+        if (!right && !(t.left != no_pair && have_this_part(t.left, p))) continue;
         char name[path_max], target[path_max];
         if (snprintf(name, sizeof name, "%s%s", base, paint_suffix[t.code]) >= (int)sizeof name) continue;
         int id = paint_tex(p, t.code);
@@ -262,9 +273,11 @@ void paint_plane(int load_tex, int write_template, int touch_up, int p)
         int loaded = 0;
         if (load_tex || touch_up) {
             int w, h;
-            loaded = OGL_texbmp(-102, id, 0, name, &w, &h);
+            loaded = OGL_texbmp(bmp_by_path, id, bmp_opaque, name, &w, &h);
         }
+        if (!right) continue;
         int W, H;
+        // Asked for both, the touch-up wins: the user's paint, not a template.
         if (touch_up) {
             // Nothing of the user's to retouch without a paint file.
             if (!loaded || !read_paint(name, id, target, &W, &H)) continue;

@@ -10,12 +10,6 @@
 #include <cmath>
 #include <cstring>
 
-const int load_kind = -100;          // a texture by name from the shared folder
-const int mode_opaque = 0;
-const int mode_terrain = -104;       // square, mipmapped
-const int mode_keyed = -105;         // magenta transparent
-const int mode_glow = -106;          // brightness as alpha
-
 const int res_none = -99;            // the remembered resolution before the first load
 const int flag_none = -1;            // a remembered flag before the first load
 
@@ -69,14 +63,14 @@ static constexpr tex_group group(int first, const char* const (&names)[count], i
 
 // What only the resolution shapes: the rest of the table, in id order.
 static const tex_group resolution_set[] = {
-    group(tex_grass, pavement_names, mode_keyed),
-    group(tex_asphalt_first, runway_set_names, mode_opaque),
-    group(tex_concrete_first, runway_set_names, mode_opaque),
-    group(tex_buildings_first, building_names, mode_opaque),
-    group(tex_surfaces_first, surface_names, mode_opaque),
-    group(moon_tex, moon_names, mode_keyed),
-    group(glow_first, glow_names, mode_glow),
-    group(tex_fire_first, fire_names, mode_keyed),
+    group(tex_grass, pavement_names, bmp_keyed),
+    group(tex_asphalt_first, runway_set_names, bmp_opaque),
+    group(tex_concrete_first, runway_set_names, bmp_opaque),
+    group(tex_buildings_first, building_names, bmp_opaque),
+    group(tex_surfaces_first, surface_names, bmp_opaque),
+    group(moon_tex, moon_names, bmp_keyed),
+    group(glow_first, glow_names, bmp_glow),
+    group(tex_fire_first, fire_names, bmp_keyed),
 };
 
 static_assert(tex_dirt == tex_grass + 1 && tex_gravel == tex_grass + 2, "the pavements run on");
@@ -108,7 +102,7 @@ void clear_texture_run_state(void) { tex_run = texture_run_state(); }
 static void load_one(int id, const char* name, int mode)
 {
     int w = 0, h = 0;
-    scene.OGL_texbmp(load_kind, id, mode, name, &w, &h);
+    scene.OGL_texbmp(bmp_shared, id, mode, name, &w, &h);
 }
 
 void load_texes(void)
@@ -141,8 +135,8 @@ void load_texes(void)
     const int season_changed = winter != tex_run.winter || (winter && snow != tex_run.snow) ||
                                (!snow && frost != tex_run.frost);
     if (res_changed || season_changed || tropics != tex_run.tropics) {
-        for (const named_tex& t : terrain_set) load_one(t.id, t.name, mode_terrain);
-        load_one(tree_tex, winter ? "tree_winter" : "tree_sumer", mode_keyed);
+        for (const named_tex& t : terrain_set) load_one(t.id, t.name, bmp_terrain);
+        load_one(tree_tex, winter ? "tree_winter" : "tree_sumer", bmp_keyed);
     }
 
     // The rest of the table, which only the resolution shapes.

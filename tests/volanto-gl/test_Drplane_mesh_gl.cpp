@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "Drplane.h"
+#include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
 #include "records.h"
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -93,4 +95,28 @@ TEST_F(MeshPaint, HandComesFromTheAircraftElseTheSharedFolder)
     EXPECT_EQ(texture_corner(tex_hand)[0], 8);
     load_plane_geo(1, 0, 0, 0);
     EXPECT_EQ(texture_corner(tex_hand), (std::vector<int>{16, 4, 0, 0, 0, 0}));
+}
+
+// Past the redline the right wings are gone, and a stabiliser may have its
+// left half alone: each left half still gets its pair's paint, while no
+// template is drawn from a right half that is not there.
+TEST_F(MeshPaint, ALeftHalfAloneStillLoadsItsPairsPaint)
+{
+    paint(" wng1", 8, 4, rgb(60, 0, 0));
+    paint(" hstb", 4, 8, rgb(70, 0, 0));
+    planestruct& a = pln[1];
+    for (int part : {4, 5, 10}) {
+        a.semilen[part] = part == 10 ? 1.5f : 4;
+        a.Croot[part] = a.Ctip[part] = 1;
+        a.els[part] = 1;
+    }
+    flt.redline_busted = 1;
+    ASSERT_FALSE(have_this_part(5, 1));
+    ASSERT_FALSE(have_this_part(11, 1));
+    load_plane_geo(1, 1, 0, 1);
+    EXPECT_EQ(texture_corner(paint_tex(1, paint_wng1)), (std::vector<int>{8, 4, 60, 0, 0, 255}));
+    EXPECT_EQ(texture_corner(paint_tex(1, paint_hstb)), (std::vector<int>{4, 8, 70, 0, 0, 255}));
+    for (const char* suffix : {" wng1start.bmp", " hstbstart.bmp"})
+        EXPECT_EQ(access((base + suffix).c_str(), F_OK), -1) << suffix;
+    EXPECT_EQ(access((base + " fusestart.bmp").c_str(), F_OK), 0);
 }

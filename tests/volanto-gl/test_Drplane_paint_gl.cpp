@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -132,4 +133,42 @@ TEST(PaintTouchUp, APartWithoutPaintGetsNoFile)
     paint_plane(0, 0, 1, 0);
     for (const auto& e : std::filesystem::directory_iterator(test_scratch_folder()))
         EXPECT_NE(e.path().filename().string().rfind("Tiny", 0), 0u) << e.path();
+}
+
+// The touch-up renames a new file over the user's: a paint file the user
+// made read-only is left as it is, and a replaced one keeps its permissions.
+// Root may write anything, so the touch-up runs as an ordinary user there.
+TEST(PaintTouchUp, KeepsAReadOnlyFileAndThePermissions)
+{
+    struct {
+        mode_t mode;
+        bool retouched;
+    } cases[] = {{0444, false}, {0640, true}};
+    const uid_t nobody = 65534;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        tiny_painted_wing();
+        const std::string folder = test_scratch_folder(), path = folder + "Tiny wng1.bmp";
+        write_test_bmp(path, 30, 20, paint);
+        const std::string before = read_file(path);
+        const bool root = geteuid() == 0;
+        if (root) {
+            ASSERT_EQ(chown(path.c_str(), nobody, nobody), 0);
+            ASSERT_EQ(chmod(folder.c_str(), 0777), 0);
+        }
+        ASSERT_EQ(chmod(path.c_str(), c.mode), 0);
+        if (root) {
+            ASSERT_EQ(seteuid(nobody), 0);
+        }
+        paint_plane(0, 0, 1, 0);
+        if (root) {
+            ASSERT_EQ(seteuid(0), 0);
+        }
+
+        EXPECT_EQ(read_file(path) != before, c.retouched);
+        struct stat st;
+        ASSERT_EQ(stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.mode);
+        EXPECT_EQ(access((path + ".new").c_str(), F_OK), -1);
+    }
 }

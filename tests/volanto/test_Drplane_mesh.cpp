@@ -293,6 +293,43 @@ TEST_F(Mesh, NormalsAreUnitAndFaceOutwardOnBothSides)
     }
 }
 
+// A pylon's normals face out of its profile whichever side it stands on:
+// left, on the centre line (built mirrored, as the right side) and right,
+// hanging or level. Points 2-4 and 8-10 lie on its two faces.
+TEST_F(Mesh, PylonNormalsFaceOutwardOnEitherSideAndOnTheCentreLine)
+{
+    planestruct& a = pln[0];
+    a.numen = 3;
+    const float xs[3] = {-1, 0, 1};
+    for (float dihed : {-90.0f, 0.0f}) {
+        for (int k = 0; k < 3; k++) {
+            int part = part_pylon_first + k;
+            a.Xarm[part] = xs[k], a.Yarm[part] = -0.5f, a.Zarm[part] = 0;
+            a.semilen[part] = 0.6f, a.Croot[part] = 1.2f, a.Ctip[part] = 1;
+            a.els[part] = 1, a.dihed[part] = dihed, a.sweep1[part] = 0;
+            afl[0].trat[part][0] = afl[0].trat[part][1] = 0.12f;
+        }
+        build();
+        for (int k = 0; k < 3; k++) {
+            int part = part_pylon_first + k;
+            SCOPED_TRACE(testing::Message() << "Xarm " << xs[k] << " dihedral " << dihed);
+            ASSERT_TRUE(have_this_part(part, 0));
+            EXPECT_EQ(mesh_mirrored(part, 0), xs[k] >= 0);
+            for (int s = 0; s < 2; s++) {
+                float c[3] = {0, 0, 0};
+                for (int j = 0; j < 12; j++)
+                    for (int q = 0; q < 3; q++) c[q] += geo_xyz[0][part][s][j][q] / 12;
+                for (int j : {2, 3, 4, 8, 9, 10}) {
+                    const float* v = geo_xyz[0][part][s][j];
+                    const float* n = geo_nrm[0][part][s][j];
+                    EXPECT_GT(n[0] * (v[0] - c[0]) + n[1] * (v[1] - c[1]) + n[2] * (v[2] - c[2]), 0)
+                        << "section " << s << " point " << j;
+                }
+            }
+        }
+    }
+}
+
 // ---- texture coordinates -------------------------------------------------------------
 
 // Every built part of the Cessna spreads its texture over 0..1 both ways and
