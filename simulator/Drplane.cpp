@@ -505,6 +505,7 @@ const int light_none = 0;
 const int light_left = 1;
 const int light_right = 2;
 const int light_beacon = 3;
+const float light_standoff = 0.1f;    // m beyond the tip
 
 // The outermost wing on each side carries its side light, the last fin the beacon.
 static int part_light(int part, int slot)
@@ -520,7 +521,14 @@ static void draw_light(int kind, int slot, int part)
 {
     int sections = part_sections(part, slot);
     if (sections < 1) return;
-    const float* v = geo_xyz[slot][part][sections - 1][0];
+    // On the tip's own leading-edge point the light ties in depth with its
+    // wing and mostly loses; like a lens it stands a little beyond the tip,
+    // along the span.
+    const float* tip = geo_xyz[slot][part][sections - 1][0];
+    const float* span = geo_hinge_dir[slot][part];
+    float len = sqrtf(span[0] * span[0] + span[1] * span[1] + span[2] * span[2]);
+    float out = len > 0 ? light_standoff / len : 0;
+    float v[3] = {tip[0] + out * span[0], tip[1] + out * span[1], tip[2] + out * span[2]};
     OGL_setstate(1, 0, 0, 1);
     if (kind == light_beacon) {
         heavy_light(v[0], v[1], v[2], pulse(1.5f * (float)slot), 0, 0, 2);

@@ -306,7 +306,11 @@ TEST(DrplaneFar, DrawsOnlyTheLightsInTheirColours)
         ASSERT_EQ(got.points.size(), c.want.size());
         for (size_t k = 0; k < c.want.size(); k++) {
             const vert& v = got.points[k][0];
-            const float* at = geo_xyz[c.slot][c.want[k].part][pln[c.slot].els[c.want[k].part]][0];
+            // A tenth of a metre beyond the tip's leading edge, along the span.
+            const int part = c.want[k].part;
+            const float* tip = geo_xyz[c.slot][part][pln[c.slot].els[part]][0];
+            const float* span = geo_hinge_dir[c.slot][part];
+            const float at[3] = {tip[0] + 0.1f * span[0], tip[1] + 0.1f * span[1], tip[2] + 0.1f * span[2]};
             EXPECT_LT(dist(v.p, at), 0.02f) << "light " << k;
             for (int ch = 0; ch < 3; ch++) EXPECT_NEAR(v.rgba[ch], c.want[k].rgb[ch], 0.01f) << "light " << k;
         }
