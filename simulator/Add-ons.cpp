@@ -5,6 +5,9 @@
 void plot_clouds(void) {}
 void plot_fires(void) {}
 void plot_obstacles(void) {}
+void bucket_objects(void) {}
+void object_contact(void) {}
+void ship_contact(void) {}
 void draw_a_carr(float, float, float) {}
 void draw_a_frig(float, float, float) {}
 void draw_a_offp(float, float, float) {}

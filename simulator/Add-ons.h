@@ -6,6 +6,15 @@
 void plot_clouds(void);
 void plot_fires(void);
 void plot_obstacles(void);     // the object ring's in-view objects
+// Sorts the in-view objects by type for plot_obstacles; the frame calls it
+// whenever it rebuilds obj_inrange.
+void bucket_objects(void);
+// What the aircraft stands on besides the airports, every frame whatever is
+// drawn: the roofs of the region's objects, and the decks and helidecks of
+// the ships, platforms and rigs with the carrier's wires and catapult and the
+// ships' moving navaids. The frame's contact pass calls them after the airports.
+void object_contact(void);
+void ship_contact(void);
 // At the modelview's origin, already turned to the structure's attitude;
 // (x, y, z) its reference point in the local frame.
 void draw_a_carr(float x, float y, float z);

@@ -677,6 +677,8 @@ void surface_contact(void)
             if (g >= 0 && rwy_num[r] != rwy_pad) runway_contact(a, g);
         }
     }
+    object_contact();
+    ship_contact();
 }
 
 // The airports in view, their lights, the objects, and a cloud layer below.
