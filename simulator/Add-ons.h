@@ -15,6 +15,10 @@ void bucket_objects(void);
 // ships' moving navaids. The frame's contact pass calls them after the airports.
 void object_contact(void);
 void ship_contact(void);
+// The edge (x1, z1) -> (x2, z2) of a clockwise region in a ship's model
+// frame, turned by its heading (s, c its sine and cosine) as the ship is
+// drawn: 1 when (px, pz), from the ship, lies on the edge's inner side.
+int inside_cw_reg_rotated(float x1, float z1, float x2, float z2, float px, float pz, float s, float c);
 // At the modelview's origin, already turned to the structure's attitude;
 // (x, y, z) its reference point in the local frame.
 void draw_a_carr(float x, float y, float z);
