@@ -463,6 +463,7 @@ static void set_in_view_lists(const frame_view& f)
 {
     for (int k = 0; k < obj_slots; k++)
         obj_inrange[k] = cam_run.near_obj[k] && incone(obj_xyz[k][0][0][0], obj_xyz[k][0][0][2], 1000);
+    bucket_objects();
 
     for (int l = 0; l < local_list_max; l++) apt_inrange[l] = 0;
     for (int l = 0; l <= apt_lcl_max && l < local_list_max; l++) {
