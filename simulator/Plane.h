@@ -45,3 +45,5 @@ void plot_runway(int lit, int apt, int rwy, int geo, float ox, float oz, float w
 // Wake 0 the carrier, 1 the frigate, 2 the aircraft: (x, z) the source, y the
 // water, speed m/s, heading degrees.
 void build_wake(int wake, float x, float y, float z, float speed, float heading);
+// The wakes forget every segment and their last emission points.
+void clear_wake_run_state(void);

@@ -4,7 +4,17 @@
 //                      grass and chaparral), "mnt" (rock), "sno" (snow) and
 //                      "car" (tropical shallows), and their transitions;
 //   textures/overlay/  128 x 128: "tree_sumer", "tree_winter", the tree
-//                      standing on the bottom centre, magenta around it.
+//                      standing on the bottom centre, magenta around it;
+//                      "wake1", "wake2", a wake's centre and side strips,
+//                      foam on black (the loader takes brightness as alpha);
+//   textures/buildings/ 256 x 256 walls with rows of windows, t up the whole
+//                      height: "bld_block", "bld_nartop", "bld_tapered",
+//                      "bld_narbot", "bld_avon", and "bld_contow" with the
+//                      cab's glass band at the top;
+//   textures/surfaces/ the ships' and platforms': "deck" (the carrier's whole
+//                      flight deck), "tower" (the island's four levels in
+//                      bands of t), "hull", "dirty", "pad" (a helideck),
+//                      "redwhite" (checks) and "pylon" (a rig's column).
 // A transition "a_b_h" has class a where s < 0.5 and b beyond; "a_b_c" has b
 // in the quarter disc of radius 0.5 about (s, t) = (1, 0) and a elsewhere.
 // s runs along the rows and t up the picture (the bottom row is t = 0). Every
@@ -14,7 +24,8 @@
 // texel for texel in its own texture and in every transition, away from the
 // boundary.
 //
-// Sections: classes, terrain, trees, main.
+// Sections: classes, terrain, trees, painting, buildings, ships and
+// platforms, wakes, main.
 //   usage: gen_15_textures <program folder ending in '/'>
 #include "bmp_writer.h"
 #include "volanto/socal_terrain.h"
@@ -29,6 +40,15 @@ static std::string program_folder;
 
 const int terrain_size = 256;
 const int tree_size = 128;
+
+// The size x size picture rgb as textures/<folder><name>.BMP.
+static int write_picture(const char* folder, const char* name, const unsigned char* rgb, int size)
+{
+    std::string path = program_folder + "textures/" + folder + name + ".BMP";
+    if (write_bmp(path.c_str(), rgb, size, size, size)) return 1;
+    fprintf(stderr, "gen_15_textures: cannot write %s\n", path.c_str());
+    return 0;
+}
 
 // ---- classes -----------------------------------------------------------------
 
@@ -238,10 +258,7 @@ static int write_terrain(const char* name)
     for (int y = 0; y < terrain_size; y++)
         for (int x = 0; x < terrain_size; x++)
             put_rgb(rgb + (y * terrain_size + x) * 3, terrain_texel(def, x, y));
-    std::string path = program_folder + "textures/terrain/" + name + ".BMP";
-    if (write_bmp(path.c_str(), rgb, terrain_size, terrain_size, terrain_size)) return 1;
-    fprintf(stderr, "gen_15_textures: cannot write %s\n", path.c_str());
-    return 0;
+    return write_picture("terrain/", name, rgb, terrain_size);
 }
 
 // The base set, then the winter and the tropical names the loader puts in
@@ -368,12 +385,312 @@ static void draw_winter_tree(void)
         }
 }
 
-static int write_tree(const char* name)
+static int write_tree(const char* name) { return write_picture("overlay/", name, tree, tree_size); }
+
+// ---- painting ----------------------------------------------------------------
+
+const int wall_size = 256;
+const int small_size = 128;
+const int aa = 3;   // subsamples a texel edge where painted lines cross
+
+static unsigned char pic[wall_size * wall_size * 3];
+
+static void put_pic(int x, int y, int size, rgb_f c) { put_opaque(pic + (y * size + x) * 3, c); }
+
+// Every texel of a size x size picture from paint(s, t, x, y), averaged over
+// aa x aa points inside the texel so that thin lines come out smooth.
+template <typename F>
+static void paint_pic(int size, F paint)
 {
-    std::string path = program_folder + "textures/overlay/" + name + ".BMP";
-    if (write_bmp(path.c_str(), tree, tree_size, tree_size, tree_size)) return 1;
-    fprintf(stderr, "gen_15_textures: cannot write %s\n", path.c_str());
-    return 0;
+    for (int y = 0; y < size; y++)
+        for (int x = 0; x < size; x++) {
+            rgb_f sum = {0, 0, 0};
+            for (int j = 0; j < aa; j++)
+                for (int i = 0; i < aa; i++) {
+                    rgb_f c = paint((x + (i + 0.5f) / aa) / size, (y + (j + 0.5f) / aa) / size, x, y);
+                    sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
+                }
+            put_pic(x, y, size, scale(sum, 1.0f / (aa * aa)));
+        }
+}
+
+static int write_pic(const char* folder, const char* name, int size)
+{
+    return write_picture(folder, name, pic, size);
+}
+
+static float frac(float v) { return v - floorf(v); }
+
+// Distance from (px, py) to the segment from (ax, ay) to (bx, by).
+static float segment_distance(float px, float py, float ax, float ay, float bx, float by)
+{
+    float dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
+    float k = len2 > 0 ? clamp01(((px - ax) * dx + (py - ay) * dy) / len2) : 0;
+    return hypotf(px - (ax + k * dx), py - (ay + k * dy));
+}
+
+// ---- buildings ---------------------------------------------------------------
+
+// A wall of a building: the whole height of the building from t 0 to 1, one
+// wall's width across s. Floors of windows fill the band from t0 to t1; the
+// base below it and the crown above it are plain.
+struct facade {
+    const char* name;
+    rgb_f wall, glass, trim;
+    int bays, floors;
+    float win_w, win_h;    // a window's share of its bay across and of its floor up
+    float t0, t1;
+    uint32_t layer;
+};
+
+static const facade facades[] = {
+    // A plain block of any height: concrete, a row of shop windows at its foot.
+    {"bld_block", {176, 168, 152}, {58, 70, 84}, {150, 142, 128}, 8, 6, 0.55f, 0.5f, 0.1f, 0.95f, 501},
+    // A curtain-wall tower up to its narrower plant floors at 0.94.
+    {"bld_nartop", {70, 84, 100}, {104, 134, 162}, {150, 156, 162}, 10, 28, 0.82f, 0.72f, 0.03f, 0.94f, 511},
+    // A tower on a wider podium to 0.1 under a wider crown from 0.9.
+    {"bld_tapered", {190, 172, 140}, {60, 72, 88}, {150, 132, 104}, 8, 24, 0.5f, 0.6f, 0.1f, 0.9f, 521},
+    // A slim white tower rising from its base at 0.1.
+    {"bld_narbot", {212, 212, 206}, {70, 100, 112}, {168, 168, 162}, 12, 30, 0.6f, 0.55f, 0.1f, 0.97f, 531},
+    // A brick block stepping back: windows in white frames.
+    {"bld_avon", {150, 82, 62}, {52, 58, 66}, {226, 222, 210}, 6, 16, 0.45f, 0.6f, 0.05f, 0.95f, 541},
+};
+
+static rgb_f facade_at(const facade& f, float s, float t, int x, int y)
+{
+    rgb_f wall = scale(f.wall, 1 + 0.05f * fractal(s, t, 4, 3, f.layer) + 0.04f * grain(x, y, f.layer));
+    if (t < f.t0) {
+        // The base: tall panes between piers.
+        float u = frac(s * f.bays / 2);
+        if (fabsf(u - 0.5f) < 0.36f && t > 0.12f * f.t0 && t < 0.85f * f.t0) return scale(f.glass, 0.8f);
+        return scale(f.trim, 0.9f);
+    }
+    if (t > f.t1) return fabsf(t - (f.t1 + 1) / 2) < 0.25f * (1 - f.t1) ? scale(f.trim, 0.8f) : f.trim;
+    float up = (t - f.t0) / (f.t1 - f.t0) * f.floors;
+    int floor_no = (int)up, bay = (int)(s * f.bays);
+    float u = frac(s * f.bays) - 0.5f, v = frac(up) - 0.55f;
+    if (frac(up) < 0.06f) return f.trim;   // the floor slab
+    if (fabsf(u) < f.win_w / 2 && fabsf(v) < f.win_h / 2) {
+        // Each pane its own shade, and a sheen rising up the glass.
+        float pane = 0.85f + 0.15f * terrain_hash(bay, floor_no, f.layer + 1);
+        return scale(mix(f.glass, {190, 206, 220}, 0.25f * clamp01(v / f.win_h + 0.5f)), pane);
+    }
+    if (fabsf(u) < f.win_w / 2 + 0.04f && fabsf(v) < f.win_h / 2 + 0.04f) return f.trim;   // the frame
+    return wall;
+}
+
+// The control tower: a concrete shaft to t 0.79 with a slot of stair
+// windows, the cab's glass band from there to 0.96 between white sills and
+// dark mullions, and the dark rim of its roof above.
+const float cab_bottom = 19.0f / 24, cab_top = 23.0f / 24;   // the tower's rings: 19 and 23 m of 24
+
+static rgb_f contow_at(float s, float t, int x, int y)
+{
+    rgb_f concrete = scale({196, 194, 188}, 1 + 0.05f * fractal(s, t, 4, 3, 551) + 0.04f * grain(x, y, 552));
+    if (t >= cab_top) return {58, 60, 64};
+    if (t >= cab_bottom) {
+        float band = (t - cab_bottom) / (cab_top - cab_bottom);
+        if (band < 0.12f || band > 0.94f) return {226, 226, 222};
+        if (fabsf(frac(s * 4) - 0.5f) > 0.47f) return {48, 52, 56};
+        return mix({52, 96, 92}, {150, 190, 186}, 0.35f * band + 0.1f * tiled_noise(s, t, 8, 553));
+    }
+    if (fabsf(s - 0.5f) < 0.06f && frac(t * 12) > 0.45f && frac(t * 12) < 0.8f && t < cab_bottom - 0.04f)
+        return {60, 72, 82};
+    if (frac(t * 6) < 0.012f) return scale(concrete, 0.85f);   // the pour joints
+    return concrete;
+}
+
+static int write_buildings(void)
+{
+    int ok = 1;
+    for (const facade& f : facades) {
+        paint_pic(wall_size, [&](float s, float t, int x, int y) { return facade_at(f, s, t, x, y); });
+        ok &= write_pic("buildings/", f.name, wall_size);
+    }
+    paint_pic(wall_size, contow_at);
+    return ok & write_pic("buildings/", "bld_contow", wall_size);
+}
+
+// ---- ships and platforms -------------------------------------------------------
+
+// The carrier's flight deck over the deck's extent in the model frame:
+// s = 0 at the port edge x -35 to 1 at the starboard edge x 36, t = 0 at
+// the stern z 160 to 1 at the bow z -154 (the bow up the picture).
+const float deck_x0 = -35, deck_x1 = 36, deck_z_stern = 160, deck_z_bow = -154;
+
+static float line_cover(float d, float half) { return 1 - smooth(half - 0.15f, half + 0.15f, d); }
+
+static rgb_f deck_at(float s, float t, int x, int y)
+{
+    float mx = deck_x0 + (deck_x1 - deck_x0) * s, mz = deck_z_stern + (deck_z_bow - deck_z_stern) * t;
+    rgb_f c = scale({74, 76, 80}, 1 + 0.06f * fractal(s, t, 8, 3, 601) + 0.05f * grain(x, y, 602));
+
+    // The angled deck: its centre line dashed, its edges solid, the wires across
+    // it, and the tyres' rubber darkest where they touch down.
+    const float ca[2] = {1.25f, 156.835f}, cb[2] = {-26.695f, -58.5f};
+    float along = clamp01((deck_z_stern - 4 - mz) / (deck_z_stern - cb[1]));
+    float d_centre = segment_distance(mx, mz, ca[0], ca[1], cb[0], cb[1]);
+    c = mix(c, {46, 46, 48}, 0.45f * smooth(14, 2, d_centre) * smooth(0.05f, 0.2f, along) * smooth(0.55f, 0.25f, along) *
+                                 (0.6f + 0.4f * tiled_noise_st(s, t, 32, 4, 603)));
+    if (fmodf(160 - mz, 12) < 6) c = mix(c, {232, 232, 226}, line_cover(d_centre, 0.5f));
+    c = mix(c, {232, 232, 226}, line_cover(segment_distance(mx, mz, -10.5f, 158.73f, -35, -46), 0.4f));
+    c = mix(c, {232, 232, 226}, line_cover(segment_distance(mx, mz, 13, 154.94f, -18.39f, -71), 0.4f));
+    for (int w = 1; w <= 4; w++) {
+        float f = 0.2f * w;
+        float d = segment_distance(mx, mz, -16 - 7 * f, 136 - 56 * f, 13 - 8 * f, 131 - 55 * f);
+        c = mix(c, {34, 34, 36}, line_cover(d, 0.55f));
+    }
+
+    // The bow catapults: a slot between pale rails, the hold-back bar at the
+    // start, and the blast deflector's plate behind it.
+    const float cat_x[2] = {-12.5f, 6}, cat_start[2] = {-55, -62};
+    for (int k = 0; k < 2; k++) {
+        float dx = fabsf(mx - cat_x[k]);
+        if (mz < cat_start[k] && mz > -146) {
+            c = mix(c, {150, 150, 146}, line_cover(dx, 0.55f));
+            c = mix(c, {28, 28, 30}, line_cover(dx, 0.2f));
+        }
+        if (dx < 2.5f && fabsf(mz - cat_start[k]) < 0.6f) c = {214, 176, 40};
+        if (dx < 3.5f && mz > cat_start[k] + 4 && mz < cat_start[k] + 7)
+            c = mix({92, 96, 100}, {70, 72, 76}, (float)(((int)floorf(mz * 2)) & 1));
+    }
+
+    // The elevators on the starboard sponson, edged in dashes.
+    const float lift[2][4] = {{22, 34, -30, -8}, {22, 34, 66, 88}};   // x0, x1, z0, z1
+    for (const auto& e : lift) {
+        float ex = fminf(mx - e[0], e[1] - mx), ez = fminf(mz - e[2], e[3] - mz);
+        if (ex < 0 || ez < 0) continue;
+        c = scale(c, 0.93f);
+        float edge = fminf(ex, ez);
+        if (edge < 0.5f && fmodf(mx + mz + 100, 4) < 2) c = {214, 214, 208};
+    }
+    return c;
+}
+
+// The island's four levels, bottom up, each on its band of t: doors at the
+// deck, a row of ports, the bridge's two rows of windows, the dark top.
+const float island_band[5] = {0, 0.234f, 0.398f, 0.914f, 1};
+
+static rgb_f tower_at(float s, float t, int x, int y)
+{
+    rgb_f grey = scale({150, 156, 162}, 1 + 0.04f * fractal(s, t, 4, 3, 611) + 0.04f * grain(x, y, 612));
+    for (int b = 1; b < 4; b++)
+        if (fabsf(t - island_band[b]) < 0.006f) return scale(grey, 0.7f);
+    if (t < island_band[1]) {
+        float v = t / island_band[1];
+        for (float door : {0.22f, 0.72f})
+            if (fabsf(s - door) < 0.05f && v > 0.04f && v < 0.8f) return fabsf(s - door) > 0.043f || v > 0.76f ? scale(grey, 0.75f) : rgb_f{96, 100, 106};
+        return frac(v * 3) < 0.03f ? scale(grey, 0.88f) : grey;
+    }
+    if (t < island_band[2]) {
+        float v = (t - island_band[1]) / (island_band[2] - island_band[1]);
+        float r = hypotf((frac(s * 8) - 0.5f) * 2.5f, v - 0.5f);
+        return r < 0.2f ? mix({40, 46, 54}, {110, 124, 136}, clamp01(0.5f - (v - 0.5f) * 2)) : grey;
+    }
+    if (t < island_band[3]) {
+        float v = (t - island_band[2]) / (island_band[3] - island_band[2]);
+        float u = frac(s * 10);
+        int low_row = v > 0.22f && v < 0.34f && u > 0.15f && u < 0.85f;
+        int bridge = v > 0.66f && v < 0.84f && u > 0.08f && u < 0.92f;
+        if (low_row || bridge) return mix({34, 42, 50}, {112, 130, 146}, clamp01(frac(v * 8) * 0.8f));
+        return grey;
+    }
+    return fabsf(t - 0.957f) < 0.01f ? rgb_f{200, 200, 196} : rgb_f{66, 70, 74};
+}
+
+// A hull side, t 0 at the keel side's lower edge to 1 at the upper, the
+// waterline at the middle: red below, a black boot-top, grey plating above
+// with its seams and the rust running down from the scuppers.
+static rgb_f hull_at(float s, float t, int x, int y)
+{
+    if (t < 0.45f) return scale({122, 42, 38}, 1 + 0.06f * fractal(s, t, 4, 3, 621) + 0.04f * grain(x, y, 622));
+    if (t < 0.5f) return scale({32, 32, 34}, 1 + 0.05f * grain(x, y, 623));
+    rgb_f c = scale({128, 134, 140}, 1 + 0.05f * fractal(s, t, 4, 3, 624) + 0.04f * grain(x, y, 625));
+    if (frac(s * 16) < 0.012f || fabsf(t - 0.75f) < 0.004f) c = scale(c, 0.84f);
+    float scupper = frac(s * 6 + 0.3f);
+    float streak = smooth(0.04f, 0.0f, fabsf(scupper - 0.5f)) * smooth(0.5f, 0.95f, t) * (0.5f + 0.5f * tiled_noise_st(s, t, 64, 4, 626));
+    return mix(c, {118, 84, 60}, 0.5f * streak);
+}
+
+// Grimy steel for roofs, decks and the rigs' floors: oil stains and rust.
+static rgb_f dirty_at(float s, float t, int x, int y)
+{
+    rgb_f c = scale({112, 110, 104}, 1 + 0.06f * fractal(s, t, 4, 3, 631) + 0.06f * grain(x, y, 632));
+    c = mix(c, {58, 56, 54}, 0.7f * smooth(0.25f, 0.6f, fractal(s, t, 4, 4, 633)));
+    c = mix(c, {132, 86, 54}, 0.6f * smooth(0.35f, 0.7f, fractal(s, t, 8, 3, 634)));
+    return c;
+}
+
+// A helideck: a white edge, a yellow circle and a white H in it.
+static rgb_f pad_at(float s, float t, int x, int y)
+{
+    rgb_f c = scale({58, 74, 62}, 1 + 0.05f * fractal(s, t, 8, 2, 641) + 0.04f * grain(x, y, 642));
+    float u = s - 0.5f, v = t - 0.5f;
+    float edge = 0.5f - fmaxf(fabsf(u), fabsf(v));
+    if (edge < 0.025f) c = {230, 230, 224};
+    float r = hypotf(u, v);
+    if (fabsf(r - 0.33f) < 0.022f) c = {226, 190, 40};
+    int leg = fabsf(fabsf(u) - 0.08f) < 0.025f && fabsf(v) < 0.15f;
+    int bar = fabsf(u) < 0.08f && fabsf(v) < 0.022f;
+    if (leg || bar) c = {236, 236, 232};
+    return c;
+}
+
+// Red and white checks, four each way.
+static rgb_f redwhite_at(float s, float t, int, int)
+{
+    return (((int)(s * 4) + (int)(t * 4)) & 1) ? rgb_f{240, 238, 232} : rgb_f{200, 34, 30};
+}
+
+// A rig's painted column, t 0 at the top to 1 at the sea: yellow steel
+// streaked with rust, weld rings, and dark growth in the splash zone.
+static rgb_f pylon_at(float s, float t, int x, int y)
+{
+    rgb_f c = scale({198, 162, 46}, 1 + 0.05f * fractal(s, t, 4, 2, 651) + 0.04f * grain(x, y, 652));
+    float rust = smooth(0.2f, 0.8f, tiled_noise_st(s, t, 16, 2, 653)) * (0.4f + 0.6f * t);
+    c = mix(c, {128, 74, 40}, 0.6f * rust);
+    if (fabsf(t - 0.3f) < 0.008f || fabsf(t - 0.6f) < 0.008f) c = scale(c, 0.7f);
+    return mix(c, {44, 52, 40}, smooth(0.84f, 0.92f, t + 0.03f * tiled_noise(s, t, 8, 654)));
+}
+
+static int write_ships(void)
+{
+    paint_pic(wall_size, deck_at);
+    int ok = write_pic("surfaces/", "deck", wall_size);
+    paint_pic(small_size, dirty_at);
+    ok &= write_pic("surfaces/", "dirty", small_size);
+    paint_pic(wall_size, pad_at);
+    ok &= write_pic("surfaces/", "pad", wall_size);
+    paint_pic(wall_size, tower_at);
+    ok &= write_pic("surfaces/", "tower", wall_size);
+    paint_pic(wall_size, hull_at);
+    ok &= write_pic("surfaces/", "hull", wall_size);
+    paint_pic(small_size, redwhite_at);
+    ok &= write_pic("surfaces/", "redwhite", small_size);
+    paint_pic(small_size, pylon_at);
+    return ok & write_pic("surfaces/", "pylon", small_size);
+}
+
+// ---- wakes -------------------------------------------------------------------
+
+// Foam on black, its brightness the alpha. A strip runs along t from one
+// segment to the next, so t tiles; s runs across it and fades out at both
+// edges. The centre strip is churned foam streaked along the track; a side
+// strip is a broken band brightest toward s 1, the side nearer the track.
+static rgb_f wake_at(int side, float s, float t)
+{
+    float across = side ? smooth(0.0f, 0.6f, s) * smooth(1.0f, 0.8f, s) : smooth(0.0f, 0.3f, s) * smooth(1.0f, 0.7f, s);
+    float streak = tiled_noise_st(s, t, 24, 3, 661 + side) * 0.6f + fractal(s, t, 4, 3, 663 + side) * 0.4f;
+    float foam = side ? 0.35f + 0.65f * smooth(-0.3f, 0.5f, streak) : 0.55f + 0.45f * streak;
+    return scale({244, 246, 248}, clamp01(across * foam));
+}
+
+static int write_wakes(void)
+{
+    paint_pic(small_size, [](float s, float t, int, int) { return wake_at(0, s, t); });
+    int ok = write_pic("overlay/", "wake1", small_size);
+    paint_pic(small_size, [](float s, float t, int, int) { return wake_at(1, s, t); });
+    return ok & write_pic("overlay/", "wake2", small_size);
 }
 
 // ---- main --------------------------------------------------------------------
@@ -392,5 +709,8 @@ int main(int argc, char** argv)
     ok &= write_tree("tree_sumer");
     draw_winter_tree();
     ok &= write_tree("tree_winter");
+    ok &= write_buildings();
+    ok &= write_ships();
+    ok &= write_wakes();
     return ok ? 0 : 1;
 }

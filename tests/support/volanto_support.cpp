@@ -27,6 +27,7 @@ void reset_program_state(void)
     clear_sky_run_state();
     clear_camera_run_state();
     clear_terrain_lists();
+    clear_wake_run_state();
     clear_buildup_run_state();
     clear_events_run_state();
     clear_periodic_run_state();
