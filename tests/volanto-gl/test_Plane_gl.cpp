@@ -132,6 +132,8 @@ protected:
     {
         start_drawing();
         lay_flat_ground();
+        // The ships far outside the visible box: only the ground is drawn.
+        for (int s = 0; s < 2; s++) env.ship_x[s] = 1e6f;
         for (int i = 0; i < region_grid_x; i++)
             for (int j = 0; j < region_grid_z; j++) {
                 planenrml[i][j][1] = 1;
