@@ -159,7 +159,7 @@ static int read_template(const std::string& path, livery_pic& out)
     FILE* in = fopen(path.c_str(), "rb");
     if (!in) return 0;
     int w = 0, h = 0;
-    int ok = read_bmp(in, path.c_str(), -102, 0, 0, &w, &h);
+    int ok = read_bmp(in, path.c_str(), bmp_by_path, 0, bmp_opaque, &w, &h);
     fclose(in);
     if (!ok || w > livery_side_max || h > livery_side_max) return 0;
     out.w = w;
