@@ -11,8 +11,7 @@
 #include <GL/gl.h>
 #include <cmath>
 
-// Landing gear kinds (gear_type).
-const int gear_skids = 2;      // above this, wheels
+// Landing gear kinds (gear_type) with wheels.
 const int gear_twin = 4;       // two wheels side by side
 const int gear_tandem = 5;     // two wheels one behind the other
 const int gear_quad = 6;       // both
@@ -20,10 +19,6 @@ const int gear_quad = 6;       // both
 const float disc_omega = 15.0f;       // rad/s: a propeller faster than this shows as a disc
 const float disc_turn_rate = 180.0f;  // deg/s: how fast the disc's picture turns
 const float flap_full_deg = 40.0f;    // a flap's turn at full deployment
-
-const int profile_points = 12;        // of a lifting part's or pylon's section
-const int hinge_upper = 5;            // the profile's upper hinge point
-const int trailing_edge = 6;
 
 // ---- run state ---------------------------------------------------------------
 
@@ -347,8 +342,8 @@ static void turn(const float m[3][3], const float* o, const float* p, float* out
     for (int r = 0; r < 3; r++) out[r] = o[r] + m[r][0] * d[0] + m[r][1] * d[1] + m[r][2] * d[2];
 }
 
-// One element's control-surface corners: points 5, 6, 7 of its root and tip
-// sections, turned about the part's hinge line.
+// One element's control-surface corners: the hinge and trailing-edge points
+// of its root and tip sections, turned about the part's hinge line.
 struct surface_corners {
     float v[2][3][3];
     float n[2][3][3];

@@ -20,6 +20,15 @@ extern float geo_hinge_dir[mesh_slots][plane_parts][3];
 // Each part's unfolded length over its width, which shapes its template.
 extern float geo_aspect[mesh_slots][plane_parts];
 
+// A lifting part's or pylon's section: the profile's points from the
+// leading edge over the top; its control surface runs from the upper hinge
+// point round the trailing edge to the lower.
+const int profile_points = 12;
+const int leading_edge = 0;
+const int hinge_upper = 5;
+const int trailing_edge = 6;
+const int hinge_lower = 7;
+
 // A lifting part's or pylon's elements as its mesh has them: 1 to 8 whatever
 // the record holds (Airwright's edits reach it unchecked); els + 1 sections.
 int lifting_els(int part, int p);
@@ -51,6 +60,13 @@ extern const char* const paint_suffix[paint_codes];    // " prop" .. " fuseR"
 
 inline int paint_tex(int p, int code) { return tex_paint_first + tex_paint_per_slot * p + code; }
 
+// A paint template's greys: the part, and a control surface behind its hinge.
+const int grey_outline = 250;
+const int grey_aileron = 140;
+const int grey_elevator = 160;
+const int grey_rudder = 180;
+const int grey_flap = 200;
+
 // Rebuilds slot p's mesh from pln[p]; load_tex loads its paint textures,
 // write_template writes the paint templates, touch_up retouches the paint.
 void load_plane_geo(int load_tex, int write_template, int touch_up, int p);
@@ -63,6 +79,9 @@ int  plane_base_name(int p, char* out, int cap);
 void paint_plane(int load_tex, int write_template, int touch_up, int p);
 
 // ---- drawing -----------------------------------------------------------------
+
+// gear_type of skids; above it, wheels.
+const int gear_skids = 2;
 
 // The aircraft at the modelview's origin, turned to its attitude; is_second
 // for slot 1, close when it fills enough of the view for detail.

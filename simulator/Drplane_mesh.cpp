@@ -96,10 +96,7 @@ static int build_propeller(int part, int p)
 int lifting_els(int part, int p) { return intlim(pln[p].els[part], 1, plane_elements); }
 
 // The profile of every section: thickness factor and chord position from
-// the quarter chord. Points 5 and 7 are the hinge, placed per part.
-const int profile_points = 12;
-const int hinge_upper = 5;
-const int hinge_lower = 7;
+// the quarter chord. The hinge points are placed per part.
 static const float profile_f[profile_points] = {0,    0.24f, 0.38f, 0.46f, 0.5f,   0,
                                                 0,    0,     -0.5f, -0.46f, -0.38f, -0.24f};
 static const float profile_g[profile_points] = {-0.25f, -0.21f, -0.13f, 0, 0.11f, 0.5f,

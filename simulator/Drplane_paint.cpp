@@ -38,11 +38,6 @@ static const template_part template_parts[] = {
 };
 
 const int template_side_max = 512;
-const int grey_outline = 250;
-const int grey_aileron = 140;
-const int grey_elevator = 160;
-const int grey_rudder = 180;
-const int grey_flap = 200;
 const int picture_width_max = 1024;    // the widest picture the loader reads
 
 // The part a template entry draws on slot p, or -1 when it has none: a
@@ -134,9 +129,9 @@ static void draw_lifting(int p, int part, int W, int H, int touch_up, const unsi
     int tip = els;
     for (int y = 0; y < H; y++) {
         float f = H > 1 ? (float)y / (H - 1) : 0.0f;
-        int le = chord_column(p, part, tip, 0, f, W);
-        int hinge = chord_column(p, part, tip, 5, f, W);
-        int te = chord_column(p, part, tip, 6, f, W);
+        int le = chord_column(p, part, tip, leading_edge, f, W);
+        int hinge = chord_column(p, part, tip, hinge_upper, f, W);
+        int te = chord_column(p, part, tip, trailing_edge, f, W);
         int lo = intmax2(le - 1, 0), hi = intmin2(te + 1, W - 1);
         int e = intlim(els * (y - 1) / H, 0, els - 1);
         int e_row = intlim(els * y / H, 0, els - 1);

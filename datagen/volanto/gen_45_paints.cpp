@@ -175,13 +175,14 @@ static int save_picture(const std::string& path, livery_pic& p)
     return 0;
 }
 
-// What a template pixel shows: nothing (black), the part's skin (grey 250),
-// a control surface (140, 160, 180, 200), or a guide line: any of those
-// greys halved, once for each control the line bounds.
+// What a template pixel shows: nothing (black), the part's skin, a control
+// surface, or a guide line: any of those greys halved, once for each control
+// the line bounds.
 static int is_guide_line(livery_pic& t, int c, int r)
 {
     int v = livery_px(t, c, r)[0];
-    return v != 0 && v != 250 && v != 140 && v != 160 && v != 180 && v != 200;
+    return v != 0 && v != grey_outline && v != grey_aileron && v != grey_elevator && v != grey_rudder &&
+           v != grey_flap;
 }
 
 // ---- schemes ---------------------------------------------------------------------
@@ -291,7 +292,7 @@ static float wing_trailing_z(int slot)
 {
     float z = -1e9f;
     for (int part = part_wing_first; part <= part_wing_last; part++)
-        if (have_this_part(part, slot)) z = fmaxf(z, geo_xyz[slot][part][0][6][2]);
+        if (have_this_part(part, slot)) z = fmaxf(z, geo_xyz[slot][part][0][trailing_edge][2]);
     return z;
 }
 
@@ -299,7 +300,7 @@ static float tail_leading_z(int slot)
 {
     float z = 1e9f;
     for (int part = part_hstab_left; part <= part_vstab_2; part++)
-        if (have_this_part(part, slot)) z = fminf(z, geo_xyz[slot][part][0][0][2]);
+        if (have_this_part(part, slot)) z = fminf(z, geo_xyz[slot][part][0][leading_edge][2]);
     return z;
 }
 
@@ -504,7 +505,7 @@ static int paint_aircraft(const livery_scheme& k)
         paint_propeller();
         ok &= save_code(base, paint_prop, work.paint);
     }
-    if (a.gear_type > 2) {
+    if (a.gear_type > gear_skids) {
         paint_struts();
         ok &= save_code(base, paint_strt, work.paint);
     }
