@@ -47,13 +47,6 @@ static void set_pass_state(const draw_pass& d)
 
 // ---- small pieces ------------------------------------------------------------
 
-// The sections the mesh built for a part.
-static int part_sections(int part, int slot)
-{
-    if (is_surface(part) || is_pylon(part)) return lifting_els(part, slot) + 1;
-    return f_body_s_dim(part, slot);
-}
-
 void load_pln(float x, float y, float z, float v[3])
 {
     v[0] = x;
@@ -430,9 +423,8 @@ static void draw_pylon(int slot, int part, int sections)
 // One quad per blade, front and back: the blade's two sections.
 static void draw_blades(int slot, int part, int sections)
 {
-    int blades_end = 2 * (int)floorf(fltlim(pln[slot].numblades[part], 0, plane_stations));
     for (int j = 0; j < 2; j++)
-        for (int i = 0; i < blades_end && i + 1 < sections; i += 2) mesh_quad(slot, part, i, i + 1, j, 1 - j);
+        for (int i = 0; i + 1 < sections; i += 2) mesh_quad(slot, part, i, i + 1, j, 1 - j);
 }
 
 // A body: every band between neighbouring sections; closed_loop adds the
@@ -471,7 +463,7 @@ static void draw_part_surfaces(const draw_pass& d, int part)
 {
     int slot = d.slot;
     const planestruct& a = pln[slot];
-    int sections = part_sections(part, slot);
+    int sections = geo_sections[slot][part];
     if (is_prop(part)) {
         int as_disc = slot == 1 || flt.engine_speed[part] > disc_omega;
         glRotatef(advance_prop(part, slot, as_disc), 0, 0, 1);
@@ -514,7 +506,7 @@ static int part_light(int part, int slot)
 // At the tip's leading edge; the wingtips flash white once a second.
 static void draw_light(int kind, int slot, int part)
 {
-    int sections = part_sections(part, slot);
+    int sections = geo_sections[slot][part];
     if (sections < 1) return;
     // On the tip's own leading-edge point the light ties in depth with its
     // wing and mostly loses; like a lens it stands a little beyond the tip,

@@ -19,6 +19,11 @@ extern float geo_hinge_root[mesh_slots][plane_parts][3];
 extern float geo_hinge_dir[mesh_slots][plane_parts][3];
 // Each part's unfolded length over its width, which shapes its template.
 extern float geo_aspect[mesh_slots][plane_parts];
+// The sections each part's mesh holds, 0 for a part it was built without:
+// a propeller two a whole blade, a lifting part or pylon its elements + 1
+// (1 to 8 elements whatever the record holds: Airwright's edits reach it
+// unchecked), a body its stations.
+extern int geo_sections[mesh_slots][plane_parts];
 
 // A lifting part's or pylon's section: the profile's points from the
 // leading edge over the top; its control surface runs from the upper hinge
@@ -29,9 +34,6 @@ const int hinge_upper = 5;
 const int trailing_edge = 6;
 const int hinge_lower = 7;
 
-// A lifting part's or pylon's elements as its mesh has them: 1 to 8 whatever
-// the record holds (Airwright's edits reach it unchecked); els + 1 sections.
-int lifting_els(int part, int p);
 // Built as right halves, these wind the other way round: a right wing or
 // stabiliser half, the fins, and a pylon on the right or on the centre line.
 int mesh_mirrored(int part, int p);

@@ -22,6 +22,7 @@ float geo_st[mesh_slots][plane_parts][plane_stations][plane_points][2];
 float geo_hinge_root[mesh_slots][plane_parts][3];
 float geo_hinge_dir[mesh_slots][plane_parts][3];
 float geo_aspect[mesh_slots][plane_parts];
+int geo_sections[mesh_slots][plane_parts];
 
 const char* const paint_suffix[paint_codes] = {" prop", " wng1", " wng2", " wng3", " hstb", " vst1",
                                                " vst2", " pyln", " fuse", " nace", " misc", " fair",
@@ -93,7 +94,7 @@ static int build_propeller(int part, int p)
 
 // ---- lifting parts --------------------------------------------------------------
 
-int lifting_els(int part, int p) { return intlim(pln[p].els[part], 1, plane_elements); }
+static int lifting_els(int part, int p) { return intlim(pln[p].els[part], 1, plane_elements); }
 
 // The profile of every section: thickness factor and chord position from
 // the quarter chord. The hinge points are placed per part.
@@ -313,12 +314,14 @@ void load_plane_geo(int load_tex, int write_template, int touch_up, int p)
 {
     if (!intrange(p, 0, mesh_slots - 1)) return;
     for (int part = 0; part < plane_parts; part++) {
+        geo_sections[p][part] = 0;
         if (!have_this_part(part, p)) continue;
         int sections = 0;
         if (is_prop(part)) sections = build_propeller(part, p);
         else if (is_surface(part) || is_pylon(part)) sections = build_lifting_part(part, p);
         else sections = build_body(part, p);
         build_normals(part, sections, p);
+        geo_sections[p][part] = sections;
     }
     if (load_tex || write_template || touch_up) paint_plane(load_tex, write_template, touch_up, p);
     if (load_tex) load_extra_paint(p);

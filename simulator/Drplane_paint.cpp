@@ -125,7 +125,8 @@ static int chord_column(int p, int part, int tip, int pt, float f, int W)
 // the chord; the outline, the control surfaces and their hinge line.
 static void draw_lifting(int p, int part, int W, int H, int touch_up, const unsigned char bg[3])
 {
-    int els = lifting_els(part, p);
+    int els = geo_sections[p][part] - 1;
+    if (els < 1) return;
     int tip = els;
     for (int y = 0; y < H; y++) {
         float f = H > 1 ? (float)y / (H - 1) : 0.0f;
@@ -159,7 +160,7 @@ static void draw_lifting(int p, int part, int W, int H, int touch_up, const unsi
 // between the top and bottom outlines, one pixel wider each way.
 static void draw_body(int p, int part, int W, int H, int touch_up, const unsigned char bg[3])
 {
-    int sections = f_body_s_dim(part, p);
+    int sections = geo_sections[p][part];
     int bottom = f_body_r_dim(part) / 2;
     for (int i = 0; i + 1 < sections; i++) {
         float s0 = geo_st[p][part][i][0][0], s1 = geo_st[p][part][i + 1][0][0];

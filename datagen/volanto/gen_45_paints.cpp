@@ -232,7 +232,7 @@ static int frame_fuselage(int slot, fuselage_frame& f)
 {
     const int part = part_fuselage, R = f_body_r_dim(part);
     f.slot = slot;
-    f.sections = f_body_s_dim(part, slot);
+    f.sections = geo_sections[slot][part];
     f.bottom = R / 2;
     if (f.sections < 2 || R < 4) return 0;
     const float(*first)[3] = geo_xyz[slot][part][0];
