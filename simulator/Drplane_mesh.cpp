@@ -1,12 +1,11 @@
 // The aircraft mesh: each slot's parts as sections of points with normals
-// and texture coordinates, and the paint textures beside the aircraft file.
+// and texture coordinates; its paint follows in Drplane_paint.cpp.
 //
 //   propellers        flat blades, two sections each
 //   lifting parts     one profile per element edge, the hinge line
 //   bodies            the design's own stations
 //   normals           from the neighbouring points
 //   texture coords    unfolded length over width, the aspect
-//   paint textures    what the part templates do not load
 #include "Drplane.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
@@ -273,41 +272,6 @@ static void build_normals(int part, int sections, int p)
     }
 }
 
-// ---- paint textures ------------------------------------------------------------------
-
-// 1 when base + suffix loaded into id.
-static int load_paint(int id, const char* base, const char* suffix, int mode = bmp_opaque)
-{
-    char name[sizeof pln[0].C_path + 8];
-    int w = 0, h = 0;
-    snprintf(name, sizeof name, "%s%s", base, suffix);
-    return OGL_texbmp(bmp_by_path, id, mode, name, &w, &h);
-}
-
-// A right face missing from the files shows the left face's paint.
-static void load_right_face(int p, int code, int fallback, const char* base)
-{
-    if (!load_paint(paint_tex(p, code), base, paint_suffix[code]))
-        load_paint(paint_tex(p, code), base, paint_suffix[fallback]);
-}
-
-static void load_extra_paint(int p)
-{
-    char base[sizeof pln[0].C_path];
-    plane_base_name(p, base, sizeof base);
-    load_paint(paint_tex(p, paint_prop), base, paint_suffix[paint_prop]);
-    load_paint(paint_tex(p, paint_strt), base, paint_suffix[paint_strt]);
-    load_right_face(p, paint_vst1R, paint_vst1, base);
-    load_right_face(p, paint_vst2R, paint_vst2, base);
-    load_right_face(p, paint_fuseR, paint_fuse, base);
-    if (p != 0) return;
-    // The user's aircraft may bring its own hand for the cockpit's handles.
-    if (!load_paint(tex_hand, base, " hand", bmp_keyed)) {
-        int w = 0, h = 0;
-        OGL_texbmp(bmp_shared, tex_hand, bmp_keyed, "hand", &w, &h);
-    }
-}
-
 // ---- the whole aircraft ----------------------------------------------------------------
 
 void load_plane_geo(int load_tex, int write_template, int touch_up, int p)
@@ -323,6 +287,5 @@ void load_plane_geo(int load_tex, int write_template, int touch_up, int p)
         build_normals(part, sections, p);
         geo_sections[p][part] = sections;
     }
-    if (load_tex || write_template || touch_up) paint_plane(load_tex, write_template, touch_up, p);
-    if (load_tex) load_extra_paint(p);
+    paint_plane(load_tex, write_template, touch_up, p);
 }

@@ -1,5 +1,6 @@
 // The aircraft's paint: each paintable part's picture loaded, its template
-// written, or the user's paint retouched to the part's outline. Pictures are
+// written, or the user's paint retouched to the part's outline; and the
+// paint of the parts without a template. Pictures are
 // composed in rgb_array as RGB, bottom row first, and written as 24-bit BMP.
 #include "Drplane.h"
 #include "HL_FUNCT.h"
@@ -247,6 +248,42 @@ static int read_paint(const char* name, int id, char* found, int* w, int* h)
     return ok;
 }
 
+// ---- paint textures ------------------------------------------------------------------
+
+// 1 when base + suffix loaded into id.
+static int load_paint(int id, const char* base, const char* suffix, int mode = bmp_opaque)
+{
+    char name[sizeof pln[0].C_path + 8];
+    int w = 0, h = 0;
+    snprintf(name, sizeof name, "%s%s", base, suffix);
+    return OGL_texbmp(bmp_by_path, id, mode, name, &w, &h);
+}
+
+// A right face missing from the files shows the left face's paint.
+static void load_right_face(int p, int code, int fallback, const char* base)
+{
+    if (!load_paint(paint_tex(p, code), base, paint_suffix[code]))
+        load_paint(paint_tex(p, code), base, paint_suffix[fallback]);
+}
+
+// What the part templates do not load.
+static void load_extra_paint(int p, const char* base)
+{
+    load_paint(paint_tex(p, paint_prop), base, paint_suffix[paint_prop]);
+    load_paint(paint_tex(p, paint_strt), base, paint_suffix[paint_strt]);
+    load_right_face(p, paint_vst1R, paint_vst1, base);
+    load_right_face(p, paint_vst2R, paint_vst2, base);
+    load_right_face(p, paint_fuseR, paint_fuse, base);
+    if (p != 0) return;
+    // The user's aircraft may bring its own hand for the cockpit's handles.
+    if (!load_paint(tex_hand, base, " hand", bmp_keyed)) {
+        int w = 0, h = 0;
+        OGL_texbmp(bmp_shared, tex_hand, bmp_keyed, "hand", &w, &h);
+    }
+}
+
+// ---- the aircraft ---------------------------------------------------------------------
+
 void paint_plane(int load_tex, int write_template, int touch_up, int p)
 {
     if (!load_tex && !write_template && !touch_up) return;
@@ -266,11 +303,7 @@ void paint_plane(int load_tex, int write_template, int touch_up, int p)
         if (snprintf(name, sizeof name, "%s%s", base, paint_suffix[t.code]) >= (int)sizeof name) continue;
         int id = paint_tex(p, t.code);
 
-        int loaded = 0;
-        if (load_tex || touch_up) {
-            int w, h;
-            loaded = OGL_texbmp(bmp_by_path, id, bmp_opaque, name, &w, &h);
-        }
+        int loaded = load_tex || touch_up ? load_paint(id, base, paint_suffix[t.code]) : 0;
         if (!right) continue;
         int W, H;
         // Asked for both, the touch-up wins: the user's paint, not a template.
@@ -291,4 +324,5 @@ void paint_plane(int load_tex, int write_template, int touch_up, int p)
         else draw_body(p, part, W, H, touch_up, bg);
         write_picture(target, W, H);
     }
+    if (load_tex) load_extra_paint(p, base);
 }
