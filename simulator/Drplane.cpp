@@ -186,9 +186,6 @@ static void draw_gear(int slot)
 
 // ---- moving parts ------------------------------------------------------------
 
-// The left-hand wings and stabiliser: even parts.
-static int is_left(int part) { return (is_wing(part) || is_hstab(part)) && part % 2 == 0; }
-
 static void rotate_about(const float o[3], float deg, float ax, float ay, float az)
 {
     glTranslatef(o[0], o[1], o[2]);
@@ -215,7 +212,7 @@ static void move_part(int part)
     const float origin[3] = {a.Xarm[part], a.Yarm[part], a.Zarm[part]};
     if ((is_wing(part) || is_hstab(part)) && a.varsweepEQ[part]) {
         float sweep = a.sweepnow[part] - a.sweep1[part];
-        rotate_about(origin, is_left(part) ? sweep : -sweep, 0, 1, 0);
+        rotate_about(origin, latsign(part, 0) < 0 ? sweep : -sweep, 0, 1, 0);
     }
     if (is_hstab(part)) {
         float deg = 0;
@@ -310,7 +307,7 @@ static void cap(int slot, int part, int section, const int* order, int count)
 static float surface_deflection(int part, int e)
 {
     const planestruct& a = pln[0];
-    int left = is_left(part);
+    int left = latsign(part, 0) < 0;
     float deg = 0;
     if (a.ailn[part][e]) deg += left ? flt.ailn_def_L : -flt.ailn_def_R;
     if (a.elev[part][e]) deg += left ? flt.elev_def_L : -flt.elev_def_R;
@@ -346,7 +343,7 @@ static void turn_element(int slot, int part, int e, surface_corners* sc)
 {
     const float zero[3] = {0, 0, 0};
     const float* axis = geo_hinge_dir[slot][part];
-    float len = sqrtf(axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2]);
+    float len = pythag3(axis[0], axis[1], axis[2]);
     float deg = slot == 0 ? surface_deflection(part, e) : 0;
     float m[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
     if (deg != 0 && len > 0) {
@@ -513,7 +510,7 @@ static void draw_light(int kind, int slot, int part)
     // along the span.
     const float* tip = geo_xyz[slot][part][sections - 1][0];
     const float* span = geo_hinge_dir[slot][part];
-    float len = sqrtf(span[0] * span[0] + span[1] * span[1] + span[2] * span[2]);
+    float len = pythag3(span[0], span[1], span[2]);
     float out = len > 0 ? light_standoff / len : 0;
     float v[3] = {tip[0] + out * span[0], tip[1] + out * span[1], tip[2] + out * span[2]};
     OGL_setstate(1, 0, 0, 1);

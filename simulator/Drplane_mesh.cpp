@@ -43,13 +43,6 @@ int plane_base_name(int p, char* out, int cap)
 // so no hinge turn and no spread of texture, rather than inf or NaN.
 static float ratio(float num, float den) { return fabsf(den) > 1e-6f ? num / den : 0.0f; }
 
-static void set3(float v[3], float x, float y, float z)
-{
-    v[0] = x;
-    v[1] = y;
-    v[2] = z;
-}
-
 // ---- propellers -----------------------------------------------------------------
 
 // Whole blades only: a fraction of a blade is not drawn, so it is not built.
@@ -78,10 +71,10 @@ static int build_propeller(int part, int p)
         int deg = intwrap((int)(360.0f / n * (float)k), 0, 359);
         float s = lookup_sin[deg], c = lookup_cos[deg];
         int sec = 2 * (k - 1);
-        set3(xyz[sec][0], -hr * c, hr * s, 0);
-        set3(xyz[sec][1], R * s - ht * c, R * c + ht * s, 0);
-        set3(xyz[sec + 1][0], hr * c, -hr * s, 0);
-        set3(xyz[sec + 1][1], R * s + ht * c, R * c - ht * s, 0);
+        load_pln(-hr * c, hr * s, 0, xyz[sec][0]);
+        load_pln(R * s - ht * c, R * c + ht * s, 0, xyz[sec][1]);
+        load_pln(hr * c, -hr * s, 0, xyz[sec + 1][0]);
+        load_pln(R * s + ht * c, R * c - ht * s, 0, xyz[sec + 1][1]);
         for (int side = 0; side < 2; side++)
             for (int j = 0; j < 2; j++) {
                 geo_st[p][part][sec + side][j][0] = (float)side;
@@ -151,7 +144,7 @@ static int build_lifting_part(int part, int p)
         for (int j = 0; j < profile_points; j++) {
             float t = f[j] * thick;
             float* v = geo_xyz[p][part][i][j];
-            set3(v, x + t * tx, y + t * ty, z + g[j] * chord);
+            load_pln(x + t * tx, y + t * ty, z + g[j] * chord, v);
             geo_st[p][part][i][j][0] = ratio(v[2] - zmin, zmax - zmin);
             geo_st[p][part][i][j][1] = frac;
         }
@@ -211,7 +204,7 @@ static int build_body(int part, int p)
     float yg = 0;
     for (int s = 0; s < n; s++)
         for (int j = 0; j < R; j++) {
-            set3(geo_xyz[p][part][s][j], a.body_X[part][s][j], a.body_Y[part][s][j], a.body_Z[part][s][j]);
+            load_pln(a.body_X[part][s][j], a.body_Y[part][s][j], a.body_Z[part][s][j], geo_xyz[p][part][s][j]);
             yg += a.body_Y[part][s][j];
         }
     yg /= (float)(n * R);

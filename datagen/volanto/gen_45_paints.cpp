@@ -257,8 +257,7 @@ static int frame_fuselage(int slot, fuselage_frame& f)
             if (!(a[1] >= yg && b[1] < yg)) continue;
             float ta = geo_st[slot][part][s][j][1], tb = geo_st[slot][part][s][j + 1][1];
             float k = (a[1] - yg) / (a[1] - b[1]);
-            float seg = sqrtf((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
-                              (a[2] - b[2]) * (a[2] - b[2]));
+            float seg = pythag3(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
             if (seg <= 0 || ta <= tb) continue;
             t_sum += ta + (tb - ta) * k;
             per_m_sum += (ta - tb) / seg;
