@@ -778,6 +778,21 @@ int read_bmp(FILE* in, const char* path, int kind, int id_or_x, int mode_or_y, i
     return 1;
 }
 
+// The file is closed however the read ends, a fatal alert included.
+struct bmp_closer {
+    FILE* f;
+    ~bmp_closer() { fclose(f); }
+};
+
+// read_bmp of the file at path, opened and closed here.
+int read_bmp_file(const char* path, int kind, int id, int mode, int* width, int* height)
+{
+    FILE* in = fopen(path, "rb");
+    if (!in) return 0;
+    bmp_closer file = {in};
+    return read_bmp(file.f, path, kind, id, mode, width, height);
+}
+
 int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* width, int* height)
 {
     int paste = (kind == bmp_window || kind == bmp_cockpit);
@@ -814,11 +829,7 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
         return 0;
     }
 
-    // The file is closed however the read ends, a fatal alert included.
-    struct closer {
-        FILE* f;
-        ~closer() { fclose(f); }
-    } file = {in};
+    bmp_closer file = {in};
     if (!read_bmp(file.f, path, kind, id_or_x, mode_or_y, width, height)) return 0;
     if (!paste) make_texture(id, mode, comps, width, height, path);
     return 1;

@@ -241,11 +241,7 @@ static int read_paint(const char* name, int id, char* found, int* w, int* h)
     char path[path_max];
     if (snprintf(path, sizeof path, "%s.BMP", name) >= (int)sizeof path) return 0;
     if (!host_resolve_path(path, found, path_max)) return 0;
-    FILE* in = fopen(found, "rb");
-    if (!in) return 0;
-    int ok = read_bmp(in, found, bmp_by_path, id, bmp_opaque, w, h);
-    fclose(in);
-    return ok;
+    return read_bmp_file(found, bmp_by_path, id, bmp_opaque, w, h);
 }
 
 // ---- paint textures ------------------------------------------------------------------
