@@ -34,6 +34,9 @@ const int hinge_upper = 5;
 const int trailing_edge = 6;
 const int hinge_lower = 7;
 
+// A body's girth line: the mean height of its points, metres; 0 for a body
+// of no points. Its texture's t runs round the outline from there.
+float body_girth_y(int part, int p);
 // Built as right halves, these wind the other way round: a right wing or
 // stabiliser half, the fins, and a pylon on the right or on the centre line.
 int mesh_mirrored(int part, int p);

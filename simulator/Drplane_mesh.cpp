@@ -195,19 +195,26 @@ static float girth_distance(int part, int s, int j, int bottom, float yg, int p)
     return side * (len + fabsf(Y[end] - yg));
 }
 
+float body_girth_y(int part, int p)
+{
+    const int n = f_body_s_dim(part, p), R = f_body_r_dim(part);
+    if (n <= 0 || R <= 0) return 0;
+    float yg = 0;
+    for (int s = 0; s < n; s++)
+        for (int j = 0; j < R; j++) yg += pln[p].body_Y[part][s][j];
+    return yg / (float)(n * R);
+}
+
 static int build_body(int part, int p)
 {
     const planestruct& a = pln[p];
     const int n = f_body_s_dim(part, p), R = f_body_r_dim(part), bottom = R / 2;
     if (n <= 0 || R <= 0) return 0;
 
-    float yg = 0;
     for (int s = 0; s < n; s++)
-        for (int j = 0; j < R; j++) {
+        for (int j = 0; j < R; j++)
             load_pln(a.body_X[part][s][j], a.body_Y[part][s][j], a.body_Z[part][s][j], geo_xyz[p][part][s][j]);
-            yg += a.body_Y[part][s][j];
-        }
-    yg /= (float)(n * R);
+    const float yg = body_girth_y(part, p);
 
     float zmin = a.body_Z[part][0][0], zmax = zmin, tmin = 0, tmax = 0;
     for (int s = 0; s < n; s++)

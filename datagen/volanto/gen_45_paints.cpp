@@ -156,11 +156,8 @@ static livery_work work;
 // there is none (the aircraft has no such part).
 static int read_template(const std::string& path, livery_pic& out)
 {
-    FILE* in = fopen(path.c_str(), "rb");
-    if (!in) return 0;
     int w = 0, h = 0;
-    int ok = read_bmp(in, path.c_str(), bmp_by_path, 0, bmp_opaque, &w, &h);
-    fclose(in);
+    int ok = read_bmp_file(path.c_str(), bmp_by_path, 0, bmp_opaque, &w, &h);
     if (!ok || w > livery_side_max || h > livery_side_max) return 0;
     out.w = w;
     out.h = h;
@@ -243,10 +240,7 @@ static int frame_fuselage(int slot, fuselage_frame& f)
     f.s0 = geo_st[slot][part][0][0][0];
     f.s_per_m = (geo_st[slot][part][f.sections - 1][0][0] - f.s0) / dz;
 
-    float yg = 0;
-    for (int s = 0; s < f.sections; s++)
-        for (int j = 0; j < R; j++) yg += geo_xyz[slot][part][s][j][1];
-    yg /= (float)(f.sections * R);
+    const float yg = body_girth_y(part, slot);
 
     float t_sum = 0, per_m_sum = 0;
     int crossings = 0;
@@ -461,12 +455,11 @@ static int paint_aircraft(const livery_scheme& k)
     if (!plane_base_name(slot, base_c, sizeof base_c)) return 0;
     const std::string base = base_c;
 
+    // The right half of each pair carries its template.
     int outer_wing = -1;
-    for (int code : {paint_wng1, paint_wng2, paint_wng3}) {
-        FILE* in = fopen((base + paint_suffix[code] + "start.bmp").c_str(), "rb");
-        if (in) outer_wing = code;
-        if (in) fclose(in);
-    }
+    if (have_this_part(part_wing_first + 1, slot)) outer_wing = paint_wng1;
+    if (have_this_part(part_wing_first + 3, slot)) outer_wing = paint_wng2;
+    if (have_this_part(part_wing_first + 5, slot)) outer_wing = paint_wng3;
 
     int ok = 1, painted = 0;
     for (int code = paint_wng1; code <= paint_fair; code++) {
