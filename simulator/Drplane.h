@@ -80,7 +80,8 @@ void load_plane_geo(int load_tex, int write_template, int touch_up, int p);
 int  plane_base_name(int p, char* out, int cap);
 // The paintable parts of slot p, once its mesh is built: loads each part's
 // paint (load_tex, touch_up), writes its template (write_template) or the
-// retouched paint (touch_up).
+// retouched paint (touch_up); load_tex loads the paint of the parts without
+// a template too (propeller, struts, right faces, the cockpit's hand).
 void paint_plane(int load_tex, int write_template, int touch_up, int p);
 
 // ---- drawing -----------------------------------------------------------------

@@ -1,7 +1,7 @@
 // The aircraft's paint: each paintable part's picture loaded, its template
 // written, or the user's paint retouched to the part's outline; and the
-// paint of the parts without a template. Pictures are
-// composed in rgb_array as RGB, bottom row first, and written as 24-bit BMP.
+// paint of the parts without a template. Pictures are composed in rgb_array
+// as RGB, bottom row first, and written as 24-bit BMP.
 #include "Drplane.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
