@@ -537,7 +537,7 @@ void OGL_number(int colour, float x, float y, float value, int digits, int decim
 
 // ---- BMP loader ------------------------------------------------------------
 
-// Where a texture of kind -100 lives, by its id; 0 when the path does not fit.
+// Where a texture of kind bmp_shared lives, by its id; 0 when the path does not fit.
 static int texture_folder(int id, char* out, int cap)
 {
     const char* sub = "";
@@ -673,7 +673,7 @@ static void make_texture(int id, int mode, int comps, int* width, int* height, c
     OGL_bindtex(id);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, (GLint)format, w, h, 0, format, GL_UNSIGNED_BYTE, rgb_array);
-    if (mode == -104) {
+    if (mode == bmp_terrain) {
         upload_mipmaps(w, h);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -690,17 +690,17 @@ static void make_texture(int id, int mode, int comps, int* width, int* height, c
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
     // Only now: the alert's window reuses rgb_array and the texture binding.
-    if (mode == -104 && w != h)
+    if (mode == bmp_terrain && w != h)
         MACIBM_alert("WHOA!", "You have defined a NON-SQUARE texture for terrain!",
                      "NON-SQUARE textures are fine for everything but water and terrain files!", path, alert_notice);
 }
 
 int read_bmp(FILE* in, const char* path, int kind, int id_or_x, int mode_or_y, int* width, int* height)
 {
-    int paste = (kind == -101 || kind == -103);
+    int paste = (kind == bmp_window || kind == bmp_cockpit);
     int id = paste ? 0 : id_or_x;
     int mode = paste ? 0 : mode_or_y;
-    int comps = (mode == -105 || mode == -106) ? 4 : 3;
+    int comps = (mode == bmp_keyed || mode == bmp_glow) ? 4 : 3;
     int ox = paste ? (int)((float)id_or_x + mnw.x) : 0;
     int oy = paste ? (int)((float)mode_or_y + mnw.y) : 0;
 
@@ -727,7 +727,7 @@ int read_bmp(FILE* in, const char* path, int kind, int id_or_x, int mode_or_y, i
     else if ((long)w * h * comps > rgb_array_bytes) fault = "Bitmap too big! (at most 1,440,000 bytes of pixels)";
     if (fault) MACIBM_alert(fault, path, "", "", alert_fatal);
 
-    if (kind == -103 && (w != 800 || h != 582)) {
+    if (kind == bmp_cockpit && (w != 800 || h != 582)) {
         MACIBM_alert(path,
                      "Custom cockpit bitmap is not 800 x 582 pixels! The cockpit bitmap must be 800 x 582 pixels, with 32 or 24 bit RGB color.",
                      "You are probably trying to use a custom cockpit from an older version of Volanto that is not the right size.",
@@ -761,13 +761,14 @@ int read_bmp(FILE* in, const char* path, int kind, int id_or_x, int mode_or_y, i
             d[0] = s[2];
             d[1] = s[1];
             d[2] = s[0];
-            if (mode == -105) {
+            if (mode == bmp_keyed) {
                 int magenta = s[2] == 255 && s[1] == 0 && s[0] == 255;
                 if (magenta) d[0] = d[1] = d[2] = 0;
                 d[3] = magenta ? 0 : 255;
-            } else if (mode == -106) {
+            } else if (mode == bmp_glow) {
                 d[3] = (unsigned char)((s[0] + s[1] + s[2]) / 3);
-                unsigned char v = (id == 143 || id == 148) ? 0 : 255;
+                // The propeller disc and the smoke, the last overlay, are drawn dark.
+                unsigned char v = (id == tex_pdisc || id == tex_overlay_last) ? 0 : 255;
                 d[0] = d[1] = d[2] = v;
             }
         }
@@ -777,24 +778,39 @@ int read_bmp(FILE* in, const char* path, int kind, int id_or_x, int mode_or_y, i
     return 1;
 }
 
+// The file is closed however the read ends, a fatal alert included.
+struct bmp_closer {
+    FILE* f;
+    ~bmp_closer() { fclose(f); }
+};
+
+// read_bmp of the file at path, opened and closed here.
+int read_bmp_file(const char* path, int kind, int id, int mode, int* width, int* height)
+{
+    FILE* in = fopen(path, "rb");
+    if (!in) return 0;
+    bmp_closer file = {in};
+    return read_bmp(file.f, path, kind, id, mode, width, height);
+}
+
 int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* width, int* height)
 {
-    int paste = (kind == -101 || kind == -103);
+    int paste = (kind == bmp_window || kind == bmp_cockpit);
     int id = paste ? 0 : id_or_x;
     int mode = paste ? 0 : mode_or_y;
-    if (kind == -100 && id < tex_object_first && id % 3 == 0) MACIBM_showinit(1);
+    if (kind == bmp_shared && id < tex_object_first && id % 3 == 0) MACIBM_showinit(1);
 
     *width = 4;
     *height = 4;
-    int comps = (mode == -105 || mode == -106) ? 4 : 3;
+    int comps = (mode == bmp_keyed || mode == bmp_glow) ? 4 : 3;
 
     // A path that does not fit counts as a file that cannot be opened.
     char path[path_max], folder[path_max];
     int fits = 1;
-    if (kind == -100) {
+    if (kind == bmp_shared) {
         fits = texture_folder(id, folder, path_max) &&
                snprintf(path, path_max, "%s%s.BMP", folder, seasonal_name(id, name)) < path_max;
-    } else if (kind == -101) {
+    } else if (kind == bmp_window) {
         const char* sub = strcmp(name, "VSYS") == 0 ? "" : picture_folder;
         fits = snprintf(path, path_max, "%sbitmaps/%s%s.BMP", app_path, sub, name) < path_max;
     } else {
@@ -805,19 +821,15 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
     FILE* in = nullptr;
     if (fits && host_resolve_path(path, found, path_max)) in = fopen(found, "rb");
     if (!in) {
-        if (kind == -101) MACIBM_alert("Can't open bitmap!", path, "", "", alert_fatal);
-        if (kind == -103 || id == tex_hand) return 0;
+        if (kind == bmp_window) MACIBM_alert("Can't open bitmap!", path, "", "", alert_fatal);
+        if (kind == bmp_cockpit || id == tex_hand) return 0;
         // A missing texture is plain white.
         memset(rgb_array, 255, 4 * 4 * comps);
         make_texture(id, mode, comps, width, height, path);
         return 0;
     }
 
-    // The file is closed however the read ends, a fatal alert included.
-    struct closer {
-        FILE* f;
-        ~closer() { fclose(f); }
-    } file = {in};
+    bmp_closer file = {in};
     if (!read_bmp(file.f, path, kind, id_or_x, mode_or_y, width, height)) return 0;
     if (!paste) make_texture(id, mode, comps, width, height, path);
     return 1;

@@ -174,6 +174,7 @@ int  OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* wid
 // fatal; 0 after the notice of a custom cockpit's wrong size, else 1 with
 // width and height set. The caller closes in.
 int  read_bmp(FILE* in, const char* path, int kind, int id_or_x, int mode_or_y, int* width, int* height);
+int  read_bmp_file(const char* path, int kind, int id, int mode, int* width, int* height);  // 0: no such file
 
 // The window background: rgb_array cut into 7 x 5 tiles of 128 x 128, tile
 // (column c, row r from the bottom) as texture 500 + c + 7r; pure magenta is

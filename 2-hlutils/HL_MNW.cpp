@@ -328,11 +328,11 @@ void MACIBM_init(void)
     MACIBM_startwind(win_startup);
 
     int w, h;
-    OGL_texbmp(-100, tex_letters, -105, "letters", &w, &h);
-    OGL_texbmp(-100, tex_tapes, 0, "tapes", &w, &h);
-    if (is_3dfx) OGL_texbmp(-100, tex_cursor, -105, "cursor", &w, &h);
-    OGL_texbmp(-100, tex_needle, -106, "needle", &w, &h);
-    OGL_texbmp(-100, tex_dg, -106, "dg", &w, &h);
+    OGL_texbmp(bmp_shared, tex_letters, bmp_keyed, "letters", &w, &h);
+    OGL_texbmp(bmp_shared, tex_tapes, bmp_opaque, "tapes", &w, &h);
+    if (is_3dfx) OGL_texbmp(bmp_shared, tex_cursor, bmp_keyed, "cursor", &w, &h);
+    OGL_texbmp(bmp_shared, tex_needle, bmp_glow, "needle", &w, &h);
+    OGL_texbmp(bmp_shared, tex_dg, bmp_glow, "dg", &w, &h);
 }
 
 // ---- display mode --------------------------------------------------------

@@ -11,8 +11,7 @@
 #include <GL/gl.h>
 #include <cmath>
 
-// Landing gear kinds (gear_type).
-const int gear_skids = 2;      // above this, wheels
+// Landing gear kinds (gear_type) with wheels.
 const int gear_twin = 4;       // two wheels side by side
 const int gear_tandem = 5;     // two wheels one behind the other
 const int gear_quad = 6;       // both
@@ -20,10 +19,6 @@ const int gear_quad = 6;       // both
 const float disc_omega = 15.0f;       // rad/s: a propeller faster than this shows as a disc
 const float disc_turn_rate = 180.0f;  // deg/s: how fast the disc's picture turns
 const float flap_full_deg = 40.0f;    // a flap's turn at full deployment
-
-const int profile_points = 12;        // of a lifting part's or pylon's section
-const int hinge_upper = 5;            // the profile's upper hinge point
-const int trailing_edge = 6;
 
 // ---- run state ---------------------------------------------------------------
 
@@ -51,13 +46,6 @@ static void set_pass_state(const draw_pass& d)
 }
 
 // ---- small pieces ------------------------------------------------------------
-
-// The sections the mesh built for a part.
-static int part_sections(int part, int slot)
-{
-    if (is_surface(part) || is_pylon(part)) return lifting_els(part, slot) + 1;
-    return f_body_s_dim(part, slot);
-}
 
 void load_pln(float x, float y, float z, float v[3])
 {
@@ -198,9 +186,6 @@ static void draw_gear(int slot)
 
 // ---- moving parts ------------------------------------------------------------
 
-// The left-hand wings and stabiliser: even parts.
-static int is_left(int part) { return (is_wing(part) || is_hstab(part)) && part % 2 == 0; }
-
 static void rotate_about(const float o[3], float deg, float ax, float ay, float az)
 {
     glTranslatef(o[0], o[1], o[2]);
@@ -227,7 +212,7 @@ static void move_part(int part)
     const float origin[3] = {a.Xarm[part], a.Yarm[part], a.Zarm[part]};
     if ((is_wing(part) || is_hstab(part)) && a.varsweepEQ[part]) {
         float sweep = a.sweepnow[part] - a.sweep1[part];
-        rotate_about(origin, is_left(part) ? sweep : -sweep, 0, 1, 0);
+        rotate_about(origin, latsign(part, 0) < 0 ? sweep : -sweep, 0, 1, 0);
     }
     if (is_hstab(part)) {
         float deg = 0;
@@ -322,7 +307,7 @@ static void cap(int slot, int part, int section, const int* order, int count)
 static float surface_deflection(int part, int e)
 {
     const planestruct& a = pln[0];
-    int left = is_left(part);
+    int left = latsign(part, 0) < 0;
     float deg = 0;
     if (a.ailn[part][e]) deg += left ? flt.ailn_def_L : -flt.ailn_def_R;
     if (a.elev[part][e]) deg += left ? flt.elev_def_L : -flt.elev_def_R;
@@ -347,8 +332,8 @@ static void turn(const float m[3][3], const float* o, const float* p, float* out
     for (int r = 0; r < 3; r++) out[r] = o[r] + m[r][0] * d[0] + m[r][1] * d[1] + m[r][2] * d[2];
 }
 
-// One element's control-surface corners: points 5, 6, 7 of its root and tip
-// sections, turned about the part's hinge line.
+// One element's control-surface corners: the hinge and trailing-edge points
+// of its root and tip sections, turned about the part's hinge line.
 struct surface_corners {
     float v[2][3][3];
     float n[2][3][3];
@@ -358,7 +343,7 @@ static void turn_element(int slot, int part, int e, surface_corners* sc)
 {
     const float zero[3] = {0, 0, 0};
     const float* axis = geo_hinge_dir[slot][part];
-    float len = sqrtf(axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2]);
+    float len = pythag3(axis[0], axis[1], axis[2]);
     float deg = slot == 0 ? surface_deflection(part, e) : 0;
     float m[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
     if (deg != 0 && len > 0) {
@@ -435,9 +420,8 @@ static void draw_pylon(int slot, int part, int sections)
 // One quad per blade, front and back: the blade's two sections.
 static void draw_blades(int slot, int part, int sections)
 {
-    int blades_end = 2 * (int)floorf(fltlim(pln[slot].numblades[part], 0, plane_stations));
     for (int j = 0; j < 2; j++)
-        for (int i = 0; i < blades_end && i + 1 < sections; i += 2) mesh_quad(slot, part, i, i + 1, j, 1 - j);
+        for (int i = 0; i + 1 < sections; i += 2) mesh_quad(slot, part, i, i + 1, j, 1 - j);
 }
 
 // A body: every band between neighbouring sections; closed_loop adds the
@@ -476,7 +460,7 @@ static void draw_part_surfaces(const draw_pass& d, int part)
 {
     int slot = d.slot;
     const planestruct& a = pln[slot];
-    int sections = part_sections(part, slot);
+    int sections = geo_sections[slot][part];
     if (is_prop(part)) {
         int as_disc = slot == 1 || flt.engine_speed[part] > disc_omega;
         glRotatef(advance_prop(part, slot, as_disc), 0, 0, 1);
@@ -519,14 +503,14 @@ static int part_light(int part, int slot)
 // At the tip's leading edge; the wingtips flash white once a second.
 static void draw_light(int kind, int slot, int part)
 {
-    int sections = part_sections(part, slot);
+    int sections = geo_sections[slot][part];
     if (sections < 1) return;
     // On the tip's own leading-edge point the light ties in depth with its
     // wing and mostly loses; like a lens it stands a little beyond the tip,
     // along the span.
     const float* tip = geo_xyz[slot][part][sections - 1][0];
     const float* span = geo_hinge_dir[slot][part];
-    float len = sqrtf(span[0] * span[0] + span[1] * span[1] + span[2] * span[2]);
+    float len = pythag3(span[0], span[1], span[2]);
     float out = len > 0 ? light_standoff / len : 0;
     float v[3] = {tip[0] + out * span[0], tip[1] + out * span[1], tip[2] + out * span[2]};
     OGL_setstate(1, 0, 0, 1);

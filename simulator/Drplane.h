@@ -19,10 +19,24 @@ extern float geo_hinge_root[mesh_slots][plane_parts][3];
 extern float geo_hinge_dir[mesh_slots][plane_parts][3];
 // Each part's unfolded length over its width, which shapes its template.
 extern float geo_aspect[mesh_slots][plane_parts];
+// The sections each part's mesh holds, 0 for a part it was built without:
+// a propeller two a whole blade, a lifting part or pylon its elements + 1
+// (1 to 8 elements whatever the record holds: Airwright's edits reach it
+// unchecked), a body its stations.
+extern int geo_sections[mesh_slots][plane_parts];
 
-// A lifting part's or pylon's elements as its mesh has them: 1 to 8 whatever
-// the record holds (Airwright's edits reach it unchecked); els + 1 sections.
-int lifting_els(int part, int p);
+// A lifting part's or pylon's section: the profile's points from the
+// leading edge over the top; its control surface runs from the upper hinge
+// point round the trailing edge to the lower.
+const int profile_points = 12;
+const int leading_edge = 0;
+const int hinge_upper = 5;
+const int trailing_edge = 6;
+const int hinge_lower = 7;
+
+// A body's girth line: the mean height of its points, metres; 0 for a body
+// of no points. Its texture's t runs round the outline from there.
+float body_girth_y(int part, int p);
 // Built as right halves, these wind the other way round: a right wing or
 // stabiliser half, the fins, and a pylon on the right or on the centre line.
 int mesh_mirrored(int part, int p);
@@ -51,6 +65,13 @@ extern const char* const paint_suffix[paint_codes];    // " prop" .. " fuseR"
 
 inline int paint_tex(int p, int code) { return tex_paint_first + tex_paint_per_slot * p + code; }
 
+// A paint template's greys: the part, and a control surface behind its hinge.
+const int grey_outline = 250;
+const int grey_aileron = 140;
+const int grey_elevator = 160;
+const int grey_rudder = 180;
+const int grey_flap = 200;
+
 // Rebuilds slot p's mesh from pln[p]; load_tex loads its paint textures,
 // write_template writes the paint templates, touch_up retouches the paint.
 void load_plane_geo(int load_tex, int write_template, int touch_up, int p);
@@ -59,10 +80,14 @@ void load_plane_geo(int load_tex, int write_template, int touch_up, int p);
 int  plane_base_name(int p, char* out, int cap);
 // The paintable parts of slot p, once its mesh is built: loads each part's
 // paint (load_tex, touch_up), writes its template (write_template) or the
-// retouched paint (touch_up).
+// retouched paint (touch_up); load_tex loads the paint of the parts without
+// a template too (propeller, struts, right faces, the cockpit's hand).
 void paint_plane(int load_tex, int write_template, int touch_up, int p);
 
 // ---- drawing -----------------------------------------------------------------
+
+// gear_type of skids; above it, wheels.
+const int gear_skids = 2;
 
 // The aircraft at the modelview's origin, turned to its attitude; is_second
 // for slot 1, close when it fills enough of the view for detail.

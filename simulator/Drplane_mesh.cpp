@@ -1,12 +1,11 @@
 // The aircraft mesh: each slot's parts as sections of points with normals
-// and texture coordinates, and the paint textures beside the aircraft file.
+// and texture coordinates; its paint follows in Drplane_paint.cpp.
 //
 //   propellers        flat blades, two sections each
 //   lifting parts     one profile per element edge, the hinge line
 //   bodies            the design's own stations
 //   normals           from the neighbouring points
 //   texture coords    unfolded length over width, the aspect
-//   paint textures    what the part templates do not load
 #include "Drplane.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
@@ -22,6 +21,7 @@ float geo_st[mesh_slots][plane_parts][plane_stations][plane_points][2];
 float geo_hinge_root[mesh_slots][plane_parts][3];
 float geo_hinge_dir[mesh_slots][plane_parts][3];
 float geo_aspect[mesh_slots][plane_parts];
+int geo_sections[mesh_slots][plane_parts];
 
 const char* const paint_suffix[paint_codes] = {" prop", " wng1", " wng2", " wng3", " hstb", " vst1",
                                                " vst2", " pyln", " fuse", " nace", " misc", " fair",
@@ -42,13 +42,6 @@ int plane_base_name(int p, char* out, int cap)
 // A part of no span, no chord or no girth divides by nothing: it gets 0,
 // so no hinge turn and no spread of texture, rather than inf or NaN.
 static float ratio(float num, float den) { return fabsf(den) > 1e-6f ? num / den : 0.0f; }
-
-static void set3(float v[3], float x, float y, float z)
-{
-    v[0] = x;
-    v[1] = y;
-    v[2] = z;
-}
 
 // ---- propellers -----------------------------------------------------------------
 
@@ -78,10 +71,10 @@ static int build_propeller(int part, int p)
         int deg = intwrap((int)(360.0f / n * (float)k), 0, 359);
         float s = lookup_sin[deg], c = lookup_cos[deg];
         int sec = 2 * (k - 1);
-        set3(xyz[sec][0], -hr * c, hr * s, 0);
-        set3(xyz[sec][1], R * s - ht * c, R * c + ht * s, 0);
-        set3(xyz[sec + 1][0], hr * c, -hr * s, 0);
-        set3(xyz[sec + 1][1], R * s + ht * c, R * c - ht * s, 0);
+        load_pln(-hr * c, hr * s, 0, xyz[sec][0]);
+        load_pln(R * s - ht * c, R * c + ht * s, 0, xyz[sec][1]);
+        load_pln(hr * c, -hr * s, 0, xyz[sec + 1][0]);
+        load_pln(R * s + ht * c, R * c - ht * s, 0, xyz[sec + 1][1]);
         for (int side = 0; side < 2; side++)
             for (int j = 0; j < 2; j++) {
                 geo_st[p][part][sec + side][j][0] = (float)side;
@@ -93,13 +86,10 @@ static int build_propeller(int part, int p)
 
 // ---- lifting parts --------------------------------------------------------------
 
-int lifting_els(int part, int p) { return intlim(pln[p].els[part], 1, plane_elements); }
+static int lifting_els(int part, int p) { return intlim(pln[p].els[part], 1, plane_elements); }
 
 // The profile of every section: thickness factor and chord position from
-// the quarter chord. Points 5 and 7 are the hinge, placed per part.
-const int profile_points = 12;
-const int hinge_upper = 5;
-const int hinge_lower = 7;
+// the quarter chord. The hinge points are placed per part.
 static const float profile_f[profile_points] = {0,    0.24f, 0.38f, 0.46f, 0.5f,   0,
                                                 0,    0,     -0.5f, -0.46f, -0.38f, -0.24f};
 static const float profile_g[profile_points] = {-0.25f, -0.21f, -0.13f, 0, 0.11f, 0.5f,
@@ -154,7 +144,7 @@ static int build_lifting_part(int part, int p)
         for (int j = 0; j < profile_points; j++) {
             float t = f[j] * thick;
             float* v = geo_xyz[p][part][i][j];
-            set3(v, x + t * tx, y + t * ty, z + g[j] * chord);
+            load_pln(x + t * tx, y + t * ty, z + g[j] * chord, v);
             geo_st[p][part][i][j][0] = ratio(v[2] - zmin, zmax - zmin);
             geo_st[p][part][i][j][1] = frac;
         }
@@ -205,19 +195,26 @@ static float girth_distance(int part, int s, int j, int bottom, float yg, int p)
     return side * (len + fabsf(Y[end] - yg));
 }
 
+float body_girth_y(int part, int p)
+{
+    const int n = f_body_s_dim(part, p), R = f_body_r_dim(part);
+    if (n <= 0 || R <= 0) return 0;
+    float yg = 0;
+    for (int s = 0; s < n; s++)
+        for (int j = 0; j < R; j++) yg += pln[p].body_Y[part][s][j];
+    return yg / (float)(n * R);
+}
+
 static int build_body(int part, int p)
 {
     const planestruct& a = pln[p];
     const int n = f_body_s_dim(part, p), R = f_body_r_dim(part), bottom = R / 2;
     if (n <= 0 || R <= 0) return 0;
 
-    float yg = 0;
     for (int s = 0; s < n; s++)
-        for (int j = 0; j < R; j++) {
-            set3(geo_xyz[p][part][s][j], a.body_X[part][s][j], a.body_Y[part][s][j], a.body_Z[part][s][j]);
-            yg += a.body_Y[part][s][j];
-        }
-    yg /= (float)(n * R);
+        for (int j = 0; j < R; j++)
+            load_pln(a.body_X[part][s][j], a.body_Y[part][s][j], a.body_Z[part][s][j], geo_xyz[p][part][s][j]);
+    const float yg = body_girth_y(part, p);
 
     float zmin = a.body_Z[part][0][0], zmax = zmin, tmin = 0, tmax = 0;
     for (int s = 0; s < n; s++)
@@ -275,54 +272,20 @@ static void build_normals(int part, int sections, int p)
     }
 }
 
-// ---- paint textures ------------------------------------------------------------------
-
-// 1 when base + suffix loaded into id.
-static int load_paint(int id, const char* base, const char* suffix, int mode = bmp_opaque)
-{
-    char name[sizeof pln[0].C_path + 8];
-    int w = 0, h = 0;
-    snprintf(name, sizeof name, "%s%s", base, suffix);
-    return OGL_texbmp(bmp_by_path, id, mode, name, &w, &h);
-}
-
-// A right face missing from the files shows the left face's paint.
-static void load_right_face(int p, int code, int fallback, const char* base)
-{
-    if (!load_paint(paint_tex(p, code), base, paint_suffix[code]))
-        load_paint(paint_tex(p, code), base, paint_suffix[fallback]);
-}
-
-static void load_extra_paint(int p)
-{
-    char base[sizeof pln[0].C_path];
-    plane_base_name(p, base, sizeof base);
-    load_paint(paint_tex(p, paint_prop), base, paint_suffix[paint_prop]);
-    load_paint(paint_tex(p, paint_strt), base, paint_suffix[paint_strt]);
-    load_right_face(p, paint_vst1R, paint_vst1, base);
-    load_right_face(p, paint_vst2R, paint_vst2, base);
-    load_right_face(p, paint_fuseR, paint_fuse, base);
-    if (p != 0) return;
-    // The user's aircraft may bring its own hand for the cockpit's handles.
-    if (!load_paint(tex_hand, base, " hand", bmp_keyed)) {
-        int w = 0, h = 0;
-        OGL_texbmp(bmp_shared, tex_hand, bmp_keyed, "hand", &w, &h);
-    }
-}
-
 // ---- the whole aircraft ----------------------------------------------------------------
 
 void load_plane_geo(int load_tex, int write_template, int touch_up, int p)
 {
     if (!intrange(p, 0, mesh_slots - 1)) return;
     for (int part = 0; part < plane_parts; part++) {
+        geo_sections[p][part] = 0;
         if (!have_this_part(part, p)) continue;
         int sections = 0;
         if (is_prop(part)) sections = build_propeller(part, p);
         else if (is_surface(part) || is_pylon(part)) sections = build_lifting_part(part, p);
         else sections = build_body(part, p);
         build_normals(part, sections, p);
+        geo_sections[p][part] = sections;
     }
-    if (load_tex || write_template || touch_up) paint_plane(load_tex, write_template, touch_up, p);
-    if (load_tex) load_extra_paint(p);
+    paint_plane(load_tex, write_template, touch_up, p);
 }

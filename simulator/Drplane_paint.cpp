@@ -1,6 +1,7 @@
 // The aircraft's paint: each paintable part's picture loaded, its template
-// written, or the user's paint retouched to the part's outline. Pictures are
-// composed in rgb_array as RGB, bottom row first, and written as 24-bit BMP.
+// written, or the user's paint retouched to the part's outline; and the
+// paint of the parts without a template. Pictures are composed in rgb_array
+// as RGB, bottom row first, and written as 24-bit BMP.
 #include "Drplane.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
@@ -38,11 +39,6 @@ static const template_part template_parts[] = {
 };
 
 const int template_side_max = 512;
-const int grey_outline = 250;
-const int grey_aileron = 140;
-const int grey_elevator = 160;
-const int grey_rudder = 180;
-const int grey_flap = 200;
 const int picture_width_max = 1024;    // the widest picture the loader reads
 
 // The part a template entry draws on slot p, or -1 when it has none: a
@@ -130,13 +126,14 @@ static int chord_column(int p, int part, int tip, int pt, float f, int W)
 // the chord; the outline, the control surfaces and their hinge line.
 static void draw_lifting(int p, int part, int W, int H, int touch_up, const unsigned char bg[3])
 {
-    int els = lifting_els(part, p);
+    int els = geo_sections[p][part] - 1;
+    if (els < 1) return;
     int tip = els;
     for (int y = 0; y < H; y++) {
         float f = H > 1 ? (float)y / (H - 1) : 0.0f;
-        int le = chord_column(p, part, tip, 0, f, W);
-        int hinge = chord_column(p, part, tip, 5, f, W);
-        int te = chord_column(p, part, tip, 6, f, W);
+        int le = chord_column(p, part, tip, leading_edge, f, W);
+        int hinge = chord_column(p, part, tip, hinge_upper, f, W);
+        int te = chord_column(p, part, tip, trailing_edge, f, W);
         int lo = intmax2(le - 1, 0), hi = intmin2(te + 1, W - 1);
         int e = intlim(els * (y - 1) / H, 0, els - 1);
         int e_row = intlim(els * y / H, 0, els - 1);
@@ -164,7 +161,7 @@ static void draw_lifting(int p, int part, int W, int H, int touch_up, const unsi
 // between the top and bottom outlines, one pixel wider each way.
 static void draw_body(int p, int part, int W, int H, int touch_up, const unsigned char bg[3])
 {
-    int sections = f_body_s_dim(part, p);
+    int sections = geo_sections[p][part];
     int bottom = f_body_r_dim(part) / 2;
     for (int i = 0; i + 1 < sections; i++) {
         float s0 = geo_st[p][part][i][0][0], s1 = geo_st[p][part][i + 1][0][0];
@@ -244,12 +241,44 @@ static int read_paint(const char* name, int id, char* found, int* w, int* h)
     char path[path_max];
     if (snprintf(path, sizeof path, "%s.BMP", name) >= (int)sizeof path) return 0;
     if (!host_resolve_path(path, found, path_max)) return 0;
-    FILE* in = fopen(found, "rb");
-    if (!in) return 0;
-    int ok = read_bmp(in, found, bmp_by_path, id, bmp_opaque, w, h);
-    fclose(in);
-    return ok;
+    return read_bmp_file(found, bmp_by_path, id, bmp_opaque, w, h);
 }
+
+// ---- paint textures ------------------------------------------------------------------
+
+// 1 when base + suffix loaded into id.
+static int load_paint(int id, const char* base, const char* suffix, int mode = bmp_opaque)
+{
+    char name[sizeof pln[0].C_path + 8];
+    int w = 0, h = 0;
+    snprintf(name, sizeof name, "%s%s", base, suffix);
+    return OGL_texbmp(bmp_by_path, id, mode, name, &w, &h);
+}
+
+// A right face missing from the files shows the left face's paint.
+static void load_right_face(int p, int code, int fallback, const char* base)
+{
+    if (!load_paint(paint_tex(p, code), base, paint_suffix[code]))
+        load_paint(paint_tex(p, code), base, paint_suffix[fallback]);
+}
+
+// What the part templates do not load.
+static void load_extra_paint(int p, const char* base)
+{
+    load_paint(paint_tex(p, paint_prop), base, paint_suffix[paint_prop]);
+    load_paint(paint_tex(p, paint_strt), base, paint_suffix[paint_strt]);
+    load_right_face(p, paint_vst1R, paint_vst1, base);
+    load_right_face(p, paint_vst2R, paint_vst2, base);
+    load_right_face(p, paint_fuseR, paint_fuse, base);
+    if (p != 0) return;
+    // The user's aircraft may bring its own hand for the cockpit's handles.
+    if (!load_paint(tex_hand, base, " hand", bmp_keyed)) {
+        int w = 0, h = 0;
+        OGL_texbmp(bmp_shared, tex_hand, bmp_keyed, "hand", &w, &h);
+    }
+}
+
+// ---- the aircraft ---------------------------------------------------------------------
 
 void paint_plane(int load_tex, int write_template, int touch_up, int p)
 {
@@ -270,11 +299,7 @@ void paint_plane(int load_tex, int write_template, int touch_up, int p)
         if (snprintf(name, sizeof name, "%s%s", base, paint_suffix[t.code]) >= (int)sizeof name) continue;
         int id = paint_tex(p, t.code);
 
-        int loaded = 0;
-        if (load_tex || touch_up) {
-            int w, h;
-            loaded = OGL_texbmp(bmp_by_path, id, bmp_opaque, name, &w, &h);
-        }
+        int loaded = load_tex || touch_up ? load_paint(id, base, paint_suffix[t.code]) : 0;
         if (!right) continue;
         int W, H;
         // Asked for both, the touch-up wins: the user's paint, not a template.
@@ -295,4 +320,5 @@ void paint_plane(int load_tex, int write_template, int touch_up, int p)
         else draw_body(p, part, W, H, touch_up, bg);
         write_picture(target, W, H);
     }
+    if (load_tex) load_extra_paint(p, base);
 }

@@ -333,7 +333,7 @@ void load_object_texture(int k)
 {
     int w = 0, h = 0;
     // Opaque: the object drawer tests no alpha for these.
-    OGL_texbmp(-100, tex_object_first + k, 0, obr.tex_name[k], &w, &h);
+    OGL_texbmp(bmp_shared, tex_object_first + k, bmp_opaque, obr.tex_name[k], &w, &h);
 }
 
 // r x 10000 + g x 100 + b; each component held to two digits, so a wild

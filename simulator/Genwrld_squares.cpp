@@ -240,7 +240,7 @@ void load_square_textures(int quadrant)
     for (int k = 0; k < square_textures; k++) {
         if (!qt.name[k][0]) continue;
         int w = 0, h = 0;
-        OGL_texbmp(-100, tex_custom_first + qt.base + k, -104, qt.name[k], &w, &h);
+        OGL_texbmp(bmp_shared, tex_custom_first + qt.base + k, bmp_terrain, qt.name[k], &w, &h);
     }
 }
 

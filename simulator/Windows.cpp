@@ -57,7 +57,7 @@ void MACIBM_startwind2(void)
 {
     if (mnw.topwin == win_main && initing) {
         int w, h;
-        OGL_texbmp(-101, 0, 0, "VSYS", &w, &h);
+        OGL_texbmp(bmp_window, 0, 0, "VSYS", &w, &h);
         MACIBM_showinit(0);
     }
     OGL_upload_background();

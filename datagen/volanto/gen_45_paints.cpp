@@ -156,11 +156,8 @@ static livery_work work;
 // there is none (the aircraft has no such part).
 static int read_template(const std::string& path, livery_pic& out)
 {
-    FILE* in = fopen(path.c_str(), "rb");
-    if (!in) return 0;
     int w = 0, h = 0;
-    int ok = read_bmp(in, path.c_str(), -102, 0, 0, &w, &h);
-    fclose(in);
+    int ok = read_bmp_file(path.c_str(), bmp_by_path, 0, bmp_opaque, &w, &h);
     if (!ok || w > livery_side_max || h > livery_side_max) return 0;
     out.w = w;
     out.h = h;
@@ -175,13 +172,14 @@ static int save_picture(const std::string& path, livery_pic& p)
     return 0;
 }
 
-// What a template pixel shows: nothing (black), the part's skin (grey 250),
-// a control surface (140, 160, 180, 200), or a guide line: any of those
-// greys halved, once for each control the line bounds.
+// What a template pixel shows: nothing (black), the part's skin, a control
+// surface, or a guide line: any of those greys halved, once for each control
+// the line bounds.
 static int is_guide_line(livery_pic& t, int c, int r)
 {
     int v = livery_px(t, c, r)[0];
-    return v != 0 && v != 250 && v != 140 && v != 160 && v != 180 && v != 200;
+    return v != 0 && v != grey_outline && v != grey_aileron && v != grey_elevator && v != grey_rudder &&
+           v != grey_flap;
 }
 
 // ---- schemes ---------------------------------------------------------------------
@@ -231,7 +229,7 @@ static int frame_fuselage(int slot, fuselage_frame& f)
 {
     const int part = part_fuselage, R = f_body_r_dim(part);
     f.slot = slot;
-    f.sections = f_body_s_dim(part, slot);
+    f.sections = geo_sections[slot][part];
     f.bottom = R / 2;
     if (f.sections < 2 || R < 4) return 0;
     const float(*first)[3] = geo_xyz[slot][part][0];
@@ -242,10 +240,7 @@ static int frame_fuselage(int slot, fuselage_frame& f)
     f.s0 = geo_st[slot][part][0][0][0];
     f.s_per_m = (geo_st[slot][part][f.sections - 1][0][0] - f.s0) / dz;
 
-    float yg = 0;
-    for (int s = 0; s < f.sections; s++)
-        for (int j = 0; j < R; j++) yg += geo_xyz[slot][part][s][j][1];
-    yg /= (float)(f.sections * R);
+    const float yg = body_girth_y(part, slot);
 
     float t_sum = 0, per_m_sum = 0;
     int crossings = 0;
@@ -256,8 +251,7 @@ static int frame_fuselage(int slot, fuselage_frame& f)
             if (!(a[1] >= yg && b[1] < yg)) continue;
             float ta = geo_st[slot][part][s][j][1], tb = geo_st[slot][part][s][j + 1][1];
             float k = (a[1] - yg) / (a[1] - b[1]);
-            float seg = sqrtf((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
-                              (a[2] - b[2]) * (a[2] - b[2]));
+            float seg = pythag3(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
             if (seg <= 0 || ta <= tb) continue;
             t_sum += ta + (tb - ta) * k;
             per_m_sum += (ta - tb) / seg;
@@ -291,7 +285,7 @@ static float wing_trailing_z(int slot)
 {
     float z = -1e9f;
     for (int part = part_wing_first; part <= part_wing_last; part++)
-        if (have_this_part(part, slot)) z = fmaxf(z, geo_xyz[slot][part][0][6][2]);
+        if (have_this_part(part, slot)) z = fmaxf(z, geo_xyz[slot][part][0][trailing_edge][2]);
     return z;
 }
 
@@ -299,7 +293,7 @@ static float tail_leading_z(int slot)
 {
     float z = 1e9f;
     for (int part = part_hstab_left; part <= part_vstab_2; part++)
-        if (have_this_part(part, slot)) z = fminf(z, geo_xyz[slot][part][0][0][2]);
+        if (have_this_part(part, slot)) z = fminf(z, geo_xyz[slot][part][0][leading_edge][2]);
     return z;
 }
 
@@ -461,12 +455,11 @@ static int paint_aircraft(const livery_scheme& k)
     if (!plane_base_name(slot, base_c, sizeof base_c)) return 0;
     const std::string base = base_c;
 
+    // The right half of each pair carries its template.
     int outer_wing = -1;
-    for (int code : {paint_wng1, paint_wng2, paint_wng3}) {
-        FILE* in = fopen((base + paint_suffix[code] + "start.bmp").c_str(), "rb");
-        if (in) outer_wing = code;
-        if (in) fclose(in);
-    }
+    if (have_this_part(part_wing_first + 1, slot)) outer_wing = paint_wng1;
+    if (have_this_part(part_wing_first + 3, slot)) outer_wing = paint_wng2;
+    if (have_this_part(part_wing_first + 5, slot)) outer_wing = paint_wng3;
 
     int ok = 1, painted = 0;
     for (int code = paint_wng1; code <= paint_fair; code++) {
@@ -504,7 +497,7 @@ static int paint_aircraft(const livery_scheme& k)
         paint_propeller();
         ok &= save_code(base, paint_prop, work.paint);
     }
-    if (a.gear_type > 2) {
+    if (a.gear_type > gear_skids) {
         paint_struts();
         ok &= save_code(base, paint_strt, work.paint);
     }

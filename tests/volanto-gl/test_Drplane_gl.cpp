@@ -60,6 +60,7 @@ void lay_wing(int s, int part)
     float side = part % 2 ? 1.0f : -1.0f;
     a.semilen[part] = wing_span;
     a.els[part] = wing_els;
+    geo_sections[s][part] = wing_els + 1;
     a.Xarm[part] = side * wing_root_x;
     a.Croot[part] = a.Ctip[part] = 1;
     a.ailn[part][1] = 1;
@@ -81,6 +82,7 @@ void lay_fin(int s)
     int part = part_vstab_1;
     a.semilen[part] = fin_span;
     a.els[part] = 1;
+    geo_sections[s][part] = 2;
     a.Yarm[part] = fin_y;
     a.Zarm[part] = fin_z;
     for (int i = 0; i <= 1; i++)
@@ -102,6 +104,7 @@ void lay_prop(int s, float blades)
     a.entype = 1;
     a.numen = 1;
     a.numblades[0] = blades;
+    geo_sections[s][0] = 2 * (int)blades;    // the whole blades
     a.semilen[0] = prop_r;
     a.Croot[0] = 0.2f;
     a.Ctip[0] = 0.1f;
@@ -128,6 +131,7 @@ void lay_prop(int s, float blades)
 // A ring body of `sections` sections of `points` points, along z.
 void lay_ring(int s, int part, int sections, int points, float r, float z0, float len)
 {
+    geo_sections[s][part] = sections;
     for (int i = 0; i < sections; i++)
         for (int j = 0; j < points; j++) {
             double ang = 2 * M_PI * j / points;
@@ -196,6 +200,7 @@ void start(void)
     memset(geo_xyz, 0, sizeof geo_xyz);
     memset(geo_nrm, 0, sizeof geo_nrm);
     memset(geo_st, 0, sizeof geo_st);
+    memset(geo_sections, 0, sizeof geo_sections);
     for (int s = 0; s < 2; s++) lay_aircraft(s);
     set_view();
 }

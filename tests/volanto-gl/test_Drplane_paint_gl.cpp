@@ -47,6 +47,7 @@ void tiny_painted_wing(void)
     snprintf(pln[0].C_path, sizeof pln[0].C_path, "Tiny.acf");
     pln[0].semilen[wing] = 5;
     pln[0].els[wing] = 1;
+    geo_sections[0][wing] = 2;
     geo_st[0][wing][0][0][0] = geo_st[0][wing][1][0][0] = 0.1f;
     geo_st[0][wing][0][5][0] = geo_st[0][wing][1][5][0] = 0.3f;
     geo_st[0][wing][0][6][0] = 0.9f;

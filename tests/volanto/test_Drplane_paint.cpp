@@ -53,6 +53,7 @@ void tiny_wing(int els, float le, float hinge, float te, float aspect)
     const int wing = part_wing_first + 1;
     pln[0].semilen[wing] = 5;
     pln[0].els[wing] = els;
+    geo_sections[0][wing] = els + 1;
     for (int sec : {0, els}) {
         geo_st[0][wing][sec][0][0] = le;
         geo_st[0][wing][sec][5][0] = hinge;
@@ -168,6 +169,7 @@ TEST(PaintTemplates, OutlinesAtTheEdgesStayOnThePicture)
     pln[0].ailn[wing][0] = pln[0].ailn[wing][1] = 1;
     // The fuselage as two sections from s 0 to 1, its outline from t 0 to 1.
     geo_aspect[0][part_fuselage] = 2;
+    geo_sections[0][part_fuselage] = 11;
     for (int sec = 0; sec < 11; sec++) {
         geo_st[0][part_fuselage][sec][0][0] = geo_st[0][part_fuselage][sec][8][0] = sec / 10.0f;
         geo_st[0][part_fuselage][sec][0][1] = 1;
