@@ -159,8 +159,9 @@ static const int carr_port_sponson[4] = {1, 2, 3, 4};
 static const int carr_stbd_sponson[4] = {7, 8, 9, 10};
 static const int carr_lower_hull[7] = {0, 1, 2, 3, 4, 5, 6};
 
-// The flight deck's texture over the whole deck.
-static const tex_span carr_deck_span = {-35, -154, 71, 314};
+// The flight deck's picture over the whole deck: port to starboard across,
+// the stern (z 160) at its foot and the bow at its head.
+static const tex_span carr_deck_span = {-35, 160, 71, -314};
 static const tex_span dirty_span = {0, 0, 20, 20};
 
 // Stays and shrouds of the island's masts, beside the model's mast lines.
