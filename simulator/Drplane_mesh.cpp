@@ -274,12 +274,24 @@ static void build_normals(int part, int sections, int p)
 
 // ---- the whole aircraft ----------------------------------------------------------------
 
+// The mesh holds every part the design has, whatever the run has done to
+// it since: a raised leg hides its fairing and a torn-off wing is not
+// drawn, but the leg comes down again and the next flight has its wing,
+// while the mesh is rebuilt only with a new file.
+static int in_design(int part, int p)
+{
+    const planestruct& a = pln[p];
+    if (is_fairing(part) && a.fair_eq && a.gear_type >= 3) return 1;
+    if (is_wing(part)) return a.semilen[part] > 0.05f;
+    return have_this_part(part, p);
+}
+
 void load_plane_geo(int load_tex, int write_template, int touch_up, int p)
 {
     if (!intrange(p, 0, mesh_slots - 1)) return;
     for (int part = 0; part < plane_parts; part++) {
         geo_sections[p][part] = 0;
-        if (!have_this_part(part, p)) continue;
+        if (!in_design(part, p)) continue;
         int sections = 0;
         if (is_prop(part)) sections = build_propeller(part, p);
         else if (is_surface(part) || is_pylon(part)) sections = build_lifting_part(part, p);

@@ -146,6 +146,24 @@ TEST_F(Mesh, EachPartFillsItsSectionsAndTheAbsentOnesStayAsTheyWere)
     EXPECT_EQ(sections_built(1, 18), 0);
 }
 
+// The mesh is rebuilt only with a new file, so it holds the parts the run
+// hides for a while: a fairing over a raised leg shows again when the leg
+// comes down, and a wing torn off past the redline is back for the next
+// flight.
+TEST_F(Mesh, PartsTheRunHidesAreBuiltAllTheSame)
+{
+    pln[0].fair_eq = 1;
+    pln[0].gear_type = 3;
+    pln[0].gear_stat[0] = pln[0].gear_stat[1] = pln[0].gear_stat[2] = 0;
+    flt.redline_busted = 1;
+    build();
+    flt.redline_busted = 0;
+    for (int part : {5, 7, 25, 26, 27}) {
+        EXPECT_GT(sections_built(0, part), 0) << "part " << part;
+        EXPECT_EQ(geo_sections[0][part], sections_built(0, part)) << "part " << part;
+    }
+}
+
 // Whole blades only, evenly round the hub, the k-th at 360 k / n degrees
 // clockwise from straight up; never more than the sections hold.
 TEST_F(Mesh, BladesPointRoundTheHubAndOnlyWholeOnesAreBuilt)
