@@ -9,6 +9,7 @@ void plot_obstacles(void);     // the object ring's in-view objects
 // Sorts the in-view objects by type for plot_obstacles; the frame calls it
 // whenever it rebuilds obj_inrange.
 void bucket_objects(void);
+void clear_object_buckets(void);
 // What the aircraft stands on besides the airports, every frame whatever is
 // drawn: the roofs of the region's objects, and the decks and helidecks of
 // the ships, platforms and rigs with the carrier's wires and catapult and the

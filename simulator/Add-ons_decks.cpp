@@ -172,7 +172,8 @@ static void carrier_gear(void)
 // Both slots of a ship: the localizer, then the glide slope 4 degrees above
 // the same course. The aircraft's own inverse projection, so that the
 // radios, which project the other way, find the navaid where the ship is.
-static void ship_navaids(int slot, float x, float y, float z, float course, int frequency, const char* name)
+static void ship_navaids(int slot, int ship, float x, float y, float z, float course, int frequency,
+                         const char* name)
 {
     float lat = Lat_with_z(z);
     float lon = Lon_with_xlat(x, lat);
@@ -184,7 +185,8 @@ static void ship_navaids(int slot, float x, float y, float z, float course, int 
         nav_h[n] = y;
         nav_frq[n] = frequency;
         nav_hdng[n] = k ? course + 400000 : course;
-        nav_inreg[n] = 1;
+        // A ship no region has placed sends nothing the radios could tune.
+        nav_inreg[n] = env.ship_x[ship] > ship_unplaced;
         snprintf(nav_id[n], sizeof nav_id[n], "----");
         snprintf(nav_name[n], sizeof nav_name[n], "%s", name);
     }
@@ -196,11 +198,11 @@ static void moving_navaids(void)
 {
     float h = env.ship_hdg[ship_carrier] * con.degtorad, s = sinf(h), c = cosf(h);
     const float* p = carr_lxyz[carr_light_reference];
-    ship_navaids(0, env.ship_x[ship_carrier] + p[0] * c - p[2] * s, env.ship_y[ship_carrier] + p[1],
+    ship_navaids(0, ship_carrier, env.ship_x[ship_carrier] + p[0] * c - p[2] * s, env.ship_y[ship_carrier] + p[1],
                  env.ship_z[ship_carrier] + p[0] * s + p[2] * c, fltwrap(env.ship_hdg[ship_carrier] - 8, 0, 360),
                  10800, "USS Enterprise");
-    ship_navaids(2, env.ship_x[ship_frigate], env.ship_y[ship_frigate], env.ship_z[ship_frigate],
-                 env.ship_hdg[ship_frigate], 10810, "USS Corvane");
+    ship_navaids(2, ship_frigate, env.ship_x[ship_frigate], env.ship_y[ship_frigate], env.ship_z[ship_frigate],
+                 fltwrap(env.ship_hdg[ship_frigate], 0, 360), 10810, "USS Corvane");
 }
 
 void ship_contact(void)

@@ -102,6 +102,8 @@ struct object_buckets {
 };
 static object_buckets bkt;
 
+void clear_object_buckets(void) { bkt = object_buckets(); }
+
 static int bucket_of(int type)
 {
     if (type == obj_mast) return bucket_mast;

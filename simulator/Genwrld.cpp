@@ -496,8 +496,8 @@ static void clear_objects_ships_and_fires(void)
     memset(obj_nrml, 0, sizeof obj_nrml);
     // Far outside any region, so that nothing moves or draws them until placed.
     for (int s = 0; s < 2; s++) {
-        env.ship_x[s] = -9.9e9f;
-        env.ship_z[s] = -9.9e9f;
+        env.ship_x[s] = ship_unplaced;
+        env.ship_z[s] = ship_unplaced;
         env.ship_hdg[s] = 0;
     }
     // A fire kept from the last region would burn at a point of the old frame.

@@ -37,6 +37,9 @@ static_assert(sizeof(environmentstruct) == 176, "env is 44 fields of 32 bits");
 
 extern environmentstruct env;
 
+// A ship's x and z until a region places it: far outside any region.
+const float ship_unplaced = -9.9e9f;
+
 // A ship (0 the carrier, 1 the frigate) lies in the loaded region: only
 // then can a start find it or does it steam on.
 int ship_in_region(int s);

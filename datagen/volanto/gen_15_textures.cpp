@@ -598,17 +598,18 @@ static rgb_f tower_at(float s, float t, int x, int y)
     return fabsf(t - 0.957f) < 0.01f ? rgb_f{200, 200, 196} : rgb_f{66, 70, 74};
 }
 
-// A hull side, t 0 at the keel side's lower edge to 1 at the upper, the
-// waterline at the middle: red below, a black boot-top, grey plating above
-// with its seams and the rust running down from the scuppers.
+// A hull side as the ships draw it, t 0 at the upper edge to 1 at the keel
+// side, the waterline at the middle: grey plating above with its seams and
+// the rust running down from the scuppers, a black boot-top, red below.
 static rgb_f hull_at(float s, float t, int x, int y)
 {
-    if (t < 0.45f) return scale({122, 42, 38}, 1 + 0.06f * fractal(s, t, 4, 3, 621) + 0.04f * grain(x, y, 622));
-    if (t < 0.5f) return scale({32, 32, 34}, 1 + 0.05f * grain(x, y, 623));
-    rgb_f c = scale({128, 134, 140}, 1 + 0.05f * fractal(s, t, 4, 3, 624) + 0.04f * grain(x, y, 625));
-    if (frac(s * 16) < 0.012f || fabsf(t - 0.75f) < 0.004f) c = scale(c, 0.84f);
+    float u = 1 - t;   // up the side
+    if (u < 0.45f) return scale({122, 42, 38}, 1 + 0.06f * fractal(s, u, 4, 3, 621) + 0.04f * grain(x, y, 622));
+    if (u < 0.5f) return scale({32, 32, 34}, 1 + 0.05f * grain(x, y, 623));
+    rgb_f c = scale({128, 134, 140}, 1 + 0.05f * fractal(s, u, 4, 3, 624) + 0.04f * grain(x, y, 625));
+    if (frac(s * 16) < 0.012f || fabsf(u - 0.75f) < 0.004f) c = scale(c, 0.84f);
     float scupper = frac(s * 6 + 0.3f);
-    float streak = smooth(0.04f, 0.0f, fabsf(scupper - 0.5f)) * smooth(0.5f, 0.95f, t) * (0.5f + 0.5f * tiled_noise_st(s, t, 64, 4, 626));
+    float streak = smooth(0.04f, 0.0f, fabsf(scupper - 0.5f)) * smooth(0.5f, 0.95f, u) * (0.5f + 0.5f * tiled_noise_st(s, u, 64, 4, 626));
     return mix(c, {118, 84, 60}, 0.5f * streak);
 }
 

@@ -12,6 +12,7 @@
 #include "Startscn.h"
 #include "Plane.h"
 #include "Drplane.h"
+#include "Add-ons.h"
 #include "Initnav.h"
 
 #include <cstdio>
@@ -24,6 +25,7 @@ void reset_program_state(void)
     clear_frame_run_state();
     clear_texture_run_state();
     clear_plane_run_state();
+    clear_object_buckets();
     clear_sky_run_state();
     clear_camera_run_state();
     clear_terrain_lists();

@@ -147,6 +147,7 @@ TEST_F(WakeGl, AircraftLaysAVisibleWakeOnlyOnOpenWater)
         {"on the water", 1, 1, 0, 0, 0, true},     {"airborne over the water", 0, 1, 0, 0, 0, false},
         {"on a runway", 1, 0, 0, 0, 1, false},     {"on the carrier's deck", 1, 1, 1, 0, 0, false},
         {"on the frigate's deck", 1, 1, 0, 1, 0, false}, {"on a platform", 1, 1, 0, 0, 1, false},
+        {"on a dry cell", 1, 0, 0, 0, 0, false},
     };
     env.plane_cell_i = 50;
     env.plane_cell_j = 50;

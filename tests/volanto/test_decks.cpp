@@ -337,6 +337,13 @@ TEST_F(Decks, TheShipsNavaidsFollowThemEveryFrameWhereTheRadiosFindThem)
             EXPECT_STREQ(nav_name[k.slot], k.name);
         }
     }
+    // A ship no region has placed offers the radios nothing; the other still does.
+    env.ship_x[1] = env.ship_z[1] = ship_unplaced;
+    frame();
+    EXPECT_EQ(nav_inreg[0], 1);
+    EXPECT_EQ(nav_inreg[1], 1);
+    EXPECT_EQ(nav_inreg[2], 0);
+    EXPECT_EQ(nav_inreg[3], 0);
 }
 
 // ---- a landing ---------------------------------------------------------------------

@@ -1,7 +1,7 @@
 // The roofs the aircraft stands on, found every frame from every object of
 // the region whatever the camera sees: a rooftop pad and a flat roof give
 // the paved surface at the roof's height, anywhere inside the top ring;
-// beside a roof, on a chimney, a mast or a custom object there is nothing.
+// beside a roof, on a chimney or a mast there is nothing.
 // The objects drawer draws nothing here, and the in-view list is empty or
 // the frame's own: the contact may not depend on either.
 #include <gtest/gtest.h>
@@ -105,7 +105,7 @@ TEST_F(ObjectContact, TheAircraftStandsOnRoofsWhateverIsDrawn)
     EXPECT_EQ(obj_type[mast], obj_mast);
 }
 
-// A roof beside the runway is stood on in place of it: the objects come
+// A roof over the runway is stood on in place of it: the objects come
 // after the airports, as they are drawn after them.
 TEST_F(ObjectContact, ARoofOverTheRunwayWins)
 {
