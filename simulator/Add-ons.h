@@ -20,6 +20,9 @@ void ship_contact(void);
 // frame, turned by its heading (s, c its sine and cosine) as the ship is
 // drawn: 1 when (px, pz), from the ship, lies on the edge's inner side.
 int inside_cw_reg_rotated(float x1, float z1, float x2, float z2, float px, float pz, float s, float c);
+// n points every 360 / n degrees from `first` on a circle of radius r about
+// (x, y, z), as the helidecks' edge lights stand; inside a GL_POINTS batch.
+void light_circle(float x, float y, float z, float r, int first, int n);
 // At the modelview's origin, already turned to the structure's attitude;
 // (x, y, z) its reference point in the local frame.
 void draw_a_carr(float x, float y, float z);

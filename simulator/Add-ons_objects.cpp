@@ -397,8 +397,7 @@ static void pad_ring(const float (*top)[3])
 {
     glColor3fv(pad_ring_rgb);
     float cx = (top[1][0] + top[3][0]) / 2, cz = (top[1][2] + top[3][2]) / 2;
-    float r = fabsf(top[1][0] - top[3][0]) / 2, y = top[0][1] + 1;
-    for (int a = 0; a < 360; a += 10) glVertex3f(cx + r * lookup_sin[a], y, cz - r * lookup_cos[a]);
+    light_circle(cx, top[0][1] + 1, cz, fabsf(top[1][0] - top[3][0]) / 2, 0, 36);
 }
 
 static void obstruction_lights(int o, const float (*top)[3])

@@ -109,9 +109,7 @@ static void round_column(float x, float z, float r, float y0, float y1)
     glEnd();
 }
 
-// n points every 360 / n degrees from `first` on a circle of radius r about
-// (x, y, z); inside a GL_POINTS batch.
-static void light_circle(float x, float y, float z, float r, int first, int n)
+void light_circle(float x, float y, float z, float r, int first, int n)
 {
     for (int k = 0; k < n; k++) {
         int a = (first + k * 360 / n) % 360;
