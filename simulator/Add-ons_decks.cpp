@@ -28,7 +28,6 @@ static const int surf_deck = surf_asphalt;
 static const int ship_carrier = 0;
 static const int ship_frigate = 1;
 
-static const float carrier_speed = 15.0f;     // m/s, along its heading
 static const float carrier_deck_y = 21.0f;    // m above the waterline
 static const float platform_deck_y = 56.0f;   // m above the cell's midpoint
 static const float rig_deck_y = 97.0f;
@@ -162,7 +161,7 @@ static void catapult_hookup(const ship_view& cv, float v)
 static void carrier_gear(void)
 {
     ship_view cv = from_ship(ship_carrier);
-    float v = flt.gnd_speed[0] - carrier_speed;   // over the deck
+    float v = flt.gnd_speed[0] - ship_speed[ship_carrier];   // over the deck
     arresting_wires(cv, v);
     catapult_hookup(cv, v);
 }

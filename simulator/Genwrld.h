@@ -40,6 +40,9 @@ extern environmentstruct env;
 // A ship's x and z until a region places it: far outside any region.
 const float ship_unplaced = -9.9e9f;
 
+// How fast the carrier [0] and the frigate [1] steam along their headings (m/s).
+const float ship_speed[2] = {15, 10};
+
 // A ship (0 the carrier, 1 the frigate) lies in the loaded region: only
 // then can a start find it or does it steam on.
 int ship_in_region(int s);

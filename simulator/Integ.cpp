@@ -324,11 +324,10 @@ static void force_report_header(void)
 // from any coast ahead of them. Ships outside the region stay where they are.
 static void ships(void)
 {
-    static const float speed[2] = {15, 10};   // carrier, frigate; m/s
     const float r = con.degtorad, dt = msc.dt;
     for (int s = 0; s < 2; s++) {
         if (!ship_in_region(s)) continue;
-        float v = speed[s], hdg = env.ship_hdg[s];
+        float v = ship_speed[s], hdg = env.ship_hdg[s];
         env.ship_x[s] += v * dt * sinf(hdg * r);
         // The sea under the ship, never a deck: with the user standing on it
         // the deck's own height would lift the ship every frame.

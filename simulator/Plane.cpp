@@ -150,8 +150,8 @@ static void draw_wakes(void)
 {
     OGL_setstate(1, 1, 0, 0);
     glEnable(GL_BLEND);
-    build_wake(0, env.ship_x[0], env.ship_y[0], env.ship_z[0], 15.0f, env.ship_hdg[0]);
-    build_wake(1, env.ship_x[1], env.ship_y[1], env.ship_z[1], 10.0f, env.ship_hdg[1]);
+    build_wake(0, env.ship_x[0], env.ship_y[0], env.ship_z[0], ship_speed[0], env.ship_hdg[0]);
+    build_wake(1, env.ship_x[1], env.ship_y[1], env.ship_z[1], ship_speed[1], env.ship_hdg[1]);
     build_wake(2, (float)flt.pos_x[0], env.ground_h, (float)flt.pos_z[0], flt.gnd_speed[0], flt.track);
     glDisable(GL_BLEND);
 }
