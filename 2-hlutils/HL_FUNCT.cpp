@@ -527,6 +527,16 @@ int inside_cw_reg(float x1, float z1, float x2, float z2, float px, float pz, fl
     return x2 >= x1 ? (pz + margin > zl) : (pz - margin < zl);
 }
 
+int inside_cw_poly(const float (*corner)[3], int n, float px, float pz, float margin)
+{
+    for (int k = 0; k < n; k++) {
+        const float* a = corner[k];
+        const float* b = corner[(k + 1) % n];
+        if (!inside_cw_reg(a[0], a[2], b[0], b[2], px, pz, margin)) return 0;
+    }
+    return 1;
+}
+
 void find_normal_vects(const float a[3], const float b[3], float n[3])
 {
     float x = a[1] * b[2] - a[2] * b[1];

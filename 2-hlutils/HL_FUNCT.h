@@ -104,6 +104,10 @@ void  put_corners(float st[2][2][2], const float* v);
 // 1 when (px, pz) lies inside the clockwise edge (x1, z1) -> (x2, z2),
 // widened by margin (x east, z south).
 int   inside_cw_reg(float x1, float z1, float x2, float z2, float px, float pz, float margin);
+// 1 when (px, pz) passes inside_cw_reg for every edge of the convex region
+// of n corners (x, y, z; y unused) listed clockwise, from corner k to k + 1
+// and from the last back to the first.
+int   inside_cw_poly(const float (*corner)[3], int n, float px, float pz, float margin);
 // n = a x b, unit length; (0, 1, 0) for a cross product of length 0.
 void  find_normal_vects(const float a[3], const float b[3], float n[3]);
 // Built into the programs that hold the simulator's region grid.

@@ -34,9 +34,21 @@ static const float rig_deck_y = 97.0f;
 
 // ---- regions ---------------------------------------------------------------------
 
+// The model-frame point (x, z) turned by the heading whose sine and cosine
+// are s and c, as (x, 0, z).
+static void turned(float x, float z, float s, float c, float out[3])
+{
+    out[0] = x * c - z * s;
+    out[1] = 0;
+    out[2] = x * s + z * c;
+}
+
 int inside_cw_reg_rotated(float x1, float z1, float x2, float z2, float px, float pz, float s, float c)
 {
-    return inside_cw_reg(x1 * c - z1 * s, x1 * s + z1 * c, x2 * c - z2 * s, x2 * s + z2 * c, px, pz, 0);
+    float a[3], b[3];
+    turned(x1, z1, s, c, a);
+    turned(x2, z2, s, c, b);
+    return inside_cw_reg(a[0], a[2], b[0], b[2], px, pz, 0);
 }
 
 // Model-frame x, z corners in clockwise order; a region is convex.
@@ -56,14 +68,12 @@ static const deck_region rig_deck = {4, {{-14, 104}, {-14, 76}, {14, 76}, {14, 1
 
 // (px, pz) from the structure's reference point, the region turned by the
 // heading whose sine and cosine are s and c (0 and 1: not turned).
+// Each edge tested as inside_cw_reg_rotated does, the corners turned once.
 static int in_region(const deck_region& r, float px, float pz, float s, float c)
 {
-    for (int k = 0; k < r.corners; k++) {
-        const float* a = r.xz[k];
-        const float* b = r.xz[(k + 1) % r.corners];
-        if (!inside_cw_reg_rotated(a[0], a[1], b[0], b[1], px, pz, s, c)) return 0;
-    }
-    return 1;
+    float corner[6][3];
+    for (int k = 0; k < r.corners; k++) turned(r.xz[k][0], r.xz[k][1], s, c, corner[k]);
+    return inside_cw_poly(corner, r.corners, px, pz, 0);
 }
 
 // The user aircraft from ship sh, and the sine and cosine of its heading.

@@ -86,24 +86,13 @@ void as_edge(int slot, int quad, int i0, int i1, int i2, int i3)
     }
 }
 
-// Corners run clockwise seen from above, so each edge keeps the inside on its right.
-static int inside_quad(const float corner[4][3], float x, float z, float margin)
-{
-    for (int k = 0; k < 4; k++) {
-        const float* a = corner[k];
-        const float* b = corner[(k + 1) % 4];
-        if (!inside_cw_reg(a[0], a[2], b[0], b[2], x, z, margin)) return 0;
-    }
-    return 1;
-}
-
 // A removed light keeps its place but drops below every drawer's reach:
 // (0, 0) is a real spot in the region, the south-west corner.
 void clear_region(int light_slot, int quad_slot, int quad, int from, int to)
 {
     for (int i = from; i <= to; i++) {
         float* p = geo_litexyz[light_slot][i];
-        if (inside_quad(geo_markxyz[quad_slot][quad], p[0], p[2], 1)) p[1] = geo_removed_y;
+        if (inside_cw_poly(geo_markxyz[quad_slot][quad], 4, p[0], p[2], 1)) p[1] = geo_removed_y;
     }
 }
 
@@ -330,10 +319,10 @@ void setuprunway(int airport, int runway, int slot)
 int in_runway(int airport, int slot, float x, float z)
 {
     const float margin = 15;
-    if (slot >= 0) return slot < geo_slots && inside_quad(geo_cornxyz[slot], x, z, margin);
+    if (slot >= 0) return slot < geo_slots && inside_cw_poly(geo_cornxyz[slot], 4, x, z, margin);
     for (int r = apt_lo_ind[airport]; r <= apt_hi_ind[airport]; r++) {
         int s = rwy_geo_ind[r];
-        if (s >= 0 && s < geo_slots && inside_quad(geo_cornxyz[s], x, z, margin)) return 1;
+        if (s >= 0 && s < geo_slots && inside_cw_poly(geo_cornxyz[s], 4, x, z, margin)) return 1;
     }
     return 0;
 }

@@ -12,21 +12,11 @@
 
 // ---- what the aircraft stands on ------------------------------------------------
 
-// Inside all four edges P1-P2, P2-P3, P3-P4, P4-P1 of the quad.
-static int on_quad(const float q[4][3], float x, float z)
-{
-    for (int k = 0; k < 4; k++) {
-        const float* a = q[k];
-        const float* b = q[(k + 1) % 4];
-        if (!inside_cw_reg(a[0], a[2], b[0], b[2], x, z, 0)) return 0;
-    }
-    return 1;
-}
-
 // The caller has checked the slot and the quad.
 static int stand_on(int geo, int quad, float height)
 {
-    if (!on_quad(geo_markxyz[geo][quad], (float)flt.pos_x[0], (float)flt.pos_z[0])) return 0;
+    // Inside all four edges P1-P2, P2-P3, P3-P4, P4-P1 of the quad.
+    if (!inside_cw_poly(geo_markxyz[geo][quad], 4, (float)flt.pos_x[0], (float)flt.pos_z[0], 0)) return 0;
     env.on_platform = 1;
     env.surface_type = geo_type[geo];
     env.deck_h = height;
