@@ -54,7 +54,7 @@ struct box_kind {
     int obstruction;   // lights on the top ring's corners at night
 };
 
-static const box_kind box_kinds[] = {
+static constexpr box_kind box_kinds[] = {
     {obj_tower, tex_bld_contow, 3, roof_flat, windows_none, 0, 1},
     {obj_building, tex_bld_block, 1, roof_flat, windows_none, 0, 1},
     {obj_headed_tower, tex_metal, 3, roof_flat, windows_none, 0, 1},
@@ -76,11 +76,27 @@ static const int tex_roof = tex_asphalt_first + rway_pave;
 // Each wall's normal, wall k running from corner k to k + 1.
 static const float wall_normal[4][3] = {{-1, 0, 0}, {0, 0, -1}, {1, 0, 0}, {0, 0, 1}};
 
+// Each type's entry in box_kinds, -1 for none: the contact pass asks for
+// every slot each frame. Every box type lies below obj_list_base.
+struct box_kind_index {
+    int of[obj_list_base];
+};
+
+static constexpr box_kind_index index_box_kinds(void)
+{
+    box_kind_index idx = {};
+    for (int t = 0; t < obj_list_base; t++) idx.of[t] = -1;
+    for (int b = 0; b < box_kind_count; b++)
+        if (idx.of[box_kinds[b].type] < 0) idx.of[box_kinds[b].type] = b;
+    return idx;
+}
+
+static constexpr box_kind_index box_kind_at = index_box_kinds();
+
 static const box_kind* box_kind_of(int type)
 {
-    for (const box_kind& b : box_kinds)
-        if (b.type == type) return &b;
-    return nullptr;
+    if (type < 0 || type >= obj_list_base || box_kind_at.of[type] < 0) return nullptr;
+    return &box_kinds[box_kind_at.of[type]];
 }
 
 static int is_custom(int type) { return type > obj_list_base && type <= obj_list_base + obj_elements; }
@@ -109,9 +125,8 @@ static int bucket_of(int type)
     if (type == obj_mast) return bucket_mast;
     if (type == obj_pylon) return bucket_pylon;
     if (is_custom(type)) return bucket_custom;
-    for (int b = 0; b < box_kind_count; b++)
-        if (box_kinds[b].type == type) return b;
-    return -1;
+    const box_kind* k = box_kind_of(type);
+    return k ? (int)(k - box_kinds) : -1;
 }
 
 void bucket_objects(void)
