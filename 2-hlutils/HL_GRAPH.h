@@ -118,6 +118,9 @@ const int tex_deck = 132;              // the carrier's whole flight deck
 const int tex_dirty = 133;             // weathered steel and concrete
 const int tex_pad = 134;               // a helipad: an H in a circle
 const int tex_tower = 135;             // the carrier's island, in four bands up the t axis
+// The edges in t of the tower's bands, the island's lowest level first: the
+// picture is painted and the island drawn on the same bands.
+const float island_band[5] = {0, 0.234f, 0.398f, 0.914f, 1};
 const int tex_hull = 136;
 const int tex_redwhite = 137;          // "redwhite": navaid antennas
 const int tex_windsock = 138;

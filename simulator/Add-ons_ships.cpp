@@ -148,9 +148,6 @@ static const int carr_island_first = 26;   // four levels, then the mast base
 static const int carr_mast_base = 42;
 static const int carr_masts_first = 46;
 
-// The island's levels in the tower texture's bands, bottom level first.
-static const float island_band[5] = {0, 0.234f, 0.398f, 0.914f, 1};
-
 // Around the deck outline: the main deck and the two sponsons, ring order.
 static const int carr_main_deck[6] = {0, 4, 5, 6, 7, 11};
 static const int carr_port_sponson[4] = {1, 2, 3, 4};

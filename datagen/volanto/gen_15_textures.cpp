@@ -27,6 +27,7 @@
 // Sections: classes, terrain, trees, painting, buildings, ships and
 // platforms, wakes, main.
 //   usage: gen_15_textures <program folder ending in '/'>
+#include "HL_GRAPH.h"
 #include "bmp_writer.h"
 #include "volanto/socal_terrain.h"
 #include "volanto/texture_paint.h"
@@ -567,9 +568,9 @@ static rgb_f deck_at(float s, float t, int x, int y)
     return c;
 }
 
-// The island's four levels, bottom up, each on its band of t: doors at the
-// deck, a row of ports, the bridge's two rows of windows, the dark top.
-const float island_band[5] = {0, 0.234f, 0.398f, 0.914f, 1};
+// The island's four levels, bottom up, each on its band of t (island_band):
+// doors at the deck, a row of ports, the bridge's two rows of windows, the
+// dark top.
 
 static rgb_f tower_at(float s, float t, int x, int y)
 {
