@@ -28,28 +28,17 @@
 // platforms, wakes, main.
 //   usage: gen_15_textures <program folder ending in '/'>
 #include "HL_GRAPH.h"
-#include "bmp_writer.h"
 #include "volanto/socal_terrain.h"
 #include "volanto/texture_paint.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <string>
 
-static std::string program_folder;
+static texture_out out = {"gen_15_textures", ""};
 
 const int terrain_size = 256;
 const int tree_size = 128;
-
-// The size x size picture rgb as textures/<folder><name>.BMP.
-static int write_picture(const char* folder, const char* name, const unsigned char* rgb, int size)
-{
-    std::string path = program_folder + "textures/" + folder + name + ".BMP";
-    if (write_bmp(path.c_str(), rgb, size, size, size)) return 1;
-    fprintf(stderr, "gen_15_textures: cannot write %s\n", path.c_str());
-    return 0;
-}
 
 // ---- classes -----------------------------------------------------------------
 
@@ -259,7 +248,7 @@ static int write_terrain(const char* name)
     for (int y = 0; y < terrain_size; y++)
         for (int x = 0; x < terrain_size; x++)
             put_rgb(rgb + (y * terrain_size + x) * 3, terrain_texel(def, x, y));
-    return write_picture("terrain/", name, rgb, terrain_size);
+    return write_texture(out, "terrain/", name, rgb, terrain_size);
 }
 
 // The base set, then the winter and the tropical names the loader puts in
@@ -386,7 +375,7 @@ static void draw_winter_tree(void)
         }
 }
 
-static int write_tree(const char* name) { return write_picture("overlay/", name, tree, tree_size); }
+static int write_tree(const char* name) { return write_texture(out, "overlay/", name, tree, tree_size); }
 
 // ---- painting ----------------------------------------------------------------
 
@@ -396,28 +385,12 @@ const int aa = 3;   // subsamples a texel edge where painted lines cross
 
 static unsigned char pic[wall_size * wall_size * 3];
 
-static void put_pic(int x, int y, int size, rgb_f c) { put_opaque(pic + (y * size + x) * 3, c); }
-
-// Every texel of a size x size picture from paint(s, t, x, y), averaged over
-// aa x aa points inside the texel so that thin lines come out smooth.
+// The picture painted with aa x aa samples a texel, and written.
 template <typename F>
-static void paint_pic(int size, F paint)
+static int paint_and_write(const char* folder, const char* name, int size, F paint)
 {
-    for (int y = 0; y < size; y++)
-        for (int x = 0; x < size; x++) {
-            rgb_f sum = {0, 0, 0};
-            for (int j = 0; j < aa; j++)
-                for (int i = 0; i < aa; i++) {
-                    rgb_f c = paint((x + (i + 0.5f) / aa) / size, (y + (j + 0.5f) / aa) / size, x, y);
-                    sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
-                }
-            put_pic(x, y, size, scale(sum, 1.0f / (aa * aa)));
-        }
-}
-
-static int write_pic(const char* folder, const char* name, int size)
-{
-    return write_picture(folder, name, pic, size);
+    paint_texture(pic, size, aa, paint);
+    return write_texture(out, folder, name, pic, size);
 }
 
 static float frac(float v) { return v - floorf(v); }
@@ -504,12 +477,10 @@ static rgb_f contow_at(float s, float t, int x, int y)
 static int write_buildings(void)
 {
     int ok = 1;
-    for (const facade& f : facades) {
-        paint_pic(wall_size, [&](float s, float t, int x, int y) { return facade_at(f, s, t, x, y); });
-        ok &= write_pic("buildings/", f.name, wall_size);
-    }
-    paint_pic(wall_size, contow_at);
-    return ok & write_pic("buildings/", "bld_contow", wall_size);
+    for (const facade& f : facades)
+        ok &= paint_and_write("buildings/", f.name, wall_size,
+                              [&](float s, float t, int x, int y) { return facade_at(f, s, t, x, y); });
+    return ok & paint_and_write("buildings/", "bld_contow", wall_size, contow_at);
 }
 
 // ---- ships and platforms -------------------------------------------------------
@@ -655,22 +626,29 @@ static rgb_f pylon_at(float s, float t, int x, int y)
     return mix(c, {44, 52, 40}, smooth(0.84f, 0.92f, t + 0.03f * tiled_noise(s, t, 8, 654)));
 }
 
+typedef rgb_f (*texel_painter)(float s, float t, int x, int y);
+
+struct surface_picture {
+    const char* name;
+    int size;
+    texel_painter paint;
+};
+
+static const surface_picture ship_pictures[] = {
+    {"deck", wall_size, deck_at},
+    {"dirty", small_size, dirty_at},
+    {"pad", wall_size, pad_at},
+    {"tower", wall_size, tower_at},
+    {"hull", wall_size, hull_at},
+    {"redwhite", small_size, redwhite_at},
+    {"pylon", small_size, pylon_at},
+};
+
 static int write_ships(void)
 {
-    paint_pic(wall_size, deck_at);
-    int ok = write_pic("surfaces/", "deck", wall_size);
-    paint_pic(small_size, dirty_at);
-    ok &= write_pic("surfaces/", "dirty", small_size);
-    paint_pic(wall_size, pad_at);
-    ok &= write_pic("surfaces/", "pad", wall_size);
-    paint_pic(wall_size, tower_at);
-    ok &= write_pic("surfaces/", "tower", wall_size);
-    paint_pic(wall_size, hull_at);
-    ok &= write_pic("surfaces/", "hull", wall_size);
-    paint_pic(small_size, redwhite_at);
-    ok &= write_pic("surfaces/", "redwhite", small_size);
-    paint_pic(small_size, pylon_at);
-    return ok & write_pic("surfaces/", "pylon", small_size);
+    int ok = 1;
+    for (const surface_picture& p : ship_pictures) ok &= paint_and_write("surfaces/", p.name, p.size, p.paint);
+    return ok;
 }
 
 // ---- wakes -------------------------------------------------------------------
@@ -689,22 +667,15 @@ static rgb_f wake_at(int side, float s, float t)
 
 static int write_wakes(void)
 {
-    paint_pic(small_size, [](float s, float t, int, int) { return wake_at(0, s, t); });
-    int ok = write_pic("overlay/", "wake1", small_size);
-    paint_pic(small_size, [](float s, float t, int, int) { return wake_at(1, s, t); });
-    return ok & write_pic("overlay/", "wake2", small_size);
+    int ok = paint_and_write("overlay/", "wake1", small_size, [](float s, float t, int, int) { return wake_at(0, s, t); });
+    return ok & paint_and_write("overlay/", "wake2", small_size, [](float s, float t, int, int) { return wake_at(1, s, t); });
 }
 
 // ---- main --------------------------------------------------------------------
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        fprintf(stderr, "usage: gen_15_textures PROGRAM_FOLDER/\n");
-        return 2;
-    }
-    program_folder = argv[1];
-    if (!program_folder.empty() && program_folder.back() != '/') program_folder += '/';
+    if (!texture_out_args(&out, argc, argv)) return 2;
     int ok = 1;
     for (const char* name : terrain_names) ok &= write_terrain(name);
     draw_summer_tree();

@@ -21,27 +21,19 @@
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "Startscn.h"
-#include "bmp_writer.h"
 #include "volanto/texture_paint.h"
 
 #include <cmath>
 #include <cstdio>
-#include <string>
 
-static std::string program_folder;
+static texture_out out = {"gen_16_runway_textures", ""};
 
 const int tex_size = 256;
 const int sub_samples = 4;     // per texel edge, for the painted edges
 
 static unsigned char pic[tex_size * tex_size * 3];
 
-static int write_pic(const char* folder, const char* name, int size)
-{
-    std::string path = program_folder + "textures/" + folder + name + ".BMP";
-    if (write_bmp(path.c_str(), pic, size, size, size)) return 1;
-    fprintf(stderr, "gen_16_runway_textures: cannot write %s\n", path.c_str());
-    return 0;
-}
+static int write_pic(const char* folder, const char* name, int size) { return write_texture(out, folder, name, pic, size); }
 
 static void put_solid(int x, int y, int size, rgb_f c) { put_opaque(pic + (y * size + x) * 3, c); }
 
@@ -325,12 +317,10 @@ const int small_size = 128;
 static int write_windsock(void)
 {
     const rgb_f orange = {236, 102, 24}, white = {242, 240, 234};
-    for (int y = 0; y < small_size; y++)
-        for (int x = 0; x < small_size; x++) {
-            int band = y * 5 / small_size;
-            float weave = 1 + 0.04f * tiled_noise((x + 0.5f) / small_size, (y + 0.5f) / small_size, 16, 421);
-            put_solid(x, y, small_size, scale(band % 2 ? white : orange, weave));
-        }
+    paint_texture(pic, small_size, 1, [&](float s, float t, int, int y) {
+        int band = y * 5 / small_size;
+        return scale(band % 2 ? white : orange, 1 + 0.04f * tiled_noise(s, t, 16, 421));
+    });
     return write_pic("surfaces/", "windsock", small_size);
 }
 
@@ -338,12 +328,10 @@ static int write_windsock(void)
 static int write_metal(void)
 {
     const rgb_f steel = {150, 153, 158};
-    for (int y = 0; y < small_size; y++)
-        for (int x = 0; x < small_size; x++) {
-            float s = (x + 0.5f) / small_size, t = (y + 0.5f) / small_size;
-            float brush = tiled_noise_st(s, t, 2, 64, 431) + 0.5f * tiled_noise_st(s, t, 4, 128, 432);
-            put_solid(x, y, small_size, scale(steel, 1 + 0.06f * brush + 0.03f * fractal(s, t, 4, 2, 433)));
-        }
+    paint_texture(pic, small_size, 1, [&](float s, float t, int, int) {
+        float brush = tiled_noise_st(s, t, 2, 64, 431) + 0.5f * tiled_noise_st(s, t, 4, 128, 432);
+        return scale(steel, 1 + 0.06f * brush + 0.03f * fractal(s, t, 4, 2, 433));
+    });
     return write_pic("surfaces/", "metal", small_size);
 }
 
@@ -351,14 +339,12 @@ static int write_metal(void)
 // brightness as the alpha.
 static int write_snow(void)
 {
-    for (int y = 0; y < tex_size; y++)
-        for (int x = 0; x < tex_size; x++) {
-            float s = (x + 0.5f) / tex_size, t = (y + 0.5f) / tex_size;
-            float wisp = tiled_noise_st(s, t, 4, 48, 441) + 0.5f * tiled_noise_st(s, t, 8, 96, 442);
-            float gust = 0.5f + 0.5f * fractal(s, t, 2, 2, 443);
-            float k = smooth(0.3f, 1.1f, wisp) * (0.4f + 0.6f * gust);
-            put_solid(x, y, tex_size, scale({236, 240, 246}, k));
-        }
+    paint_texture(pic, tex_size, 1, [](float s, float t, int, int) {
+        float wisp = tiled_noise_st(s, t, 4, 48, 441) + 0.5f * tiled_noise_st(s, t, 8, 96, 442);
+        float gust = 0.5f + 0.5f * fractal(s, t, 2, 2, 443);
+        float k = smooth(0.3f, 1.1f, wisp) * (0.4f + 0.6f * gust);
+        return scale({236, 240, 246}, k);
+    });
     return write_pic("overlay/", "bsnow", tex_size);
 }
 
@@ -366,12 +352,7 @@ static int write_snow(void)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        fprintf(stderr, "usage: gen_16_runway_textures PROGRAM_FOLDER/\n");
-        return 2;
-    }
-    program_folder = argv[1];
-    if (!program_folder.empty() && program_folder.back() != '/') program_folder += '/';
+    if (!texture_out_args(&out, argc, argv)) return 2;
     int ok = write_runway_set(pave_asphalt);
     ok &= write_runway_set(pave_concrete);
     ok &= write_strip(strip_grass, "grass/", "rway_gras");

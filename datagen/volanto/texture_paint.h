@@ -1,10 +1,14 @@
 // The painting helpers the texture generators share: colours as floats in
-// 0..255, and tiling noise from the terrain's own hash.
+// 0..255, tiling noise from the terrain's own hash, and painting a picture
+// and writing it where the loader looks.
 #pragma once
+#include "bmp_writer.h"
 #include "volanto/socal_terrain.h"
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <string>
 
 struct rgb_f {
     float r, g, b;
@@ -86,4 +90,54 @@ static inline void put_key(unsigned char* p)
     p[0] = key_r;
     p[1] = key_g;
     p[2] = key_b;
+}
+
+// ---- pictures ----------------------------------------------------------------
+
+// Every texel of the size x size picture rgb (rows of size texels from the
+// bottom up) from paint(s, t, x, y), averaged over samples x samples points
+// inside the texel so that thin lines come out smooth.
+template <typename F>
+static void paint_texture(unsigned char* rgb, int size, int samples, F paint)
+{
+    for (int y = 0; y < size; y++)
+        for (int x = 0; x < size; x++) {
+            rgb_f sum = {0, 0, 0};
+            for (int j = 0; j < samples; j++)
+                for (int i = 0; i < samples; i++) {
+                    rgb_f c = paint((x + (i + 0.5f) / samples) / size, (y + (j + 0.5f) / samples) / size, x, y);
+                    sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
+                }
+            put_opaque(rgb + (y * size + x) * 3, scale(sum, 1.0f / (samples * samples)));
+        }
+}
+
+// Where a generator writes its pictures: textures/ under the program folder
+// its one argument names; its own name for the messages.
+struct texture_out {
+    const char* program;
+    std::string folder;   // ending in '/'
+};
+
+// The program folder from the command line: 0 after the usage line when
+// there is none.
+static inline int texture_out_args(texture_out* out, int argc, char** argv)
+{
+    if (argc < 2) {
+        fprintf(stderr, "usage: %s PROGRAM_FOLDER/\n", out->program);
+        return 0;
+    }
+    out->folder = argv[1];
+    if (!out->folder.empty() && out->folder.back() != '/') out->folder += '/';
+    return 1;
+}
+
+// The size x size picture rgb as textures/<sub><name>.BMP.
+static inline int write_texture(const texture_out& out, const char* sub, const char* name, const unsigned char* rgb,
+                                int size)
+{
+    std::string path = out.folder + "textures/" + sub + name + ".BMP";
+    if (write_bmp(path.c_str(), rgb, size, size, size)) return 1;
+    fprintf(stderr, "%s: cannot write %s\n", out.program, path.c_str());
+    return 0;
 }
