@@ -667,8 +667,10 @@ static rgb_f wake_at(int side, float s, float t)
 
 static int write_wakes(void)
 {
-    int ok = paint_and_write("overlay/", "wake1", small_size, [](float s, float t, int, int) { return wake_at(0, s, t); });
-    return ok & paint_and_write("overlay/", "wake2", small_size, [](float s, float t, int, int) { return wake_at(1, s, t); });
+    auto centre = [](float s, float t, int, int) { return wake_at(0, s, t); };
+    auto side = [](float s, float t, int, int) { return wake_at(1, s, t); };
+    int ok = paint_and_write("overlay/", "wake1", small_size, centre);
+    return ok & paint_and_write("overlay/", "wake2", small_size, side);
 }
 
 // ---- main --------------------------------------------------------------------

@@ -33,7 +33,10 @@ const int sub_samples = 4;     // per texel edge, for the painted edges
 
 static unsigned char pic[tex_size * tex_size * 3];
 
-static int write_pic(const char* folder, const char* name, int size) { return write_texture(out, folder, name, pic, size); }
+static int write_pic(const char* folder, const char* name, int size)
+{
+    return write_texture(out, folder, name, pic, size);
+}
 
 static void put_solid(int x, int y, int size, rgb_f c) { put_opaque(pic + (y * size + x) * 3, c); }
 
