@@ -67,13 +67,16 @@ static const deck_region platform_deck = {4, {{-12, 77}, {-12, 53}, {12, 53}, {1
 static const deck_region rig_deck = {4, {{-14, 104}, {-14, 76}, {14, 76}, {14, 104}}};
 
 // (px, pz) from the structure's reference point, the region turned by the
-// heading whose sine and cosine are s and c (0 and 1: not turned).
-// Each edge tested as inside_cw_reg_rotated does, the corners turned once.
+// heading whose sine and cosine are s and c (0 and 1: not turned): inside
+// every edge in order.
 static int in_region(const deck_region& r, float px, float pz, float s, float c)
 {
-    float corner[6][3];
-    for (int k = 0; k < r.corners; k++) turned(r.xz[k][0], r.xz[k][1], s, c, corner[k]);
-    return inside_cw_poly(corner, r.corners, px, pz, 0);
+    for (int k = 0; k < r.corners; k++) {
+        const float* a = r.xz[k];
+        const float* b = r.xz[(k + 1) % r.corners];
+        if (!inside_cw_reg_rotated(a[0], a[1], b[0], b[1], px, pz, s, c)) return 0;
+    }
+    return 1;
 }
 
 // The user aircraft from ship sh, and the sine and cosine of its heading.
