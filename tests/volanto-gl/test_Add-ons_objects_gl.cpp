@@ -15,6 +15,7 @@
 #include "Initgen.h"
 #include "Startscn.h"
 #include "gl_feedback.h"
+#include "gl_view.h"
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
@@ -68,11 +69,7 @@ protected:
     // Level from the south, x across and y up on the span of the fixture.
     void look_from_south(void)
     {
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(left, right, bottom, top, -5000, 5000);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        ortho_camera(left, right, bottom, top, 5000, false);
     }
     float world_x(const std::vector<float>& v) const { return left + v[0] / view_w * (right - left); }
     float world_y(const std::vector<float>& v) const { return bottom + v[1] / view_h * (top - bottom); }

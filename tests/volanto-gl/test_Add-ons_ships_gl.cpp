@@ -15,6 +15,7 @@
 #include "Initgen.h"
 #include "Startscn.h"
 #include "gl_feedback.h"
+#include "gl_view.h"
 #include "records.h"
 #include "test_support.h"
 
@@ -40,12 +41,7 @@ enum class look { down, north };
 void camera(look l)
 {
     glViewport(0, 0, 1000, 1000);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-half, half, -half, half, -1000, 1000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    if (l == look::down) glRotatef(90, 1, 0, 0);
+    ortho_camera(-half, half, -half, half, 1000, l == look::down);
 }
 
 // Window z 0..1 is eye z 1000..-1000.

@@ -18,6 +18,7 @@
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
 #include "gl_feedback.h"
+#include "gl_view.h"
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
@@ -181,11 +182,7 @@ void set_view(void)
     msc.tenth_count = 3;
     msc.sim_time = 0.3f;
     glViewport(0, 0, view_px, view_px);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-half, half, -half, half, -half, half);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    ortho_camera(-half, half, -half, half, half, false);
     glFogf(GL_FOG_START, 1000);
     glFogf(GL_FOG_END, 2000);
     glClearColor(0, 0, 0, 0);

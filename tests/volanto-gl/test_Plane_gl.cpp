@@ -10,6 +10,7 @@
 #include "HL_MNW.h"
 #include "Plane.h"
 #include "gl_feedback.h"
+#include "gl_view.h"
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
@@ -66,12 +67,7 @@ void flat_texture(int id, uint32_t rgb, bool cut_left = false)
 void look_down_from_above(void)
 {
     glViewport(0, 0, 1000, 1000);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-500, 500, -500, 500, -1000, 1000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glRotatef(90, 1, 0, 0);
+    ortho_camera(-500, 500, -500, 500, 1000, true);
     glDisable(GL_CULL_FACE);
 }
 
@@ -426,11 +422,7 @@ TEST(CityLightsGl, SevenPointsAGroupLiftedTowardTheEye)
     env.camera_ground_h = 200;   // lifted 50 m
 
     glViewport(0, 0, 1000, 1000);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, 1000, 0, 1000, -1000, 1000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    ortho_camera(0, 1000, 0, 1000, 1000, false);
     OGL_setstate(0, 0, 0, 0);
     std::vector<fb_prim> got = feedback(GL_3D_COLOR, [] { plot_city_lights(); });
 

@@ -13,6 +13,7 @@
 #include "Initnav.h"
 #include "Plane.h"
 #include "gl_feedback.h"
+#include "gl_view.h"
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
@@ -108,12 +109,7 @@ protected:
         glViewport(0, 0, view_w, view_h);
         glClearColor(0, 0, 0, 0);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-half_x, half_x, -half_z, half_z, -5000, 5000);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glRotatef(90, 1, 0, 0);
+        ortho_camera(-half_x, half_x, -half_z, half_z, 5000, true);
         OGL_setstate(0, 1, 0, 0);
         hx = half_x;
         hz = half_z;
@@ -263,12 +259,7 @@ template <typename F>
 std::vector<fb_poly> world_polygons(float e, F draw)
 {
     glViewport(0, 0, 1000, 1000);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-e, e, -e, e, -e, e);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glRotatef(90, 1, 0, 0);
+    ortho_camera(-e, e, -e, e, e, true);
     glDisable(GL_CULL_FACE);
     std::vector<fb_poly> out;
     for (const fb_prim& prim : feedback(GL_3D_COLOR_TEXTURE, draw)) {

@@ -12,6 +12,7 @@
 #include "Plane.h"
 #include "Startscn.h"
 #include "gl_feedback.h"
+#include "gl_view.h"
 #include "test_support.h"
 #include "volanto_support.h"
 
@@ -63,12 +64,7 @@ protected:
         ogl_brat_ter = 1;
         msc.dt = 0;
         glViewport(0, 0, 1000, 1000);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-half_view, half_view, -half_view, half_view, -1000, 1000);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glRotatef(90, 1, 0, 0);
+        ortho_camera(-half_view, half_view, -half_view, half_view, 1000, true);
         glDisable(GL_CULL_FACE);
         OGL_setstate(1, 1, 0, 0);
     }

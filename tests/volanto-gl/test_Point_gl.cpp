@@ -16,6 +16,7 @@
 #include "Startscn.h"
 #include "records.h"
 #include "gl_feedback.h"
+#include "gl_view.h"
 #include "host_test.h"
 #include "test_support.h"
 
@@ -119,11 +120,7 @@ void start(int rwy_kind, int app_kind, int gls_kind, float len_ft = 10000, int n
     reset_suite_state();
     MACIBM_init();
     glViewport(0, 0, 1000, 1000);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, 1000, -500, 500, -1000, 1000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    ortho_camera(0, 1000, -500, 500, 1000, false);
     glDisable(GL_FOG);
     glDisable(GL_DEPTH_TEST);
     add_airport(0, number, len_ft);
