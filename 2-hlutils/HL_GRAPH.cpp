@@ -767,8 +767,8 @@ int read_bmp(FILE* in, const char* path, int kind, int id_or_x, int mode_or_y, i
                 d[3] = magenta ? 0 : 255;
             } else if (mode == bmp_glow) {
                 d[3] = (unsigned char)((s[0] + s[1] + s[2]) / 3);
-                // The propeller disc and the smoke, the last overlay, are drawn dark.
-                unsigned char v = (id == tex_pdisc || id == tex_overlay_last) ? 0 : 255;
+                // The propeller disc and the smoke are drawn dark.
+                unsigned char v = (id == tex_pdisc || id == tex_smoke) ? 0 : 255;
                 d[0] = d[1] = d[2] = v;
             }
         }

@@ -3,8 +3,42 @@
 // and the rain and snow on the windshield.
 #pragma once
 
+// ---- clouds, fires and smoke (Add-ons_clouds.cpp) -------------------------------
+
+// The cloud layer over the grid's visible range: puffs at the cloud base for
+// a scattered or broken layer, a sheet at the tops for an overcast. It sets
+// its own drawing state.
 void plot_clouds(void);
+// 1 when puff cell (i, j) of a layer of cloud type `type` is drawn: a
+// scattered layer leaves out every third diagonal, (i + j) divisible by 3.
+int  puff_cell_drawn(int type, int i, int j);
+// The texture coordinates at puff cell (i, j)'s corners (i, j), (i, j + 1),
+// (i + 1, j + 1), (i + 1, j): the grid's own, turned a quarter for each step
+// of (i + j) mod 4, so the repeating picture does not line up in rows.
+void puff_cell_st(int i, int j, float st[4][2]);
+
+// The region's fires as flickering billboards and their smoke; with fog and
+// texturing on and lighting and depth off.
 void plot_fires(void);
+const int smoke_puffs = 50;
+struct smoke_puff {
+    float age;      // s; past its life it starts again at a fire
+    float size;     // m, half the billboard's side
+    float xyz[3];   // m
+    float dir;      // radians from true north: it drifts away from this heading, downwind
+};
+// The frame's animation before anything is drawn: the fires' frame counter
+// on by ten frames a second; every smoke puff aged, grown, risen and drifted
+// downwind, and one past its life started again at a fire picked at random.
+// When fire 0 has moved (a new region) the whole pool starts again at once.
+void animate_fires(float dt);
+// What the animation left: fire k's picture and smoke puff n.
+int  fire_tex(int k);
+const smoke_puff& smoke_puff_at(int n);
+// The run's fire frame counter (starting on the first fire picture), the
+// fires' offsets (drawn at the first frame) and an empty smoke pool.
+void clear_fire_run_state(void);
+
 void plot_obstacles(void);     // the object ring's in-view objects
 // Sorts the in-view objects by type for plot_obstacles; the frame calls it
 // whenever it rebuilds obj_inrange.

@@ -26,6 +26,7 @@ void reset_program_state(void)
     clear_texture_run_state();
     clear_plane_run_state();
     clear_object_buckets();
+    clear_fire_run_state();
     clear_sky_run_state();
     clear_camera_run_state();
     clear_terrain_lists();

@@ -612,6 +612,26 @@ TEST_F(SceneFrame, TheWorldIsDrawnInItsOrderForEachCloudLayer)
     EXPECT_EQ(calls, "stars terrain city lightning lights ");
 }
 
+// The fires burn above freezing, not at it, and in precipitation up to 1.
+TEST_F(SceneFrame, FiresBurnOnlyAboveFreezingAndInLittlePrecipitation)
+{
+    const struct {
+        float temp, precip;
+        bool drawn;
+    } cases[] = {{32, 1, false}, {32.1f, 1, true}, {60, 1.01f, false}, {60, 0, true}, {20, 5, false}};
+    for (const auto& c : cases) {
+        prepare();
+        scn.fires_on = 1;
+        atm.sl_temp = c.temp;
+        atm.precip_level = c.precip;
+        frame();
+        EXPECT_EQ(calls.find("fires") != std::string::npos, c.drawn) << c.temp << " F, precipitation " << c.precip;
+    }
+    prepare();
+    frame();
+    EXPECT_EQ(calls.find("fires"), std::string::npos) << "a region without fires";
+}
+
 // Each group of an airport's runways from its last runway to its first:
 // pavement (five pieces each), pads, runways; the landing lights only at
 // the nearest airport; the windsock drifts with the wind every frame, also

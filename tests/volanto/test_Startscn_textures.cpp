@@ -8,7 +8,11 @@
 // shipped airport textures load at their sizes; each number half holds its
 // digit by the centre line; the sign atlas cells have their grounds and their
 // glyphs upright; only the unpaved strips have transparent holes, their edges
-// mirrored; the arrow, stripes and windsock bands run their way.
+// mirrored; the arrow, stripes and windsock bands run their way. The
+// shipped sky and fire textures load at their sizes; the cloud puffs join
+// across every turned cell edge; the smoke fades before its edges, the moon
+// is a disc with seas in the key colour's square, and the fire frames make
+// one closed cycle.
 #include <gtest/gtest.h>
 
 #include "HL_GRAPH.h"
@@ -20,6 +24,7 @@
 #include "test_support.h"
 #include "volanto_support.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -617,4 +622,119 @@ TEST(ShippedTextures, ArrowStripesAndBandsRunTheirWay)
         for (int x = 0; x < 128; x++) across &= orange(x, y) == (band % 2 == 0);
         EXPECT_TRUE(across) << "band " << band << ": one colour across the row, orange at both ends";
     }
+}
+
+// ---- the shipped sky and fire textures ------------------------------------------------
+
+TEST(ShippedTextures, SkyAndFirePicturesLoadAtTheirSizesWithoutANotice)
+{
+    summer_day_at_34n(5);
+    int boxes = host_test_message_box_count();
+    struct one {
+        int id, mode;
+        const char* name;
+        int size;
+    };
+    std::vector<one> all = {{142, -105, "moon", 128}, {tex_cloud, -106, "cloud", 256}, {tex_smoke, -106, "smoke", 128}};
+    std::vector<std::string> fires;
+    for (int k = 1; k <= 12; k++) fires.push_back("fire" + std::to_string(k));
+    for (int k = 0; k < 12; k++) all.push_back({tex_fire_first + k, -105, fires[k].c_str(), 128});
+    for (const one& t : all) {
+        int w = 0, h = 0;
+        EXPECT_EQ(OGL_texbmp(-100, t.id, t.mode, t.name, &w, &h), 1) << t.name << " id " << t.id;
+        EXPECT_EQ(w, t.size) << t.name;
+        EXPECT_EQ(h, t.size) << t.name;
+    }
+    EXPECT_EQ(host_test_message_box_count(), boxes);
+}
+
+// The cloud drawer repeats the picture once a cell, each cell turned a
+// quarter more than its west and south neighbours: laid out so, the step
+// between the texels either side of any cell edge is no larger than the
+// steps inside the picture. Puffs cover a good part of it, with clear sky
+// between.
+TEST(ShippedTextures, CloudPuffsJoinAcrossEveryTurnedEdge)
+{
+    reset_suite_state();
+    MACIBM_set_constants();
+    texels c = read_shipped(shipped_texture("overlay/cloud"));
+    ASSERT_EQ(c.w, 256);
+    const int n = 256;
+    auto b = [&](int x, int y) { return (int)(c.at(x, y) & 255); };
+    // Texel (a, b) of a cell turned r quarters, a east and b north.
+    auto turned = [&](int r, int a, int bb) {
+        switch (r % 4) {
+        case 0: return b(a, bb);
+        case 1: return b(bb, n - 1 - a);
+        case 2: return b(n - 1 - a, n - 1 - bb);
+        default: return b(n - 1 - bb, a);
+        }
+    };
+    int inside = 0, across = 0, full = 0, clear = 0;
+    for (int y = 0; y < n; y++)
+        for (int x = 0; x + 1 < n; x++) {
+            inside = std::max(inside, abs(b(x, y) - b(x + 1, y)));
+            inside = std::max(inside, abs(b(y, x) - b(y, x + 1)));
+            full += b(x, y) > 160;
+            clear += b(x, y) < 16;
+        }
+    for (int r = 0; r < 4; r++)
+        for (int k = 0; k < n; k++) {
+            across = std::max(across, abs(turned(r, n - 1, k) - turned(r + 1, 0, k)));   // east edge
+            across = std::max(across, abs(turned(r, k, n - 1) - turned(r + 1, k, 0)));   // north edge
+        }
+    EXPECT_LE(across, inside) << "a seam where turned cells meet";
+    EXPECT_GT(full, n * n / 4);
+    EXPECT_GT(clear, n * n / 20);
+}
+
+// The smoke puff fades out before the picture's edges; the moon is a disc
+// in the key colour's square, its seas darker than its highlands; the fire
+// frames stand on the bottom row under clear tops, and the twelfth runs on
+// into the first as each runs into the next.
+TEST(ShippedTextures, SmokeMoonAndFireShapes)
+{
+    reset_suite_state();
+    MACIBM_set_constants();
+    texels smoke = read_shipped(shipped_texture("overlay/smoke"));
+    ASSERT_EQ(smoke.w, 128);
+    int edge_max = 0;
+    for (int k = 0; k < 128; k++)
+        for (unsigned t : {smoke.at(k, 0), smoke.at(k, 127), smoke.at(0, k), smoke.at(127, k)})
+            edge_max = std::max(edge_max, (int)(t & 255));
+    EXPECT_LE(edge_max, 4);
+    EXPECT_GT((int)(smoke.at(64, 64) & 255), 90);
+
+    texels moon = read_shipped(shipped_texture("overlay/moon"));
+    ASSERT_EQ(moon.w, 128);
+    for (unsigned t : {moon.at(0, 0), moon.at(127, 0), moon.at(0, 127), moon.at(127, 127), moon.at(64, 2)})
+        EXPECT_TRUE(is_key(t));
+    int darkest = 255, brightest = 0;
+    for (int y = 24; y < 104; y++)
+        for (int x = 24; x < 104; x++) {
+            ASSERT_FALSE(is_key(moon.at(x, y))) << x << " " << y;
+            int g = (int)(moon.at(x, y) >> 8 & 255);
+            darkest = std::min(darkest, g), brightest = std::max(brightest, g);
+        }
+    EXPECT_GT(brightest - darkest, 60);
+
+    std::vector<texels> fire;
+    for (int k = 1; k <= 12; k++) fire.push_back(read_shipped(shipped_texture("fire/fire" + std::to_string(k))));
+    std::vector<int> step;
+    for (int k = 0; k < 12; k++) {
+        const texels& f = fire[k];
+        ASSERT_EQ(f.w, 128) << k + 1;
+        int top = 0, bottom = 0;
+        for (int x = 0; x < 128; x++) top += is_key(f.at(x, 127)), bottom += !is_key(f.at(x, 0));
+        EXPECT_EQ(top, 128) << "fire" << k + 1;
+        EXPECT_EQ(bottom, 128) << "fire" << k + 1;
+        const texels& next = fire[(k + 1) % 12];
+        int d = 0;
+        for (int i = 0; i < 128 * 128; i++) d += is_key(f.rgb[i]) != is_key(next.rgb[i]);
+        step.push_back(d);
+    }
+    int most = *std::max_element(step.begin(), step.end() - 1), least = *std::min_element(step.begin(), step.end() - 1);
+    EXPECT_GT(least, 0) << "every frame moves";
+    EXPECT_LE(step[11], most) << "fire12 runs on into fire1";
+    EXPECT_GE(step[11], least);
 }
