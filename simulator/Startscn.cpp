@@ -875,6 +875,3 @@ void update_scene_3d2(void)
     draw_overlays(f);
     restore_screen();
 }
-
-// The 2D overlays of the main view come with their own drawing.
-void update_scene_2d(void) {}
