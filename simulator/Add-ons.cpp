@@ -4,6 +4,3 @@
 // nothing shows.
 void plot_clouds(void) {}
 void plot_fires(void) {}
-void plot_nrml_hud(void) {}
-void plot_cool_hud(void) {}
-void do_window_precip(float, float, float, float) {}

@@ -32,6 +32,7 @@ void reset_program_state(void)
     clear_terrain_lists();
     clear_wake_run_state();
     clear_night_sky_run_state();
+    clear_precip_run_state();
     clear_buildup_run_state();
     clear_events_run_state();
     clear_periodic_run_state();
