@@ -144,7 +144,7 @@ void plot_nrml_hud(void)
     draw_ladder(col, o);
 
     // The synthetic-vision display shows the runway itself instead.
-    if (nav.gs_valid[1] && pln[0].HUDtype != 3) {
+    if (glide_slope_received(1) && pln[0].HUDtype != 3) {
         float lx = cx + 10 * nav.cdi[1], gy = cy - 10 * nav.gsi[1];
         OGL_line(col, lx, cy - 50, lx, cy + 50);
         OGL_line(col, cx - 50, gy, cx + 50, gy);

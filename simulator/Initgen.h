@@ -161,7 +161,6 @@ struct navstruct {
     float gs_angle[2];           // glide path, degrees; -99.9 none, 99.9 marks a VOR
     float cdi[2];                // course deviation, dots -5..5
     float gsi[2];                // glide-slope deviation, dots -5..5
-    int gs_valid[2];             // the glide slope is usable: the HSI's pointer and the head-up display's bars
     int gate[2];                 // 0..99 while the receiver serves its selected course
     float gps_crs;               // GPS course, degrees true
     float loc_crs[2];            // localizer course, degrees true (the navaid's heading)

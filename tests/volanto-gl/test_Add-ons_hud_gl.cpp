@@ -167,7 +167,8 @@ TEST_F(NrmlHudGl, IlsBarsOnlyWithAGlideSlopeAndNotOverSyntheticVision)
         int valid, hud_type, bars;
     };
     for (const cell& c : {cell{1, 2, 2}, cell{0, 2, 0}, cell{1, 3, 0}}) {
-        nav.gs_valid[1] = c.valid;
+        nav.receiving[1] = 1;
+        nav.gs_angle[1] = c.valid ? 3.0f : -99.9f;
         pln[0].HUDtype = c.hud_type;
         int bars = 0;
         for (const seg& s : hud_lines()) {
