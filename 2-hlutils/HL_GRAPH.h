@@ -134,6 +134,7 @@ const int marker_blank = 15;
 const int tex_surfaces_last = 140;
 const int tex_overlay_first = 141;     // "overlay/"
 const int tex_trees = 141;             // the season's tree picture
+const int tex_moon = 142;              // a grey disc on magenta
 const int tex_pdisc = 143;             // a turning propeller; brightness as alpha, drawn black
 const int tex_cloud = 144;             // a cloud puff, brightness as alpha; repeats once a cloud cell
 const int tex_bsnow = 145;             // blowing snow, brightness as alpha

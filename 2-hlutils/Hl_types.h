@@ -352,6 +352,7 @@ struct inststruct {
     int anti_ice;                // the panel's anti-ice switch
     int ldg_lights;              // the landing-light switch
     int hud_on;                  // the head-up display switch
+    int hud_colour;              // the head-up display's colour switch: 0 the darker greens
     int hook_down;               // the arresting hook switch
 };
 

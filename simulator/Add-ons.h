@@ -63,7 +63,36 @@ void draw_a_carr(float x, float y, float z);
 void draw_a_frig(float x, float y, float z);
 void draw_a_offp(float x, float y, float z);
 void draw_a_oilr(float x, float y, float z);
-void plot_nrml_hud(void);      // the normal head-up display, in the 3D viewport's reference units
+
+// ---- the head-up displays (Add-ons_hud.cpp) ----------------------------------
+
+const float hud_units_per_deg = 9.41f;   // reference units of the HUD's scales per degree
+
+void plot_nrml_hud(void);      // the flight-data head-up display, in the 3D viewport's reference units
 void plot_cool_hud(void);      // the synthetic-vision one, in world coordinates
-// The viewport's left, bottom, right and top in reference units.
+// How far the view looks below the nose, degrees: 0, -4 in Down 4 Deg, -8 in Down 8 Deg.
+float hud_depression(int view);
+// The flight-path marker's centre for a depression o, in reference units,
+// held 2 units inside the HUD box of con.
+void hud_marker(float o, float* x, float* y);
+// Goal-post frame k (0..7) of a runway whose approach end is `end`, heading
+// hdg degrees true: the frame's centre back along the approach, rising 5 %,
+// and its half-size.
+void goal_post_frame(const float end[3], float hdg, int k, float centre[3], float* half);
+
+// ---- rain and snow on the windshield (Add-ons_precip.cpp) -----------------------
+
+const int precip_drops = 400;
+
+// The viewport's left, bottom, right and top in reference units. Writes
+// atm.precip_intensity every call.
 void do_window_precip(float x1, float y1, float x2, float y2);
+// The layer's share of its precipitation at height h (m): 1 below the base,
+// fading to none at the tops.
+float precip_layer_factor(float h, float base, float tops);
+// The intensity 0..1 at the eye's height h, from the weather of atm.
+float precip_intensity_at(float h);
+// The last drop in use for an intensity: 0..precip_drops - 1; 0 draws none.
+int precip_last_drop(float intensity);
+// The drops are placed afresh on their next use.
+void clear_precip_run_state(void);

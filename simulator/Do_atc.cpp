@@ -15,3 +15,6 @@ void speakstring(const char*) {}
 void handle_plan(int) {}
 void controller_respond(char*) {}
 void LSO_respond(void) {}
+
+// Stands in until the ATC window comes: nothing is drawn.
+void plot_atc_options(int) {}

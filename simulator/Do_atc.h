@@ -34,3 +34,6 @@ void speakstring(const char* text);     // one controller phrase
 void handle_plan(int pilot_call);
 void controller_respond(char* request);
 void LSO_respond(void);
+// The ATC window's list of calls: click 0 draws it (the 2D overlays, while
+// atc.menu_on is set), click 1 acts on the row under the cursor.
+void plot_atc_options(int click);

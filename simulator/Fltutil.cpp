@@ -272,6 +272,11 @@ static void vor_needle(int r, float bearing)
     nav.cdi[r] = fltlim(dev * 0.5f, -5.0f, 5.0f);
 }
 
+int glide_slope_received(int r)
+{
+    return nav.receiving[r] && nav.gs_angle[r] > 0.0f && nav.gs_angle[r] < 99.0f;
+}
+
 // A localizer, with its glide slope when it has one: heard only from in
 // front (the needles then clamp to five dots); from behind the flag stays
 // down and the needles keep the raw angles.

@@ -175,6 +175,8 @@ void mod_sec(void);   // weather, radios, fuel, icing, failures, gravity
 // nav_frq holds it) and nearer the aircraft than range and *best, in
 // unscaled degrees of latitude and longitude; *best then takes the distance.
 int  check_nav(int index, int frequency, float* best, float range);
+// 1 while NAV receiver r hears a glide slope: not none (-99.9), not a VOR (99.9).
+int  glide_slope_received(int r);
 // clear_flight_state calls them: what the two keep for one flight (the Morse
 // player, the glide-slope call-out, the wind-shear event and the gusts; the
 // altitude call-outs, the fuel clock and the failure times).

@@ -364,8 +364,8 @@ static int read_custom_object(int s, const char* name, float heading)
 {
     // The file is read as text on inf2 while the scenery square that placed
     // the object stays open on inf1: the scanners go back to inf1, binary,
-    // with the line end they had, however the reading ends (a fatal alert
-    // that unwinds included), and inf2 is closed.
+    // with the line end they had, however the reading ends (in the fuzz
+    // build a fatal alert throws), and inf2 is closed.
     struct object_scan {
         char eln = x_eln;
         int extra = extra_char_eoln;

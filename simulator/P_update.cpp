@@ -43,3 +43,5 @@ void manage_das(float x, float y)
     float t = fltlim((y - throttle_idle_y) / throttle_travel, 0.0f, 1.0f);
     for (int e = 0; e < plane_engines; e++) flt.throttle_req[e] = t;
 }
+
+void plot_glass_tape(int, float, float, float, float, float, float, float, int, float, int) {}

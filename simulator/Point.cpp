@@ -226,6 +226,149 @@ void plot_rway_lights(void)
     glPopMatrix();
 }
 
-// The night sky comes with its own drawing; until then the frame calls this
-// and nothing shows.
-void plot_stars(float, float, float, float, float, float, float) {}
+// ---- the night sky -------------------------------------------------------------
+
+// The five brightness groups of the star field (entry 0 is not drawn).
+const int star_groups = 5;
+static const int group_first[star_groups] = {1, 201, 401, 801, 1401};
+static const int group_last[star_groups] = {200, 400, 800, 1400, star_count - 1};
+static const float group_factor[star_groups] = {1.0f, 0.8f, 0.6f, 0.4f, 0.2f};
+
+const float meteor_life = 2.0f;   // s of frame time
+const float moon_distance = 10000;   // m from the eye
+const float moon_half = moon_distance * 0.025f;
+
+// The sky over the whole run: the meteor in flight and the moon's place in
+// its cycle, drawn on the first frame so that every run has its own.
+struct night_sky_run_state {
+    int meteor_x = 0, meteor_y = 0;     // reference units, the eye-centred x and y
+    int meteor_dx = 0, meteor_dy = 0;   // a frame's step
+    float meteor_age = 0;               // s
+    int phase_drawn = 0;
+    float moon_phase = 0;               // radians
+};
+static night_sky_run_state night_run;
+
+void clear_night_sky_run_state(void) { night_run = night_sky_run_state(); }
+
+float star_level(float r, float g, float b, float time_of_day)
+{
+    float k = time_of_day > 12 * 3600.0f ? 1.6f : 0.8f;
+    return 1.0f - k * (r + g + b);
+}
+
+float meteor_period(int setting)
+{
+    switch (setting) {
+    case 1: return 600;
+    case 2: return 300;
+    case 3: return 150;
+    case 4: return 30;
+    }
+    return 300;
+}
+
+// A frame of no time has no chance of a meteor, and draws nothing for it.
+int meteor_starts(float period, float dt)
+{
+    if (!(dt > 0)) return 0;
+    return fltrand(0, period / dt) < 1.0f;
+}
+
+int moon_position(float time_of_day, float phase, float lat, float xyz[3])
+{
+    float a = fltwrap(time_of_day / 3600 / 24 * con.pim2 + phase, 0, con.pim2);
+    if (!fltrange(a, 0, con.pi)) return 0;
+    float la = lat * con.degtorad;
+    xyz[0] = moon_distance * cosf(a);
+    xyz[1] = moon_distance * sinf(a) * cosf(la);
+    xyz[2] = moon_distance * sinf(a) * sinf(la);
+    return 1;
+}
+
+void plotgroup(int first, int last, float r, float g, float b, float level)
+{
+    glColor3f(fmaxf(level, r), fmaxf(level, g), fmaxf(level, b));
+    for (int i = first; i <= last; i++) glVertex3fv(star_xyz[i]);
+}
+
+// A new meteor when one is due, then the one in flight one step on, fading
+// in and out over its life. A frame of no time holds it, as it would
+// otherwise streak on without ageing.
+static void draw_meteor(float left, float bottom, float right, float top)
+{
+    night_sky_run_state& n = night_run;
+    float dt = msc.dt;
+    if (!(dt > 0)) return;
+    if (meteor_starts(meteor_period(atm.meteor_level), dt)) {
+        n.meteor_x = intrand(intround(left), intround(right));
+        n.meteor_dx = intrand(-16, 16);
+        n.meteor_y = intrand(intround(bottom), intround(top));
+        n.meteor_dy = intrand(-16, -4);
+        n.meteor_age = 0;
+    }
+    if (n.meteor_age >= meteor_life) return;
+    n.meteor_x += n.meteor_dx;
+    n.meteor_y += n.meteor_dy;
+    n.meteor_age += dt;
+    float grey = fabsf(n.meteor_age - 1);
+    glColor3f(grey, grey, grey);
+    glBegin(GL_LINES);
+    glVertex3f((float)n.meteor_x, (float)n.meteor_y, 0);
+    glVertex3f((float)(n.meteor_x + n.meteor_dx), (float)(n.meteor_y + n.meteor_dy), 0);
+    glEnd();
+}
+
+// The moon's quad faces the eye: its corners turned by the view's heading
+// and pitch, as the camera turns the world the other way.
+static void draw_moon(const float at[3], float sky_sum)
+{
+    float h = scn.view_heading * con.degtorad, p = scn.view_pitch * con.degtorad;
+    float sh = sinf(h), ch = cosf(h), sp = sinf(p), cp = cosf(p);
+    const float across[3] = {ch, 0, sh};
+    const float up[3] = {-sp * sh, cp, sp * ch};
+    // (s, t) of each corner, and its side along across and up.
+    static const float corner[4][2] = {{1, 1}, {1, 0}, {0, 0}, {0, 1}};
+
+    OGL_setstate(0, 1, 0, 0);
+    glEnable(GL_BLEND);
+    glColor4f(1, 1, 1, 1 - fltlim(0.4f * sky_sum, 0, 1));
+    OGL_bindtex(tex_moon);
+    glBegin(GL_QUADS);
+    for (const float* c : corner) {
+        float u = moon_half * (2 * c[0] - 1), v = moon_half * (2 * c[1] - 1);
+        glTexCoord2f(c[0], c[1]);
+        glVertex3f(at[0] + u * across[0] + v * up[0], at[1] + u * across[1] + v * up[1],
+                   at[2] + u * across[2] + v * up[2]);
+    }
+    glEnd();
+    glDisable(GL_BLEND);
+}
+
+void plot_stars(float r, float g, float b, float left, float bottom, float right, float top)
+{
+    night_sky_run_state& n = night_run;
+    if (!n.phase_drawn) {
+        n.moon_phase = fltrand(0, con.pim2);
+        n.phase_drawn = 1;
+    }
+    float s = r + g + b;
+    float level = star_level(r, g, b, msc.time_of_day);
+    const float* v = con.VIEW_xyz;
+    // A bright sky hides the meteors too, and holds the one in flight.
+    if (r < level || g < level || b < level) {
+        glPushMatrix();
+        glTranslatef(v[0], v[1], v[2]);
+        glBegin(GL_POINTS);
+        for (int k = 0; k < star_groups; k++)
+            plotgroup(group_first[k], group_last[k], r, g, b, level * group_factor[k]);
+        glEnd();
+        draw_meteor(left, bottom, right, top);
+        glPopMatrix();
+    }
+
+    float at[3];
+    if (!moon_position(msc.time_of_day, n.moon_phase, flt.lat, at)) return;
+    for (int k = 0; k < 3; k++) at[k] += v[k];
+    draw_moon(at, s);
+}

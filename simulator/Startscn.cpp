@@ -804,7 +804,9 @@ static void draw_overlays(const frame_view& f)
     glOrtho(f.vp_x1, f.vp_x2, f.vp_y1, f.vp_y2, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    // Out of the rain the rain sound, which follows the intensity, stops too.
     if (f.overcast && f.eye[1] < atm.cloud_tops) scene.do_window_precip(f.vp_x1, f.vp_y1, f.vp_x2, f.vp_y2);
+    else atm.precip_intensity = 0;
     int v = f.view;
     if (forward_view(v) || v == view_full_no_hud) {
         if (v != view_full_no_hud && (v == view_full_hud || pln[0].HUDtype != 1)) {
@@ -875,6 +877,3 @@ void update_scene_3d2(void)
     draw_overlays(f);
     restore_screen();
 }
-
-// The 2D overlays of the main view come with their own drawing.
-void update_scene_2d(void) {}

@@ -74,7 +74,6 @@ void update_scene_3d(void);
 // Culls, sets projection, fog and lights and draws the world in its fixed
 // order, then the 3D viewport's overlays; only update_scene_3d calls it.
 void update_scene_3d2(void);
-void update_scene_2d(void);   // after the panel
 // What aircraft 0 stands on, from every local airport's surfaces: the
 // contact flags of env cleared, then the surface type, the raised-surface
 // flag and its height of the runway or pavement under it. No GL: every frame
@@ -143,3 +142,24 @@ struct scene_calls {
     void (*reload_region_textures)(void);
 };
 extern scene_calls scene;
+
+// ---- the 2D overlays (Startscn_overlays.cpp) -------------------------------------
+
+// Each frame after the panel, in the whole screen's reference units: the
+// replay controls, the ATC window or line or the cockpit data lines, the
+// special-start prompts and the pause notice.
+void update_scene_2d(void);
+
+// What the overlays draw with; each starts as the function of its name and
+// tests point them at recorders.
+struct overlay_calls {
+    void (*OGL_line)(int colour, float x1, float y1, float x2, float y2);
+    void (*OGL_framerect)(int colour, float x, float y, float width, float height);
+    void (*OGL_string)(int colour, float x, float y, const char* text, float wrap_width, float advance);
+    void (*OGL_number)(int colour, float x, float y, float value, int digits, int decimals, float advance,
+                       int sign);
+    void (*plot_atc_options)(int click);
+    void (*out_label)(int dest, int item, int row);
+    void (*out_dat)(int dest, int item, int row);
+};
+extern overlay_calls overlay;

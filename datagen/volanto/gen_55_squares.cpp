@@ -174,6 +174,8 @@ static float with_airports(double lat, double lon, float h)
 {
     const int n_airports = (int)(sizeof airports / sizeof airports[0]);
     double sum_w = 0, sum_wh = 0, pull = 0;
+    double core_d = airport_core_km, core_h = 0;
+    int in_core = 0;
     for (int k = 0; k < n_airports; k++) {
         double e, n;
         km_from(airports[k].lat, airports[k].lon, lat, lon, &e, &n);
@@ -181,7 +183,13 @@ static float with_airports(double lat, double lon, float h)
         double d = km_to_airport(k, lat, lon);
         if (d >= airport_blend_km) continue;
         double a_h = airports[k].elev * ft_to_m;
-        if (d <= airport_core_km) return (float)a_h;
+        // Where two cores overlap, the nearer airport's field wins.
+        if (d <= core_d) {
+            core_d = d;
+            core_h = a_h;
+            in_core = 1;
+        }
+        if (in_core) continue;
         double p = 1 - smoothstep01((d - airport_core_km) / (airport_blend_km - airport_core_km));
         // Near one airport's core the others count for little, so the
         // ground leaves the core without a step.
@@ -190,6 +198,7 @@ static float with_airports(double lat, double lon, float h)
         sum_wh += w * a_h;
         if (p > pull) pull = p;
     }
+    if (in_core) return (float)core_h;
     if (sum_w <= 0) return h;
     return (float)(h + (sum_wh / sum_w - h) * pull);
 }

@@ -14,6 +14,7 @@
 #include "Drplane.h"
 #include "Add-ons.h"
 #include "Initnav.h"
+#include "Point.h"
 
 #include <cstdio>
 #include <cstring>
@@ -31,6 +32,8 @@ void reset_program_state(void)
     clear_camera_run_state();
     clear_terrain_lists();
     clear_wake_run_state();
+    clear_night_sky_run_state();
+    clear_precip_run_state();
     clear_buildup_run_state();
     clear_events_run_state();
     clear_periodic_run_state();

@@ -60,6 +60,15 @@ static std::string quadrant_text(int q)
     return t;
 }
 
+// The items of one menu, each quoted, in item order.
+static std::string menu_labels(int menu)
+{
+    std::string t;
+    for (int k = 0; k < items_per_menu; k++)
+        if (mnw.item_name[menu * items_per_menu + k][0]) t += std::string(" \"") + mnw.item_name[menu * items_per_menu + k] + "\"";
+    return t;
+}
+
 TEST(ShippedRegionAtKsbd, MatchesItsGoldenText)
 {
     reset_suite_state();
@@ -100,14 +109,24 @@ TEST(ShippedRegionAtKsbd, MatchesItsGoldenText)
                       geo_litapp[s][1], geo_litgls[s][0], geo_litgls[s][1], geo_rmax1[s]);
         }
     }
-    t += "KSBD's takeoff menu:";
+    t += "takeoff menus:\n";
     for (int l = 0; l <= apt_lcl_max; l++) {
-        if (apt_to_index[l] != sbd) continue;
-        int menu = 20 + l;
-        for (int k = 0; k < items_per_menu; k++)
-            if (mnw.item_name[menu * items_per_menu + k][0]) t += std::string(" \"") + mnw.item_name[menu * items_per_menu + k] + "\"";
+        t += line("  %-4.4s", apt_id[apt_to_index[l]]);
+        t.pop_back();
+        t += menu_labels(20 + l) + "\n";
     }
-    t += "\n";
+    // Item 100 m + k of the VOR (10) and NDB (11) menus is list entry k.
+    const struct { const char* title; int menu; const int* to_index; } navaid_menus[] = {
+        {"VORs", 10, vor_to_index}, {"NDBs", 11, ndb_to_index}};
+    for (const auto& m : navaid_menus) {
+        t += std::string(m.title) + ":\n";
+        for (int k = 0; k < local_list_max; k++) {
+            const char* name = mnw.item_name[m.menu * items_per_menu + k];
+            if (!name[0]) continue;
+            const int n = m.to_index[k];
+            t += line("  %d \"%s\" %-4.4s %d", m.menu * items_per_menu + k, name, nav_id[n], nav_frq[n]);
+        }
+    }
 
     for (int q = 0; q < 6; q++) t += quadrant_text(q);
 

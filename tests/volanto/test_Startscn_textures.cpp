@@ -635,7 +635,7 @@ TEST(ShippedTextures, SkyAndFirePicturesLoadAtTheirSizesWithoutANotice)
         const char* name;
         int size;
     };
-    std::vector<one> all = {{142, -105, "moon", 128}, {tex_cloud, -106, "cloud", 256}, {tex_smoke, -106, "smoke", 128}};
+    std::vector<one> all = {{tex_moon, -105, "moon", 128}, {tex_cloud, -106, "cloud", 256}, {tex_smoke, -106, "smoke", 128}};
     std::vector<std::string> fires;
     for (int k = 1; k <= 12; k++) fires.push_back("fire" + std::to_string(k));
     for (int k = 0; k < 12; k++) all.push_back({tex_fire_first + k, -105, fires[k].c_str(), 128});
