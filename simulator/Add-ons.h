@@ -3,7 +3,7 @@
 // and the rain and snow on the windshield.
 #pragma once
 
-// ---- clouds, fires and smoke (Add-ons_clouds.cpp) -------------------------------
+// ---- clouds, fires and smoke (Add-ons.cpp) ----------------------------------------
 
 // The cloud layer over the grid's visible range: puffs at the cloud base for
 // a scattered or broken layer, a sheet at the tops for an overcast. It sets

@@ -323,10 +323,7 @@ static void draw_meteor(float left, float bottom, float right, float top)
 // and pitch, as the camera turns the world the other way.
 static void draw_moon(const float at[3], float sky_sum)
 {
-    float h = scn.view_heading * con.degtorad, p = scn.view_pitch * con.degtorad;
-    float sh = sinf(h), ch = cosf(h), sp = sinf(p), cp = cosf(p);
-    const float across[3] = {ch, 0, sh};
-    const float up[3] = {-sp * sh, cp, sp * ch};
+    billboard_axes v = view_axes(1);
     // (s, t) of each corner, and its side along across and up.
     static const float corner[4][2] = {{1, 1}, {1, 0}, {0, 0}, {0, 1}};
 
@@ -335,12 +332,8 @@ static void draw_moon(const float at[3], float sky_sum)
     glColor4f(1, 1, 1, 1 - fltlim(0.4f * sky_sum, 0, 1));
     OGL_bindtex(tex_moon);
     glBegin(GL_QUADS);
-    for (const float* c : corner) {
-        float u = moon_half * (2 * c[0] - 1), v = moon_half * (2 * c[1] - 1);
-        glTexCoord2f(c[0], c[1]);
-        glVertex3f(at[0] + u * across[0] + v * up[0], at[1] + u * across[1] + v * up[1],
-                   at[2] + u * across[2] + v * up[2]);
-    }
+    for (const float* c : corner)
+        billboard_vertex(v, at, moon_half * (2 * c[0] - 1), moon_half * (2 * c[1] - 1), c[0], c[1]);
     glEnd();
     glDisable(GL_BLEND);
 }

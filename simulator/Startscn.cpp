@@ -459,6 +459,20 @@ int incone(float x, float z, float margin)
            inside_cw_reg(x2, z2, x0, z0, x, z, margin);
 }
 
+billboard_axes view_axes(int with_pitch)
+{
+    float h = scn.view_heading * con.degtorad, p = with_pitch ? scn.view_pitch * con.degtorad : 0;
+    float sh = sinf(h), ch = cosf(h), sp = sinf(p), cp = cosf(p);
+    return {{ch, 0, sh}, {-sp * sh, cp, sp * ch}};
+}
+
+void billboard_vertex(const billboard_axes& v, const float* c, float a, float b, float s, float t)
+{
+    glTexCoord2f(s, t);
+    glVertex3f(c[0] + a * v.across[0] + b * v.up[0], c[1] + a * v.across[1] + b * v.up[1],
+               c[2] + a * v.across[2] + b * v.up[2]);
+}
+
 static void set_in_view_lists(const frame_view& f)
 {
     for (int k = 0; k < obj_slots; k++)

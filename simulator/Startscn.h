@@ -81,6 +81,17 @@ void update_scene_3d2(void);
 void surface_contact(void);
 // 1 when the ground point (x, z) lies in the view cone widened by margin m.
 int  incone(float x, float z, float margin);
+// A billboard faces the camera as turning it by minus the view heading about
+// y (and with_pitch, minus the view pitch about -x) would: its corner (a, b)
+// in its own plane lands at a * across + b * up from its centre.
+struct billboard_axes {
+    float across[3];
+    float up[3];
+};
+billboard_axes view_axes(int with_pitch);
+// One corner of a billboard centred on c, with its texture coordinates;
+// inside a GL_QUADS batch.
+void billboard_vertex(const billboard_axes& v, const float* c, float a, float b, float s, float t);
 // The camera's state over the run (the previous aircraft position, the
 // culling rebuild key): a start-up, or a test's reset, forgets it.
 void clear_camera_run_state(void);

@@ -199,29 +199,6 @@ static float smoke_alpha(float age) { return sqrtf(fltlim(1 - age / smoke_life, 
 
 // ---- billboards ------------------------------------------------------------------
 
-// The view's turn, once a frame: a billboard's corner (a, b) in its own plane
-// lands at a * across + b * up from its centre, facing the camera as
-// rotating by minus the view heading about y and minus the view pitch about
-// -x would turn it.
-struct billboard_axes {
-    float across[3];
-    float up[3];
-};
-
-static billboard_axes view_axes(int with_pitch)
-{
-    float h = scn.view_heading * con.degtorad, p = with_pitch ? scn.view_pitch * con.degtorad : 0;
-    float sh = sinf(h), ch = cosf(h), sp = sinf(p), cp = cosf(p);
-    return {{ch, 0, sh}, {-sp * sh, cp, sp * ch}};
-}
-
-static void billboard_vertex(const billboard_axes& v, const float* c, float a, float b, float s, float t)
-{
-    glTexCoord2f(s, t);
-    glVertex3f(c[0] + a * v.across[0] + b * v.up[0], c[1] + a * v.across[1] + b * v.up[1],
-               c[2] + a * v.across[2] + b * v.up[2]);
-}
-
 // Each picture of the cycle bound once, with every fire that shows it.
 static void draw_fire_billboards(void)
 {
