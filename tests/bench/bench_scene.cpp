@@ -10,13 +10,18 @@
 // of the scene); its placement refills the tanks and mends the systems.
 // Then the frame that pages the region east, the renderer, and what the
 // measured frames uploaded, opened and allocated: all 0 in a sound frame.
-//   usage: bench_scene [--frames N]
+// With --profile it times the runway and chase cases again with each part
+// of the frame left out in turn, and prints what each part costs: the
+// difference of the medians (a part's GL work included, as the swap waits
+// for the picture).
+//   usage: bench_scene [--frames N] [--profile]
 // By hand, never by ctest, on a display of 1024 x 768 or more, from any folder:
 //   xvfb-run -a -s "-screen 0 1024x768x24" build-test/bin/bench_scene
 #include "frame_costs.h"
 #include "scene_start.h"
 
 #include "Funct.h"
+#include "Startscn.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "host_test.h"
@@ -47,7 +52,7 @@ struct bench_case {
 
 static void usage(void)
 {
-    fprintf(stderr, "usage: bench_scene [--frames N]   (N measured frames a case, default %d)\n",
+    fprintf(stderr, "usage: bench_scene [--frames N] [--profile]   (N measured frames a case, default %d)\n",
             measured_frames_default);
     exit(2);
 }
@@ -77,7 +82,8 @@ struct case_start {
     atmospherestruct weather;
 };
 
-static void run_case(bench_case& c, const case_start& from, std::vector<double>& times)
+// The case's median frame, its measured frames' costs in c.costs.
+static double measure_case(bench_case& c, const case_start& from, std::vector<double>& times)
 {
     msc.time_of_day = from.time_of_day;
     atm = from.weather;
@@ -90,10 +96,64 @@ static void run_case(bench_case& c, const case_start& from, std::vector<double>&
     c.costs = frame_costs_since(start);
     if (msc.crash_count != crashes) printf("note: the aircraft crashed during case %s\n", c.name);
     std::sort(times.begin(), times.end());
-    double median = quantile(times, 0.5);
+    return quantile(times, 0.5);
+}
+
+static void run_case(bench_case& c, const case_start& from, std::vector<double>& times)
+{
+    double median = measure_case(c, from, times);
     printf("case %s: median %.2f ms, p99 %.2f ms, %.1f fps\n", c.name, median, quantile(times, 0.99),
            1000.0 / median);
     fflush(stdout);
+}
+
+// A part of the frame that the profile leaves out: the drawer or step
+// pointed at a function that does nothing.
+struct frame_part {
+    const char* name;
+    void (*leave_out)(void);
+};
+static const frame_part frame_parts[] = {
+    {"stars and moon", [] { scene.plot_stars = [](float, float, float, float, float, float, float) {}; }},
+    {"clouds", [] { scene.plot_clouds = [] {}; }},
+    {"terrain", [] { scene.plot_terrain = [] {}; }},
+    {"city lights", [] { scene.plot_city_lights = [] {}; }},
+    {"trees", [] { scene.plot_trees = [] {}; }},
+    {"pavement", [] { scene.plot_pavement = [](int, int, int, float, int, float, float, float, float) {}; }},
+    {"runways", [] { scene.plot_runway = [](int, int, int, int, float, float, float, float) {}; }},
+    {"runway lights", [] { scene.plot_rway_lights = [] {}; }},
+    {"objects", [] { scene.plot_obstacles = [] {}; }},
+    {"fires", [] { scene.plot_fires = [] {}; }},
+    {"aircraft", [] { scene.plot_plane = [](int, int) {}; }},
+    {"head-up displays", [] {
+         scene.plot_nrml_hud = [] {};
+         scene.plot_cool_hud = [] {};
+     }},
+    {"windshield", [] { scene.do_window_precip = [](float, float, float, float) {}; }},
+    {"panel", [] { shell.update_panel = [] {}; }},
+    {"2D overlays", [] { shell.update_scene_2d = [] {}; }},
+    {"flight step and program", [] { shell.APPLICATION_update = [] {}; }},
+    {"whole 3D scene", [] { shell.update_scene_3d = [] {}; }},
+};
+
+static void profile_case(bench_case& c, const case_start& from, std::vector<double>& times)
+{
+    const scene_calls all_scene = scene;
+    const shell_calls all_shell = shell;
+    measure_case(c, from, times);   // warms the caches and the renderer's threads
+    double whole = measure_case(c, from, times);
+    printf("profile of %s: whole frame %.2f ms (%.1f fps); each part's share:\n", c.name, whole, 1000.0 / whole);
+    for (const frame_part& p : frame_parts) {
+        // The whole frame again beside each part, so that a drift of the
+        // machine's speed shows in one row only.
+        double again = measure_case(c, from, times);
+        p.leave_out();
+        double without = measure_case(c, from, times);
+        scene = all_scene;
+        shell = all_shell;
+        printf("  %-24s %6.2f ms\n", p.name, again - without);
+        fflush(stdout);
+    }
 }
 
 // The aircraft moved to 2.06 degrees east of the region's corner, where
@@ -141,12 +201,15 @@ static void print_renderer(void)
 int main(int argc, char** argv)
 {
     int frames = measured_frames_default;
+    int profile = 0;
     for (int k = 1; k < argc; k++) {
         if (!strcmp(argv[k], "--frames") && k + 1 < argc) {
             char* end = nullptr;
             long n = strtol(argv[++k], &end, 10);
             if (end == argv[k] || *end || n < 1 || n > 1000000) usage();
             frames = (int)n;
+        } else if (!strcmp(argv[k], "--profile")) {
+            profile = 1;
         } else {
             usage();
         }
@@ -181,6 +244,12 @@ int main(int argc, char** argv)
     const case_start from = {msc.time_of_day, atm};
     std::vector<double> times((size_t)frames);
     printf("real weather off: its once-a-minute report read belongs to the flight\n");
+    if (profile) {
+        profile_case(cases[0], from, times);
+        profile_case(cases[2], from, times);
+        MACIBM_finishup();
+        return 0;
+    }
     for (bench_case& c : cases) run_case(c, from, times);
     time_paging_frame();
     print_renderer();
