@@ -21,3 +21,8 @@ int  stand_cessna_at_ksbd(void);
 // Flat ground at height 0: the region grid's vertices 100 m apart, with the
 // aircraft's cell (50, 50) under (5000, -5000).
 void lay_flat_ground(void);
+// A window of 1024 x 768 over flat ground: the test reset, the window
+// started, drawing to the screen, and the aircraft 100 m up in the middle
+// of the region, in the forward view at clear noon with no
+// head-up display frame, a frame of 0.05 s.
+void start_frame_over_flat_ground(void);

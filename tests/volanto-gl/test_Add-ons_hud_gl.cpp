@@ -215,22 +215,9 @@ TEST_F(NrmlHudGl, ReadoutsShowPastTheBoxTheLadderIsCutAtIt)
 // (256 pixels) wide through the centre, and six dashes 5 degrees under it.
 TEST(NrmlHudFrameGl, ViewFullScreenWithHudShowsItsLines)
 {
-    reset_suite_state();
-    write_file(std::string(test_scratch_folder()) + "config/XRes 5.prf", "I\n2 version\n1024\n768\n24\n");
-    MACIBM_init();
-    to_array = 0;
-    mnw.x = mnw.y = 0;
+    start_frame_over_flat_ground();
     scene_calls saved = scene;
     scene.plot_terrain = [] {};
-    lay_flat_ground();
-    region_loads = 1;
-    env.reg_lat = 33, env.reg_lon = -119;
-    flt.lat = 34, flt.lon = -117.5f;
-    flt.pos_x[0] = 5050, flt.pos_y[0] = 100, flt.pos_z[0] = -5050;
-    env.ground_h = 100;
-    scn.zoom = 1, scn.plane_size = 10;
-    msc.dt = 0.05f, msc.time_of_day = 12 * 3600;
-    atm.cloud_type = 1, atm.wx_factor = 1, atm.visibility = atm.vis_eff = 5000;
     set.view_id = view_full_hud;
     set.panel_hidden = 1;
     pln[0].HUDtype = 1;   // view 521 shows it all the same

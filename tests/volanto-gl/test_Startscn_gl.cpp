@@ -58,34 +58,9 @@ protected:
     std::vector<unsigned char> px;
     void SetUp() override
     {
-        reset_suite_state();
-        write_file(std::string(test_scratch_folder()) + "config/XRes 5.prf", "I\n2 version\n1024\n768\n24\n");
-        MACIBM_init();
+        start_frame_over_flat_ground();
         saved = scene;
         scene.plot_terrain = square_on_axis;
-        to_array = 0;
-        mnw.x = mnw.y = 0;
-
-        // Flat ground, the aircraft 100 m up in the middle of the region, clear noon.
-        lay_flat_ground();
-        region_loads = 1;
-        env.reg_lat = 33;
-        env.reg_lon = -119;
-        flt.lat = 34;
-        flt.lon = -117.5f;
-        flt.pos_x[0] = 5050;
-        flt.pos_y[0] = 100;
-        flt.pos_z[0] = -5050;
-        env.ground_h = 100;
-        scn.zoom = 1;
-        scn.plane_size = 10;
-        msc.dt = 0.05f;
-        msc.time_of_day = 12 * 3600;
-        atm.cloud_type = 1;
-        atm.wx_factor = 1;
-        atm.visibility = atm.vis_eff = 5000;
-        set.view_id = view_forwards;
-        pln[0].HUDtype = 1;   // no head-up display frame over the view
     }
     void TearDown() override { scene = saved; }
 

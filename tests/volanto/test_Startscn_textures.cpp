@@ -461,16 +461,29 @@ static int paint_in(const texels& t, int x0, int x1, int y0, int y1)
     return n;
 }
 
+struct shipped_picture {
+    int id, mode;
+    const char* name;
+    int size;
+};
+
+// Each loads into its id at its size, and the loader raises no notice.
+static void expect_pictures_load(const std::vector<shipped_picture>& all)
+{
+    int boxes = host_test_message_box_count();
+    for (const shipped_picture& t : all) {
+        int w = 0, h = 0;
+        EXPECT_EQ(OGL_texbmp(-100, t.id, t.mode, t.name, &w, &h), 1) << t.name << " id " << t.id;
+        EXPECT_EQ(w, t.size) << t.name;
+        EXPECT_EQ(h, t.size) << t.name;
+    }
+    EXPECT_EQ(host_test_message_box_count(), boxes);
+}
+
 TEST(ShippedTextures, AirportTexturesLoadAtTheirSizesWithoutANotice)
 {
     summer_day_at_34n(5);
-    int boxes = host_test_message_box_count();
-    struct one {
-        int id, mode;
-        const char* name;
-        int size;
-    };
-    std::vector<one> all = {{tex_grass, -105, "rway_gras", 256}, {tex_dirt, -105, "rway_dirt", 256},
+    std::vector<shipped_picture> all = {{tex_grass, -105, "rway_gras", 256}, {tex_dirt, -105, "rway_dirt", 256},
                             {tex_gravel, -105, "rway_grav", 256}, {tex_markers, 0, "markers", 256},
                             {tex_windsock, 0, "windsock", 128}, {tex_metal, 0, "metal", 128},
                             {tex_bsnow, -106, "bsnow", 256}};
@@ -478,13 +491,7 @@ TEST(ShippedTextures, AirportTexturesLoadAtTheirSizesWithoutANotice)
         all.push_back({tex_asphalt_first + k, 0, shipped_runway_names[k], 256});
         all.push_back({tex_concrete_first + k, 0, shipped_runway_names[k], 256});
     }
-    for (const one& t : all) {
-        int w = 0, h = 0;
-        EXPECT_EQ(OGL_texbmp(-100, t.id, t.mode, t.name, &w, &h), 1) << t.name << " id " << t.id;
-        EXPECT_EQ(w, t.size) << t.name;
-        EXPECT_EQ(h, t.size) << t.name;
-    }
-    EXPECT_EQ(host_test_message_box_count(), boxes);
+    expect_pictures_load(all);
 }
 
 TEST(ShippedTextures, RunwayNumberHalvesHoldTheirDigitNextToTheCentreLine)
@@ -629,23 +636,12 @@ TEST(ShippedTextures, ArrowStripesAndBandsRunTheirWay)
 TEST(ShippedTextures, SkyAndFirePicturesLoadAtTheirSizesWithoutANotice)
 {
     summer_day_at_34n(5);
-    int boxes = host_test_message_box_count();
-    struct one {
-        int id, mode;
-        const char* name;
-        int size;
-    };
-    std::vector<one> all = {{tex_moon, -105, "moon", 128}, {tex_cloud, -106, "cloud", 256}, {tex_smoke, -106, "smoke", 128}};
+    std::vector<shipped_picture> all = {
+        {tex_moon, -105, "moon", 128}, {tex_cloud, -106, "cloud", 256}, {tex_smoke, -106, "smoke", 128}};
     std::vector<std::string> fires;
     for (int k = 1; k <= 12; k++) fires.push_back("fire" + std::to_string(k));
     for (int k = 0; k < 12; k++) all.push_back({tex_fire_first + k, -105, fires[k].c_str(), 128});
-    for (const one& t : all) {
-        int w = 0, h = 0;
-        EXPECT_EQ(OGL_texbmp(-100, t.id, t.mode, t.name, &w, &h), 1) << t.name << " id " << t.id;
-        EXPECT_EQ(w, t.size) << t.name;
-        EXPECT_EQ(h, t.size) << t.name;
-    }
-    EXPECT_EQ(host_test_message_box_count(), boxes);
+    expect_pictures_load(all);
 }
 
 // The cloud drawer repeats the picture once a cell, each cell turned a
