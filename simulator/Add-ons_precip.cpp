@@ -41,12 +41,7 @@ static int in_view(float x, float y, float x1, float y1, float x2, float y2)
 
 // ---- how much falls -----------------------------------------------------------------
 
-// A layer whose tops lie at its base has no depth to fade through.
-float precip_layer_factor(float h, float base, float tops)
-{
-    if (tops == base) return h < base ? 1.0f : 0.0f;
-    return fltlim(interp(tops, 0, base, 1, h), 0, 1);
-}
+float precip_layer_factor(float h, float base, float tops) { return layer_fade(h, base, tops); }
 
 float precip_intensity_at(float h)
 {
@@ -107,12 +102,12 @@ static void draw_rain(int n, float x1, float y1, float x2, float y2, float grey)
         float dx, dy;
         rain_motion(set.view_id, p.x[k], p.y[k], s, g, &dx, &dy);
         if (k == p.running) dx *= 5, dy *= 8;
-        float nx = p.x[k] + dx, ny = p.y[k] + dy;
-        if (!in_view(nx, ny, x1, y1, x2, y2)) {
+        if (!in_view(p.x[k], p.y[k], x1, y1, x2, y2)) {
             p.x[k] = fltrand(x1, x2);
             p.y[k] = fltrand(y1, y2);
             continue;
         }
+        float nx = p.x[k] + dx, ny = p.y[k] + dy;
         glVertex2f(p.x[k], p.y[k]);
         glVertex2f(nx, ny);
         p.x[k] = nx;

@@ -224,15 +224,13 @@ static void local_turbulence(void)
                 atm.storm += (atm.storm_level - 1.0f) * atm.wx_grid[ii][jj] * 0.04f;
             }
     }
-    float eye = con.VIEW_xyz[1];
-    float fade;
-    if (atm.cloud_tops == atm.cloud_base) {
-        fade = eye < atm.cloud_tops ? 1.0f : 0.0f;   // a layer with no depth: all or nothing
-    } else {
-        float mid = (atm.cloud_base + atm.cloud_tops) * 0.5f;
-        fade = fltlim(interp(mid, 1.0f, atm.cloud_tops, 0.0f, eye), 0.0f, 1.0f);
-    }
-    atm.storm *= fade;
+    atm.storm *= layer_fade(con.VIEW_xyz[1], (atm.cloud_base + atm.cloud_tops) * 0.5f, atm.cloud_tops);
+}
+
+float layer_fade(float h, float full_at, float none_at)
+{
+    if (full_at == none_at) return h < none_at ? 1.0f : 0.0f;
+    return fltlim(interp(none_at, 0.0f, full_at, 1.0f, h), 0.0f, 1.0f);
 }
 
 // The glide-slope call-out: armed on a stable approach (on the localizer and

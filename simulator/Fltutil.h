@@ -175,6 +175,9 @@ void mod_sec(void);   // weather, radios, fuel, icing, failures, gravity
 // nav_frq holds it) and nearer the aircraft than range and *best, in
 // unscaled degrees of latitude and longitude; *best then takes the distance.
 int  check_nav(int index, int frequency, float* best, float range);
+// Through a cloud layer: 1 at full_at and below, 0 at none_at and above,
+// linear between; a layer of no depth is all below none_at, none from it up.
+float layer_fade(float h, float full_at, float none_at);
 // 1 while NAV receiver r hears a glide slope: not none (-99.9), not a VOR (99.9).
 int  glide_slope_received(int r);
 // clear_flight_state calls them: what the two keep for one flight (the Morse
