@@ -193,15 +193,14 @@ static void draw_terrain_wire(const hud_colours& c)
 // the posts and the bar at their feet, no top bar.
 static void draw_runway_frames(const hud_colours& c, int r, int g)
 {
-    const float(*q)[3] = geo_markxyz[g][0];
     glBegin(GL_LINES);
     OGL_setcolor(c.runway);
     for (int k = 0; k < 4; k++) {
-        const float *a = q[k], *b = q[(k + 1) % 4];
+        const float *a = runway_corner(g, k), *b = runway_corner(g, (k + 1) % 4);
         OGL_3dline(a[0], a[1], a[2], b[0], b[1], b[2]);
     }
     float end[3];
-    for (int a = 0; a < 3; a++) end[a] = 0.5f * (q[2][a] + q[3][a]);
+    for (int a = 0; a < 3; a++) end[a] = 0.5f * (runway_corner(g, 2)[a] + runway_corner(g, 3)[a]);
     if (pythag(end[0] - con.VIEW_xyz[0], end[2] - con.VIEW_xyz[2]) <= goal_post_reach_nm * con.nmtomtrs) {
         OGL_setcolor(c.outer);
         float h = rwy_hdng[r] * con.degtorad, ch = cosf(h), sh = sinf(h);

@@ -367,7 +367,7 @@ static int in_box(const float* p, float margin)
 }
 
 // Marker points 0 and 2 of the runway's slot: its opposite corners.
-static const float* runway_corner(int slot, int corner) { return geo_markxyz[slot][0][corner]; }
+const float* runway_corner(int slot, int corner) { return geo_markxyz[slot][0][corner]; }
 
 static void build_terrain_range(void)
 {

@@ -84,6 +84,8 @@ int  incone(float x, float z, float margin);
 // A billboard faces the camera as turning it by minus the view heading about
 // y (and with_pitch, minus the view pitch about -x) would: its corner (a, b)
 // in its own plane lands at a * across + b * up from its centre.
+// Corner 0..3 of runway slot `slot`'s outline, its first marking quad.
+const float* runway_corner(int slot, int corner);
 struct billboard_axes {
     float across[3];
     float up[3];
