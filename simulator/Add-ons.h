@@ -87,9 +87,6 @@ const int precip_drops = 400;
 // The viewport's left, bottom, right and top in reference units. Writes
 // atm.precip_intensity every call.
 void do_window_precip(float x1, float y1, float x2, float y2);
-// The layer's share of its precipitation at height h (m): 1 below the base,
-// fading to none at the tops.
-float precip_layer_factor(float h, float base, float tops);
 // The intensity 0..1 at the eye's height h, from the weather of atm.
 float precip_intensity_at(float h);
 // The last drop in use for an intensity: 0..precip_drops - 1; 0 draws none.

@@ -41,12 +41,10 @@ static int in_view(float x, float y, float x1, float y1, float x2, float y2)
 
 // ---- how much falls -----------------------------------------------------------------
 
-float precip_layer_factor(float h, float base, float tops) { return layer_fade(h, base, tops); }
-
 float precip_intensity_at(float h)
 {
     float weather = atm.storm / 4 + (atm.precip_level - 1) / 4;
-    return weather * precip_layer_factor(h, atm.cloud_base, atm.cloud_tops) * 0.5f;
+    return weather * layer_fade(h, atm.cloud_base, atm.cloud_tops) * 0.5f;
 }
 
 int precip_last_drop(float intensity) { return intlim(intround(intensity * precip_drops), 0, precip_drops - 1); }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Add-ons.h"
+#include "Fltutil.h"
 #include "records.h"
 #include "test_support.h"
 
@@ -21,7 +22,7 @@ TEST(PrecipLayer, FullBelowTheBaseNoneAtTheTops)
         {3500, 1000, 3000, 0}, {999, 1000, 1000, 1},  {1000, 1000, 1000, 0},    {1200, 1000, 1000, 0},
     };
     for (const cell& c : cells) {
-        float f = precip_layer_factor(c.h, c.base, c.tops);
+        float f = layer_fade(c.h, c.base, c.tops);   // the windshield's share
         EXPECT_FALSE(std::isnan(f)) << c.h << " in " << c.base << ".." << c.tops;
         EXPECT_FLOAT_EQ(f, c.factor) << c.h << " in " << c.base << ".." << c.tops;
     }
