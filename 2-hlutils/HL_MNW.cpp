@@ -466,7 +466,9 @@ void MACIBM_event_proc(void)
     got_event = 0;
 #ifdef PROG_VOLANTO
     if (mnw.topwin == win_main) shell.update_scene_3d();
-    if (mnw.topwin != win_main || set.panel_hidden) shell.OGL_plot_background();
+    // The panel's picture lies under the panel; with the panel hidden the
+    // scene fills the screen and no picture covers it.
+    if (mnw.topwin != win_main || !set.panel_hidden) shell.OGL_plot_background();
     if (mnw.topwin == win_main && !set.panel_hidden) shell.update_panel();
     if (mnw.topwin == win_main) shell.update_scene_2d();
 #else

@@ -354,6 +354,9 @@ struct inststruct {
     int hud_on;                  // the head-up display switch
     int hud_colour;              // the head-up display's colour switch: 0 the darker greens
     int hook_down;               // the arresting hook switch
+    float dg_hdg;                // the heading gyro's reading, degrees 0..360
+    float dh_ft;                 // decision height, ft
+    int adf_card;                // the ADF's turned card, degrees 0..359
 };
 
 extern planestruct pln[2];

@@ -136,6 +136,22 @@ struct ottostruct {
     float speed_target;                    // knots
 };
 
+// The seven mode switches by the panel's button order: heading, NAV 1,
+// NAV 2, altitude, vertical speed, glide slope, speed.
+const int ap_modes = 7;
+inline int& ott_mode(ottostruct& o, int k)
+{
+    switch (k) {
+    case 0: return o.ap_hdg;
+    case 1: return o.ap_nav1;
+    case 2: return o.ap_nav2;
+    case 3: return o.ap_alt;
+    case 4: return o.ap_vvi;
+    case 5: return o.ap_gs;
+    default: return o.ap_speed;
+    }
+}
+
 // The flown path for the trail and the replay: a ring of parallel samples,
 // about ten a second, recorded by the ten-per-second events.
 const int path_samples = 6000;

@@ -21,6 +21,7 @@
 #include "Hl_joy.h"
 #include "Hl_sound.h"
 #include "Initgen.h"
+#include "P_update.h"
 #include "Startscn.h"
 #include "Windows.h"
 
@@ -533,7 +534,6 @@ static void icing(void)
 // The failure slots whose time the power factors fade from.
 static const int slot_hydraulics = 21;
 static const int slot_engine_power = 28;
-static const int ecam_cautions = 7;          // the ECAM page of the cautions
 
 // 14. The failures' pass; a new failure that sounds the caution shows the
 // cautions page on an aircraft with an ECAM.

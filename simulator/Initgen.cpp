@@ -11,6 +11,7 @@
 #include "Hl_types.h"
 #include "Initpln.h"
 #include "Plane.h"
+#include "P_update.h"
 #include "Startscn.h"
 
 #include <cmath>
@@ -334,6 +335,7 @@ void start_simulator(void)
 {
     clear_simulator_records();
     clear_camera_run_state();
+    clear_panel_run_state();
     clear_terrain_lists();
     MACIBM_init();
     init_gen();

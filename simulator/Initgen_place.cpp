@@ -13,6 +13,7 @@
 #include "Hl_sound.h"
 #include "Hl_types.h"
 #include "Initpln.h"
+#include "P_update.h"
 #include "Startscn.h"
 #include "Windows.h"
 
@@ -285,6 +286,10 @@ static void set_gear_views_and_masses(int code)
     scn.chase_dist = 2 * scn.plane_size;
     ins.jato_burning = 0;
     ins.chute_out = 0;
+    // The glass displays show weather and traffic again, the ECAM its engine page.
+    efis_wx() = 1;
+    efis_tfc() = 1;
+    ins.ecam_page = ecam_engines;
 
     env.on_carrier = 0;
     env.on_frigate = 0;

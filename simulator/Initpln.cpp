@@ -306,6 +306,8 @@ static void place_levers(void)
     static const float thro[4][4] = {{669}, {662, 676}, {655, 669, 683}, {648, 662, 676, 690}};
     static const float prop[4][4] = {{720}, {715, 725}, {710, 720, 730}, {705, 715, 725, 735}};
     static const float mixt[4][4] = {{761}, {756, 766}, {751, 761, 771}, {746, 756, 766, 776}};
+    // Columns a smaller aircraft does not set must not keep the last one's.
+    for (int e = 0; e < plane_engines; e++) thro_x[e] = prop_x[e] = mixt_x[e] = 0;
     int n = pln[0].numen;
     if (n < 1 || n > plane_engines) return;   // no engine, no levers
     for (int e = 0; e < n; e++) {
@@ -318,6 +320,12 @@ static void place_levers(void)
 static void place_engine_gauges(void)
 {
     const planestruct& a = pln[0];
+    // Three and four engines leave row 0 unset: it stays empty (0), not the
+    // last aircraft's, and shows no exhaust temperature.
+    for (int row = 0; row < 3; row++) {
+        en_y[row] = 0;
+        for (int e = 0; e < plane_engines; e++) en_x[row][e] = 0;
+    }
     if (a.numen <= 2) {
         float d = a.ecam ? -2.0f : 0.0f;
         for (int row = 0; row < 3; row++) {

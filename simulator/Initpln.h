@@ -9,7 +9,7 @@
 extern float thro_x[plane_engines], prop_x[plane_engines], mixt_x[plane_engines];
 extern float en_x[3][plane_engines];    // by gauge row and engine
 extern float en_y[3];                   // by gauge row
-extern float osh;                       // vertical shift of the panel: -100 for a helicopter
+extern float osh;                       // x shift of the jettison switch: -100 for a helicopter
 
 // ---- loader helpers --------------------------------------------------------
 

@@ -1,13 +1,23 @@
 // Window start-up: every change of the open window goes through
 // MACIBM_startwind, which composes the window's static picture once into
 // rgb_array and uploads it as the background tiles 500 to 534. The library
-// opens its own windows (996 to 999); this file has the simulator's, and the
-// managers that the frame step runs instead of the flight while one is open.
+// opens its own windows (996 to 999); this file has the simulator's, the
+// main view's cockpit panel background, and the managers that the frame
+// step runs instead of the flight while one is open.
+//   window start-up
+//   the cockpit panel background
+//   window managers
 #include "HL_BTN.h"
+#include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
+#include "Drplane.h"
+#include "P_init.h"
 #include "records.h"
 #include "Windows.h"
+
+#include <cstdio>
+#include <cstring>
 
 flightplanstruct fpl;
 
@@ -22,16 +32,7 @@ static void draw_menu_bar(void)
     OGL_fillrect(18, 0, 585, 800, 13);
     OGL_line(22, 0, 584, 799, 584);
     OGL_line(22, 0, 583, 799, 583);
-    // The panel area is see-through (pure magenta): the outside view, drawn
-    // before the picture, shows wherever the panel leaves it, and everywhere
-    // while the panel is hidden.
-    for (int y = 0; y < 583; y++)
-        for (int x = 0; x < 800; x++) {
-            unsigned char* p = rgb_array + (y * 800 + x) * 3;
-            p[0] = 255;
-            p[1] = 0;
-            p[2] = 255;
-        }
+    OGL_fillrect(29, 0, 0, 800, 583);
     for (int m = 0; m < menus_max; m++) {
         if (!mnw.menu_name[m][0]) continue;
         OGL_string(22, mnw.menux1[m] + 1, mnw.menuy1[m] + 4, mnw.menu_name[m], 800, 6);
@@ -59,9 +60,172 @@ void MACIBM_startwind2(void)
         int w, h;
         OGL_texbmp(bmp_window, 0, 0, "VSYS", &w, &h);
         MACIBM_showinit(0);
+    } else if (mnw.topwin == win_main) {
+        compose_cockpit();
     }
     OGL_upload_background();
     to_array = 0;
+}
+
+// ---- the cockpit panel background --------------------------------------------------
+
+static void paste(const char* name, float x, float y)
+{
+    int w, h;
+    OGL_texbmp(bmp_window, (int)x, (int)y, name, &w, &h);
+}
+
+// The aircraft's own panel picture beside its file: 1 when it loaded. A
+// path that does not fit means no custom panel.
+static int load_custom_panel(void)
+{
+    char base[sizeof pln[0].C_path], path[sizeof pln[0].C_path];
+    if (!plane_base_name(0, base, sizeof base)) return 0;
+    if (snprintf(path, sizeof path, "%s panl", base) >= (int)sizeof path) return 0;
+    int w, h;
+    return OGL_texbmp(bmp_cockpit, 0, 0, path, &w, &h);
+}
+
+// The switch row under the windshield: each fitted switch in a frame with
+// its label below, the stall lamp and the autopilot's target windows.
+static const float lamp_row_y = 314;
+
+static void switch_field(float x, float w, const char* label)
+{
+    OGL_fillrect(22, x - 2, lamp_row_y - 2, w + 4, 14);
+    OGL_framerect(18, x - 2, lamp_row_y - 2, w + 4, 14);
+    OGL_string(12, x + w / 2 - 3.0f * (float)strlen(label), lamp_row_y - 11, label, 999, 6);
+}
+
+static void draw_lamp_row(void)
+{
+    const planestruct& a = pln[0];
+    switch_field(7, 10, "STALL");
+    switch_field(38, 18, "LDG");
+    if (a.HUDtype != 1) {
+        switch_field(84, 18, "HUD");
+        switch_field(123, 10, "CLR");
+    }
+    if (a.chuteEQ) switch_field(510, 18, "CHUTE");
+    if (a.arrestingEQ) switch_field(556, 18, "HOOK");
+    if (a.antiiceEQ) switch_field(602, 18, "A-ICE");
+    if (a.jettisonEQ) switch_field(osh + 648, 18, "JETT");
+    if (a.jatoEQ) switch_field(694, 18, "JATO");
+    // The autopilot's altitude, vertical speed and speed targets.
+    OGL_fillrect(29, 268, lamp_row_y + 3, 34, 11);
+    OGL_fillrect(29, 352, lamp_row_y + 3, 34, 11);
+    OGL_fillrect(29, 442, lamp_row_y + 3, 28, 11);
+    OGL_string(12, 268, lamp_row_y - 8, "AP ALT", 999, 6);
+    OGL_string(12, 355, lamp_row_y - 8, "AP VS", 999, 6);
+    OGL_string(12, 441, lamp_row_y - 8, "AP SPD", 999, 6);
+    float r = radio_x();
+    plot_marker(r + 494, 292, marker_outer_dark);
+    plot_marker(r + 510, 292, marker_middle_dark);
+    plot_marker(r + 526, 292, marker_inner_dark);
+}
+
+static void paste_face(const char* name, int kind)
+{
+    paste(name, ins.ins_x[kind] - 64, ins.ins_y[kind] - 64);
+}
+
+static void paste_faces(void)
+{
+    const planestruct& a = pln[0];
+    if (a.paneltype == 1) {
+        if (show_ins(ins_asi)) paste_face("pict_asi", ins_asi);
+        if (show_ins(ins_ah)) paste_face("pict_ahz", ins_ah);
+        if (show_ins(ins_alt)) paste_face("pict_alt", ins_alt);
+        if (show_ins(ins_ts)) paste_face(a.TStype == 2 ? "pict_ned" : "pict_trn", ins_ts);
+        if (show_ins(ins_hsi)) paste_face("pict_hsi", ins_hsi);
+        if (show_ins(ins_vvi)) paste_face("pict_vvi", ins_vvi);
+    }
+    if (show_ins(ins_adf)) paste("pict_adf", adf_x() - 50, adf_y() - 96);
+    if (show_ins(ins_supp)) {
+        static const char* const supp_face[8] = {nullptr,    "pict_vor", "pict_str", "pict_arg",
+                                                 "pict_rlt", "pict_var", "pict_rad", "pict_rmi"};
+        if (a.supptype >= 1 && a.supptype <= 7) paste(supp_face[a.supptype], supp_x() - 50, supp_y() - 82);
+        // The clock under it, after the face that shares its corner.
+        paste("pict_tim", supp_x() - 50, supp_y() - 82);
+        OGL_string(48, supp_x() + 18, supp_y() - 70, ":", 999, 6);
+    }
+    if (a.supptype != 1 && a.supptype != 7) paste("pict_gps", radio_x() + 489, 209);
+    if (a.paneltype == 2) paste("pict_efi", efis_x(), efis_y());
+    if (a.gear_retract) paste("b_gear", radio_x() + 608, 4);
+    if (a.ecam) paste("pict_eca", eng_x() + 645, 140);
+}
+
+// Engine faces: one column per engine, or one for tapes and helicopters.
+static void draw_engine_faces(void)
+{
+    const planestruct& a = pln[0];
+    int n = (a.tape || a.is_heli) ? 1 : intlim(a.numen, 0, plane_engines);
+    float e = eng_x();
+    for (int i = 0; i < n; i++) {
+        switch (a.entype) {
+        case 1:
+        case 2:
+            if (en_y[0] > 0) init_egt(e + en_x[0][i], en_y[0]);   // three and four engines have no row 0
+            init_tac(e + en_x[1][i], en_y[1]);
+            if (a.varpitchEQ) init_mpr(e + en_x[2][i], en_y[2]);
+            break;
+        case 3:
+            init_tac(e + en_x[1][i], en_y[1]);
+            init_trq(e + en_x[2][i], en_y[2]);
+            break;
+        case 4:
+        case 5:
+            init_n1_(e + en_x[1][i], en_y[1]);
+            init_ff_(e + en_x[2][i], en_y[2]);
+            break;
+        case 6:
+            init_ff_(e + en_x[1][i], en_y[1]);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+static void draw_lever_slots(void)
+{
+    const planestruct& a = pln[0];
+    int n = intlim(a.numen, 0, plane_engines);
+    init_handle(slot_trim);
+    if (a.entype == 1) init_handle(slot_carb_heat);
+    if (a.sbrkEQ || a.fbrkEQ) init_handle(slot_speedbrake);
+    if (a.varsweepEQ[4] || a.varsweepEQ[6] || a.varsweepEQ[8] || a.varsweepEQ[10]) init_handle(slot_sweep);
+    if (a.vectEQ) init_handle(slot_vector);
+    if (a.flapEQ || a.slatEQ) init_handle(slot_flaps);
+    if (a.entype == 0) return;
+    if (a.collectEQ) {
+        init_handle(slot_throttle_first);
+    } else {
+        for (int i = 0; i < n; i++) init_handle(slot_throttle_first + i);
+        // The propeller levers the panel draws: every propeller engine with a governor.
+        if (a.entype >= 1 && a.entype <= 3 && a.varpitchEQ)
+            for (int i = 0; i < n; i++) init_handle(slot_prop_first + i);
+    }
+    for (int i = 0; i < n; i++) init_handle(slot_mixture_first + i);
+}
+
+void compose_cockpit(void)
+{
+    planestruct& a = pln[0];
+    a.cp = load_custom_panel();
+    if (!a.cp) {
+        paste(a.is_heli ? "PANL_H" : "PANL_P", 0, 0);
+        paste("pict_rdo", radio_x() + 489, 0);
+        char tail[sizeof a.tailnum];
+        snprintf(tail, sizeof tail, "%.*s", (int)sizeof a.tailnum - 1, a.tailnum);
+        OGL_string(9, 172, 319, tail, 999, 6);
+    }
+    draw_lamp_row();
+    if (!a.cp) paste_faces();
+    if (a.paneltype == 1 && show_ins(ins_asi)) init_asi();
+    if (a.paneltype == 1 && !a.cp && show_ins(ins_vvi)) init_vvi();
+    draw_engine_faces();
+    if (!a.cp) draw_lever_slots();
 }
 
 // ---- window managers -----------------------------------------------------------

@@ -31,6 +31,12 @@ const int win_diagram = 24;               // an airport diagram
 const int win_flight_plan = 25;
 const int win_credits = 26;
 
+// The main view's static picture, after the menu bar: the aircraft's own
+// panel picture or the shipped panel and radio stack, the switch row and
+// marker lamps, the instrument faces and scales, the engine faces and lever
+// slots. Sets pln[0].cp when the aircraft's own picture loaded.
+void compose_cockpit(void);
+
 // The windows' managers: the frame step calls the open window's one each
 // frame instead of the flight (manage_map in Do_graph.h, manage_grf in Graphnif.h).
 void manage_id_(void);

@@ -37,6 +37,7 @@ void reset_program_state(void)
     clear_buildup_run_state();
     clear_events_run_state();
     clear_periodic_run_state();
+    clear_panel_run_state();
     memset(&flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
     memset(&msc, 0, sizeof msc);

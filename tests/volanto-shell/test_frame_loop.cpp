@@ -123,24 +123,25 @@ TEST(FrameLoop, DrawsNothingBeforeTheFirstPaintButTimeAdvances)
     EXPECT_GT(mnw.time_elapsed, 0.0f);
 }
 
-TEST(FrameLoop, MainViewOrderIsScenePanelOverlaysUpdateSwap)
+TEST(FrameLoop, MainViewOrderIsScenePanelPictureInstrumentsOverlaysUpdateSwap)
 {
     fresh_shell();
     host_test_clock(0, 10);
     host_test_push_event(host_event{HE_PAINT, 0, 0, 0, 0});
     MACIBM_event_proc();
-    std::vector<std::string> want = {"startwind 0", "scene_3d", "panel", "scene_2d", "update", "swap"};
+    std::vector<std::string> want = {"startwind 0", "scene_3d", "background", "panel", "scene_2d", "update", "swap"};
     EXPECT_EQ(calls, want);
 }
 
-TEST(FrameLoop, HiddenPanelShowsTheBackgroundInstead)
+// The panel's picture would cover the full-screen scene.
+TEST(FrameLoop, HiddenPanelDrawsNeitherThePictureNorTheInstruments)
 {
     fresh_shell();
     set.panel_hidden = 1;
     host_test_clock(0, 10);
     host_test_push_event(host_event{HE_PAINT, 0, 0, 0, 0});
     MACIBM_event_proc();
-    std::vector<std::string> want = {"startwind 0", "scene_3d", "background", "scene_2d", "update", "swap"};
+    std::vector<std::string> want = {"startwind 0", "scene_3d", "scene_2d", "update", "swap"};
     EXPECT_EQ(calls, want);
 }
 

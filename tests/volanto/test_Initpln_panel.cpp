@@ -103,11 +103,11 @@ TEST_F(Panel, SingleEngineOnTheFirstPanel)
     EXPECT_EQ(thro_x[0], 669);
     EXPECT_EQ(prop_x[0], 720);
     EXPECT_EQ(mixt_x[0], 761);
-    EXPECT_EQ(thro_x[1], unset);
+    EXPECT_EQ(thro_x[1], 0);   // cleared, not the last aircraft's
     for (int row = 0; row < 3; row++) {
         EXPECT_EQ(en_x[row][0], 684);
         EXPECT_EQ(en_x[row][1], 761);
-        EXPECT_EQ(en_x[row][2], unset);
+        EXPECT_EQ(en_x[row][2], 0);
     }
     EXPECT_EQ(en_y[0], 293);
     EXPECT_EQ(en_y[1], 254);
@@ -176,11 +176,11 @@ TEST_F(Panel, FourEngineJetOnTheSecondPanel)
         EXPECT_EQ(thro_x[e], thro[e]) << e;
         EXPECT_EQ(prop_x[e], prop[e]) << e;
         EXPECT_EQ(mixt_x[e], mixt[e]) << e;
-        EXPECT_EQ(en_x[0][e], unset);
+        EXPECT_EQ(en_x[0][e], 0);
         EXPECT_EQ(en_x[1][e], 685 + 10 * e);
         EXPECT_EQ(en_x[2][e], 760 + 10 * e);
     }
-    EXPECT_EQ(en_y[0], unset);
+    EXPECT_EQ(en_y[0], 0);   // no row 0: cleared
     EXPECT_EQ(en_y[1], 171);
     EXPECT_EQ(en_y[2], 171);
 
@@ -304,7 +304,7 @@ TEST_F(Panel, AGliderHasNoEngineGaugeScalesAndNoLevers)
     EXPECT_EQ(ins.mpr_scale, 0.0f);
     EXPECT_EQ(ins.ff_scale, 0.0f);
     EXPECT_TRUE(std::isfinite(ins.tac_scale));
-    EXPECT_EQ(thro_x[0], unset);
+    EXPECT_EQ(thro_x[0], 0);
 }
 
 // The loader refuses such aircraft first; the layout must still never index
@@ -319,7 +319,7 @@ TEST_F(Panel, ValuesOutsideTheirRangesStayInsideTheTables)
     set_panel_layout();
     EXPECT_EQ(ins.ins_on[3], 1);
     EXPECT_EQ(ins.ins_on[8], 1);
-    EXPECT_EQ(thro_x[0], unset);   // no lever table for nine engines
+    EXPECT_EQ(thro_x[0], 0);   // no lever table for nine engines
     EXPECT_EQ(a.ah_top_prim, 105);  // laid out as the first panel
     expect_circle(a.ahx1_prim, a.ahx2_prim, 10, 105, 47.5f, ins.ins_x[2]);
 }
