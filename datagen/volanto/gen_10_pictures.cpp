@@ -1,8 +1,18 @@
-// Writes the start-up picture "bitmaps/VSYS.BMP" and the cockpit textures
-// "letters", "tapes", "cursor", "needle" and "dg" into the program folder
-// given as the one argument (ending in '/'). Everything is drawn by code into
-// the library's software picture rgb_array and written by the generators'
-// BMP writer.
+// Writes into the program folder given as the one argument (ending in '/')
+// the start-up picture "bitmaps/VSYS.BMP", the cockpit textures "letters",
+// "tapes", "cursor", "needle", "dg" and the handle sheet "hand", and in
+// "bitmaps/VolSim/" every picture the panel composition pastes: the panel
+// backgrounds, the radio stack and the GPS head, the glass and ECAM
+// displays, the gear panel, the instrument and engine faces and the lever
+// pictures. Everything is drawn by code into the library's software picture
+// rgb_array and written by the generators' BMP writer.
+//
+// The panel pictures' positions are pixels of the picture itself, origin
+// bottom left, and follow where the panel driver draws the live parts: a
+// window lies under every readout, a knob over every click zone, and the
+// faces leave their scales to the simulator. Pure magenta is the tiles'
+// transparent colour: it stands in the windshield rows and round the
+// handle pictures, nowhere else.
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
@@ -26,9 +36,20 @@ static int save_picture(const char* name, int w, int h)
     return 0;
 }
 
+// Drawing stays inside the picture being drawn: x0 <= x < x1, y0 <= y < y1.
+static int clip_x0 = 0, clip_y0 = 0, clip_x1 = 800, clip_y1 = 600;
+
+static void clip_to(int x, int y, int w, int h)
+{
+    clip_x0 = x;
+    clip_y0 = y;
+    clip_x1 = x + w;
+    clip_y1 = y + h;
+}
+
 static void set_px(int x, int y, float r, float g, float b)
 {
-    if (x < 0 || x >= 800 || y < 0 || y >= 600) return;
+    if (x < clip_x0 || x >= clip_x1 || y < clip_y0 || y >= clip_y1) return;
     unsigned char* p = rgb_array + (y * 800 + x) * 3;
     p[0] = (unsigned char)intlim((int)r, 0, 255);
     p[1] = (unsigned char)intlim((int)g, 0, 255);
@@ -38,7 +59,7 @@ static void set_px(int x, int y, float r, float g, float b)
 // Mixes a colour over the pixel by a weight 0..1.
 static void blend_px(int x, int y, float r, float g, float b, float a)
 {
-    if (x < 0 || x >= 800 || y < 0 || y >= 600 || a <= 0) return;
+    if (x < clip_x0 || x >= clip_x1 || y < clip_y0 || y >= clip_y1 || a <= 0) return;
     if (a > 1) a = 1;
     unsigned char* p = rgb_array + (y * 800 + x) * 3;
     set_px(x, y, p[0] + (r - p[0]) * a, p[1] + (g - p[1]) * a, p[2] + (b - p[2]) * a);
@@ -406,6 +427,828 @@ static int write_dg(void)
     return save_picture("textures/cockpit/dg.BMP", 256, 256);
 }
 
+// ---- panel colours ---------------------------------------------------------------------
+
+struct colour {
+    float r, g, b;
+};
+
+static colour mix(colour a, colour b, float k)
+{
+    return {a.r + (b.r - a.r) * k, a.g + (b.g - a.g) * k, a.b + (b.b - a.b) * k};
+}
+
+static colour times(colour a, float k) { return {a.r * k, a.g * k, a.b * k}; }
+
+static const colour magenta = {255, 0, 255};
+static const colour body = {58, 66, 80};          // the panel's grey-blue
+static const colour band = {43, 49, 60};          // the lamp and switch row
+static const colour shield = {29, 31, 36};        // glare shield
+static const colour shield_heli = {33, 32, 31};
+static const colour window_black = {6, 6, 8};
+static const colour dial_black = {15, 15, 17};
+static const colour bezel_light = {206, 208, 212};
+static const colour bezel_dark = {112, 114, 120};
+static const colour white = {232, 232, 226};
+static const colour grey_label = {170, 172, 176};
+static const colour stack = {42, 44, 50};         // avionics faces
+static const colour housing = {34, 36, 40};       // glass display housings
+static const colour plate = {46, 51, 61};         // lever plates on the body
+static const colour button_face = {76, 79, 86};
+
+// ---- the panel pictures' pixels ---------------------------------------------------------
+
+static void set_px(int x, int y, colour c) { set_px(x, y, c.r, c.g, c.b); }
+
+static void blend_px(int x, int y, colour c, float a) { blend_px(x, y, c.r, c.g, c.b, a); }
+
+static void disc(float cx, float cy, float radius, colour c) { disc(cx, cy, radius, c.r, c.g, c.b); }
+
+static void rect(int x, int y, int w, int h, colour c)
+{
+    for (int j = y; j < y + h; j++)
+        for (int i = x; i < x + w; i++) set_px(i, j, c);
+}
+
+static void hline(int x0, int x1, int y, colour c) { rect(x0, y, x1 - x0 + 1, 1, c); }
+static void vline(int x, int y0, int y1, colour c) { rect(x, y0, 1, y1 - y0 + 1, c); }
+
+// A new picture of w x h at the bottom left of rgb_array, filled.
+static void begin_picture(int w, int h, colour c)
+{
+    clip_to(0, 0, w, h);
+    fill(w, h, c.r, c.g, c.b);
+}
+
+static int save_panel_picture(const char* name, int w, int h)
+{
+    return save_picture(("bitmaps/VolSim/" + std::string(name) + ".BMP").c_str(), w, h);
+}
+
+// ---- text ------------------------------------------------------------------------
+
+// The font's own 5 x 7 capitals, from (x, y) at the baseline, 6 a character.
+static void caption(const char* s, int x, int y, colour c)
+{
+    for (; *s; s++, x += 6) {
+        const char* dots = font_dots_of(*s);
+        for (int row = 0; row < 7; row++)
+            for (int col = 0; col < 5; col++)
+                if (dots[row * 5 + col] == '#') set_px(x + col, y + 6 - row, c);
+    }
+}
+
+// Small 3 x 5 capitals for the labels that must fit a 20-unit column.
+struct small_glyph {
+    char c;
+    const char* dots;   // 5 rows of 3, top first
+};
+static const small_glyph small_glyphs[] = {
+    {'A', ".#." "#.#" "###" "#.#" "#.#"}, {'B', "##." "#.#" "##." "#.#" "##."},
+    {'C', ".##" "#.." "#.." "#.." ".##"}, {'D', "##." "#.#" "#.#" "#.#" "##."},
+    {'E', "###" "#.." "##." "#.." "###"}, {'F', "###" "#.." "##." "#.." "#.."},
+    {'G', ".##" "#.." "#.#" "#.#" ".##"}, {'H', "#.#" "#.#" "###" "#.#" "#.#"},
+    {'I', "###" ".#." ".#." ".#." "###"}, {'K', "#.#" "#.#" "##." "#.#" "#.#"},
+    {'L', "#.." "#.." "#.." "#.." "###"}, {'M', "#.#" "###" "###" "#.#" "#.#"},
+    {'N', "##." "#.#" "#.#" "#.#" "#.#"}, {'O', ".#." "#.#" "#.#" "#.#" ".#."},
+    {'P', "##." "#.#" "##." "#.." "#.."}, {'R', "##." "#.#" "##." "#.#" "#.#"},
+    {'S', ".##" "#.." ".#." "..#" "##."}, {'T', "###" ".#." ".#." ".#." ".#."},
+    {'U', "#.#" "#.#" "#.#" "#.#" "###"}, {'V', "#.#" "#.#" "#.#" "#.#" ".#."},
+    {'W', "#.#" "#.#" "###" "###" "#.#"}, {'X', "#.#" "#.#" ".#." "#.#" "#.#"},
+    {'Y', "#.#" "#.#" ".#." ".#." ".#."}, {'Z', "###" "..#" ".#." "#.." "###"},
+    {'0', "###" "#.#" "#.#" "#.#" "###"}, {'1', ".#." "##." ".#." ".#." "###"},
+    {'2', "##." "..#" ".#." "#.." "###"}, {'3', "##." "..#" ".#." "..#" "##."},
+    {'4', "#.#" "#.#" "###" "..#" "..#"}, {'5', "###" "#.." "##." "..#" "##."},
+    {'6', ".##" "#.." "###" "#.#" "###"}, {'7', "###" "..#" ".#." ".#." ".#."},
+    {'8', "###" "#.#" "###" "#.#" "###"}, {'9', "###" "#.#" "###" "..#" "##."},
+    {'-', "..." "..." "###" "..." "..."}, {'+', "..." ".#." "###" ".#." "..."},
+    {'.', "..." "..." "..." "..." ".#."}, {'/', "..#" "..#" ".#." "#.." "#.."},
+};
+
+static const char* small_dots(char c)
+{
+    for (const small_glyph& g : small_glyphs)
+        if (g.c == c) return g.dots;
+    return "...............";
+}
+
+static int small_width(const char* s) { return (int)strlen(s) * 4 - 1; }
+
+// From (x, y), the bottom of the letters, 4 a character.
+static void small(const char* s, int x, int y, colour c)
+{
+    for (; *s; s++, x += 4) {
+        const char* dots = small_dots(*s);
+        for (int row = 0; row < 5; row++)
+            for (int col = 0; col < 3; col++)
+                if (dots[row * 3 + col] == '#') set_px(x + col, y + 4 - row, c);
+    }
+}
+
+// Centred on the column cx.
+static void small_at(const char* s, float cx, int y, colour c)
+{
+    small(s, (int)lroundf(cx - (small_width(s) - 1) / 2.0f), y, c);
+}
+
+// ---- panel parts ----------------------------------------------------------------
+
+// A readout window: black inside a sunken one-pixel frame; (x, y, w, h) the outer box.
+static void window(int x, int y, int w, int h)
+{
+    rect(x, y, w, h, {24, 25, 28});
+    hline(x, x + w - 1, y, {104, 107, 114});      // lit from above: the lower edge catches it
+    vline(x + w - 1, y, y + h - 1, {104, 107, 114});
+    rect(x + 1, y + 1, w - 2, h - 2, window_black);
+}
+
+// A raised push button.
+static void button(int x, int y, int w, int h, colour face)
+{
+    rect(x, y, w, h, face);
+    hline(x, x + w - 1, y + h - 1, times(face, 1.6f));
+    vline(x, y, y + h - 1, times(face, 1.35f));
+    hline(x, x + w - 1, y, times(face, 0.5f));
+    vline(x + w - 1, y, y + h - 1, times(face, 0.6f));
+}
+
+// A dark recess the driver draws a switch, lamp or button into.
+static void recess(int x, int y, int w, int h)
+{
+    rect(x, y, w, h, {18, 19, 22});
+    hline(x, x + w - 1, y, {80, 84, 92});
+    vline(x + w - 1, y, y + h - 1, {80, 84, 92});
+}
+
+// A knurled knob, lit from the top left.
+static void knob(float cx, float cy, float r)
+{
+    disc(cx + 0.8f, cy - 0.8f, r + 0.7f, {14, 14, 16});   // its shadow on the panel
+    disc(cx, cy, r, {150, 152, 156});
+    disc(cx, cy, r - 1.4f, {58, 59, 63});
+    disc(cx - r * 0.25f, cy + r * 0.25f, r * 0.45f, {84, 86, 90});
+    for (int a = 0; a < 360; a += 30) {
+        float s = sinf(a * 0.0174533f), c = cosf(a * 0.0174533f);
+        blend_px((int)lroundf(cx + (r - 0.8f) * s), (int)lroundf(cy + (r - 0.8f) * c), {60, 60, 64}, 0.8f);
+    }
+}
+
+// A round bezel of light metal round a dark dial, lit from the top left.
+static void bezel(float cx, float cy, float r_dial, float r_out)
+{
+    for (int y = (int)(cy - r_out - 2); y <= (int)(cy + r_out + 2); y++)
+        for (int x = (int)(cx - r_out - 2); x <= (int)(cx + r_out + 2); x++) {
+            float dx = x - cx, dy = y - cy, d = pythag(dx, dy);
+            float lit = d > 0 ? 0.5f + 0.5f * (dy - dx) / (1.41421f * d) : 0.5f;
+            blend_px(x, y, {20, 20, 22}, r_out + 1.3f - d);               // dark outer edge
+            blend_px(x, y, mix(bezel_dark, bezel_light, lit), r_out + 0.3f - d);
+        }
+    disc(cx, cy, r_dial + 0.9f, {40, 40, 44});                            // the inner lip
+    disc(cx, cy, r_dial, dial_black);
+}
+
+// A small plate of its own on the panel body, framed.
+static void lever_plate(int w, int h)
+{
+    begin_picture(w, h, plate);
+    hline(0, w - 1, h - 1, {70, 76, 88});
+    vline(0, 0, h - 1, {64, 70, 82});
+    hline(0, w - 1, 0, {30, 33, 40});
+    vline(w - 1, 0, h - 1, {30, 33, 40});
+}
+
+// ---- the panel background ---------------------------------------------------------
+
+// The windshield, the glare shield with the compass and thermometer windows,
+// the lamp row and the panel body. The instrument places vary by aircraft,
+// so the body is one flat colour the faces' corners match; right of x 485
+// the radio stack and the lever group trade places, so it stays bare.
+static int write_panel(const char* name, colour glare)
+{
+    begin_picture(800, 582, body);
+
+    // The coaming: the body's upper edge catches the light.
+    hline(0, 799, 339, {96, 104, 120});
+    hline(0, 799, 338, {78, 86, 101});
+    hline(0, 799, 337, {66, 74, 89});
+
+    // The lamp and switch row, a shallow darker band.
+    rect(0, 303, 800, 32, band);
+    hline(0, 799, 334, {30, 34, 42});
+    hline(0, 799, 303, {70, 78, 94});
+    recess(6, 313, 12, 12);                                  // stall lamp
+    small_at("STALL", 12, 306, grey_label);
+    // Autopilot targets: a window under each readout and a rocker over each knob.
+    struct readout {
+        int window_x, window_w;
+        int rocker_x, rocker_w;
+        const char* label;
+    };
+    static const readout readouts[3] = {
+        {267, 35, 307, 17, "ALT"}, {351, 36, 392, 17, "VS"}, {441, 30, 475, 10, "SPD"}};
+    for (const readout& r : readouts) {
+        window(r.window_x, 316, r.window_w, 13);
+        small_at(r.label, r.window_x + r.window_w / 2.0f - 0.5f, 309, grey_label);
+        button(r.rocker_x, 306, r.rocker_w, 19, button_face);
+        float cx = r.rocker_x + (r.rocker_w - 1) / 2.0f;
+        for (int k = 0; k < 3; k++) {
+            hline((int)lroundf(cx - k), (int)lroundf(cx + k), 320 - k, white);   // up
+            hline((int)lroundf(cx - k), (int)lroundf(cx + k), 309 + k, white);   // down
+        }
+    }
+
+    rect(0, 340, 800, 220, magenta);                         // the windshield
+
+    rect(0, 560, 800, 22, glare);
+    hline(0, 799, 560, times(glare, 0.55f));
+    hline(0, 799, 581, times(glare, 1.25f));
+    // Magnetic compass: the card scrolls inside; the lubber mark stands below.
+    rect(342, 564, 63, 18, {120, 122, 128});
+    rect(343, 565, 61, 17, window_black);
+    for (int k = 0; k < 3; k++) hline(373 - k, 373 + k, 563 - k, white);
+    // Outside-air thermometer, x = 748 + T / 2 from -50 to 90 degrees.
+    caption("OAT", 690, 566, grey_label);
+    rect(720, 562, 77, 11, {96, 98, 104});
+    rect(721, 563, 75, 9, window_black);
+    for (int t = -50; t <= 90; t += 10) vline(748 + t / 2, 569, t % 50 == 0 ? 571 : 570, white);
+    static const int marked[4] = {-40, 0, 40, 80};
+    for (int t : marked) {
+        char s[8];
+        snprintf(s, sizeof s, "%d", t);
+        small_at(s, 748 + t / 2.0f, 575, grey_label);
+    }
+    return save_panel_picture(name, 800, 582);
+}
+
+// ---- the radio stack ----------------------------------------------------------------
+
+// Frequency readouts: three digits, the point at +18 and two digits at +23.
+static void frequency_window(int x, int y, const char* label)
+{
+    window(x - 3, y - 3, 41, 13);
+    small_at(label, x + 17, y + 12, grey_label);
+}
+
+// A radio's two tuning knobs: whole megahertz on the left, the fraction on the right.
+static void tuning_knobs(float x, float y)
+{
+    knob(x, y, 9);
+    knob(x + 24, y, 9);
+}
+
+static int write_radio_stack(void)
+{
+    begin_picture(152, 304, stack);
+    // Seven units, each with a dark seam above its lit edge.
+    static const int seams[6] = {80, 118, 157, 209, 259, 281};
+    for (int y : seams) {
+        hline(0, 151, y, {20, 21, 24});
+        hline(0, 151, y - 1, {64, 67, 75});
+    }
+    vline(0, 0, 303, {24, 25, 28});
+    vline(151, 0, 303, {24, 25, 28});
+
+    // Marker lamps and the audio selector.
+    rect(3, 290, 51, 14, {16, 16, 18});
+    small_at("MKR", 28, 284, grey_label);
+    static const char* const audio[5] = {"ADF", "NAV1", "NAV2", "OFF", ""};
+    for (int k = 0; k < 5; k++) {
+        recess(55 + 20 * k, 289, 12, 11);
+        small_at(audio[k], 60.5f + 20 * k, 283, grey_label);
+    }
+
+    // DME: distance, speed and time, and its source switches.
+    window(7, 267, 90, 13);
+    small_at("NM", 18.5f, 261, grey_label);
+    small_at("KT", 51.5f, 261, grey_label);
+    small_at("MIN", 84.5f, 261, grey_label);
+    small("DME", 100, 272, grey_label);
+    recess(112, 269, 38, 12);
+    small_at("N1", 121.5f, 262, grey_label);
+    small_at("N2", 139.5f, 262, grey_label);
+
+    // Communication and navigation radios.
+    frequency_window(34, 240, "COM 1");
+    frequency_window(102, 240, "NAV 1");
+    tuning_knobs(45, 220);
+    tuning_knobs(113, 220);
+    frequency_window(34, 191, "COM 2");
+    frequency_window(102, 191, "NAV 2");
+    tuning_knobs(45, 171);
+    tuning_knobs(113, 171);
+
+    // Transponder: reply lamp, ident button, four code digits with their knobs.
+    rect(9, 146, 5, 5, {110, 112, 118});
+    rect(10, 147, 3, 3, window_black);
+    small("XPDR", 18, 146, grey_label);
+    button(47, 141, 14, 13, button_face);
+    small_at("ID", 53.5f, 145, white);
+    for (int k = 0; k < 4; k++) {
+        window(74 + 20 * k, 143, 9, 11);
+        knob(81 + 20 * k, 130, 6);
+    }
+
+    // Autopilot mode buttons, each label in its own column.
+    recess(7, 86, 62, 15);
+    recess(70, 86, 82, 15);
+    static const int ap_x[7] = {8, 28, 48, 71, 91, 111, 131};
+    static const char* const ap_label[7] = {"HDG", "NAV1", "NAV2", "ALT", "VVI", "GS", "SPD"};
+    for (int k = 0; k < 7; k++) small_at(ap_label[k], ap_x[k] + 9.5f, 103, grey_label);
+    small_at("AUTOPILOT", 76, 110, grey_label);
+
+    // Fuel: the needle runs x 25 to 56 between its ticks at 25, 40 and 55.
+    window(22, 40, 38, 9);
+    for (int x = 25; x <= 55; x += 15) vline(x, 42, 46, white);
+    caption("E", 15, 41, white);
+    caption("F", 62, 41, white);
+    caption("FUEL", 29, 29, grey_label);
+
+    // Brakes annunciator, dark until the driver lights it.
+    rect(6, 5, 68, 15, {90, 92, 98});
+    rect(7, 6, 66, 13, {22, 22, 20});
+
+    // Aileron and rudder trim: marks 14 a unit either side of x 97.
+    struct trim_scale {
+        int y;
+        const char* label;
+    };
+    static const trim_scale trims[2] = {{52, "AIL TRIM"}, {23, "RUD TRIM"}};
+    for (const trim_scale& t : trims) {
+        window(80, t.y - 2, 35, 7);
+        for (int x = 83; x <= 111; x += 7) {
+            set_px(x, t.y - 1, grey_label);
+            set_px(x, t.y + 3, grey_label);
+        }
+        small_at(t.label, 97, t.y + 7, grey_label);
+        small("L", 76, t.y - 1, grey_label);
+        small("R", 116, t.y - 1, grey_label);
+    }
+    // The gear corner (x 119 up, y 4 to 60) stays bare for the gear panel.
+    return save_panel_picture("pict_rdo", 152, 304);
+}
+
+// The GPS head over the upper radios when no VOR receiver is fitted.
+static int write_gps(void)
+{
+    begin_picture(152, 72, stack);
+    hline(0, 151, 71, {64, 67, 75});
+    hline(0, 151, 0, {20, 21, 24});
+    vline(0, 0, 71, {24, 25, 28});
+    vline(151, 0, 71, {24, 25, 28});
+
+    window(7, 55, 120, 13);        // destination name, its cursor below
+    window(7, 40, 119, 13);        // identifier, bearing and the deviation mark
+    window(6, 26, 120, 13);        // distance, ground speed, time
+    small("NM", 34, 30, grey_label);
+    small("KT", 74, 30, grey_label);
+    small("MIN", 107, 30, grey_label);
+
+    static const int switch_y[3] = {61, 39, 17};
+    static const char* const kinds[3] = {"APT", "VOR", "NDB"};
+    for (int k = 0; k < 3; k++) {
+        recess(131, switch_y[k] - 1, 20, 12);
+        small_at(kinds[k], 140.5f, switch_y[k] - 6, grey_label);
+    }
+    knob(57, 11, 8);               // value
+    knob(114, 11, 8);              // cursor
+    caption("GPS", 8, 8, white);
+    return save_panel_picture("pict_gps", 152, 72);
+}
+
+// ---- displays -------------------------------------------------------------------------
+
+// A display housing of dark plastic with rounded corners on the panel body.
+static void housing_box(int x, int y, int w, int h)
+{
+    const float r = 5;
+    for (int j = y; j < y + h; j++)
+        for (int i = x; i < x + w; i++) {
+            float cx = fminf(fmaxf((float)i, x + r), x + w - 1 - r);
+            float cy = fminf(fmaxf((float)j, y + r), y + h - 1 - r);
+            float d = pythag(i - cx, j - cy);
+            blend_px(i, j, {22, 23, 26}, r + 0.5f - d);
+            blend_px(i, j, housing, r - 0.5f - d);
+        }
+}
+
+static void screen(int x, int y, int w, int h)
+{
+    rect(x - 1, y - 1, w + 2, h + 2, {62, 64, 70});
+    rect(x, y, w, h, window_black);
+}
+
+// The glass panel: the flight display with its tapes, horizon and heading
+// rose on the left, the map display and its six buttons on the right.
+static int write_glass(void)
+{
+    begin_picture(388, 300, body);
+    housing_box(0, 0, 388, 300);
+
+    screen(4, 30, 192, 264);
+    const colour seam = {42, 44, 50};
+    rect(5, 165, 33, 107, seam);          // airspeed tape
+    rect(6, 166, 31, 105, window_black);
+    rect(39, 165, 107, 107, seam);        // attitude
+    rect(40, 166, 105, 105, window_black);
+    rect(147, 165, 47, 107, seam);        // altitude tape
+    rect(148, 166, 45, 105, window_black);
+
+    knob(54, 12, 7);                      // course
+    small_at("CRS", 54, 22, grey_label);
+    knob(139, 12, 7);                     // heading bug
+    small_at("HDG", 139, 22, grey_label);
+    knob(175, 12, 7);                     // altimeter setting
+    small_at("BARO", 175, 22, grey_label);
+
+    screen(199, 48, 183, 225);            // map window
+    for (int k = 0; k < 6; k++) button(200 + 30 * k, 20, 29, 26, {52, 54, 60});
+    for (int k = 0; k < 4; k++) rect(271 + 30 * k, 25, 7, 6, {16, 16, 18});   // lamp frames
+    return save_panel_picture("pict_efi", 388, 300);
+}
+
+// The ECAM: the screen over the page box, five page buttons with lamp frames.
+static int write_ecam(void)
+{
+    begin_picture(155, 170, body);
+    housing_box(0, 0, 155, 170);
+    screen(3, 27, 150, 142);
+    for (int k = 0; k < 5; k++) {
+        button(30 * k + 2, 1, 27, 23, {52, 54, 60});
+        rect(30 * k + 14, 3, 7, 6, {16, 16, 18});
+    }
+    return save_panel_picture("pict_eca", 155, 170);
+}
+
+// The gear panel over the radio stack's corner: lamps and the handle slot.
+static int write_gear_panel(void)
+{
+    begin_picture(32, 56, {50, 53, 60});
+    hline(0, 31, 55, {74, 78, 86});
+    vline(0, 0, 55, {74, 78, 86});
+    hline(0, 31, 0, {24, 25, 28});
+    vline(31, 0, 55, {24, 25, 28});
+    static const int lamp[3][2] = {{14, 14}, {8, 4}, {20, 4}};
+    for (const auto& l : lamp) {
+        rect(l[0] - 1, l[1] - 1, 6, 6, {110, 112, 118});
+        rect(l[0], l[1], 4, 4, window_black);
+    }
+    recess(6, 24, 20, 27);
+    small_at("GEAR", 15.5f, 51, white);
+    return save_panel_picture("b_gear", 32, 56);
+}
+
+// ---- instrument faces ------------------------------------------------------------------
+
+// The clock strip at the bottom of every face pasted at the supplementary
+// slot: start and reset buttons and a window under minutes and seconds.
+static void timer_strip(void)
+{
+    rect(0, 0, 100, 24, body);
+    button(13, 8, 19, 11, button_face);
+    small_at("RUN", 22, 11, white);
+    button(37, 8, 17, 11, button_face);
+    small_at("RST", 45, 11, white);
+    window(55, 9, 31, 13);
+    small_at("TIME", 70, 3, grey_label);
+}
+
+static int write_timer(void)
+{
+    begin_picture(100, 24, body);
+    timer_strip();
+    return save_panel_picture("pict_tim", 100, 24);
+}
+
+static void wide_face(void)
+{
+    begin_picture(128, 128, body);
+    bezel(64, 64, 58, 63.5f);
+}
+
+// The turn instruments' ball tube, the ball 15 units either side of x 63.
+static void ball_tube(void)
+{
+    rect(45, 16, 39, 10, {150, 152, 156});
+    rect(46, 17, 37, 8, window_black);
+}
+
+static int write_wide_faces(void)
+{
+    int ok = 1;
+    wide_face();
+    small_at("AIRSPEED", 64, 80, grey_label);
+    ok &= save_panel_picture("pict_asi", 128, 128);
+
+    wide_face();                               // the horizon fills the whole dial
+    knob(116, 12, 8);                          // aircraft symbol height
+    ok &= save_panel_picture("pict_ahz", 128, 128);
+
+    wide_face();
+    window(71, 57, 28, 14);                    // setting drum, x 73..95
+    window(45, 41, 27, 14);                    // altitude drum, x 47..69
+    small_at("ALT", 64, 84, grey_label);
+    knob(29, 16, 9);                           // setting
+    ok &= save_panel_picture("pict_alt", 128, 128);
+
+    wide_face();
+    ball_tube();
+    small_at("TURN COORD", 64, 34, grey_label);
+    ok &= save_panel_picture("pict_trn", 128, 128);
+
+    wide_face();
+    ball_tube();
+    small_at("TURN", 64, 34, grey_label);
+    ok &= save_panel_picture("pict_ned", 128, 128);
+
+    wide_face();
+    window(3, 50, 10, 29);                     // glide-slope marks, x 5..10
+    window(115, 50, 10, 29);                   // and x 117..122
+    knob(26, 14, 8);
+    small_at("CRS", 26, 0, grey_label);
+    knob(111, 14, 8);
+    small_at("HDG", 111, 0, grey_label);
+    ok &= save_panel_picture("pict_hsi", 128, 128);
+
+    wide_face();
+    small_at("VERT SPEED", 64, 82, grey_label);
+    ok &= save_panel_picture("pict_vvi", 128, 128);
+    return ok;
+}
+
+// A round face of the supplementary slot: centre (50, 82), the clock strip
+// below, the instrument's name above.
+static void slot_face(const char* name)
+{
+    begin_picture(100, 146, body);
+    timer_strip();
+    bezel(50, 82, 44.5f, 49);
+    small_at(name, 50, 136, grey_label);
+}
+
+// A rectangular display of the supplementary slot.
+static void slot_display(int x, int y, int w, int h)
+{
+    begin_picture(100, 146, body);
+    timer_strip();
+    housing_box(x, y, w, h);
+}
+
+static int write_slot_faces(void)
+{
+    int ok = 1;
+    slot_face("VOR");
+    window(31, 108, 39, 16);                   // course scales above and below
+    window(31, 38, 39, 16);
+    window(75, 77, 22, 11);                    // TO / FROM flag
+    knob(20, 42, 8);
+    small_at("OBS", 20, 27, grey_label);
+    ok &= save_panel_picture("pict_vor", 100, 146);
+
+    slot_face("STORMSCOPE");
+    ok &= save_panel_picture("pict_str", 100, 146);
+
+    slot_display(3, 33, 95, 99);               // moving map
+    screen(10, 42, 64, 81);
+    for (int y = 75; y <= 105; y += 15) recess(81, y - 1, 15, 14);   // mode buttons
+    button(81, 58, 15, 14, button_face);
+    small_at("IN", 88, 63, white);
+    button(81, 43, 15, 13, button_face);
+    small_at("OUT", 88, 47, white);
+    small_at("MAP", 50, 136, grey_label);
+    ok &= save_panel_picture("pict_arg", 100, 146);
+
+    slot_face("RAD ALT");
+    knob(12, 42, 8);                           // decision height
+    small_at("DH", 12, 27, grey_label);
+    ok &= save_panel_picture("pict_rlt", 100, 146);
+
+    slot_face("VARIO");
+    ok &= save_panel_picture("pict_var", 100, 146);
+
+    slot_display(2, 28, 97, 118);              // weather radar
+    screen(7, 51, 87, 91);
+    small("RANGE", 5, 38, grey_label);
+    button(27, 34, 17, 13, button_face);
+    small_at("+", 35, 38, white);
+    button(50, 34, 15, 13, button_face);
+    small_at("-", 57, 38, white);
+    small("WXR", 76, 38, grey_label);
+    ok &= save_panel_picture("pict_rad", 100, 146);
+
+    slot_face("RMI");
+    ok &= save_panel_picture("pict_rmi", 100, 146);
+    return ok;
+}
+
+// The ADF: card knob at the lower left, the frequency under the dial and
+// its hundreds, tens and units knobs below it.
+static int write_adf(void)
+{
+    begin_picture(100, 152, body);
+    bezel(50, 96, 44.5f, 49);
+    small_at("ADF", 50, 147, grey_label);
+    knob(15, 46, 8);
+    small_at("CARD", 15, 31, grey_label);
+    window(34, 26, 31, 13);
+    small("KHZ", 67, 30, grey_label);
+    for (int k = 0; k < 3; k++) knob(35 + 20 * k, 13, 7);
+    return save_panel_picture("pict_adf", 100, 152);
+}
+
+static int write_engine_faces(void)
+{
+    int ok = 1;
+    begin_picture(76, 76, body);
+    bezel(38, 38, 32, 37.5f);
+    ok &= save_panel_picture("pict_eng", 76, 76);
+
+    // The exhaust-temperature mark travels x 20..50 at y 8..12; the strip
+    // stands on the lamp row's edge, so it is a plate of its own.
+    lever_plate(60, 20);
+    small("EGT", 3, 8, white);
+    window(17, 6, 37, 9);
+    ok &= save_panel_picture("pict_egt", 60, 20);
+    return ok;
+}
+
+// ---- lever pictures ----------------------------------------------------------------------
+
+// A groove two units wide the handle rides in.
+static void groove(int x, int y0, int y1)
+{
+    rect(x, y0, 2, y1 - y0 + 1, {14, 15, 18});
+    vline(x + 2, y0, y1, {72, 78, 90});
+}
+
+static int write_levers(void)
+{
+    int ok = 1;
+    // The elevator trim wheel seen edge on; the mark rides x 5..10, y 9..54.
+    lever_plate(16, 60);
+    rect(3, 6, 10, 52, {12, 12, 14});
+    for (int y = 7; y < 57; y++) hline(4, 11, y, y % 3 == 0 ? colour{30, 31, 34} : colour{64, 66, 70});
+    small("TRIM", 0, 0, white);
+    ok &= save_panel_picture("b_trim", 16, 60);
+
+    // Speed brakes: the handle (x 6..25) stops at y 15, 25, 35 and 45.
+    for (int automatic = 1; automatic >= 0; automatic--) {
+        lever_plate(32, 52);
+        groove(15, 14, 50);
+        small_at("SPD BRK", 15.5f, 1, white);
+        if (automatic) small_at("AUTO", 15.5f, 8, white);
+        ok &= save_panel_picture(automatic ? "b_sbrka" : "b_sbrkm", 32, 52);
+    }
+
+    // Wing sweep: the handle x 1..27 rides y 1..49 between the driver's marks at x 0 and 28.
+    lever_plate(32, 50);
+    groove(13, 7, 47);
+    small_at("SWEEP", 14, 1, white);
+    ok &= save_panel_picture("b_swee", 32, 50);
+
+    // Thrust vector: the handle x 15..41 rides y 1..62, marks at x 14 and 43.
+    lever_plate(48, 64);
+    groove(27, 7, 61);
+    small_at("VECTOR", 23.5f, 1, white);
+    ok &= save_panel_picture("b_vect", 48, 64);
+    return ok;
+}
+
+// ---- the handle sheet ------------------------------------------------------------------
+
+// Cell of kind k: column k mod 4, row k div 4 from the bottom, 32 x 32 each.
+static int cell_x(int kind) { return 32 * (kind % 4); }
+static int cell_y(int kind) { return 32 * (kind / 4); }
+
+// Starts the picture of a kind: its rectangle, filled, and the drawing held inside it.
+static void begin_handle(int kind, int w, int h, colour ground)
+{
+    clip_to(cell_x(kind), cell_y(kind), w, h);
+    rect(cell_x(kind), cell_y(kind), w, h, ground);
+}
+
+// Small button, 10 x 9, with a lamp that is green when on.
+static void handle_small_button(int kind, int on)
+{
+    begin_handle(kind, 10, 9, {30, 31, 34});
+    int x = cell_x(kind), y = cell_y(kind);
+    button(x, y, 10, 9, {120, 122, 128});
+    rect(x + 3, y + 3, 4, 3, on ? colour{70, 240, 80} : colour{22, 50, 24});
+    if (on) hline(x + 4, x + 5, y + 5, {200, 255, 200});
+}
+
+// Gear handle, 16 x 24: a wheel-shaped knob on a stem, up or down.
+static void handle_gear(int kind, int down)
+{
+    begin_handle(kind, 16, 24, {20, 21, 24});
+    float x = (float)cell_x(kind), y = (float)cell_y(kind);
+    rect((int)x + 6, (int)y + 2, 4, 20, {150, 152, 158});
+    vline((int)x + 6, (int)y + 2, (int)y + 21, {200, 202, 208});
+    float wheel_y = down ? y + 5.5f : y + 17.5f;
+    disc(x + 7.5f, wheel_y, 6, {90, 92, 96});
+    disc(x + 7.5f, wheel_y, 4.8f, {236, 236, 232});
+    disc(x + 7.5f, wheel_y, 1.5f, {120, 122, 126});
+}
+
+// Autopilot mode button, 20 x 13, its lamp strip lit green when on.
+static void handle_ap_button(int kind, int on)
+{
+    begin_handle(kind, 20, 13, {30, 31, 34});
+    int x = cell_x(kind), y = cell_y(kind);
+    button(x, y, 20, 13, {104, 106, 112});
+    rect(x + 3, y + 7, 14, 3, on ? colour{70, 240, 80} : colour{24, 44, 26});
+    if (on) hline(x + 4, x + 15, y + 9, {190, 255, 190});
+    hline(x + 3, x + 16, y + 3, {80, 82, 88});
+}
+
+// Toggle switch, 18 x 10: the bat up and the lamp lit when on.
+static void handle_toggle(int kind, int on)
+{
+    begin_handle(kind, 18, 10, {36, 38, 42});
+    int x = cell_x(kind), y = cell_y(kind);
+    hline(x, x + 17, y + 9, {70, 72, 78});
+    hline(x, x + 17, y, {20, 20, 24});
+    rect(x + 2, y + 3, 3, 4, on ? colour{70, 240, 80} : colour{24, 44, 26});
+    disc(x + 11.0f, y + 4.5f, 2.6f, {110, 112, 118});        // the nut
+    int top = on ? y + 9 : y + 4, bottom = on ? y + 5 : y;
+    rect(x + 10, bottom, 3, top - bottom + 1, {220, 222, 226});
+    vline(x + 12, bottom, top, {150, 152, 156});
+}
+
+// A lever knob filling w x h: rounded, lit from the top left.
+static void handle_knob(int kind, int w, int h, colour c)
+{
+    begin_handle(kind, w, h, times(c, 0.35f));
+    float x = (float)cell_x(kind), y = (float)cell_y(kind);
+    const float r = fminf(w, h) * 0.3f;
+    for (int j = 0; j < h; j++)
+        for (int i = 0; i < w; i++) {
+            float cx = fminf(fmaxf((float)i, r - 0.5f), w - 0.5f - r);
+            float cy = fminf(fmaxf((float)j, r - 0.5f), h - 0.5f - r);
+            float d = pythag(i - cx, j - cy);
+            float lit = 0.75f + 0.5f * ((float)j / h - (float)i / w);
+            blend_px((int)x + i, (int)y + j, times(c, lit), r + 0.5f - d);
+        }
+}
+
+// A propeller or mixture lever, 9 x 27: a coloured knob on a grey shaft.
+static void handle_lever(int kind, colour c)
+{
+    begin_handle(kind, 9, 27, {26, 27, 30});
+    int x = cell_x(kind), y = cell_y(kind);
+    rect(x + 3, y, 3, 16, {150, 152, 156});
+    vline(x + 3, y, y + 15, {190, 192, 196});
+    for (int j = 14; j < 27; j++) {
+        float k = 0.8f + 0.5f * (j - 14) / 13.0f;
+        hline(x + (j == 14 || j == 26 ? 1 : 0), x + (j == 14 || j == 26 ? 7 : 8), y + j, times(c, k));
+    }
+    vline(x, y + 15, y + 25, times(c, 1.3f));
+}
+
+static int write_hand_sheet(void)
+{
+    clip_to(0, 0, 128, 128);
+    rect(0, 0, 128, 128, magenta);
+    handle_small_button(0, 0);
+    handle_small_button(1, 1);
+    handle_gear(2, 0);
+    handle_gear(3, 1);
+    handle_ap_button(4, 0);
+    handle_ap_button(5, 1);
+    handle_toggle(6, 0);
+    handle_toggle(7, 1);
+    handle_knob(8, 13, 14, {120, 122, 128});                  // throttle
+    handle_lever(9, {60, 110, 235});                          // propeller
+    handle_lever(10, {230, 50, 40});                          // mixture
+
+    begin_handle(11, 6, 4, {250, 250, 246});                  // trim wheel mark
+    hline(cell_x(11), cell_x(11) + 5, cell_y(11), {150, 150, 146});
+
+    // Flap handle, 30 x 8: a white flap-shaped grip on its dark lever, round at the nose.
+    begin_handle(12, 30, 8, {58, 60, 66});
+    for (int i = 1; i < 29; i++) {
+        float half = 3.2f * sqrtf(fminf(i / 3.0f, 1.0f)) * (1.0f - 0.7f * (i - 1) / 27.0f);
+        for (int j = 0; j < 8; j++) {
+            float a = half + 0.5f - fabsf(j - 3.5f);
+            blend_px(cell_x(12) + i, cell_y(12) + j, j >= 4 ? colour{240, 240, 236} : colour{186, 188, 192}, a);
+        }
+    }
+
+    begin_handle(13, 20, 5, {150, 152, 158});                 // speed brake
+    hline(cell_x(13), cell_x(13) + 19, cell_y(13) + 4, {210, 212, 216});
+    hline(cell_x(13), cell_x(13) + 19, cell_y(13), {80, 82, 88});
+    rect(cell_x(13) + 1, cell_y(13) + 1, 3, 3, {60, 62, 66});
+    rect(cell_x(13) + 16, cell_y(13) + 1, 3, 3, {60, 62, 66});
+
+    handle_knob(14, 12, 13, {200, 200, 196});                 // carburettor heat
+
+    // Sweep and vector handle, 27 x 9: a grey bar with a yellow grip.
+    begin_handle(15, 27, 9, {140, 142, 148});
+    hline(cell_x(15), cell_x(15) + 26, cell_y(15) + 8, {200, 202, 206});
+    hline(cell_x(15), cell_x(15) + 26, cell_y(15), {70, 72, 78});
+    rect(cell_x(15) + 9, cell_y(15) + 2, 9, 5, {235, 200, 40});
+    return save_picture("textures/cockpit/hand.BMP", 128, 128);
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2) {
@@ -423,5 +1266,19 @@ int main(int argc, char** argv)
     ok &= write_cursor();
     ok &= write_needle();
     ok &= write_dg();
+    ok &= write_hand_sheet();
+    ok &= write_panel("PANL_P", shield);
+    ok &= write_panel("PANL_H", shield_heli);
+    ok &= write_radio_stack();
+    ok &= write_gps();
+    ok &= write_glass();
+    ok &= write_ecam();
+    ok &= write_gear_panel();
+    ok &= write_timer();
+    ok &= write_wide_faces();
+    ok &= write_slot_faces();
+    ok &= write_adf();
+    ok &= write_engine_faces();
+    ok &= write_levers();
     return ok ? 0 : 1;
 }
