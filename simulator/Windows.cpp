@@ -87,7 +87,8 @@ static int load_custom_panel(void)
 }
 
 // The switch row under the windshield: each fitted switch in a frame with
-// its label below, the stall lamp and the autopilot's target windows.
+// its label below (the panel picture holds the stall lamp and the
+// autopilot's target windows), and the dark marker lamps.
 static const float lamp_row_y = 314;
 
 static void switch_field(float x, float w, const char* label)
@@ -100,7 +101,6 @@ static void switch_field(float x, float w, const char* label)
 static void draw_lamp_row(void)
 {
     const planestruct& a = pln[0];
-    switch_field(7, 10, "STALL");
     switch_field(38, 18, "LDG");
     if (a.HUDtype != 1) {
         switch_field(84, 18, "HUD");
@@ -111,13 +111,6 @@ static void draw_lamp_row(void)
     if (a.antiiceEQ) switch_field(602, 18, "A-ICE");
     if (a.jettisonEQ) switch_field(osh + 648, 18, "JETT");
     if (a.jatoEQ) switch_field(694, 18, "JATO");
-    // The autopilot's altitude, vertical speed and speed targets.
-    OGL_fillrect(29, 268, lamp_row_y + 3, 34, 11);
-    OGL_fillrect(29, 352, lamp_row_y + 3, 34, 11);
-    OGL_fillrect(29, 442, lamp_row_y + 3, 28, 11);
-    OGL_string(12, 268, lamp_row_y - 8, "AP ALT", 999, 6);
-    OGL_string(12, 355, lamp_row_y - 8, "AP VS", 999, 6);
-    OGL_string(12, 441, lamp_row_y - 8, "AP SPD", 999, 6);
     float r = radio_x();
     plot_marker(r + 494, 292, marker_outer_dark);
     plot_marker(r + 510, 292, marker_middle_dark);

@@ -175,3 +175,10 @@ void lay_flat_ground(void)
     flt.pos_x[0] = 5000;
     flt.pos_z[0] = -5000;
 }
+
+void give_plane_own_panel(void)
+{
+    std::string base = std::string(test_scratch_folder()) + "own panel/Plane";
+    write_test_bmp(base + " panl.BMP", 800, 582, [](int, int y) { return y >= 340 && y < 560 ? 0xFF00FF : 0x303840; });
+    snprintf(pln[0].C_path, sizeof pln[0].C_path, "%s.acf", base.c_str());
+}

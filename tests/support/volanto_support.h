@@ -26,3 +26,8 @@ void lay_flat_ground(void);
 // of the region, in the forward view at clear noon with no
 // head-up display frame, a frame of 0.05 s.
 void start_frame_over_flat_ground(void);
+
+// Points the user's aircraft at a plain panel picture of its own in the
+// test's folder: the main view then composes without the program folder's
+// panel pictures, for tests whose program folder is a bare scratch one.
+void give_plane_own_panel(void);

@@ -85,11 +85,14 @@ protected:
         std::sort(y.begin(), y.end());
         return y;
     }
+    // The ladder's lines in a row, clear of the side tapes' ticks.
     static std::vector<seg> in_row(const std::vector<seg>& l, float y)
     {
         std::vector<seg> r;
         for (const seg& s : l)
-            if (s.height() < 0.01f && fabsf(s.y1 - y) < 0.01f) r.push_back(s);
+            if (s.height() < 0.01f && fabsf(s.y1 - y) < 0.01f && fminf(s.x1, s.x2) > con.HUD_lft + 30 &&
+                fmaxf(s.x1, s.x2) < con.HUD_rgt - 30)
+                r.push_back(s);
         std::sort(r.begin(), r.end(), [](const seg& a, const seg& b) { return a.x1 < b.x1; });
         return r;
     }

@@ -10,6 +10,7 @@
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
+#include "volanto_support.h"
 
 #include <GL/gl.h>
 #include <cstring>
@@ -50,10 +51,14 @@ struct MenusGl : ::testing::Test {
         MACIBM_append_menu(9, 901, "-", "");
         MACIBM_append_menu(9, 902, "Quit", "Ends the program.");
         MACIBM_startwind(0);
-        set.panel_hidden = 1;           // the frame shows the main view's picture
+        shell.update_panel = [] {};     // the frame shows the main view's picture alone
         frame();
     }
-    void TearDown() override { shell.APPLICATION_update = APPLICATION_update; }
+    void TearDown() override
+    {
+        shell.APPLICATION_update = APPLICATION_update;
+        shell.update_panel = update_panel;
+    }
     // Titles: About 10..40, View 50..74, Test 84..108. Item 900 lies at
     // x 84..187, y 571..583; its tip's frame band spans x 79..489 and
     // y 546..571, far right of the drop-down.
@@ -159,6 +164,7 @@ TEST_F(MenusGl, TheOpenDialogEntersAFolderAndReturnsTheFullPathOfTheNameClicked)
     write_file(root + "planes/b.acf", "i");
     write_file(root + "planes/Cessna 172.acf", "i");
     snprintf(app_path, path_max, "%s", root.c_str());
+    give_plane_own_panel();   // the main view the dialog returns to
     snprintf(wrk_path, path_max, "%s", root.c_str());
 
     // The dialog (320 x 488) sits at 240, 56: rows of 10 units from y 437 down.
@@ -190,6 +196,7 @@ TEST_F(MenusGl, TheOpenDialogsRowsAndScrollTrackTakeClicksUpToTheirEdges)
     for (const char* c = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"; *c; c++)
         write_file(root + *c + ".acf", "i");
     snprintf(app_path, path_max, "%s", root.c_str());
+    give_plane_own_panel();   // the main view the dialog returns to
 
     struct {
         const char* what;

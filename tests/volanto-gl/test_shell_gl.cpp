@@ -49,23 +49,24 @@ TEST_F(ShellGl, OpensDrawsAndSwapsTheMainViewPicture)
 {
     MACIBM_init();
     settle();
-    MACIBM_startwind(0);          // out of the start-up screen: the menu bar and panel area
-    set.panel_hidden = 1;         // so the frame shows the window picture
-    // The view, drawn first, shows through the panel area of the picture.
+    MACIBM_startwind(0);          // out of the start-up screen: the menu bar and the panel
+    // The view, drawn first, shows through the panel's windshield.
     shell.update_scene_3d = [] {
         glClearColor(0, 1, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
     };
     MACIBM_event_proc();
     shell.update_scene_3d = update_scene_3d;
-    unsigned char bar[3], panel[3], top[3];
+    unsigned char bar[3], windshield[3], panel[3], top[3];
     front_pixel(400, 590, bar);
-    front_pixel(400, 300, panel);
+    front_pixel(400, 450, windshield);
+    front_pixel(400, 200, panel);
     front_pixel(400, 599, top);
     EXPECT_NEAR(bar[0], 102, 3);  // colour 18, grey 0.4
     EXPECT_NEAR(bar[2], 102, 3);
-    EXPECT_EQ(panel[0] + panel[2], 0);
-    EXPECT_EQ(panel[1], 255);
+    EXPECT_EQ(windshield[0] + windshield[2], 0);
+    EXPECT_EQ(windshield[1], 255);
+    EXPECT_FALSE(panel[0] == 0 && panel[1] == 255 && panel[2] == 0);   // the panel covers the view
     EXPECT_NEAR(top[1], 204, 3);  // colour 6 on the bar's top edge
 }
 

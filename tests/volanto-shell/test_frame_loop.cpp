@@ -178,7 +178,7 @@ TEST(FrameLoop, AnOpenMenuIsDrawnAfterTheProgramStep)
     calls.clear();
     mnw.menu_up = 1;
     MACIBM_event_proc();
-    std::vector<std::string> want = {"scene_3d", "panel", "scene_2d", "update", "menu", "swap"};
+    std::vector<std::string> want = {"scene_3d", "background", "panel", "scene_2d", "update", "menu", "swap"};
     EXPECT_EQ(calls, want);
 }
 

@@ -9,6 +9,7 @@
 #include "Windows.h"
 #include "records.h"
 #include "test_support.h"
+#include "volanto_support.h"
 
 #include <cmath>
 #include <cstring>
@@ -32,6 +33,7 @@ protected:
     {
         MACIBM_set_constants();
         reset_suite_state();
+        set_loader_paths();     // the main view composes the shipped panel
         real = shell;
         shell.manage_das = record_manage_das;
         presses.clear();

@@ -10,6 +10,7 @@
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
+#include "volanto_support.h"
 
 #include <csignal>
 #include <cstring>
@@ -477,6 +478,7 @@ struct DialogLoop : ::testing::Test {
         snprintf(sit_path, path_max, "%ssituations/", root.c_str());
         make_folder("prog/situations");
         make_folder("prog/planes");
+        give_plane_own_panel();   // the main view the dialog returns to
         touch(root + "planes/b.acf");
         touch(root + "planes/c.acf");
         touch(root + "situations/Untitled.sit");
