@@ -4,6 +4,19 @@
 // start-up composes it (to_array set). Owns nothing.
 #pragma once
 
+// The dials' laws: each face marks its scale with the law its needle is
+// drawn by, so a mark and the needle at its value cannot drift apart.
+// Airspeed in the dial's units (mph unless asi_units is 2) from knots.
+float asi_dial_units(float knots);
+// The airspeed dial's angle of a speed in its units: Vmin straight up, Vmax
+// 330 degrees on; a speed below 0 (rolling back) counts as 0.
+float asi_dial_angle(float units);
+// The vertical-speed needle's angle for its offset (degrees from level):
+// level at 9 o'clock, a climb clockwise, limit degrees either way at most.
+float vvi_dial_angle(float offset, float limit);
+// An engine dial's angle of value v on scale k: zero straight down.
+float engine_dial_angle(float v, float k);
+
 void init_asi(void);
 void init_vvi(void);
 // Engine gauge faces with their centre (dial) or foot (tape) at (x, y).
