@@ -126,5 +126,6 @@ TEST_F(CockpitGl, TheCessnasPanelOnTheRunway)
     std::vector<int> yellow;
     for (int k = 0; k < 12; k++)
         if (gauge[3 * k] > 150 && gauge[3 * k + 1] > 150 && gauge[3 * k + 2] < 80) yellow.push_back(524 + k);
-    EXPECT_EQ(yellow, (std::vector<int>{528, 529, 530}));
+    // Its middle column falls on the scale's half tick, which stays.
+    EXPECT_EQ(yellow, (std::vector<int>{528, 530}));
 }
