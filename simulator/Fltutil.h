@@ -117,6 +117,7 @@ struct flightstruct {
     float power[plane_engines];              // W
     float fuel_flow[plane_engines];          // kg/s
     float egt_frac[plane_engines];           // 0..1, what the EGT gauge shows
+    float egt_disp[plane_engines];           // the EGT mark, lagging egt_frac
     int burner_on[plane_engines];            // afterburner lit
     float ice_carb[plane_engines];           // carburettor ice
 

@@ -76,6 +76,12 @@ struct panelrunstruct {
     float gyro_drift_roll;       // degrees, -20..-10 or 10..20
     float gyro_fail_time;        // sim_time of the last frame the vacuum worked
     float compass_hdg;           // the magnetic compass card, degrees 0..360
+    // The dials' held and lagged readings: a failed instrument keeps its own.
+    float asi_angle;             // the airspeed needle, degrees
+    int alt_count;               // the altimeter: 360 counts a thousand feet
+    float vvi_shown;             // the vertical-speed needle's offset, degrees
+    float turn_angle;            // the turn needle, degrees
+    float ball_offset;           // the slip ball, panel units
 };
 extern panelrunstruct pnl;
 void clear_panel_run_state(void);
