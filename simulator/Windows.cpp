@@ -148,6 +148,23 @@ static void paste_faces(void)
     if (a.ecam) paste("pict_eca", eng_x() + 645, 140);
 }
 
+// The glass panel's button labels over their click columns, the Mach
+// number's and the HSI's labels; the ECAM's page labels over its buttons.
+static void draw_display_labels(void)
+{
+    const planestruct& a = pln[0];
+    if (a.paneltype == 2) {
+        static const char* const mode_label[6] = {"z-  ", "z+  ", "enr ", "arr ", "wxr ", "TCAS"};
+        for (int k = 0; k < 6; k++) OGL_string(39, efis_x() + 203 + 30 * k, efis_y() + 36, mode_label[k], 999, 6);
+        if (show_ins(ins_asi)) OGL_string(44, asi_x() - 3, asi_y() - 61, "M=", 999, 6);
+        if (show_ins(ins_hsi)) OGL_string(47, hsi_x() - 82, hsi_y() + 54, "NAV 2", 999, 6);
+    }
+    if (a.ecam) {
+        static const char* const page_label[5] = {"ENGN", "FUEL", "FCON", "HYDR", "FAIL"};
+        for (int k = 0; k < 5; k++) OGL_string(43, eng_x() + 648 + 30 * k, 150, page_label[k], 999, 6);
+    }
+}
+
 // Engine faces: one column per engine, or one for tapes and helicopters.
 static void draw_engine_faces(void)
 {
@@ -217,6 +234,7 @@ void compose_cockpit(void)
     if (!a.cp) paste_faces();
     if (a.paneltype == 1 && show_ins(ins_asi)) init_asi();
     if (a.paneltype == 1 && !a.cp && show_ins(ins_vvi)) init_vvi();
+    draw_display_labels();
     draw_engine_faces();
     if (!a.cp) draw_lever_slots();
 }
