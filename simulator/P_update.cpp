@@ -232,7 +232,7 @@ void plot_glass_tape(int colour, float label_pos, float edge, float centre, floa
         if (label_every <= 0 || intround(fabsf(v)) % label_every != 0) continue;
         if (ip >= box_lo && ip <= box_hi) continue;   // the current-value box
         if (orient == tape_vertical) OGL_number(colour, label_pos, p - 3, v, 3, 0, 6, 0);
-        else OGL_number(colour, p - 8, label_pos, fltwrap(v, 0, 360), 3, 0, 6, 0);
+        else OGL_number(colour, p - 8, label_pos, wrap360(v), 3, 0, 6, 0);   // north is 0, never 360
     }
     glDisable(GL_SCISSOR_TEST);
 }
@@ -465,9 +465,10 @@ static void update_timer_and_fuel(void)
     float fuel = hold(held_fuel, flt.fuel);
     float x = pln[0].m_fuel <= 0.01f ? x0 : x0 + 31 * fltlim(fuel / pln[0].m_fuel, -1, 2);
     for (int dx = -1; dx <= 1; dx++) {
-        float lx = x + (float)dx;
+        // The column drawn, not the needle's place, is what covers a tick.
+        float lx = truncf(x + (float)dx);
         if (lx == x0 || lx == x0 + 15 || lx == x0 + 30) continue;   // the scale's tick columns
-        OGL_line(9, truncf(lx), 42, truncf(lx), 46);
+        OGL_line(9, lx, 42, lx, 46);
     }
 }
 
