@@ -93,6 +93,7 @@ struct settingstruct {
     int panel_hidden;            // the panel is not drawn; the background shows instead
     int gear_down;               // the gear handle: non-zero down
     float gear_time[3];          // sim_time at which the nose, left and right legs finish moving; 9.9e9 a failed leg
+    float ah_adjust;             // the attitude indicator's aircraft symbol raised, panel units (-10..10)
 };
 
 struct miscstruct {

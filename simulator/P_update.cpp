@@ -788,11 +788,6 @@ void update_panel(void)
 // Each draws nothing until its instrument is built; the driver already calls
 // it where and when the instrument shows.
 
-void update_airspeed(void) {}
-void update_alt(void) {}
-void update_vvi(void) {}
-void update_arthoriz(void) {}
-void update_turnslip(void) {}
 void update_HSI(int, int) {}
 void update_VORandGS(int, int) {}
 void update_ADF(void) {}

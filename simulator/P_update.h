@@ -82,6 +82,10 @@ struct panelrunstruct {
     float vvi_shown;             // the vertical-speed needle's offset, degrees
     float turn_angle;            // the turn needle, degrees
     float ball_offset;           // the slip ball, panel units
+    float mmo_angle;             // the maximum-speed needle, degrees
+    float asi_kts;               // the airspeed the drum and the glass tape show
+    float mach;                  // the glass display's Mach number
+    float alt_ft;                // the glass display's altitude, feet
 };
 extern panelrunstruct pnl;
 void clear_panel_run_state(void);
