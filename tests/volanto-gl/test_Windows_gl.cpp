@@ -46,21 +46,29 @@ std::vector<int> text_alone(float x, float y, const char* text, int w, int h)
     return green_text(rgb);
 }
 
-// The direction, degrees clockwise from up, of the brightest pixel on the
-// circle of radius r about (cx, cy): where a light needle crosses it.
-float brightest_direction(float cx, float cy, float r)
+// Where a light needle crosses the circle of radius r about (cx, cy): the
+// mean direction, degrees clockwise from up, of the circle's pixels lit at
+// least half as brightly as its brightest.
+float needle_direction(float cx, float cy, float r)
 {
     int x0 = (int)(cx - r - 2), y0 = (int)(cy - r - 2), side = (int)(2 * r + 5);
     std::vector<unsigned char> rgb = shown(x0, y0, side, side);
-    float best = -1, best_a = 0;
+    std::vector<float> lum(3600);
+    float best = 0;
     for (int a10 = 0; a10 < 3600; a10++) {
         float a = 0.1f * (float)a10 * con.degtorad;
         int px = (int)floorf(cx + r * sinf(a)) - x0, py = (int)floorf(cy + r * cosf(a)) - y0;
         const unsigned char* c = &rgb[((size_t)py * side + px) * 3];
-        float lum = (float)c[0] + c[1] + c[2];
-        if (lum > best) best = lum, best_a = 0.1f * (float)a10;
+        lum[a10] = (float)c[0] + c[1] + c[2];
+        best = fmaxf(best, lum[a10]);
     }
-    return best_a;
+    float sx = 0, sy = 0;
+    for (int a10 = 0; a10 < 3600; a10++) {
+        if (lum[a10] < 0.5f * best) continue;
+        float a = 0.1f * (float)a10 * con.degtorad;
+        sx += sinf(a), sy += cosf(a);
+    }
+    return fltwrap(atan2f(sx, sy) * con.radtodeg, 0, 360);
 }
 
 float angle_apart(float a, float b) { return fabsf(fltwrap(a - b, -180, 180)); }
@@ -157,8 +165,8 @@ TEST_F(CockpitGl, TheCessnasDialsOnTheRunway)
     float feet = flt.alt_now * con.mtrstoft;
     EXPECT_NEAR(feet, 1159, 15);
     float long_needle = fmodf(feet * 0.36f, 360);
-    EXPECT_LT(angle_apart(brightest_direction(alt_x(), alt_y(), 38), long_needle), 2.0f)
+    EXPECT_LT(angle_apart(needle_direction(alt_x(), alt_y(), 38), long_needle), 2.0f)
         << "the long needle at " << long_needle;
-    EXPECT_LT(angle_apart(brightest_direction(asi_x(), asi_y(), 30), 0), 2.0f);
-    EXPECT_LT(angle_apart(brightest_direction(vvi_x(), vvi_y(), 30), 270), 2.0f);
+    EXPECT_LT(angle_apart(needle_direction(asi_x(), asi_y(), 30), 0), 2.0f);
+    EXPECT_LT(angle_apart(needle_direction(vvi_x(), vvi_y(), 30), 270), 2.0f);
 }
