@@ -17,6 +17,17 @@ float vvi_dial_angle(float offset, float limit);
 // An engine dial's angle of value v on scale k: zero straight down.
 float engine_dial_angle(float v, float k);
 
+// The faces' pieces, angles as the dials': degrees clockwise from straight up.
+// One tick from radius r1 to r2 about (x, y).
+void init_tickmark(float x, float y, float r1, float r2, float a, int colour);
+// An engine gauge's scale from v_from to v_to on scale k, its numbers and
+// label: a dial about (x, y), or a tape rising from its foot (x, y).
+void tape_arc(const char* label, float x, float y, float v_from, float v_to, float k);
+// A coloured range of an engine gauge from..to: on a dial a band of radii r1
+// to r2 between the angles from + offset and to + offset, on a tape a row of
+// marks at heights from..to above the foot.
+void tape_arc_mark(int colour, float x, float y, float r1, float r2, float from, float to, float offset);
+
 void init_asi(void);
 void init_vvi(void);
 // Engine gauge faces with their centre (dial) or foot (tape) at (x, y).

@@ -925,11 +925,40 @@ static void wide_face(void)
     bezel(64, 64, 58, 63.5f);
 }
 
-// The turn instruments' ball tube, the ball 15 units either side of x 63.
+// A radial mark about (cx, cy) from radius r1 to r2 at angle a (degrees
+// clockwise from up), width units wide.
+static void radial(float cx, float cy, float a, float r1, float r2, float width, colour c)
+{
+    float s = sinf(a * 0.0174533f), k = cosf(a * 0.0174533f);
+    for (float r = r1; r <= r2; r += 0.5f)
+        for (float w = -(width - 1) / 2.0f; w <= (width - 1) / 2.0f + 0.01f; w += 1.0f)
+            set_px((int)lroundf(cx + r * s + w * k), (int)lroundf(cy + r * k - w * s), c);
+}
+
+// A capital of the font centred on (cx, cy).
+static void caption_at(const char* s, float cx, float cy, colour c)
+{
+    caption(s, (int)lroundf(cx - (6.0f * (float)strlen(s) - 1) / 2.0f), (int)lroundf(cy - 3), c);
+}
+
+// The turn instruments' ball tube, the ball 15 units either side of the
+// centre, its foot 46 below it.
 static void ball_tube(void)
 {
     rect(45, 16, 39, 10, {150, 152, 156});
     rect(46, 17, 37, 8, window_black);
+}
+
+// The altimeter's ring: a hundred feet a number 0 to 9, a tick every 20 ft
+// under the long needle's tip (radius 44), the 100-ft ones longer.
+static void altimeter_ring(void)
+{
+    for (int k = 0; k < 50; k++) radial(64, 64, 7.2f * (float)k, k % 5 == 0 ? 48.0f : 52.0f, 56, k % 5 == 0 ? 2.0f : 1.0f, white);
+    for (int n = 0; n < 10; n++) {
+        char digit[2] = {(char)('0' + n), 0};
+        float a = 36.0f * (float)n * 0.0174533f;
+        caption_at(digit, 64 + 40 * sinf(a), 64 + 40 * cosf(a), white);
+    }
 }
 
 static int write_wide_faces(void)
@@ -939,23 +968,35 @@ static int write_wide_faces(void)
     small_at("AIRSPEED", 64, 80, grey_label);
     ok &= save_panel_picture("pict_asi", 128, 128);
 
-    wide_face();                               // the horizon fills the whole dial
-    knob(116, 12, 8);                          // aircraft symbol height
+    // The horizon fills the whole dial inside radius 58; the knob that
+    // raises and lowers the aircraft symbol stands at (55, -55).
+    wide_face();
+    knob(119, 9, 8);
     ok &= save_panel_picture("pict_ahz", 128, 128);
 
+    // The drums read at x -17..6, y -21..-12 (altitude) and x 9..32, y
+    // -5..4 (setting) from the centre; the setting knob at (-35, -48).
     wide_face();
-    window(71, 57, 28, 14);                    // setting drum, x 73..95
-    window(45, 41, 27, 14);                    // altitude drum, x 47..69
+    altimeter_ring();
+    window(71, 57, 28, 14);
+    window(45, 41, 27, 14);
     small_at("ALT", 64, 84, grey_label);
-    knob(29, 16, 9);                           // setting
+    knob(29, 16, 9);
     ok &= save_panel_picture("pict_alt", 128, 128);
 
+    // The miniature aircraft's wing tips (radius 31) level, and banked 30
+    // degrees at the standard rate of turn either way.
     wide_face();
+    for (float a : {60.0f, 90.0f, 120.0f, 240.0f, 270.0f, 300.0f}) radial(64, 64, a, 34, 44, 2, white);
+    caption_at("L", 64 + 51 * sinf(240 * 0.0174533f), 64 + 51 * cosf(240 * 0.0174533f), white);
+    caption_at("R", 64 + 51 * sinf(120 * 0.0174533f), 64 + 51 * cosf(120 * 0.0174533f), white);
     ball_tube();
     small_at("TURN COORD", 64, 34, grey_label);
     ok &= save_panel_picture("pict_trn", 128, 128);
 
+    // The needle (radius 40) at the standard rate of turn either way.
     wide_face();
+    for (float a : {-30.0f, 30.0f}) radial(64, 64, a, 43, 52, 3, white);
     ball_tube();
     small_at("TURN", 64, 34, grey_label);
     ok &= save_panel_picture("pict_ned", 128, 128);

@@ -2,8 +2,9 @@
 // program folder: each at the size the panel composition pastes it; pure
 // magenta, the tiles' transparent colour, in every pixel of the two panel
 // backgrounds' windshield rows and in no other pixel of any panel picture;
-// and in the handle sheet every kind opaque over its whole rectangle with
-// only magenta round it in its cell.
+// dark windows under the readouts drawn over the faces; and in the handle
+// sheet every kind opaque over its whole rectangle with only magenta round
+// it in its cell.
 #include <gtest/gtest.h>
 
 #include "HL_GRAPH.h"
@@ -118,6 +119,34 @@ TEST(ShippedPanel, BareWhereTheLayoutMovesAndWhereTheStatusLineRuns)
                         c = s.x1;
                         r = s.y1;
                     }
+    }
+}
+
+// What the panel draws over a face reads against a dark window: the
+// altimeter's two drums, the turn instruments' ball over its whole travel,
+// the exhaust-temperature mark over its own. Boxes in the picture's pixels.
+TEST(ShippedPanel, ReadoutsLieOverDarkWindows)
+{
+    struct window {
+        const char* name;
+        int x0, y0, x1, y1;
+    } windows[] = {
+        {"bitmaps/VolSim/pict_alt", 47, 43, 70, 52},   // altitude drum, 17 left and 21 below the centre
+        {"bitmaps/VolSim/pict_alt", 73, 59, 96, 68},   // setting drum
+        {"bitmaps/VolSim/pict_trn", 48, 18, 81, 24},   // the ball 15 either side, 46 below
+        {"bitmaps/VolSim/pict_ned", 48, 18, 81, 24},
+        {"bitmaps/VolSim/pict_egt", 20, 8, 50, 12},    // the mark 8 left to 22 right of its gauge point
+    };
+    for (const window& w : windows) {
+        picture p;
+        ASSERT_TRUE(read_picture(shipped_path(w.name), p)) << w.name;
+        int light = 0;
+        for (int r = w.y0; r <= w.y1; r++)
+            for (int c = w.x0; c <= w.x1; c++) {
+                const unsigned char* q = p.at(c, r);
+                light += q[0] > 30 || q[1] > 30 || q[2] > 30;
+            }
+        EXPECT_EQ(light, 0) << w.name << " at " << w.x0 << ", " << w.y0;
     }
 }
 
