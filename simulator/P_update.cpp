@@ -798,12 +798,6 @@ void update_radalt(void) {}
 void update_stormscope(void) {}
 void update_vari(void) {}
 void update_glass(int) {}
-void update_egt(int, float, float) {}
-void update_tac(int, float, float) {}
-void update_mpr(int, float, float) {}
-void update_trq(int, float, float) {}
-void update_n1_(int, float, float) {}
-void update_ff_(int, float, float) {}
 void update_ecam(void) {}
 
 // ---- the panel's press ------------------------------------------------------------

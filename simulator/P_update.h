@@ -69,6 +69,15 @@ const int ecam_cautions = 7;
 
 // ---- the panel frame --------------------------------------------------------
 
+// The engine gauges, by the reading each holds per engine.
+const int gauge_egt = 0;
+const int gauge_tac = 1;
+const int gauge_n1 = 2;
+const int gauge_mpr = 3;
+const int gauge_trq = 4;
+const int gauge_ff = 5;
+const int engine_gauges = 6;
+
 // The panel's state over the whole run: a new flight or aircraft keeps it.
 struct panelrunstruct {
     int drift_drawn;             // the gyro drifts are drawn on the first frame
@@ -86,6 +95,9 @@ struct panelrunstruct {
     float asi_kts;               // the airspeed the drum and the glass tape show
     float mach;                  // the glass display's Mach number
     float alt_ft;                // the glass display's altitude, feet
+    // Each engine gauge's last reading in its own units (the tachometer's
+    // before the gear ratio): a reading that is not a number shows it.
+    float engine_held[engine_gauges][plane_engines];
 };
 extern panelrunstruct pnl;
 void clear_panel_run_state(void);
