@@ -2,6 +2,8 @@
 // simulator's records that tests set up) and its test surroundings.
 #include "test_support.h"
 #include "volanto_support.h"
+#include "gl_view.h"
+#include "HL_GRAPH.h"
 #include "host_test.h"
 #include "HL_MNW.h"
 #include "records.h"
@@ -181,4 +183,17 @@ void give_plane_own_panel(void)
     std::string base = std::string(test_scratch_folder()) + "own panel/Plane";
     write_test_bmp(base + " panl.BMP", 800, 582, [](int, int y) { return y >= 340 && y < 560 ? 0xFF00FF : 0x303840; });
     snprintf(pln[0].C_path, sizeof pln[0].C_path, "%s.acf", base.c_str());
+}
+
+void start_panel_window(void)
+{
+    reset_suite_state();
+    MACIBM_init();
+    to_array = 0;
+    mnw.topwin = win_main;
+    mnw.x = mnw.y = 0;
+    mnw.XRAT = mnw.YRAT = 1;
+    glViewport(0, 0, 800, 600);
+    ortho_camera(0, 800, 0, 600, 1, false);
+    OGL_setstate(0, 0, 0, 0);
 }

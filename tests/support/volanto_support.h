@@ -31,3 +31,8 @@ void start_frame_over_flat_ground(void);
 // test's folder: the main view then composes without the program folder's
 // panel pictures, for tests whose program folder is a bare scratch one.
 void give_plane_own_panel(void);
+
+// The main view's 2D drawing in an 800 x 600 viewport whose pixels are the
+// panel's units: the test reset, the window started (its start-up screen,
+// not the panel's picture), drawing to the screen.
+void start_panel_window(void);

@@ -13,6 +13,7 @@
 #include "gl_view.h"
 #include "records.h"
 #include "test_support.h"
+#include "volanto_support.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -67,15 +68,7 @@ class EngineGaugesGl : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        reset_suite_state();
-        MACIBM_init();
-        to_array = 0;
-        mnw.topwin = win_main;
-        mnw.x = mnw.y = 0;
-        mnw.XRAT = mnw.YRAT = 1;
-        glViewport(0, 0, 800, 600);
-        ortho_camera(0, 800, 0, 600, 1, false);
-        OGL_setstate(0, 0, 0, 0);
+        start_panel_window();
         OGL_assigncolor(6, 1, 0, 0);
         OGL_assigncolor(39, 0, 0, 1);
         planestruct& a = pln[0];

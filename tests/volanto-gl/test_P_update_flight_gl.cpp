@@ -12,6 +12,7 @@
 #include "gl_view.h"
 #include "records.h"
 #include "test_support.h"
+#include "volanto_support.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -111,15 +112,7 @@ protected:
 
     static void lay_out(int panel, std::function<void(planestruct&)> also = nullptr)
     {
-        reset_suite_state();
-        MACIBM_init();
-        to_array = 0;
-        mnw.topwin = win_main;
-        mnw.x = mnw.y = 0;
-        mnw.XRAT = mnw.YRAT = 1;
-        glViewport(0, 0, 800, 600);
-        ortho_camera(0, 800, 0, 600, 1, false);
-        OGL_setstate(0, 0, 0, 0);
+        start_panel_window();
         for (int k = 0; k < 80; k++) OGL_assigncolor(k, (float)(k + 1) / 100.0f, 0.5f, 0.25f);
         ins.lite_rgb[0] = ins.lite_rgb[1] = ins.lite_rgb[2] = 1;
         for (int& ok : rel.system_ok) ok = 1;
