@@ -18,6 +18,7 @@
 #include "Initnav.h"
 #include "Point.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -196,4 +197,21 @@ void start_panel_window(void)
     glViewport(0, 0, 800, 600);
     ortho_camera(0, 800, 0, 600, 1, false);
     OGL_setstate(0, 0, 0, 0);
+}
+
+void start_panel_picture(void)
+{
+    reset_suite_state();
+    MACIBM_set_constants();
+    for (int k = 0; k < 80; k++) OGL_assigncolor(k, (float)(k + 1) / 255.0f, 0, 0);
+    memset(rgb_array, 0, sizeof rgb_array);
+    to_array = 1;
+}
+
+double dial_law(double knots)
+{
+    const planestruct& a = pln[0];
+    double u = a.asi_units == 2 ? knots : knots * 1.1507795;
+    double p = a.ASpwr;
+    return (pow(u, p) - pow(a.Vmin, p)) * 330 / (pow(a.Vmax, p) - pow(a.Vmin, p));
 }

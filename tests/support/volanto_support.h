@@ -36,3 +36,13 @@ void give_plane_own_panel(void);
 // panel's units: the test reset, the window started (its start-up screen,
 // not the panel's picture), drawing to the screen.
 void start_panel_window(void);
+
+// The panel drawn into the software picture: the test reset, the constants,
+// every colour of the table its own red ((k + 1) / 255, so a pixel tells
+// which colour lit it), rgb_array cleared, to_array set.
+void start_panel_picture(void);
+
+// The airspeed dial's angle for a speed in knots, worked out here from the
+// dial's definition (the speed in the dial's units, Vmin straight up, 330
+// degrees from Vmin to Vmax) for pln[0], not by the panel's own law.
+double dial_law(double knots);

@@ -93,16 +93,6 @@ double angle_apart(double a, double b)
     return d > 180 ? 360 - d : d;
 }
 
-// The airspeed dial's law as the panel defines it: knots into the dial's
-// units, Vmin straight up, 330 degrees from Vmin to Vmax.
-double dial_law(double knots)
-{
-    const planestruct& a = pln[0];
-    double u = a.asi_units == 2 ? knots : knots * 1.1507795;
-    double p = a.ASpwr;
-    return (pow(u, p) - pow(a.Vmin, p)) * 330 / (pow(a.Vmax, p) - pow(a.Vmin, p));
-}
-
 // The main view's 2D drawing in an 800 x 600 viewport whose pixels are the
 // panel's units, over a single piston aircraft's panel as the loader lays
 // it out.

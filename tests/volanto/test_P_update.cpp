@@ -12,6 +12,7 @@
 #include "HL_MNW.h"
 #include "records.h"
 #include "test_support.h"
+#include "volanto_support.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,12 +69,7 @@ class PanelFrame : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        reset_suite_state();
-        MACIBM_set_constants();
-        // Every colour its own red, so a pixel tells which colour lit it.
-        for (int k = 0; k < 80; k++) OGL_assigncolor(k, (float)(k + 1) / 255.0f, 0, 0);
-        memset(rgb_array, 0, sizeof rgb_array);
-        to_array = 1;
+        start_panel_picture();
         for (int& ok : rel.system_ok) ok = 1;
         msc.dt = 0.05f;
         msc.sim_time = 10;

@@ -13,6 +13,7 @@
 #include "HL_MNW.h"
 #include "records.h"
 #include "test_support.h"
+#include "volanto_support.h"
 
 #include <cmath>
 #include <cstring>
@@ -60,10 +61,7 @@ protected:
 
     static void start(int tape, int ecam)
     {
-        reset_suite_state();
-        MACIBM_set_constants();
-        for (int k = 0; k < 80; k++) OGL_assigncolor(k, (float)(k + 1) / 255.0f, 0, 0);
-        to_array = 1;
+        start_panel_picture();
         msc.dt = 0.5f;
         planestruct& a = pln[0];
         a.paneltype = 1, a.radiotype = 1, a.AStype = 1, a.VVItype = 1;

@@ -11,6 +11,7 @@
 #include "HL_MNW.h"
 #include "records.h"
 #include "test_support.h"
+#include "volanto_support.h"
 
 #include <cmath>
 #include <cstring>
@@ -47,16 +48,6 @@ std::string drawn_alone(int x0, int y0, int x1, int y1, F draw)
     return picture(x0, y0, x1, y1);
 }
 
-// The airspeed dial's law as the panel defines it: knots into the dial's
-// units, Vmin straight up, 330 degrees from Vmin to Vmax.
-double dial_law(double knots)
-{
-    const planestruct& a = pln[0];
-    double u = a.asi_units == 2 ? knots : knots * 1.1507795;
-    double p = a.ASpwr;
-    return (pow(u, p) - pow(a.Vmin, p)) * 330 / (pow(a.Vmax, p) - pow(a.Vmin, p));
-}
-
 class FlightInstruments : public ::testing::Test {
 protected:
     void SetUp() override { lay_out(1); }
@@ -65,11 +56,7 @@ protected:
     // laid out by the loader.
     static void lay_out(int panel, std::function<void(planestruct&)> also = nullptr)
     {
-        reset_suite_state();
-        MACIBM_set_constants();
-        for (int k = 0; k < 80; k++) OGL_assigncolor(k, (float)(k + 1) / 255.0f, 0, 0);
-        memset(rgb_array, 0, sizeof rgb_array);
-        to_array = 1;
+        start_panel_picture();
         for (int& ok : rel.system_ok) ok = 1;
         msc.dt = 0.05f;
         planestruct& a = pln[0];
