@@ -215,3 +215,38 @@ double dial_law(double knots)
     double p = a.ASpwr;
     return (pow(u, p) - pow(a.Vmin, p)) * 330 / (pow(a.Vmax, p) - pow(a.Vmin, p));
 }
+
+void lay_out_test_piston(int panel, std::function<void(planestruct&)> also)
+{
+    planestruct& a = pln[0];
+    a.paneltype = panel;
+    a.radiotype = 1;
+    a.AStype = 1;
+    a.VVItype = 1;
+    a.TStype = 2;
+    a.numen = 1;
+    a.entype = 1;
+    a.asi_units = 2;
+    a.Vso = 47, a.Vs = 55, a.Vno = 129, a.Vne = 163;
+    for (int slot = 1; slot <= 8; slot++) a.ins_of_loc[slot] = slot;
+    if (also) also(a);
+    set_panel_layout();
+    ins.altim_set = 29.92f;
+}
+
+void lay_out_test_turboprop(int tape, int ecam)
+{
+    planestruct& a = pln[0];
+    a.paneltype = 1, a.radiotype = 1, a.AStype = 1, a.VVItype = 1;
+    a.Vso = 47, a.Vne = 156;
+    for (int slot = 1; slot <= 8; slot++) a.ins_of_loc[slot] = slot;
+    a.numen = 1, a.entype = 3;
+    a.omegamax = 1350 * con.rpmtorsc;
+    a.gearrat = 2;
+    a.mpmax = 30;
+    a.pmax = 500000;
+    a.sfc = 0.5f;
+    a.tape = tape;
+    a.ecam = ecam;
+    set_panel_layout();
+}

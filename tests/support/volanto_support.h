@@ -1,6 +1,9 @@
 // Volanto's test surroundings, shared by the tests that load the shipped
 // aircraft or stand it on the ground.
 #pragma once
+#include "Hl_types.h"
+
+#include <functional>
 
 // The constants, the generated program folder's paths and a region at 33 N
 // 119 W: what the loader reads besides its files.
@@ -46,3 +49,13 @@ void start_panel_picture(void);
 // dial's definition (the speed in the dial's units, Vmin straight up, 330
 // degrees from Vmin to Vmax) for pln[0], not by the panel's own law.
 double dial_law(double knots);
+
+// A single piston aircraft with every instrument slot filled, on the dial
+// panel (1) or the glass one (2), knots on its dial, also changing what it
+// will before the loader lays the panel out; the altimeter at 29.92.
+void lay_out_test_piston(int panel, std::function<void(planestruct&)> also = nullptr);
+
+// A single turboprop on the dial panel: the propeller at most 1350 rpm on a
+// gear ratio of 2, 30 inHg, 500 kW; engine gauges as tapes and with the
+// ECAM as asked; laid out by the loader.
+void lay_out_test_turboprop(int tape, int ecam);

@@ -71,17 +71,7 @@ protected:
         start_panel_window();
         OGL_assigncolor(6, 1, 0, 0);
         OGL_assigncolor(39, 0, 0, 1);
-        planestruct& a = pln[0];
-        a.paneltype = 1, a.radiotype = 1, a.AStype = 1, a.VVItype = 1;
-        a.Vso = 47, a.Vne = 156;
-        for (int slot = 1; slot <= 8; slot++) a.ins_of_loc[slot] = slot;
-        a.numen = 1, a.entype = 3;
-        a.omegamax = 1350 * con.rpmtorsc;
-        a.gearrat = 2;
-        a.mpmax = 30;
-        a.pmax = 500000;
-        a.sfc = 0.5f;
-        set_panel_layout();
+        lay_out_test_turboprop(0, 0);
     }
 };
 

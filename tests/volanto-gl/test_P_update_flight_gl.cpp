@@ -107,20 +107,7 @@ protected:
         ins.lite_rgb[0] = ins.lite_rgb[1] = ins.lite_rgb[2] = 1;
         for (int& ok : rel.system_ok) ok = 1;
         msc.dt = 1;   // every lag lands in one frame
-        planestruct& a = pln[0];
-        a.paneltype = panel;
-        a.radiotype = 1;
-        a.AStype = 1;
-        a.VVItype = 1;
-        a.TStype = 2;
-        a.numen = 1;
-        a.entype = 1;
-        a.asi_units = 2;
-        a.Vso = 47, a.Vs = 55, a.Vno = 129, a.Vne = 163;
-        for (int slot = 1; slot <= 8; slot++) a.ins_of_loc[slot] = slot;
-        if (also) also(a);
-        set_panel_layout();
-        ins.altim_set = 29.92f;
+        lay_out_test_piston(panel, also);
     }
 };
 

@@ -63,19 +63,7 @@ protected:
     {
         start_panel_picture();
         msc.dt = 0.5f;
-        planestruct& a = pln[0];
-        a.paneltype = 1, a.radiotype = 1, a.AStype = 1, a.VVItype = 1;
-        a.Vso = 47, a.Vne = 156;
-        for (int slot = 1; slot <= 8; slot++) a.ins_of_loc[slot] = slot;
-        a.numen = 1, a.entype = 3;
-        a.omegamax = 1350 * con.rpmtorsc;
-        a.gearrat = 2;
-        a.mpmax = 30;
-        a.pmax = 500000;
-        a.sfc = 0.5f;
-        a.tape = tape;
-        a.ecam = ecam;
-        set_panel_layout();
+        lay_out_test_turboprop(tape, ecam);
     }
 };
 
