@@ -279,6 +279,14 @@ struct planestruct {
 };
 static_assert(sizeof(planestruct) == 189548, "planestruct is the aircraft file's image");
 
+// The wings sweep: a pair sweeps as its left side says, the three wings and the tail.
+inline int has_variable_sweep(const planestruct& a)
+{
+    for (int part = part_wing_first; part <= part_hstab_left; part += 2)
+        if (a.varsweepEQ[part]) return 1;
+    return 0;
+}
+
 // Engine kinds (entype).
 const int engine_none = 0;
 const int engine_turboprop = 3;      // 1 and 2 are pistons

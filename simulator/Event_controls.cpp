@@ -51,9 +51,8 @@ static int autopilot_ok(void) { return rel.system_ok[sys_autopilot]; }
 // NAV1 when its switch is on, else NAV2: the lateral and glide-slope holds agree.
 static int ap_receiver(void) { return ott.ap_nav1 ? 0 : 1; }
 
-// An aircraft whose NAV1 button flies the GPS has its glide slope on NAV2:
-// only a VOR head or an RMI makes NAV1 a receiver with needles of its own.
-static int nav1_has_needles(void) { return pln[0].supptype == 1 || pln[0].supptype == 7; }
+// An aircraft whose NAV1 button flies the GPS (no NAV1 receiver) has its
+// glide slope on NAV2.
 
 // ---- yokes and stick -------------------------------------------------------
 
@@ -138,7 +137,7 @@ static float ap_target_heading(void)
     if (ott.ap_hdg) return (float)nav.hdg_bug;
     int u = ap_receiver();
     float course;
-    if (ott.ap_nav1 && !nav1_has_needles()) {
+    if (ott.ap_nav1 && !has_nav1_receiver()) {
         course = nav.gps_crs + env.mag_var;   // the GPS course is true
     } else if (nav.gate[u] <= 99) {
         course = u == 0 ? nav.nav_crs1 : nav.nav_crs2;
@@ -183,7 +182,7 @@ static void vertical_autopilot(float g)
     }
     // Only a glide slope that is received gives a path; without one (-99.9,
     // or a VOR's 99.9) the hold would pitch for the marker's angle.
-    int u = ott.ap_nav1 && nav1_has_needles() ? 0 : 1;
+    int u = ott.ap_nav1 && has_nav1_receiver() ? 0 : 1;
     if (ott.ap_gs && nav.gs_angle[u] > 0.0f && nav.gs_angle[u] < 99.0f)
         vs = -flt.gnd_speed[0] * sinf((nav.gs_angle[u] + 2.0f * nav.gsi[u]) * con.degtorad);
     s.integrator += (-flt.a_y * 0.2f + (vs - (float)flt.vel_y) * 0.1f) * msc.dt;

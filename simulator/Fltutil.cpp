@@ -17,6 +17,7 @@
 #include "Genwrld.h"
 #include "Graphnif.h"
 #include "Initnav.h"
+#include "Initpln.h"
 #include "Propel.h"
 #include "Integ.h"
 #include "Startscn.h"
@@ -298,7 +299,7 @@ static void localizer_needles(int r, float bearing)
 static void nav_needles(void)
 {
     for (int r = recv_nav1; r <= recv_nav2; r++) {
-        if (r == recv_nav1 && pln[0].supptype != 1 && pln[0].supptype != 7) continue;
+        if (r == recv_nav1 && !has_nav1_receiver()) continue;
         nav.cdi[r] = 0.0f;
         nav.gsi[r] = 0.0f;
         nav.tofrom[r] = 0;
@@ -316,10 +317,7 @@ static void nav_needles(void)
 static void moving_surfaces(void)
 {
     planestruct& a = pln[0];
-    // a pair sweeps as its left side says: the three wings and the tail
-    int sweeps = a.varsweepEQ[part_wing_first] || a.varsweepEQ[part_wing_first + 2] ||
-                 a.varsweepEQ[part_wing_first + 4] || a.varsweepEQ[part_hstab_left];
-    if (sweeps && fabsf(flt.sweep_ratio - flt.sweep_req) > 0.01f)
+    if (has_variable_sweep(a) && fabsf(flt.sweep_ratio - flt.sweep_req) > 0.01f)
         flt.sweep_ratio = step_toward(flt.sweep_ratio, flt.sweep_req, 0.02f);
     if (!a.is_heli && a.vectEQ && fabsf(a.vertcant[0] - flt.vector_angle) > 0.01f)
         a.vertcant[0] = step_toward(a.vertcant[0], flt.vector_angle, 2.0f);

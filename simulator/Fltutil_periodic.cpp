@@ -21,6 +21,7 @@
 #include "Hl_joy.h"
 #include "Hl_sound.h"
 #include "Initgen.h"
+#include "Initpln.h"
 #include "P_update.h"
 #include "Startscn.h"
 #include "Windows.h"
@@ -259,7 +260,7 @@ static void tune_radios(void)
     float y = (float)flt.pos_y[0], top = 30000.0f * con.fttomtrs;
     float near_range = interp(0, 4.0f / 9, top, 14.0f / 9, y);   // localizers, glide slopes, NDBs
     float vor_range = interp(0, 8.0f / 9, top, 28.0f / 9, y);
-    int has_nav1 = pln[0].supptype == 1 || pln[0].supptype == 7;
+    int has_nav1 = has_nav1_receiver();
     if (has_nav1) tune_nav(recv_nav1, nav.nav1, near_range, vor_range);
     tune_nav(recv_nav2, nav.nav2, near_range, vor_range);
     tune_adf(near_range);

@@ -11,6 +11,13 @@ extern float en_x[3][plane_engines];    // by gauge row and engine
 extern float en_y[3];                   // by gauge row
 extern float osh;                       // x shift of the jettison switch: -100 for a helicopter
 
+// NAV1 has a receiver with needles of its own only under a VOR head or an
+// RMI in the supplementary slot; otherwise the GPS takes its place.
+inline int has_nav1_receiver(void) { return pln[0].supptype == 1 || pln[0].supptype == 7; }
+// The gauge columns have a row 0 (the exhaust temperature): three and four
+// engines have none.
+inline int has_gauge_row0(void) { return en_y[0] > 0; }
+
 // ---- loader helpers --------------------------------------------------------
 
 extern char global_part_name[32];      // the name part_name gave last

@@ -583,13 +583,6 @@ static void show_rule(const design_rule& r, int p)
 
 
 // Any of the wings or the stabiliser, by their left members.
-static int any_main_surface(const int32_t flags[plane_parts])
-{
-    for (int part = part_wing_first; part <= part_hstab_left; part += 2)
-        if (flags[part]) return 1;
-    return 0;
-}
-
 static int stations_repeat(const planestruct& a)
 {
     for (int s = 1; s <= 10; s++)
@@ -718,12 +711,12 @@ static void check_design(int p)
           {"This aircraft has both vectored thrust and a canted engine! The trigonometry for this is not currently supported.",
            "You must set the thrust-vectoring option OFF OR set the engine cants to ZERO in Airwright.",
            "Call customer support if niether of these options is feasible.", ""}}},
-        {a.vectEQ && any_main_surface(a.varsweepEQ),
+        {a.vectEQ && has_variable_sweep(a),
          {alert_fatal,
           {"Aircraft has vectored thrust and variable-sweep wing or stabilizer!",
            "This is not allowed because the thrust vector and wing-sweep controls will overlap on the engine control console.",
            "Use vect thrust OR variable-sweep wings, not both.", "Correct the problem in Airwright."}}},
-        {a.autosweepEQ && !any_main_surface(a.varsweepEQ),
+        {a.autosweepEQ && !has_variable_sweep(a),
          {alert_fatal,
           {"Your aircraft has been selected to have the wings and/or horizontal stabilizer sweep automatically ",
            "...yet neither the wings nor the horizontal stabilizer are selected for variable sweep!",

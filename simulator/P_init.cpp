@@ -36,8 +36,7 @@ float engine_dial_angle(float v, float k) { return v * k + 180; }
 
 // ---- pieces ---------------------------------------------------------------------
 
-// The picture named, its lower-left corner at the whole unit below (x, y).
-static void paste(const char* name, float x, float y)
+void paste_picture(const char* name, float x, float y)
 {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
     int w, h;
@@ -217,7 +216,7 @@ void init_vvi(void)
 static void engine_plate(const char* name, float x, float y)
 {
     const planestruct& a = pln[0];
-    if (!a.ecam && !a.cp) paste(name, x, y);
+    if (!a.ecam && !a.cp) paste_picture(name, x, y);
 }
 
 // Bands are measured from the dial's zero, where the needles put it.
@@ -292,10 +291,10 @@ void init_handle(int id)
     } else {
         switch (id) {
         case slot_flaps: lever_slot(E + 664, 72, 63); break;
-        case slot_speedbrake: paste(a.autosbrkEQ ? "b_sbrka" : "b_sbrkm", E + 692, 78); break;
-        case slot_trim: paste("b_trim", E + 782, 72); break;
-        case slot_sweep: paste("b_swee", E + 736, 72); break;
-        case slot_vector: paste("b_vect", E + 730, 72); break;
+        case slot_speedbrake: paste_picture(a.autosbrkEQ ? "b_sbrka" : "b_sbrkm", E + 692, 78); break;
+        case slot_trim: paste_picture("b_trim", E + 782, 72); break;
+        case slot_sweep: paste_picture("b_swee", E + 736, 72); break;
+        case slot_vector: paste_picture("b_vect", E + 730, 72); break;
         case slot_carb_heat: lever_slot(E + 791, 3, 62); break;
         default: break;
         }

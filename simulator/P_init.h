@@ -37,6 +37,9 @@ void init_mpr(float x, float y);
 void init_trq(float x, float y);
 void init_n1_(float x, float y);
 void init_ff_(float x, float y);
+// The bitmap name of the program's pictures with its lower-left corner at
+// the whole unit below (x, y) of the panel picture.
+void paste_picture(const char* name, float x, float y);
 // One lever slot or handle picture by its id.
 const int slot_flaps = 7;
 const int slot_speedbrake = 8;

@@ -519,12 +519,10 @@ static void draw_frequency(float x, float y, int f)
     OGL_number(48, x + 23, y, (float)(f % 100), 2, 0, 6, 0);
 }
 
-static int has_vor_receiver(void) { return pln[0].supptype == 1 || pln[0].supptype == 7; }
-
 static void update_frequencies(void)
 {
     float r = radio_x();
-    int first_row = has_vor_receiver();
+    int first_row = has_nav1_receiver();
     if (first_row) draw_frequency(r + 591, 240, nav.nav1);
     draw_frequency(r + 591, 191, nav.nav2);
     if (first_row) draw_frequency(r + 523, 240, nav.com1);
@@ -567,7 +565,7 @@ static void update_instruments(void)
         }
     }
     if (working(sys_radios)) {
-        if (has_vor_receiver()) update_DME();
+        if (has_nav1_receiver()) update_DME();
         else update_GPS();
     }
     if (a.paneltype == 2 && working(sys_efis)) update_glass(glass_main);
@@ -575,10 +573,6 @@ static void update_instruments(void)
 
 // 17. The engine gauges, or the ECAM's page.
 static float gauge_x(int row, int e) { return eng_x() + en_x[row][e]; }
-
-// Rows 1 and 2 of a gauge column; a layout without row 0 (three and four
-// engines) has no exhaust temperature to show.
-static int has_gauge_row0(void) { return en_y[0] > 0; }
 
 static void update_engine_gauges(void)
 {
@@ -631,12 +625,6 @@ static void update_engine_gauges(void)
 }
 
 // 18. Where the sweep, the thrust vector, the flaps and the two trims stand.
-static int has_variable_sweep(void)
-{
-    const planestruct& a = pln[0];
-    return a.varsweepEQ[4] || a.varsweepEQ[6] || a.varsweepEQ[8] || a.varsweepEQ[10];
-}
-
 static void trim_mark(float v, float y1, float y2)
 {
     float x = radio_x() + 586 + 14 * fltlim(v, -2, 2);
@@ -649,7 +637,7 @@ static void update_positions(void)
 {
     const planestruct& a = pln[0];
     float e = eng_x();
-    if (has_variable_sweep()) {
+    if (has_variable_sweep(a)) {
         float y = interp(0, 112, 1, 73, fltlim(hold(held_sweep, flt.sweep_ratio), -1, 2));
         for (float x : {e + 736, e + 764}) OGL_line(9, x, y + 1, x, y + 7);
     }
@@ -694,7 +682,7 @@ static void collect_switches(void)
     static const int audio_of_button[5] = {4, 0, 1, 2, 3};
     for (int k = 0; k < 5; k++)
         add_handle(r + 545 + 20 * k, 290, 10, 9, nav.audio_sel == audio_of_button[k] ? handle_button_on : handle_button_off);
-    if (has_vor_receiver()) {
+    if (has_nav1_receiver()) {
         add_switch(r + 602, 270, nav.dme_sel == 0);
         add_switch(r + 620, 270, nav.dme_sel == 1);
     } else {
@@ -707,7 +695,7 @@ static void collect_switches(void)
         add_handle(r + ap_x[k], 87, 20, 13, ott_mode(ott, k) ? handle_ap_on : handle_ap_off);
     if (a.gear_retract) add_handle(r + 616, 30, 16, 24, set.gear_down ? handle_gear_down : handle_gear_up);
 
-    if (has_variable_sweep())
+    if (has_variable_sweep(a))
         add_handle(e + 737, interp(0, 112, 1, 73, hold(held_sweep_req, flt.sweep_req)), 27, 9, handle_sweep);
     if (a.vectEQ) add_handle(e + 745, interp(0, 126, 120, 73, hold(held_vector_req, flt.vector_angle)), 27, 9, handle_sweep);
     if (a.flapEQ || a.slatEQ)

@@ -69,12 +69,6 @@ void MACIBM_startwind2(void)
 
 // ---- the cockpit panel background --------------------------------------------------
 
-static void paste(const char* name, float x, float y)
-{
-    int w, h;
-    OGL_texbmp(bmp_window, (int)x, (int)y, name, &w, &h);
-}
-
 // The aircraft's own panel picture beside its file: 1 when it loaded. A
 // path that does not fit means no custom panel.
 static int load_custom_panel(void)
@@ -119,7 +113,7 @@ static void draw_lamp_row(void)
 
 static void paste_face(const char* name, int kind)
 {
-    paste(name, ins.ins_x[kind] - 64, ins.ins_y[kind] - 64);
+    paste_picture(name, ins.ins_x[kind] - 64, ins.ins_y[kind] - 64);
 }
 
 static void paste_faces(void)
@@ -133,19 +127,19 @@ static void paste_faces(void)
         if (show_ins(ins_hsi)) paste_face("pict_hsi", ins_hsi);
         if (show_ins(ins_vvi)) paste_face("pict_vvi", ins_vvi);
     }
-    if (show_ins(ins_adf)) paste("pict_adf", adf_x() - 50, adf_y() - 96);
+    if (show_ins(ins_adf)) paste_picture("pict_adf", adf_x() - 50, adf_y() - 96);
     if (show_ins(ins_supp)) {
         static const char* const supp_face[8] = {nullptr,    "pict_vor", "pict_str", "pict_arg",
                                                  "pict_rlt", "pict_var", "pict_rad", "pict_rmi"};
-        if (a.supptype >= 1 && a.supptype <= 7) paste(supp_face[a.supptype], supp_x() - 50, supp_y() - 82);
+        if (a.supptype >= 1 && a.supptype <= 7) paste_picture(supp_face[a.supptype], supp_x() - 50, supp_y() - 82);
         // The clock under it, after the face that shares its corner.
-        paste("pict_tim", supp_x() - 50, supp_y() - 82);
+        paste_picture("pict_tim", supp_x() - 50, supp_y() - 82);
         OGL_string(48, supp_x() + 18, supp_y() - 70, ":", 999, 6);
     }
-    if (a.supptype != 1 && a.supptype != 7) paste("pict_gps", radio_x() + 489, 209);
-    if (a.paneltype == 2) paste("pict_efi", efis_x(), efis_y());
-    if (a.gear_retract) paste("b_gear", radio_x() + 608, 4);
-    if (a.ecam) paste("pict_eca", eng_x() + 645, 140);
+    if (!has_nav1_receiver()) paste_picture("pict_gps", radio_x() + 489, 209);
+    if (a.paneltype == 2) paste_picture("pict_efi", efis_x(), efis_y());
+    if (a.gear_retract) paste_picture("b_gear", radio_x() + 608, 4);
+    if (a.ecam) paste_picture("pict_eca", eng_x() + 645, 140);
 }
 
 // The glass panel's button labels over their click columns, the Mach
@@ -175,7 +169,7 @@ static void draw_engine_faces(void)
         switch (a.entype) {
         case 1:
         case 2:
-            if (en_y[0] > 0) init_egt(e + en_x[0][i], en_y[0]);   // three and four engines have no row 0
+            if (has_gauge_row0()) init_egt(e + en_x[0][i], en_y[0]);
             init_tac(e + en_x[1][i], en_y[1]);
             if (a.varpitchEQ) init_mpr(e + en_x[2][i], en_y[2]);
             break;
@@ -204,7 +198,7 @@ static void draw_lever_slots(void)
     init_handle(slot_trim);
     if (a.entype == 1) init_handle(slot_carb_heat);
     if (a.sbrkEQ || a.fbrkEQ) init_handle(slot_speedbrake);
-    if (a.varsweepEQ[4] || a.varsweepEQ[6] || a.varsweepEQ[8] || a.varsweepEQ[10]) init_handle(slot_sweep);
+    if (has_variable_sweep(a)) init_handle(slot_sweep);
     if (a.vectEQ) init_handle(slot_vector);
     if (a.flapEQ || a.slatEQ) init_handle(slot_flaps);
     if (a.entype == 0) return;
@@ -224,8 +218,8 @@ void compose_cockpit(void)
     planestruct& a = pln[0];
     a.cp = load_custom_panel();
     if (!a.cp) {
-        paste(a.is_heli ? "PANL_H" : "PANL_P", 0, 0);
-        paste("pict_rdo", radio_x() + 489, 0);
+        paste_picture(a.is_heli ? "PANL_H" : "PANL_P", 0, 0);
+        paste_picture("pict_rdo", radio_x() + 489, 0);
         char tail[sizeof a.tailnum];
         snprintf(tail, sizeof tail, "%.*s", (int)sizeof a.tailnum - 1, a.tailnum);
         OGL_string(9, 172, 319, tail, 999, 6);
