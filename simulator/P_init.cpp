@@ -23,6 +23,11 @@ float asi_dial_units(float knots)
     return pln[0].asi_units == 2 ? knots : knots * con.nm_to_sm;
 }
 
+float asi_dial_knots(float units)
+{
+    return pln[0].asi_units == 2 ? units : units / con.nm_to_sm;
+}
+
 float asi_dial_angle(float units)
 {
     const planestruct& a = pln[0];

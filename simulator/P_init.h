@@ -8,6 +8,8 @@
 // drawn by, so a mark and the needle at its value cannot drift apart.
 // Airspeed in the dial's units (mph unless asi_units is 2) from knots.
 float asi_dial_units(float knots);
+// Its inverse: a speed stored in the dial's units (the design's Vso ... Vne) in knots.
+float asi_dial_knots(float units);
 // The airspeed dial's angle of a speed in its units: Vmin straight up, Vmax
 // 330 degrees on; a speed below 0 (rolling back) counts as 0.
 float asi_dial_angle(float units);

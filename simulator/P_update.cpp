@@ -33,19 +33,18 @@ enum held_reading {
     held_throttle0, held_prop0 = held_throttle0 + plane_engines, held_mixture0 = held_prop0 + plane_engines,
     held_count = held_mixture0 + plane_engines
 };
-static float held[held_count];
+static_assert(held_count == panel_held_readings, "each held reading has its place in the run state");
 
 static float hold(int id, float v)
 {
-    if (std::isfinite(v)) held[id] = v;
-    return held[id];
+    if (std::isfinite(v)) pnl.held[id] = v;
+    return pnl.held[id];
 }
 
 void clear_panel_run_state(void)
 {
     pnl = panelrunstruct();
     panel_handles.count = 0;
-    for (float& h : held) h = 0;
 }
 
 static float wrap360(float v)

@@ -78,6 +78,10 @@ const int gauge_trq = 4;
 const int gauge_ff = 5;
 const int engine_gauges = 6;
 
+// The panel frame's own readings that a value not a number leaves held
+// (attitude, headings, levers, trims, deviations ...; named in P_update.cpp).
+const int panel_held_readings = 37;
+
 // The panel's state over the whole run: a new flight or aircraft keeps it.
 struct panelrunstruct {
     int drift_drawn;             // the gyro drifts are drawn on the first frame
@@ -98,6 +102,7 @@ struct panelrunstruct {
     // Each engine gauge's last reading in its own units (the tachometer's
     // before the gear ratio): a reading that is not a number shows it.
     float engine_held[engine_gauges][plane_engines];
+    float held[panel_held_readings];   // the frame's last finite readings
 };
 extern panelrunstruct pnl;
 void clear_panel_run_state(void);

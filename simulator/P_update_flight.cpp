@@ -28,20 +28,17 @@ static void lag_toward(float* shown, float target, float t)
 
 // ---- airspeed ------------------------------------------------------------------
 
-// The aircraft's speeds are stored in the dial's units: mph unless asi_units
-// is 2. The glass bugs and the Mach needle's cap work in knots.
-static float knots_of_dial_units(float v) { return pln[0].asi_units == 2 ? v : v / con.nm_to_sm; }
-
 static float dial_angle_of_knots(float knots) { return asi_dial_angle(asi_dial_units(knots)); }
 
+// The design's speeds are in the dial's units; the glass bugs work in knots.
 static void glass_airspeed(float x, float y)
 {
     const planestruct& a = pln[0];
     float s = fmaxf(pnl.asi_kts, 0);   // rolling back shows 0
-    plot_tape_bug(39, x + 20, y, 51, (knots_of_dial_units(a.Vso) - s) * 2.0f);
-    plot_tape_bug(48, x + 20, y, 51, (knots_of_dial_units(a.Vs) - s) * 2.0f);
-    plot_tape_bug(42, x + 20, y, 51, (knots_of_dial_units(a.Vno) - s) * 2.0f);
-    plot_tape_bug(45, x + 19, y, 51, (knots_of_dial_units(a.Vne) - s) * 2.0f);
+    plot_tape_bug(39, x + 20, y, 51, (asi_dial_knots(a.Vso) - s) * 2.0f);
+    plot_tape_bug(48, x + 20, y, 51, (asi_dial_knots(a.Vs) - s) * 2.0f);
+    plot_tape_bug(42, x + 20, y, 51, (asi_dial_knots(a.Vno) - s) * 2.0f);
+    plot_tape_bug(45, x + 19, y, 51, (asi_dial_knots(a.Vne) - s) * 2.0f);
     plot_glass_tape(39, x, x + 20, y, 51, 5.0f, s, 5.0f, 10, 2.0f, tape_vertical);
     OGL_number(48, x, y - 3, fltlim(s, 0, 999), 3, 0, 6, 0);
     OGL_number(44, x + 9, y - 61, pnl.mach, 4, 3, 6, 0);
@@ -70,7 +67,7 @@ void update_airspeed(void)
     // The maximum operating Mach number as an indicated speed, never past
     // Vne; it moves with the indicator failed too.
     if (a.entype >= 4 && a.entype <= 6) {
-        float vmax = fltlim(a.Mmo * atm.a_sound * sqrtf(atm.sigma) * con.msctokts, 0, knots_of_dial_units(a.Vne));
+        float vmax = fltlim(a.Mmo * atm.a_sound * sqrtf(atm.sigma) * con.msctokts, 0, asi_dial_knots(a.Vne));
         float angle = fltlim(fltwrap(dial_angle_of_knots(vmax), 0, 360), 0, 350);
         if (std::isfinite(vmax) && std::isfinite(angle)) pnl.mmo_angle = angle;
         plot_needle(x, y, pnl.mmo_angle, 20, 45, 2, 8);
