@@ -53,14 +53,7 @@ class NrmlHudGl : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        reset_suite_state();
-        MACIBM_init();
-        to_array = 0;
-        mnw.x = mnw.y = 0;
-        mnw.XRAT = mnw.YRAT = 1;
-        glViewport(0, 0, 800, 600);
-        ortho_camera(0, 800, 0, 600, 1, false);
-        OGL_setstate(0, 0, 0, 0);
+        start_panel_window();
         con.HUD_lft = 100, con.HUD_rgt = 700, con.HUD_bot = 41, con.HUD_top = 560;
         con.cntrx = cx, con.cntry = cy;
         set.view_id = view_forwards;
