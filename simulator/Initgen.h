@@ -155,7 +155,8 @@ struct navstruct {
     int gps_mode;
     int gps_index;               // destination
     int gps_id_char[4];          // destination letters as indices
-    int panel_preset[3];
+    int gps_cursor;              // entry position: 0 the destination list, 1..4 a letter
+    int panel_preset[3];         // the GPS's last index for airports, VORs and NDBs
     int hdg_bug;                 // autopilot heading, degrees 0..359
     // Per NAV receiver (0 NAV1, 1 NAV2): the station and the needles.
     float stn_x[2], stn_h[2], stn_z[2];   // m, local frame

@@ -4,7 +4,6 @@
 //   the frame: gyros, compass, status line, lamps, readouts, instruments,
 //     engine gauges, position marks, handles
 //   instruments still to come
-//   the panel's press
 #include "P_update.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
@@ -21,25 +20,15 @@
 panelrunstruct pnl;
 panelhandlelist panel_handles;
 
-// A flight value that is not a finite number fails its reading for the
-// frame: the panel shows the last finite one. Held values start at zero
-// with the run, like the lagged ones.
-enum held_reading {
-    held_pitch, held_roll, held_heading, held_true_heading, held_acc_x,
-    held_temp, held_fuel, held_ail_trim, held_rud_trim, held_elev_trim,
-    held_sweep, held_vector, held_flap, held_sweep_req, held_vector_req, held_flap_req,
-    held_carb_heat, held_collective, held_ap_alt, held_ap_vvi, held_ap_speed,
-    held_cdi0, held_cdi1, held_gsi0, held_gsi1,
-    held_throttle0, held_prop0 = held_throttle0 + plane_engines, held_mixture0 = held_prop0 + plane_engines,
-    held_count = held_mixture0 + plane_engines
-};
 static_assert(held_count == panel_held_readings, "each held reading has its place in the run state");
 
-static float hold(int id, float v)
+float panel_hold(int id, float v)
 {
     if (std::isfinite(v)) pnl.held[id] = v;
     return pnl.held[id];
 }
+
+static float hold(int id, float v) { return panel_hold(id, v); }
 
 void clear_panel_run_state(void)
 {
@@ -775,35 +764,8 @@ void update_panel(void)
 // Each draws nothing until its instrument is built; the driver already calls
 // it where and when the instrument shows.
 
-void update_HSI(int, int) {}
-void update_VORandGS(int, int) {}
-void update_ADF(void) {}
-void update_RMI(void) {}
-void update_DME(void) {}
-void update_GPS(void) {}
 void update_radalt(void) {}
 void update_stormscope(void) {}
 void update_vari(void) {}
 void update_glass(int) {}
 void update_ecam(void) {}
-
-// ---- the panel's press ------------------------------------------------------------
-// Until the panel's levers and knobs are worked whole, a press on the
-// all-throttles handle sets the throttles and nothing else acts.
-
-// The all-throttles handle: 13 units wide about its column, its travel from
-// 11 (idle) to 59 (full) in panel units.
-static const float throttle_column = 675.0f;
-static const float throttle_half_width = 6.5f;
-static const float throttle_idle_y = 11.0f;
-static const float throttle_travel = 48.0f;
-
-void manage_das(float x, float y)
-{
-    float column = eng_x() + throttle_column;
-    if (!fltbox(x, y, column - throttle_half_width, throttle_idle_y - 7.0f,
-                column + throttle_half_width, throttle_idle_y + throttle_travel + 7.0f))
-        return;
-    float t = fltlim((y - throttle_idle_y) / throttle_travel, 0.0f, 1.0f);
-    for (int e = 0; e < plane_engines; e++) flt.throttle_req[e] = t;
-}

@@ -78,9 +78,19 @@ const int gauge_trq = 4;
 const int gauge_ff = 5;
 const int engine_gauges = 6;
 
-// The panel frame's own readings that a value not a number leaves held
-// (attitude, headings, levers, trims, deviations ...; named in P_update.cpp).
-const int panel_held_readings = 37;
+// The panel frame's own readings: a flight value that is not a finite
+// number fails its reading for the frame, and the panel shows the last
+// finite one. Held values start at zero with the run, like the lagged ones.
+enum held_reading {
+    held_pitch, held_roll, held_heading, held_true_heading, held_acc_x,
+    held_temp, held_fuel, held_ail_trim, held_rud_trim, held_elev_trim,
+    held_sweep, held_vector, held_flap, held_sweep_req, held_vector_req, held_flap_req,
+    held_carb_heat, held_collective, held_ap_alt, held_ap_vvi, held_ap_speed,
+    held_cdi0, held_cdi1, held_gsi0, held_gsi1,
+    held_throttle0, held_prop0 = held_throttle0 + plane_engines, held_mixture0 = held_prop0 + plane_engines,
+    held_count = held_mixture0 + plane_engines
+};
+const int panel_held_readings = held_count;
 
 // The panel's state over the whole run: a new flight or aircraft keeps it.
 struct panelrunstruct {
@@ -103,9 +113,16 @@ struct panelrunstruct {
     // before the gear ratio): a reading that is not a number shows it.
     float engine_held[engine_gauges][plane_engines];
     float held[panel_held_readings];   // the frame's last finite readings
+    // The cards and needles a failed gyro or radio leaves where they were.
+    int hsi_card;                // degrees 0..359
+    float rmi_card;              // degrees
+    float adf_needle;            // degrees 0..360, relative to the nose
+    float dme_nm;                // the DME's smoothed distance, nm 0..999
 };
 extern panelrunstruct pnl;
 void clear_panel_run_state(void);
+// Reading id's value v, or the last finite one when v is not a number.
+float panel_hold(int id, float v);
 
 // One frame's lever, switch and button pictures, drawn in one batch.
 const int panel_handles_max = 64;
@@ -123,8 +140,11 @@ extern panelhandlelist panel_handles;
 // view shows the panel.
 void update_panel(void);
 // A press (or a held drag) at (x, y) in units of the 800 x 600 panel: works
-// the lever, knob or button there.
+// every lever, knob or button whose area holds the point, in a fixed order
+// (a shared border works both). mnw.delay_dragging marks a held press.
 void manage_das(float x, float y);
+// The panel keys' points: 1 with (x, y) set for a key the panel answers, else 0.
+int panel_key_point(char key, float* x, float* y);
 
 // A receiver's deviation in dots as a needle's offset: held to 5 dots
 // either side (behind a station the receivers leave it unbounded).
@@ -144,6 +164,13 @@ void update_ADF(void);
 void update_RMI(void);
 void update_DME(void);
 void update_GPS(void);
+// The GPS destination's kind: nav.gps_mode, any value but 2 (NDB) or 3 (VOR)
+// reading as 1 (airport); and its name, null when the index is outside its table.
+int gps_kind(void);
+const char* gps_destination_name(void);
+// One symbol of the moving map into an open quad batch of the symbol
+// texture: kind 1 an airport (with its identifier below), 2 and 3 navaids.
+void hs_plot_nav(int kind, int index, float x, float y);
 void update_radalt(void);
 void update_stormscope(void);
 void update_vari(void);
@@ -162,6 +189,17 @@ void update_ff_(int e, float x, float y);
 void update_ecam(void);
 
 // ---- drawing primitives -------------------------------------------------------
+
+// What the radio-navigation instruments draw their cards, needles, scales
+// and glide-slope marks with; tests point these at recorders. Each starts as
+// the function of its name.
+struct panel_draw_calls {
+    void (*plot_dg)(float x, float y, int heading, float half_size);
+    void (*plot_needle)(float x, float y, float angle, float r_tail, float r_tip, float half_width, int colour);
+    void (*plot_tape)(int kind, float x, float y, float value);
+    void (*plot_gs)(float x, float y);
+};
+extern panel_draw_calls panel_draw;
 
 // Pictures of the handle sheet (texture 161), 4 x 4 cells of 32 units.
 const int handle_button_off = 0;

@@ -37,6 +37,31 @@ const int win_credits = 26;
 // slots. Sets pln[0].cp when the aircraft's own picture loaded.
 void compose_cockpit(void);
 
+// ---- controls the settings windows and the panel share --------------------------
+
+// The radio steppers. Only the size of step picks what moves, its sign the
+// way: NAV and COM (hundredths of MHz) 10 a whole megahertz, wrapping in
+// 108..117 and 118..136, 5 the fraction by 0.05 MHz, wrapping in 0..99 without
+// a carry; the ADF (kHz) 100, 10, 1 one decimal digit, wrapping in 0..9 (any
+// thousands drop); a transponder digit by step, 8 or more giving 0, below 0
+// giving 7. Other steps change nothing.
+void NAVinc(int* freq, int step);
+void COMinc(int* freq, int step);
+void ADFinc(int* freq, int step);
+void XPNinc(int* digit, int step);
+// The panel's levers by kind: a mouse coordinate along the lever's travel,
+// from the lever's base, as 0..1. Kinds: 7 flaps, 10 wing sweep, 11 thrust
+// vector, 12-15 throttles (12 also the collective), 16-19 propeller levers,
+// 20-23 mixtures, 24 the carburettor heat; any other kind gives 0.
+const int lever_flaps = 7;
+const int lever_sweep = 10;
+const int lever_vector = 11;
+const int lever_throttle1 = 12;
+const int lever_prop1 = 16;
+const int lever_mixture1 = 20;
+const int lever_carb_heat = 24;
+float util_get_handle(int kind, float pos);
+
 // The windows' managers: the frame step calls the open window's one each
 // frame instead of the flight (manage_map in Do_graph.h, manage_grf in Graphnif.h).
 void manage_id_(void);

@@ -217,6 +217,7 @@ TEST_F(StickControls, ThrottleLeverTakesOverOnceMoved)
 
     // The panel's own handle then sets every throttle to the lever.
     shell.manage_das = manage_das;
+    pln[0].entype = 3, pln[0].numen = 4;
     host_test_joy_axis(0, axis_z, 20000);
     update_controls();
     for (int e = 0; e < plane_engines; e++) EXPECT_NEAR(flt.throttle_req[e], lever(20000), 1e-3f) << e;
