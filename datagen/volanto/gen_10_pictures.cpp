@@ -313,7 +313,7 @@ static void strip_text(const char* text, int s0, int t0)
 
 // Strips in 256ths: the digit drum (t 232..252, a digit every 9 texels from
 // s 0, 0 to 9 then 0 again for the roll), a scale of 2 texels a unit
-// (t 180..228, value 0 at s 20) and four scales of 1 texel a unit
+// (t 180..228, value 0 at s 20) and four course scales of 1 texel a degree
 // (t 144..192, 96..144, 48..96, 0..48, value 0 at s 30).
 static int write_tapes(void)
 {
@@ -332,17 +332,21 @@ static int write_tapes(void)
         strip_text(text, 2 * v + 20 - 3 * (int)strlen(text), 182);
     }
 
+    // The VOR's course card: the upper window reads the course (kind 2 for
+    // 0..180, 3 for the rest, the value less 180) left to right; the lower
+    // the reciprocal, right to left, as the bottom of one turning card.
     static const int strip_base[4] = {144, 96, 48, 0};
     for (int k = 0; k < 4; k++) {
         int t = strip_base[k];
         OGL_line(4, 0, (float)t, 255, (float)t);
-        for (int v = -30; v <= 226; v += 5) {
+        for (int v = -30; v <= 225; v += 5) {
+            int course = k == 0 ? v : k == 1 ? v + 180 : k == 2 ? 360 - v : 180 - v;
+            course = ((course % 360) + 360) % 360;
             float s = (float)(v + 30);
-            OGL_line(v % 10 == 0 ? 3 : 4, s, (float)(t + 38), s, v % 10 == 0 ? (float)(t + 47) : (float)(t + 43));
-        }
-        for (int v = 0; v <= 220; v += 20) {
+            OGL_line(course % 10 == 0 ? 3 : 4, s, (float)(t + 38), s, course % 10 == 0 ? (float)(t + 47) : (float)(t + 43));
+            if (course % 30 != 0) continue;
             char text[8];
-            snprintf(text, sizeof text, "%d", v / (k + 1) / 10);
+            snprintf(text, sizeof text, "%d", course / 10);
             strip_text(text, v + 30 - 3 * (int)strlen(text), t + 4);
         }
     }
@@ -523,6 +527,9 @@ static const small_glyph small_glyphs[] = {
     {'8', "###" "#.#" "###" "#.#" "###"}, {'9', "###" "#.#" "###" "..#" "##."},
     {'-', "..." "..." "###" "..." "..."}, {'+', "..." ".#." "###" ".#." "..."},
     {'.', "..." "..." "..." "..." ".#."}, {'/', "..#" "..#" ".#." "#.." "#.."},
+    {'i', ".#." "..." ".#." ".#." ".#."}, {'k', "#.." "#.#" "##." "#.#" "#.#"},
+    {'m', "..." "###" "###" "#.#" "#.#"}, {'n', "..." "##." "#.#" "#.#" "#.#"},
+    {'t', ".#." "###" ".#." ".#." ".##"},
 };
 
 static const char* small_dots(char c)
@@ -799,9 +806,9 @@ static int write_gps(void)
     window(7, 55, 120, 13);        // destination name, its cursor below
     window(7, 40, 119, 13);        // identifier, bearing and the deviation mark
     window(6, 26, 120, 13);        // distance, ground speed, time
-    small("NM", 34, 30, grey_label);
-    small("KT", 74, 30, grey_label);
-    small("MIN", 107, 30, grey_label);
+    small("nm", 35, 30, grey_label);
+    small("kt", 75, 30, grey_label);
+    small("min", 107, 30, grey_label);
 
     static const int switch_y[3] = {61, 39, 17};
     static const char* const kinds[3] = {"APT", "VOR", "NDB"};
@@ -1001,11 +1008,19 @@ static int write_wide_faces(void)
     small_at("TURN", 64, 34, grey_label);
     ok &= save_panel_picture("pict_ned", 128, 128);
 
+    // The glide-slope marks run x 5..10 and 117..122, five units a dot
+    // either side of the centre row; the course and heading knobs sit at
+    // (-37, -50) and (47, -50).
     wide_face();
-    window(3, 50, 10, 29);                     // glide-slope marks, x 5..10
-    window(115, 50, 10, 29);                   // and x 117..122
-    knob(26, 14, 8);
-    small_at("CRS", 26, 0, grey_label);
+    window(3, 37, 10, 55);
+    window(115, 37, 10, 55);
+    for (int dy : {-20, -10, 0, 10, 20}) {
+        set_px(11, 64 + dy, white);
+        set_px(116, 64 + dy, white);
+        if (dy == 0) set_px(4, 64, white), set_px(123, 64, white);
+    }
+    knob(27, 14, 8);
+    small_at("CRS", 27, 0, grey_label);
     knob(111, 14, 8);
     small_at("HDG", 111, 0, grey_label);
     ok &= save_panel_picture("pict_hsi", 128, 128);
@@ -1037,12 +1052,21 @@ static void slot_display(int x, int y, int w, int h)
 static int write_slot_faces(void)
 {
     int ok = 1;
+    // The course scales 35 x 12 at 28 above and 42 below the centre, the
+    // flag's window at 27 right of it, the course knob at (-28, -40); the
+    // needles' dots: four units a dot across, five a dot up and down.
     slot_face("VOR");
-    window(31, 108, 39, 16);                   // course scales above and below
-    window(31, 38, 39, 16);
-    window(75, 77, 22, 11);                    // TO / FROM flag
-    knob(20, 42, 8);
-    small_at("OBS", 20, 27, grey_label);
+    window(32, 109, 37, 14);
+    window(32, 39, 37, 14);
+    window(76, 76, 21, 12);
+    for (int k = 1; k <= 5; k++)
+        for (int sign : {-1, 1}) {
+            rect(50 + sign * 4 * k, 82, 1, 1, white);
+            rect(50, 82 + sign * 5 * k, 1, 1, white);
+        }
+    for (int a = 0; a < 360; a += 20) set_px((int)lroundf(50 + 3 * sinf(a * 0.0174533f)), (int)lroundf(82 + 3 * cosf(a * 0.0174533f)), white);
+    knob(22, 42, 8);
+    small_at("OBS", 22, 27, grey_label);
     ok &= save_panel_picture("pict_vor", 100, 146);
 
     slot_face("STORMSCOPE");
