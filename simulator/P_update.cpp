@@ -3,7 +3,6 @@
 //   drawing primitives: needles, lamps, cards, attitude spans, tapes, handles
 //   the frame: gyros, compass, status line, lamps, readouts, instruments,
 //     engine gauges, position marks, handles
-//   instruments still to come
 #include "P_update.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
@@ -759,13 +758,3 @@ void update_panel(void)
     update_positions();
     draw_handles();
 }
-
-// ---- instruments still to come ---------------------------------------------------
-// Each draws nothing until its instrument is built; the driver already calls
-// it where and when the instrument shows.
-
-void update_radalt(void) {}
-void update_stormscope(void) {}
-void update_vari(void) {}
-void update_glass(int) {}
-void update_ecam(void) {}

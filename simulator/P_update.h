@@ -92,6 +92,14 @@ enum held_reading {
 };
 const int panel_held_readings = held_count;
 
+// A lightning strike the stormscope shows until its expiry.
+struct stormstrike {
+    float x, z;                  // m, local
+    float expiry;                // sim_time
+};
+const int storm_strikes = 30;
+const int radar_colours = 5;     // black, green, dark green, yellow, red
+
 // The panel's state over the whole run: a new flight or aircraft keeps it.
 struct panelrunstruct {
     int drift_drawn;             // the gyro drifts are drawn on the first frame
@@ -118,6 +126,21 @@ struct panelrunstruct {
     float rmi_card;              // degrees
     float adf_needle;            // degrees 0..360, relative to the nose
     float dme_nm;                // the DME's smoothed distance, nm 0..999
+    // The supplementary instruments and the ECAM.
+    int radalt_above;            // the radar altimeter read at or above the decision height
+    int flash_seen;              // the stormscope saw the flash last frame
+    int strike_slot;             // the stormscope's last slot written, 0..29
+    stormstrike strike[storm_strikes];
+    float strike_clock;          // sim_time of the stormscope's last frame: a reset goes back
+    float vari_energy;           // the variometer's last specific energy, m2/s2
+    int hyd_pointers_set;        // the ECAM's hydraulic pointers have a place
+    float hyd_pointer[2];        // panel x
+    // The glass displays' weather radar: its colours, its texture, its last rebuild.
+    int radar_colours_built;
+    unsigned char radar_colour[radar_colours][3];
+    int radar_texture_made;      // texture 167 exists (black until the first picture)
+    int radar_tick;              // tick10 of the last frame that drew the radar
+    int radar_uploads;           // pictures uploaded, for the tests and the benchmark
 };
 extern panelrunstruct pnl;
 void clear_panel_run_state(void);
