@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -285,6 +286,23 @@ static int write_letters(void)
             for (int col = 0; col < 5; col++)
                 if (dots[row * 5 + col] == '#') set_px(x0 + col, y0 + 8 - row, 255, 255, 255);
     }
+    // The moving map's symbols, 11 x 9 texels in rows 55..63: an airport at
+    // s 0, an NDB at 11, a VOR at 22.
+    for (int a = 0; a < 360; a += 15) {
+        float s = sinf(a * 0.0174533f), c = cosf(a * 0.0174533f);
+        set_px((int)lroundf(5 + 3.6f * s), (int)lroundf(59 + 3.6f * c), 255, 255, 255);
+        if (a % 45 == 0) set_px((int)lroundf(16 + 4 * s), (int)lroundf(59 + 4 * c), 255, 255, 255);
+    }
+    for (int k = -2; k <= 2; k++) set_px(5 + k, 59 - k, 255, 255, 255);   // the runway
+    set_px(16, 59, 255, 255, 255);
+    static const int hexagon[6][2] = {{-2, 4}, {2, 4}, {4, 0}, {2, -4}, {-2, -4}, {-4, 0}};
+    for (int k = 0; k < 6; k++) {
+        const int* p = hexagon[k];
+        const int* q = hexagon[(k + 1) % 6];
+        for (int t = 0; t <= 4; t++)
+            set_px(27 + p[0] + (q[0] - p[0]) * t / 4, 59 + p[1] + (q[1] - p[1]) * t / 4, 255, 255, 255);
+    }
+    set_px(27, 59, 255, 255, 255);
     return save_picture("textures/cockpit/letters.BMP", 128, 64);
 }
 
@@ -1069,7 +1087,13 @@ static int write_slot_faces(void)
     small_at("OBS", 22, 27, grey_label);
     ok &= save_panel_picture("pict_vor", 100, 146);
 
+    // Range rings at 5, 10 and 15 nm (2.5 units a mile), the nose mark above.
     slot_face("STORMSCOPE");
+    for (float ring : {12.5f, 25.0f, 37.5f})
+        for (int a = 0; a < 360; a += ring < 20 ? 30 : 15) radial(50, 82, (float)a, ring, ring, 1, grey_label);
+    radial(50, 82, 0, 40, 44, 2, white);
+    rect(48, 81, 5, 1, grey_label);
+    rect(50, 79, 1, 5, grey_label);
     ok &= save_panel_picture("pict_str", 100, 146);
 
     slot_display(3, 33, 95, 99);               // moving map
@@ -1082,21 +1106,47 @@ static int write_slot_faces(void)
     small_at("MAP", 50, 136, grey_label);
     ok &= save_panel_picture("pict_arg", 100, 146);
 
+    // Feet by the dial's law: 36 degrees a hundred up to 500 (half a turn),
+    // then 18 a five hundred to 2500; the decision-height knob at (-40, -40).
     slot_face("RAD ALT");
-    knob(12, 42, 8);                           // decision height
-    small_at("DH", 12, 27, grey_label);
+    for (int v = 0; v <= 2500; v += v < 500 ? 50 : 250) {
+        float a = v < 500 ? v * 0.36f : (v - 500) * 0.036f + 180;
+        int major = v < 500 ? v % 100 == 0 : v % 500 == 0;
+        radial(50, 82, a, major ? 36.0f : 39.0f, 43, major ? 2.0f : 1.0f, white);
+        if (!major) continue;
+        char label[4];
+        snprintf(label, sizeof label, "%d", v / 100);
+        float r = 29;
+        small_at(label, 50 + r * sinf(a * 0.0174533f), (int)lroundf(80 + r * cosf(a * 0.0174533f)), white);
+    }
+    small_at("X100 FT", 32, 100, grey_label);
+    knob(10, 42, 8);
+    small_at("DH", 10, 27, grey_label);
     ok &= save_panel_picture("pict_rlt", 100, 146);
 
+    // Feet a minute: zero at nine o'clock, 32 degrees a hundred, 400 up and
+    // down at the stops.
     slot_face("VARIO");
+    for (int v = -400; v <= 400; v += 50) {
+        float a = -90 + 0.32f * (float)v;
+        int major = v % 100 == 0;
+        radial(50, 82, a, major ? 36.0f : 39.0f, 43, major ? 2.0f : 1.0f, white);
+        if (!major) continue;
+        char label[4];
+        snprintf(label, sizeof label, "%d", abs(v) / 100);
+        small_at(label, 50 + 29 * sinf(a * 0.0174533f), (int)lroundf(80 + 29 * cosf(a * 0.0174533f)), white);
+    }
+    small_at("UP", 62, 96, grey_label);
+    small_at("DN", 62, 64, grey_label);
     ok &= save_panel_picture("pict_var", 100, 146);
 
     slot_display(2, 28, 97, 118);              // weather radar
     screen(7, 51, 87, 91);
+    // The range knob at (-2, -40): its left half doubles the range, its right halves it.
     small("RANGE", 5, 38, grey_label);
-    button(27, 34, 17, 13, button_face);
-    small_at("+", 35, 38, white);
-    button(50, 34, 15, 13, button_face);
-    small_at("-", 57, 38, white);
+    knob(48, 42, 8);
+    small_at("+", 36, 39, white);
+    small_at("-", 60, 39, white);
     small("WXR", 76, 38, grey_label);
     ok &= save_panel_picture("pict_rad", 100, 146);
 
