@@ -86,8 +86,10 @@ void update_HSI(int hdev, int vdev)
         for (float lx : {x - 1, x, x + 1}) OGL_line(K, lx, y + 43, lx, y + 51);
     }
 
-    // The deviation dots across the course, 5 units apart, and the bar.
-    float theta = dg + 360 - nav.nav_crs2;
+    // The deviation dots across the course, 5 units apart, and the bar. Each
+    // angle wrapped first: many turns out, the sine's argument loses the
+    // degree's fraction and the bar would stand off the arrow.
+    float theta = fmodf(dg, 360.0f) + 360 - fmodf(nav.nav_crs2, 360.0f);
     if (!std::isfinite(theta)) theta = 0;
     float s = sinf(theta * con.degtorad), co = cosf(theta * con.degtorad);
     OGL_framerect(K, x - 3, y - 3, 6, 6);
