@@ -189,8 +189,8 @@ void update_DME(void)
     int r = nav.dme_sel == 1 ? recv_nav2 : recv_nav1;
     float raw = distance_to_station(r) * con.mtrstonm;
     float d_prev = pnl.dme_nm;
-    float d = fltlim(d_prev * 0.6f + raw * 0.4f, 0, 999);
-    if (!std::isfinite(d)) d = d_prev;
+    // A station position that is no number leaves the reading where it was.
+    float d = std::isnan(raw) ? d_prev : fltlim(d_prev * 0.6f + raw * 0.4f, 0, 999);
     float speed = msc.dt > 0 ? fltlim(fabsf(d - d_prev) / msc.dt * 3600, 0, 999) : 0;
     pnl.dme_nm = d;
 
