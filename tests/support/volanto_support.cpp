@@ -250,3 +250,20 @@ void lay_out_test_turboprop(int tape, int ecam)
     a.ecam = ecam;
     set_panel_layout();
 }
+
+std::string rgb_region(int x0, int y0, int x1, int y1)
+{
+    std::string s;
+    for (int y = y0; y <= y1; y++) s.append((const char*)rgb_array + (y * 800 + x0) * 3, (size_t)(x1 - x0 + 1) * 3);
+    return s;
+}
+
+int rgb_colour(int x, int y) { return (int)rgb_array[(y * 800 + x) * 3] - 1; }
+
+std::set<int> rgb_columns(int colour, int y, int x0, int x1)
+{
+    std::set<int> got;
+    for (int x = x0; x <= x1; x++)
+        if (rgb_colour(x, y) == colour) got.insert(x);
+    return got;
+}

@@ -4,6 +4,8 @@
 #include "Hl_types.h"
 
 #include <functional>
+#include <set>
+#include <string>
 
 // The constants, the generated program folder's paths and a region at 33 N
 // 119 W: what the loader reads besides its files.
@@ -44,6 +46,14 @@ void start_panel_window(void);
 // every colour of the table its own red ((k + 1) / 255, so a pixel tells
 // which colour lit it), rgb_array cleared, to_array set.
 void start_panel_picture(void);
+
+// The software picture's columns x0..x1 of rows y0..y1, as bytes.
+std::string rgb_region(int x0, int y0, int x1, int y1);
+// The colour index that lit (x, y) after start_panel_picture (colour k
+// paints red k + 1): -1 for a dark pixel.
+int rgb_colour(int x, int y);
+// The columns of row y between x0 and x1 lit in colour.
+std::set<int> rgb_columns(int colour, int y, int x0, int x1);
 
 // The airspeed dial's angle for a speed in knots, worked out here from the
 // dial's definition (the speed in the dial's units, Vmin straight up, 330

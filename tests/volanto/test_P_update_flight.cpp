@@ -21,31 +21,12 @@
 
 namespace {
 
-std::string picture(int x0, int y0, int x1, int y1)
-{
-    std::string s;
-    for (int y = y0; y <= y1; y++) s.append((const char*)rgb_array + (y * 800 + x0) * 3, (size_t)(x1 - x0 + 1) * 3);
-    return s;
-}
-
-// Colour index k paints red k + 1 (see the fixture): -1 for a dark pixel.
-int colour_at(int x, int y) { return (int)rgb_array[(y * 800 + x) * 3] - 1; }
-
-// The columns of row y between x0 and x1 lit in colour.
-std::set<int> columns_in(int colour, int y, int x0, int x1)
-{
-    std::set<int> got;
-    for (int x = x0; x <= x1; x++)
-        if (colour_at(x, y) == colour) got.insert(x);
-    return got;
-}
-
 template <typename F>
 std::string drawn_alone(int x0, int y0, int x1, int y1, F draw)
 {
     memset(rgb_array, 0, sizeof rgb_array);
     draw();
-    return picture(x0, y0, x1, y1);
+    return rgb_region(x0, y0, x1, y1);
 }
 
 class FlightInstruments : public ::testing::Test {
@@ -256,12 +237,12 @@ TEST_F(FlightInstruments, FailedAndUnreadableInstrumentsHold)
     memset(rgb_array, 0, sizeof rgb_array);
     update_airspeed();
     update_alt();
-    std::string steady = picture(0, 0, 799, 599);
+    std::string steady = rgb_region(0, 0, 799, 599);
     flt.ias_kts = flt.mach = flt.alt_now = NAN;
     memset(rgb_array, 0, sizeof rgb_array);
     update_airspeed();
     update_alt();
-    EXPECT_TRUE(picture(0, 0, 799, 599) == steady) << "the glass tapes hold";
+    EXPECT_TRUE(rgb_region(0, 0, 799, 599) == steady) << "the glass tapes hold";
 }
 
 // The ball, 3 wide and 6 high, sits its offset left of the slot's centre
@@ -279,9 +260,9 @@ TEST_F(FlightInstruments, BallSitsAgainstTheSideForce)
         int left = x - (side > 0 ? 15 : side < 0 ? -15 : 0) - 1;
         std::set<int> want = {left, left + 1, left + 2};
         for (int row = y - 46; row <= y - 41; row++)
-            EXPECT_EQ(columns_in(0, row, x - 30, x + 30), want) << "side force " << side << ", row " << row;
-        EXPECT_TRUE(columns_in(0, y - 47, x - 30, x + 30).empty());
-        EXPECT_TRUE(columns_in(0, y - 40, x - 30, x + 30).empty());
+            EXPECT_EQ(rgb_columns(0, row, x - 30, x + 30), want) << "side force " << side << ", row " << row;
+        EXPECT_TRUE(rgb_columns(0, y - 47, x - 30, x + 30).empty());
+        EXPECT_TRUE(rgb_columns(0, y - 40, x - 30, x + 30).empty());
     }
 }
 
@@ -328,14 +309,14 @@ TEST_F(FlightInstruments, GlassSpeedBugsMarkTheirSpeedsInKnots)
         memset(rgb_array, 0, sizeof rgb_array);
         update_airspeed();
         // Vno 2 knots up: 4 units; Vne 22 knots up: 44 units.
-        EXPECT_EQ(columns_in(42, y + 4, x + 15, x + 30), (std::set<int>{x + 20, x + 21, x + 22, x + 23}));
-        EXPECT_EQ(columns_in(45, y + 44, x + 15, x + 30), (std::set<int>{x + 19, x + 20, x + 21, x + 22}));
+        EXPECT_EQ(rgb_columns(42, y + 4, x + 15, x + 30), (std::set<int>{x + 20, x + 21, x + 22, x + 23}));
+        EXPECT_EQ(rgb_columns(45, y + 44, x + 15, x + 30), (std::set<int>{x + 19, x + 20, x + 21, x + 22}));
         for (int row = y - 51; row <= y + 51; row++) {
             if (row != y + 4) {
-                EXPECT_TRUE(columns_in(42, row, x + 15, x + 30).empty()) << "Vno at row " << row;
+                EXPECT_TRUE(rgb_columns(42, row, x + 15, x + 30).empty()) << "Vno at row " << row;
             }
             if (row != y + 44) {
-                EXPECT_TRUE(columns_in(45, row, x + 15, x + 30).empty()) << "Vne at row " << row;
+                EXPECT_TRUE(rgb_columns(45, row, x + 15, x + 30).empty()) << "Vne at row " << row;
             }
         }
     }
@@ -405,7 +386,7 @@ TEST_F(FlightInstruments, GlassAltimeterNumbersAndDecisionHeight)
         memset(rgb_array, 0, sizeof rgb_array);
         update_alt();
         for (int row = y - 51; row <= y + 51; row++) {
-            std::set<int> got = columns_in(45, row, x - 15, x);
+            std::set<int> got = rgb_columns(45, row, x - 15, x);
             if (row == y + c.bug_row) {
                 EXPECT_EQ(got, (std::set<int>{x - 8, x - 7, x - 6, x - 5}));
             } else {
@@ -453,10 +434,10 @@ TEST_F(FlightInstruments, GlassBankStripAndSlipMarker)
             ticks.insert(tx);
             if (k % 30 == 0 || k == 45 || k == -45) long_ticks.insert(tx);
         }
-        EXPECT_EQ(columns_in(39, y + 48, x - 70, x + 70), ticks);
+        EXPECT_EQ(rgb_columns(39, y + 48, x - 70, x + 70), ticks);
         std::set<int> row46 = long_ticks;
         for (int dx = -2; dx <= 2; dx++) row46.insert(x + (int)c.slip + dx);
-        EXPECT_EQ(columns_in(39, y + 46, x - 70, x + 70), row46);
+        EXPECT_EQ(rgb_columns(39, y + 46, x - 70, x + 70), row46);
     }
 }
 

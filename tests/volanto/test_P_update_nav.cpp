@@ -61,31 +61,13 @@ std::vector<call> of_kind(call_kind k)
 
 // ---- the picture -------------------------------------------------------------------
 
-std::string picture(int x0, int y0, int x1, int y1)
-{
-    std::string s;
-    for (int y = y0; y <= y1; y++) s.append((const char*)rgb_array + (y * 800 + x0) * 3, (size_t)(x1 - x0 + 1) * 3);
-    return s;
-}
-
-// Colour index k paints red k + 1 (start_panel_picture): -1 for a dark pixel.
-int colour_at(int x, int y) { return (int)rgb_array[(y * 800 + x) * 3] - 1; }
-
-std::set<int> columns_in(int colour, int y, int x0, int x1)
-{
-    std::set<int> got;
-    for (int x = x0; x <= x1; x++)
-        if (colour_at(x, y) == colour) got.insert(x);
-    return got;
-}
-
 template <typename F>
 std::string drawn_alone(int x0, int y0, int x1, int y1, F draw)
 {
     memset(rgb_array, 0, sizeof rgb_array);
     calls.clear();
     draw();
-    return picture(x0, y0, x1, y1);
+    return rgb_region(x0, y0, x1, y1);
 }
 
 std::string whole(void (*routine)(void)) { return drawn_alone(0, 0, 799, 599, routine); }
@@ -173,9 +155,9 @@ TEST_F(NavInstruments, HsiCardAndArrowTruncateTheHeading)
         double s = sin(359 * M_PI / 180), c = cos(359 * M_PI / 180);
         int tip_x = (int)lround(x - s * 40), tip_y = (int)lround(y + c * 40);
         EXPECT_EQ(tip_x, x + 1);
-        EXPECT_EQ(colour_at(tip_x, tip_y), K);
+        EXPECT_EQ(rgb_colour(tip_x, tip_y), K);
         for (int row = y - 40; row <= y - 32; row++)
-            EXPECT_EQ(columns_in(K, row, x - 6, x + 6), std::set<int>{x - 1}) << "tail row " << row - y;
+            EXPECT_EQ(rgb_columns(K, row, x - 6, x + 6), std::set<int>{x - 1}) << "tail row " << row - y;
     }
 }
 
@@ -720,7 +702,7 @@ TEST_F(NavInstruments, GpsIdentifierAndCursor)
         nav.gps_cursor = cursor;
         memset(rgb_array, 0, sizeof rgb_array);
         update_GPS();
-        std::set<int> bright = columns_in(48, 251, R + 490, R + 530), dim = columns_in(50, 251, R + 490, R + 530);
+        std::set<int> bright = rgb_columns(48, 251, R + 490, R + 530), dim = rgb_columns(50, 251, R + 490, R + 530);
         std::set<int> want_bright, want_dim;
         for (int k = 1; k <= 4; k++)
             for (int dx = 0; dx <= 4; dx++) (k == cursor ? want_bright : want_dim).insert(R + 499 + 6 * (k - 1) + dx);
@@ -728,7 +710,7 @@ TEST_F(NavInstruments, GpsIdentifierAndCursor)
         EXPECT_EQ(dim, want_dim) << "cursor " << cursor;
         std::set<int> name_line;
         for (int dx = 0; dx <= 4; dx++) name_line.insert(R + 499 + dx);
-        EXPECT_EQ(columns_in(cursor == 0 ? 48 : 50, 266, R + 490, R + 530), name_line) << "cursor " << cursor;
+        EXPECT_EQ(rgb_columns(cursor == 0 ? 48 : 50, 266, R + 490, R + 530), name_line) << "cursor " << cursor;
     }
 }
 
@@ -748,7 +730,7 @@ TEST_F(NavInstruments, GpsDeviationMarkHeldTo25)
         for (int row = 252; row <= 260; row++) {
             std::set<int> want;
             if (row >= 253 && row <= 259) want = {left, left + 1, left + 2};
-            EXPECT_EQ(columns_in(48, row, R + 552, R + 620), want) << "cdi " << c.cdi << ", row " << row;
+            EXPECT_EQ(rgb_columns(48, row, R + 552, R + 620), want) << "cdi " << c.cdi << ", row " << row;
         }
     }
 }
