@@ -99,6 +99,9 @@ struct stormstrike {
 };
 const int storm_strikes = 30;
 const int radar_colours = 5;     // black, green, dark green, yellow, red
+// The weather radar's picture: radar_side x radar_side RGB pixels at the
+// start of rgb_array, row 0 at the bottom, uploaded as texture tex_radar.
+const int radar_side = 128;
 
 // The panel's state over the whole run: a new flight or aircraft keeps it.
 struct panelrunstruct {
@@ -139,7 +142,7 @@ struct panelrunstruct {
     int radar_colours_built;
     unsigned char radar_colour[radar_colours][3];
     int radar_texture_made;      // texture 167 exists (black until the first picture)
-    int radar_tick;              // tick10 of the last frame that drew the radar
+    int radar_tick;              // tick10 of the last frame that drew the radar; -1 after one without it
     int radar_uploads;           // pictures uploaded, for the tests and the benchmark
 };
 extern panelrunstruct pnl;
@@ -202,6 +205,23 @@ const int glass_main = 12;
 const int glass_map = 13;
 const int glass_radar = 14;
 void update_glass(int mode);
+// A moving-map display's window and its map, from the display's settings in
+// ins and the user's true heading. The aircraft point (cx, cy) lies side
+// units right of the left edge, up units below the top and down above the
+// bottom; the range reaches from it to the top edge.
+struct glasswindow {
+    int x0, y0, x1, y1;          // corners, panel units
+    int side, up, down;
+    int cx, cy;
+    int map_mode;                // 0 centred, 1 expanded (aircraft low): heading up; 2 centred, north up
+    float range;                 // nm
+    float scale;                 // panel units per metre
+    float map_angle;             // degrees the map turns: the true heading heading up, 0 north up
+    float symbol_angle;          // degrees the aircraft symbol turns: 0 heading up, the true heading north up
+};
+glasswindow glass_window(int mode);
+// Where a world offset from the user's aircraft (dx east, dz south, m) stands on the display.
+void glass_point(const glasswindow& g, float dx, float dz, float* sx, float* sy);
 // Engine e's gauge with its centre (dial) or foot (tape) at (x, y).
 void update_egt(int e, float x, float y);
 void update_tac(int e, float x, float y);
