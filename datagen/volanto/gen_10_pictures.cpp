@@ -363,7 +363,7 @@ static int write_tapes(void)
             float s = (float)(v + 30);
             OGL_line(course % 10 == 0 ? 3 : 4, s, (float)(t + 38), s, course % 10 == 0 ? (float)(t + 47) : (float)(t + 43));
             if (course % 30 != 0) continue;
-            char text[8];
+            char text[12];
             snprintf(text, sizeof text, "%d", course / 10);
             strip_text(text, v + 30 - 3 * (int)strlen(text), t + 4);
         }
@@ -1114,7 +1114,7 @@ static int write_slot_faces(void)
         int major = v < 500 ? v % 100 == 0 : v % 500 == 0;
         radial(50, 82, a, major ? 36.0f : 39.0f, 43, major ? 2.0f : 1.0f, white);
         if (!major) continue;
-        char label[4];
+        char label[12];
         snprintf(label, sizeof label, "%d", v / 100);
         float r = 29;
         small_at(label, 50 + r * sinf(a * 0.0174533f), (int)lroundf(80 + r * cosf(a * 0.0174533f)), white);
@@ -1132,7 +1132,7 @@ static int write_slot_faces(void)
         int major = v % 100 == 0;
         radial(50, 82, a, major ? 36.0f : 39.0f, 43, major ? 2.0f : 1.0f, white);
         if (!major) continue;
-        char label[4];
+        char label[12];
         snprintf(label, sizeof label, "%d", abs(v) / 100);
         small_at(label, 50 + 29 * sinf(a * 0.0174533f), (int)lroundf(80 + 29 * cosf(a * 0.0174533f)), white);
     }
