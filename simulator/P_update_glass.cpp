@@ -296,6 +296,7 @@ void update_glass(int mode)
     OGL_number(symbols, (float)b.x0 + 2, label_y, truncf(g.range), 2, 0, 6, 0);
     OGL_string(symbols, (float)b.x0 + 17, label_y, "nm", 999, 6);
 
-    if (mode == glass_main && efis_tfc()) plot_traffic(g, b);
+    // With air traffic off the other aircraft fly on unseen: no targets for them either.
+    if (mode == glass_main && efis_tfc() && set.air_traffic_on) plot_traffic(g, b);
     plot_own_aircraft(g, b, aircraft);
 }

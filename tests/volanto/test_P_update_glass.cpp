@@ -47,6 +47,7 @@ protected:
         efis_wx() = efis_tfc() = 1;
         efis_range() = 32, map_range() = 30, map2_range() = 30;
         atm.precip_level = atm.storm_level = 1;
+        set.air_traffic_on = 1;
     }
 };
 
@@ -165,7 +166,8 @@ TEST_F(GlassDisplays, WorldOffsetsTurnWithTheMap)
 // north: a white box when 2,000 ft or more above or below however close, or
 // 10 nm or more away; light yellow with its height in hundreds of feet
 // within 10 nm, red within 5 nm. A target on box B's edge is drawn, one just
-// past it is not; no traffic with the overlay off, nor on the other displays.
+// past it is not; no traffic with the overlay off or air traffic off, nor on
+// the other displays.
 TEST_F(GlassDisplays, TrafficShowsByHeightAndDistance)
 {
     struct cell {
@@ -174,6 +176,7 @@ TEST_F(GlassDisplays, TrafficShowsByHeightAndDistance)
         float east_nm, north_nm, above_ft;
         int colour;         // -1: not drawn
         float number;       // the height shown, hundreds of feet
+        int traffic_on = 1;
     };
     const cell cells[] = {
         {"4.2 nm away, 500 ft above", 0, glass_main, 1, 3, 3, 500, 45, 5},
@@ -183,6 +186,7 @@ TEST_F(GlassDisplays, TrafficShowsByHeightAndDistance)
         {"3.2 nm away, 1,999 ft below", 0, glass_main, 1, 3, 1, -1999, 45, -20},
         {"past the top of the window", 0, glass_main, 1, 3, 16, 0, -1, 0},
         {"the overlay off", 0, glass_main, 0, 3, 3, 500, -1, 0},
+        {"air traffic off: the others fly unseen", 0, glass_main, 1, 3, 3, 500, -1, 0, 0},
         {"on the moving map", 3, glass_map, 1, 0.5f, 0.5f, 0, -1, 0},
         {"on the weather radar", 6, glass_radar, 1, 0.5f, 0.5f, 0, -1, 0},
     };
@@ -196,7 +200,7 @@ TEST_F(GlassDisplays, TrafficShowsByHeightAndDistance)
     for (const cell& c : cells) {
         SCOPED_TRACE(c.what);
         start(c.supptype ? 1 : 2, c.supptype);
-        efis_range() = 16, efis_tfc() = c.overlay;
+        efis_range() = 16, efis_tfc() = c.overlay, set.air_traffic_on = c.traffic_on;
         std::string want = drawn_alone([&] {
             place(1e4f, 0, 0);
             update_glass(c.mode);
