@@ -131,11 +131,13 @@ struct panelrunstruct {
     float dme_nm;                // the DME's smoothed distance, nm 0..999
     // The supplementary instruments and the ECAM.
     int radalt_above;            // the radar altimeter read at or above the decision height
+    float radalt_ft;             // its last height that was a number, 0..2500
     int flash_seen;              // the stormscope saw the flash last frame
     int strike_slot;             // the stormscope's last slot written, 0..29
     stormstrike strike[storm_strikes];
     float strike_clock;          // sim_time of the stormscope's last frame: a reset goes back
     float vari_energy;           // the variometer's last specific energy, m2/s2
+    float vari_reading;          // its needle's last angle from level, degrees -128..128
     int hyd_pointers_set;        // the ECAM's hydraulic pointers have a place
     float hyd_pointer[2];        // panel x
     // The glass displays' weather radar: its colours, its texture, its last rebuild.
