@@ -136,7 +136,7 @@ struct panelrunstruct {
     int strike_slot;             // the stormscope's last slot written, 0..29
     stormstrike strike[storm_strikes];
     float strike_clock;          // sim_time of the stormscope's last frame: a reset goes back
-    float vari_energy;           // the variometer's last specific energy, m2/s2
+    double vari_energy;          // the variometer's last specific energy, m2/s2
     float vari_reading;          // its needle's last angle from level, degrees -128..128
     int hyd_pointers_set;        // the ECAM's hydraulic pointers have a place
     float hyd_pointer[2];        // panel x

@@ -88,8 +88,9 @@ void update_stormscope(void)
 void update_vari(void)
 {
     float x = supp_x(), y = supp_y();
-    float e = con.g * (float)flt.pos_y[0] + 0.5f * flt.gnd_speed[0] * flt.gnd_speed[0];
-    float rate = (e - pnl.vari_energy) / msc.dt / con.g;   // m/s
+    // In double: at altitude a float's last bit of energy would shake the needle.
+    double e = (double)con.g * flt.pos_y[0] + 0.5 * (double)flt.gnd_speed[0] * flt.gnd_speed[0];
+    float rate = (float)((e - pnl.vari_energy) / msc.dt / con.g);   // m/s
     if (std::isfinite(e)) pnl.vari_energy = e;
     // 0.32 degrees a foot a minute, 400 fpm either way, level at 9 o'clock;
     // a rate that is not a number leaves the needle where it was.
