@@ -267,3 +267,17 @@ std::set<int> rgb_columns(int colour, int y, int x0, int x1)
         if (rgb_colour(x, y) == colour) got.insert(x);
     return got;
 }
+
+std::string rgb_whole(void) { return std::string((const char*)rgb_array, rgb_array_bytes); }
+
+std::string rgb_first_difference(const std::string& got, const std::string& want)
+{
+    for (size_t k = 0; k < got.size(); k += 3)
+        if (got.compare(k, 3, want, k, 3) != 0) {
+            int i = (int)(k / 3);
+            return "first at (" + std::to_string(i % 800) + ", " + std::to_string(i / 800) + "): colour " +
+                   std::to_string((int)(unsigned char)got[k] - 1) + ", not " +
+                   std::to_string((int)(unsigned char)want[k] - 1);
+        }
+    return "";
+}

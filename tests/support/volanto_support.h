@@ -2,7 +2,9 @@
 // aircraft or stand it on the ground.
 #pragma once
 #include "Hl_types.h"
+#include "HL_GRAPH.h"
 
+#include <cstring>
 #include <functional>
 #include <set>
 #include <string>
@@ -54,6 +56,18 @@ std::string rgb_region(int x0, int y0, int x1, int y1);
 int rgb_colour(int x, int y);
 // The columns of row y between x0 and x1 lit in colour.
 std::set<int> rgb_columns(int colour, int y, int x0, int x1);
+
+// The whole software picture, and the whole of it as draw leaves a cleared one.
+std::string rgb_whole(void);
+template <typename F>
+std::string rgb_drawn_alone(F draw)
+{
+    memset(rgb_array, 0, rgb_array_bytes);
+    draw();
+    return rgb_whole();
+}
+// The first pixel where two whole pictures differ, for a failure's message.
+std::string rgb_first_difference(const std::string& got, const std::string& want);
 
 // The airspeed dial's angle for a speed in knots, worked out here from the
 // dial's definition (the speed in the dial's units, Vmin straight up, 330

@@ -26,30 +26,7 @@ const float gx = 400, gy = 300;
 
 typedef void (*gauge_fn)(int, float, float);
 
-std::string whole_picture(void) { return std::string((const char*)rgb_array, sizeof rgb_array); }
-
-template <typename F>
-std::string drawn_alone(F draw)
-{
-    memset(rgb_array, 0, sizeof rgb_array);
-    draw();
-    return whole_picture();
-}
-
-std::string gauge_drawn(gauge_fn gauge) { return drawn_alone([&] { gauge(0, gx, gy); }); }
-
-// The first pixel where two pictures differ, for the failure's message.
-std::string first_difference(const std::string& got, const std::string& want)
-{
-    for (size_t k = 0; k < got.size(); k += 3)
-        if (got.compare(k, 3, want, k, 3) != 0) {
-            int i = (int)(k / 3);
-            return "first at (" + std::to_string(i % 800) + ", " + std::to_string(i / 800) + "): colour " +
-                   std::to_string((int)(unsigned char)got[k] - 1) + ", not " +
-                   std::to_string((int)(unsigned char)want[k] - 1);
-        }
-    return "";
-}
+std::string gauge_drawn(gauge_fn gauge) { return rgb_drawn_alone([&] { gauge(0, gx, gy); }); }
 
 // A turboprop whose propeller turns at most 1350 rpm on a gear ratio of 2,
 // so the tachometer's full scale is 3000 engine rpm; its gauges on the
@@ -110,11 +87,11 @@ TEST_F(EngineGauges, BarsRiseByTheirValueAndPrintNoNumber)
             SCOPED_TRACE(std::string(c.what) + (ecam ? ", with an ECAM" : ""));
             start(1, ecam);
             c.state();
-            std::string want = drawn_alone([&] {
+            std::string want = rgb_drawn_alone([&] {
                 if (c.height > 0) OGL_fillrect(48, gx - 2, gy, 5, c.height);
             });
             std::string got = gauge_drawn(c.gauge);
-            EXPECT_TRUE(got == want) << first_difference(got, want);
+            EXPECT_TRUE(got == want) << rgb_first_difference(got, want);
         }
     }
     // The scale itself: a full bar is 100 tall whatever the full-scale value.
@@ -152,9 +129,9 @@ TEST_F(EngineGauges, EcamNumbersStandAboveTheNeedle)
         SCOPED_TRACE(c.what);
         start(0, c.ecam);
         c.state();
-        std::string want = drawn_alone(c.want);
+        std::string want = rgb_drawn_alone(c.want);
         std::string got = gauge_drawn(c.gauge);
-        EXPECT_TRUE(got == want) << first_difference(got, want);
+        EXPECT_TRUE(got == want) << rgb_first_difference(got, want);
     }
 }
 
@@ -169,8 +146,8 @@ TEST_F(EngineGauges, EgtMarkLagsAndRunsPastTheScale)
     EXPECT_FLOAT_EQ(flt.egt_disp[0], 0.5f);
     std::string got = gauge_drawn(update_egt);
     EXPECT_FLOAT_EQ(flt.egt_disp[0], 0.75f);
-    std::string want = drawn_alone([] { OGL_line(3, gx + 14.5f, gy + 8, gx + 14.5f, gy + 12); });
-    EXPECT_TRUE(got == want) << first_difference(got, want);
+    std::string want = rgb_drawn_alone([] { OGL_line(3, gx + 14.5f, gy + 8, gx + 14.5f, gy + 12); });
+    EXPECT_TRUE(got == want) << rgb_first_difference(got, want);
 
     flt.egt_frac[0] = NAN;
     update_egt(0, gx, gy);
@@ -178,12 +155,12 @@ TEST_F(EngineGauges, EgtMarkLagsAndRunsPastTheScale)
 
     flt.egt_frac[0] = flt.egt_disp[0] = 1.5f;
     got = gauge_drawn(update_egt);
-    want = drawn_alone([] { OGL_line(3, gx + 37, gy + 8, gx + 37, gy + 12); });
-    EXPECT_TRUE(got == want) << "past x + 22: " << first_difference(got, want);
+    want = rgb_drawn_alone([] { OGL_line(3, gx + 37, gy + 8, gx + 37, gy + 12); });
+    EXPECT_TRUE(got == want) << "past x + 22: " << rgb_first_difference(got, want);
 
     start(0, 1);
     flt.egt_frac[0] = 0, flt.egt_disp[0] = 0.3f;
-    EXPECT_TRUE(gauge_drawn(update_egt) == drawn_alone([] {})) << "the ECAM shows it";
+    EXPECT_TRUE(gauge_drawn(update_egt) == rgb_drawn_alone([] {})) << "the ECAM shows it";
     EXPECT_FLOAT_EQ(flt.egt_disp[0], 0.3f) << "nor lagged";
 }
 
@@ -212,10 +189,10 @@ TEST_F(EngineGauges, ReadingThatIsNotANumberHoldsTheLast)
         start(1, 0);
         c.value[0] = c.good;
         std::string before = gauge_drawn(c.gauge);
-        EXPECT_FALSE(before == drawn_alone([] {})) << "a bar to hold";
+        EXPECT_FALSE(before == rgb_drawn_alone([] {})) << "a bar to hold";
         c.value[0] = c.value[1] = c.bad;
         std::string got = gauge_drawn(c.gauge);
-        EXPECT_TRUE(got == before) << first_difference(got, before);
-        EXPECT_TRUE(drawn_alone([&] { c.gauge(1, gx, gy); }) == drawn_alone([] {})) << "engine 1 shows engine 0's";
+        EXPECT_TRUE(got == before) << rgb_first_difference(got, before);
+        EXPECT_TRUE(rgb_drawn_alone([&] { c.gauge(1, gx, gy); }) == rgb_drawn_alone([] {})) << "engine 1 shows engine 0's";
     }
 }

@@ -51,29 +51,6 @@ protected:
     }
 };
 
-std::string whole_picture(void) { return std::string((const char*)rgb_array, sizeof rgb_array); }
-
-template <typename F>
-std::string drawn_alone(F draw)
-{
-    memset(rgb_array, 0, sizeof rgb_array);
-    draw();
-    return whole_picture();
-}
-
-// The first pixel where two pictures differ, for the failure's message.
-std::string first_difference(const std::string& got, const std::string& want)
-{
-    for (size_t k = 0; k < got.size(); k += 3)
-        if (got.compare(k, 3, want, k, 3) != 0) {
-            int i = (int)(k / 3);
-            return "first at (" + std::to_string(i % 800) + ", " + std::to_string(i / 800) + "): colour " +
-                   std::to_string((int)(unsigned char)got[k] - 1) + ", not " +
-                   std::to_string((int)(unsigned char)want[k] - 1);
-        }
-    return "";
-}
-
 }  // namespace
 
 // ---- geometry ---------------------------------------------------------------------
@@ -201,7 +178,7 @@ TEST_F(GlassDisplays, TrafficShowsByHeightAndDistance)
         SCOPED_TRACE(c.what);
         start(c.supptype ? 1 : 2, c.supptype);
         efis_range() = 16, efis_tfc() = c.overlay, set.air_traffic_on = c.traffic_on;
-        std::string want = drawn_alone([&] {
+        std::string want = rgb_drawn_alone([&] {
             place(1e4f, 0, 0);
             update_glass(c.mode);
             if (c.colour < 0) return;
@@ -210,11 +187,11 @@ TEST_F(GlassDisplays, TrafficShowsByHeightAndDistance)
             OGL_framerect(c.colour, sx - 2, sy - 2, 5, 5);
             if (c.colour != 39) OGL_number(c.colour, sx - 8, sy - 10, c.number, 3, 0, 6, 1);
         });
-        std::string got = drawn_alone([&] {
+        std::string got = rgb_drawn_alone([&] {
             place(c.east_nm, c.north_nm, c.above_ft);
             update_glass(c.mode);
         });
-        EXPECT_TRUE(got == want) << first_difference(got, want);
+        EXPECT_TRUE(got == want) << rgb_first_difference(got, want);
     }
 
     // Box B's right edge: the first offset that lands on it, and the next.
@@ -232,11 +209,11 @@ TEST_F(GlassDisplays, TrafficShowsByHeightAndDistance)
     while (glass_point(g, past, 0, &sx, &sy), sx == edge) past = nextafterf(past, 1e9f);
     for (int on_edge : {1, 0}) {
         SCOPED_TRACE(on_edge ? "on box B's edge" : "just past it");
-        std::string without = drawn_alone([&] {
+        std::string without = rgb_drawn_alone([&] {
             place(1e4f, 0, 0);
             update_glass(glass_main);
         });
-        std::string got = drawn_alone([&] {
+        std::string got = rgb_drawn_alone([&] {
             place(0, 0, 5000);
             flt.pos_x[1] = flt.pos_x[0] + (on_edge ? dx : past);
             update_glass(glass_main);

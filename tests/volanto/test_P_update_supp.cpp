@@ -28,39 +28,6 @@ namespace {
 
 const double ft = 0.3048;   // metres a foot
 
-std::string whole_picture(void) { return std::string((const char*)rgb_array, sizeof rgb_array); }
-
-std::string picture(int x0, int y0, int x1, int y1)
-{
-    std::string s;
-    for (int y = y0; y <= y1; y++) s.append((const char*)rgb_array + (y * 800 + x0) * 3, (size_t)(x1 - x0 + 1) * 3);
-    return s;
-}
-
-// Colour index k paints red k + 1 (see start_panel_picture): -1 for a dark pixel.
-int colour_at(int x, int y) { return (int)rgb_array[(y * 800 + x) * 3] - 1; }
-
-template <typename F>
-std::string drawn_alone(F draw)
-{
-    memset(rgb_array, 0, sizeof rgb_array);
-    draw();
-    return whole_picture();
-}
-
-// The first pixel where two whole pictures differ, for the failure's message.
-std::string first_difference(const std::string& got, const std::string& want)
-{
-    for (size_t k = 0; k < got.size(); k += 3)
-        if (got.compare(k, 3, want, k, 3) != 0) {
-            int i = (int)(k / 3);
-            return "first at (" + std::to_string(i % 800) + ", " + std::to_string(i / 800) + "): colour " +
-                   std::to_string((int)(unsigned char)got[k] - 1) + ", not " +
-                   std::to_string((int)(unsigned char)want[k] - 1);
-        }
-    return "";
-}
-
 struct needle_call {
     float x, y, angle, tail, tip, half_width;
     int colour;
@@ -284,7 +251,7 @@ std::string scope_picture(void)
 {
     float until = atm.flash_until;
     atm.flash_until = -1;   // no flash to begin
-    std::string s = drawn_alone(update_stormscope);
+    std::string s = rgb_drawn_alone(update_stormscope);
     atm.flash_until = until;
     return s;
 }
@@ -341,10 +308,10 @@ TEST_F(Stormscope, MarksStandByRangeAndBearingFromTheNose)
         flash(c.east, c.north);
         scope_frame();
         std::string got = scope_picture();
-        std::string want = drawn_alone([&] {
+        std::string want = rgb_drawn_alone([&] {
             if (c.bearing >= 0) plus_at(c.r, c.bearing);
         });
-        EXPECT_TRUE(got == want) << first_difference(got, want);
+        EXPECT_TRUE(got == want) << rgb_first_difference(got, want);
     }
 }
 
@@ -356,21 +323,21 @@ TEST_F(Stormscope, OneStrikePerFlash)
     flash(0, 10, 2);   // 40 frames
     for (int k = 0; k < 40; k++) scope_frame();
     msc.sim_time = 10 + 59.9f;
-    EXPECT_TRUE(scope_picture() == drawn_alone(north)) << "shown for a minute";
+    EXPECT_TRUE(scope_picture() == rgb_drawn_alone(north)) << "shown for a minute";
     msc.sim_time = 10 + 61;
-    EXPECT_TRUE(scope_picture() == drawn_alone([] {})) << "the strike dates from the flash's first frame";
+    EXPECT_TRUE(scope_picture() == rgb_drawn_alone([] {})) << "the strike dates from the flash's first frame";
 
     SetUp();
     flash(0, 10);
     scope_frame();
     flash(10, 0);   // lit on without a gap
     scope_frame();
-    EXPECT_TRUE(scope_picture() == drawn_alone(north)) << "one strike for both";
+    EXPECT_TRUE(scope_picture() == rgb_drawn_alone(north)) << "one strike for both";
     atm.flash_until = 0;
     scope_frame();
     flash(0, -10);
     scope_frame();
-    EXPECT_TRUE(scope_picture() == drawn_alone([] { north(), south(); })) << "a flash after a dark frame";
+    EXPECT_TRUE(scope_picture() == rgb_drawn_alone([] { north(), south(); })) << "a flash after a dark frame";
 }
 
 // Thirty strikes at most: the 31st takes the oldest one's place.
@@ -384,9 +351,9 @@ TEST_F(Stormscope, TheThirtyFirstStrikeReplacesTheOldest)
     };
     one_flash(0, 10);
     for (int k = 0; k < 29; k++) one_flash(0, -10);
-    EXPECT_TRUE(scope_picture() == drawn_alone([] { north(), south(); }));
+    EXPECT_TRUE(scope_picture() == rgb_drawn_alone([] { north(), south(); }));
     one_flash(10, 0);
-    EXPECT_TRUE(scope_picture() == drawn_alone([] { east(), south(); }));
+    EXPECT_TRUE(scope_picture() == rgb_drawn_alone([] { east(), south(); }));
 }
 
 // A reset starts the simulated clock again: the old flight's strikes go,
@@ -398,14 +365,14 @@ TEST_F(Stormscope, ResetClearsTheStrikes)
     scope_frame();
     atm.flash_until = 0;
     scope_frame();
-    EXPECT_TRUE(scope_picture() == drawn_alone(north));
+    EXPECT_TRUE(scope_picture() == rgb_drawn_alone(north));
 
     msc.sim_time = 0;
     scope_frame();
-    EXPECT_TRUE(scope_picture() == drawn_alone([] {})) << "the old flight's strike";
+    EXPECT_TRUE(scope_picture() == rgb_drawn_alone([] {})) << "the old flight's strike";
     flash(10, 0);
     scope_frame();
-    EXPECT_TRUE(scope_picture() == drawn_alone(east)) << "the new flight's";
+    EXPECT_TRUE(scope_picture() == rgb_drawn_alone(east)) << "the new flight's";
 }
 
 namespace {
@@ -492,14 +459,14 @@ protected:
     static std::string page_drawn(int page)
     {
         ins.ecam_page = page;
-        return drawn_alone(update_ecam);
+        return rgb_drawn_alone(update_ecam);
     }
 
     // What draw draws on the display's box.
     template <typename F>
     std::string on_the_box(F draw)
     {
-        return drawn_alone([&] {
+        return rgb_drawn_alone([&] {
             OGL_fillrect(29, E + 648, 167, 149, 141);
             draw();
         });
@@ -511,7 +478,7 @@ protected:
         std::vector<int> got;
         for (int c = (int)lroundf(x); c < (int)lroundf(x + w); c++)
             for (int r = (int)lroundf(y); r < (int)lroundf(y + h); r++) {
-                int k = colour_at(c, r);
+                int k = rgb_colour(c, r);
                 bool seen = false;
                 for (int g : got) seen = seen || g == k;
                 if (!seen) got.push_back(k);
@@ -575,7 +542,7 @@ TEST_F(Ecam, FuelPageByItsTable)
             OGL_number(43, E + 734, 198, c.hours, 3, 1, 6, 0);
             OGL_number(43, E + 724, 188, c.range, 5, 0, 6, 0);
         });
-        EXPECT_TRUE(got == want) << first_difference(got, want);
+        EXPECT_TRUE(got == want) << rgb_first_difference(got, want);
     }
 }
 
@@ -645,10 +612,10 @@ TEST_F(Ecam, ControlPagePointersByTheDeflections)
             float deflection, y;
         } rows[] = {{"aileron", c.roll, 228}, {"rudder", c.yaw, 206}, {"elevator", c.pitch, 184}};
         std::vector<std::string> got;
-        for (const auto& r : rows) got.push_back(picture((int)E + 710, (int)r.y - 5, (int)E + 780, (int)r.y));
+        for (const auto& r : rows) got.push_back(rgb_region((int)E + 710, (int)r.y - 5, (int)E + 780, (int)r.y));
         for (size_t k = 0; k < 3; k++) {
             on_the_box([&] { plot_pointer(E + 745 + rows[k].deflection * 30, rows[k].y, 39); });
-            EXPECT_TRUE(got[k] == picture((int)E + 710, (int)rows[k].y - 5, (int)E + 780, (int)rows[k].y))
+            EXPECT_TRUE(got[k] == rgb_region((int)E + 710, (int)rows[k].y - 5, (int)E + 780, (int)rows[k].y))
                 << rows[k].what << " at " << rows[k].deflection;
         }
     }
@@ -688,10 +655,10 @@ TEST_F(Ecam, HydraulicPumpsAndRamAirTurbine)
         } lines[] = {{271, "HYDRAULIC PUMP 1", c.pump1}, {261, "HYDRAULIC PUMP 2", c.pump2},
                      {244, "RAM AIR TURBINE ON", c.turbine}};
         std::vector<std::string> got;
-        for (const auto& l : lines) got.push_back(picture((int)E + 652, (int)l.y - 1, (int)E + 770, (int)l.y + 8));
+        for (const auto& l : lines) got.push_back(rgb_region((int)E + 652, (int)l.y - 1, (int)E + 770, (int)l.y + 8));
         for (size_t k = 0; k < 3; k++) {
             on_the_box([&] { text(lines[k].colour, 657, lines[k].y, lines[k].line); });
-            EXPECT_TRUE(got[k] == picture((int)E + 652, (int)lines[k].y - 1, (int)E + 770, (int)lines[k].y + 8))
+            EXPECT_TRUE(got[k] == rgb_region((int)E + 652, (int)lines[k].y - 1, (int)E + 770, (int)lines[k].y + 8))
                 << lines[k].line;
         }
     }
@@ -709,10 +676,10 @@ TEST_F(Ecam, HydraulicPointersGlideFromTheirStart)
         page_drawn(ecam_hydraulics);
         const float rows[2] = {212, 194};
         std::string got[2];
-        for (int k = 0; k < 2; k++) got[k] = picture((int)E + 725, (int)rows[k] - 5, (int)E + 797, (int)rows[k]);
+        for (int k = 0; k < 2; k++) got[k] = rgb_region((int)E + 725, (int)rows[k] - 5, (int)E + 797, (int)rows[k]);
         for (int k = 0; k < 2; k++) {
             on_the_box([&] { plot_pointer(E + want, rows[k], 39); });
-            EXPECT_TRUE(got[k] == picture((int)E + 725, (int)rows[k] - 5, (int)E + 797, (int)rows[k]))
+            EXPECT_TRUE(got[k] == rgb_region((int)E + 725, (int)rows[k] - 5, (int)E + 797, (int)rows[k]))
                 << want << " row " << rows[k];
         }
         EXPECT_NEAR(pnl.hyd_pointer[0], E + want, 1e-3f);
@@ -777,7 +744,7 @@ TEST_F(Ecam, FailurePageColoursEachLineByItsFlag)
                 text(down ? 45 : 41, l.dx, l.y, l.line);
             }
         });
-        EXPECT_TRUE(got == want) << first_difference(got, want);
+        EXPECT_TRUE(got == want) << rgb_first_difference(got, want);
     }
 }
 
@@ -787,7 +754,7 @@ TEST_F(Ecam, OtherPagesShowTheEmptyBox)
 {
     for (int page : {-1, 0, 1, 2, 8, 99}) {
         std::string got = page_drawn(page);
-        EXPECT_TRUE(got == on_the_box([] {})) << "page " << page << ": " << first_difference(got, on_the_box([] {}));
+        EXPECT_TRUE(got == on_the_box([] {})) << "page " << page << ": " << rgb_first_difference(got, on_the_box([] {}));
     }
-    EXPECT_TRUE(page_drawn(ecam_engines) == drawn_alone([] {}));
+    EXPECT_TRUE(page_drawn(ecam_engines) == rgb_drawn_alone([] {}));
 }
