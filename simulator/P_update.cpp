@@ -290,7 +290,7 @@ void plot_vtape(float x, float y, float value)
 
 // ---- the frame -------------------------------------------------------------------
 
-static int working(int flag) { return rel.system_ok[flag] != 0; }
+int panel_system_ok(int flag) { return rel.system_ok[flag] != 0; }
 
 // 1. The attitude and heading gyros: the spin-up wobble, the readings while
 // the vacuum works, and the drift to a stop after it fails.
@@ -313,12 +313,12 @@ static void update_gyros(void)
         float a = (1 - t / 4) * 10;
         ins.ah_pitch = pitch + a * sinf(10 * t);
         ins.ah_roll = roll + a * sinf(20 * t);
-    } else if (working(sys_vacuum)) {
-        if (working(sys_attitude)) {
+    } else if (panel_system_ok(sys_vacuum)) {
+        if (panel_system_ok(sys_attitude)) {
             ins.ah_pitch = pitch;
             ins.ah_roll = roll;
         }
-        if (working(sys_heading)) ins.dg_hdg = heading;
+        if (panel_system_ok(sys_heading)) ins.dg_hdg = heading;
         pnl.gyro_fail_time = t;
     } else {
         float f = (t - pnl.gyro_fail_time) / 180;
@@ -388,7 +388,7 @@ static void update_status_line(void)
     int carb_ice = 0, oil_gone = 0;
     for (int e4 = 0; e4 < 4; e4++) {
         if (flt.ice_carb[e4] > 0.01f) carb_ice = 1;
-        if (!working(sys_engine_power + e4)) oil_gone = 1;
+        if (!panel_system_ok(sys_engine_power + e4)) oil_gone = 1;
     }
     const char* notice = nullptr;
     int colour = 48;
@@ -423,7 +423,7 @@ static void update_thermometer(void)
 // 5.-6. The stall lamp and the autopilot's targets.
 static void update_stall_and_autopilot(void)
 {
-    if (working(sys_electrical) && flt.stall_warn) OGL_fillrect(2, 7, 314, 10, 10);
+    if (panel_system_ok(sys_electrical) && flt.stall_warn) OGL_fillrect(2, 7, 314, 10, 10);
     OGL_number(48, 270, 319, hold(held_ap_alt, ott.alt_target) * con.mtrstoft, 5, 0, 6, 0);
     OGL_number(48, 360, 319, hold(held_ap_vvi, ott.vvi_target) * con.msctofpm, 4, 0, 6, 1);
     OGL_number(48, 444, 319, hold(held_ap_speed, ott.speed_target), 4, 0, 6, 0);
@@ -472,7 +472,7 @@ static void update_brakes_and_gear_lamps(void)
     static const float lamp[3][2] = {{622, 18}, {616, 8}, {628, 8}};
     for (int i = 0; i < 3; i++) {
         int outer = 29, inner = 22;
-        if (working(sys_electrical)) {
+        if (panel_system_ok(sys_electrical)) {
             if (set.gear_down && a.gear_stat[i]) outer = 50, inner = 47;
             else if ((set.gear_down != 0) != (a.gear_stat[i] != 0)) outer = 45, inner = 46;
         }
@@ -530,7 +530,7 @@ static void update_instruments(void)
 {
     const planestruct& a = pln[0];
     int dials = a.paneltype == 1;
-    int standby = dials || working(sys_standby);
+    int standby = dials || panel_system_ok(sys_standby);
     if (show_ins(ins_asi) && standby) update_airspeed();
     if (show_ins(ins_ah) && standby) update_arthoriz();
     if (show_ins(ins_alt) && standby) update_alt();
@@ -542,20 +542,20 @@ static void update_instruments(void)
     if (show_ins(ins_supp)) {
         switch (a.supptype) {
         case 1: update_VORandGS(deviation(held_cdi0, nav.cdi[0], 4), deviation(held_gsi0, -nav.gsi[0], 5)); break;
-        case 2: if (working(sys_electrical)) update_stormscope(); break;
-        case 3: if (working(sys_radios)) update_glass(glass_map); break;
+        case 2: if (panel_system_ok(sys_electrical)) update_stormscope(); break;
+        case 3: if (panel_system_ok(sys_radios)) update_glass(glass_map); break;
         case 4: update_radalt(); break;
         case 5: update_vari(); break;
-        case 6: if (working(sys_electrical)) update_glass(glass_radar); break;
+        case 6: if (panel_system_ok(sys_electrical)) update_glass(glass_radar); break;
         case 7: update_RMI(); break;
         default: break;
         }
     }
-    if (working(sys_radios)) {
+    if (panel_system_ok(sys_radios)) {
         if (has_nav1_receiver()) update_DME();
         else update_GPS();
     }
-    if (a.paneltype == 2 && working(sys_efis)) update_glass(glass_main);
+    if (a.paneltype == 2 && panel_system_ok(sys_efis)) update_glass(glass_main);
 }
 
 // 17. The engine gauges, or the ECAM's page.

@@ -78,6 +78,9 @@ const int gauge_trq = 4;
 const int gauge_ff = 5;
 const int engine_gauges = 6;
 
+// A system the panel reads works (rel.system_ok, the sys_* flags).
+int panel_system_ok(int flag);
+
 // The panel frame's own readings: a flight value that is not a finite
 // number fails its reading for the frame, and the panel shows the last
 // finite one. Held values start at zero with the run, like the lagged ones.

@@ -20,7 +20,6 @@
 
 #include <cmath>
 
-static int working(int flag) { return rel.system_ok[flag] != 0; }
 static void toggle(int& v) { v = v == 0 ? 1 : 0; }
 
 // A float wrapped into 0..360, whatever the distance: a course from a damaged
@@ -301,7 +300,7 @@ static void cockpit_controls(float x, float y)
         toggle(set.gear_down);
         play_buffer(6, 0);
         // A failed leg never finishes moving.
-        for (int i = 0; i < 3; i++) set.gear_time[i] = working(sys_gear + i) ? msc.sim_time + fltrand(3, 5) : 9.9e9f;
+        for (int i = 0; i < 3; i++) set.gear_time[i] = panel_system_ok(sys_gear + i) ? msc.sim_time + fltrand(3, 5) : 9.9e9f;
     }
 }
 
@@ -319,7 +318,7 @@ static void upper_levers(float x, float y, float e)
     if (fltrange(x, e + 737, e + 764) && has_variable_sweep(a) && !a.autosweepEQ)
         flt.sweep_req = 1 - util_get_handle(lever_sweep, y - 4.5f);
     if (fltrange(x, e + 745, e + 772) && a.vectEQ) flt.vector_angle = (1 - util_get_handle(lever_vector, y - 4.5f)) * 120;
-    if (fltrange(x, e + 781, e + 799) && working(sys_trim))
+    if (fltrange(x, e + 781, e + 799) && panel_system_ok(sys_trim))
         flt.pitch_trim = fltlim(flt.pitch_trim + 0.1f * msc.dt * (y < 101.5f ? 1.0f : -1.0f), -1, 1);
 }
 
@@ -370,7 +369,7 @@ static void lower_levers(float x, float y, float e)
         }
         // A failed reverser stands deployed.
         for (int i = 0; i < engines; i++)
-            if (!working(sys_reverser + i)) flt.reverser[i] = 1;
+            if (!panel_system_ok(sys_reverser + i)) flt.reverser[i] = 1;
     }
     if (intrange(a.entype, 1, 3) && a.varpitchEQ && !a.collectEQ)
         for (int i = 0; i < engines; i++)

@@ -7,8 +7,6 @@
 
 #include <cmath>
 
-static int working(int flag) { return rel.system_ok[flag] != 0; }
-
 static void text(int colour, float x, float y, const char* s) { OGL_string(colour, x, y, s, 999, 6); }
 
 static void number(float x, float y, float v, int digits, int decimals)
@@ -165,7 +163,7 @@ static const failure_line failure_lines[] = {
 static void failures_page(float E)
 {
     for (const failure_line& l : failure_lines)
-        text(l.flag < 0 || working(l.flag) ? 41 : 45, E + l.dx, l.y, l.label);
+        text(l.flag < 0 || panel_system_ok(l.flag) ? 41 : 45, E + l.dx, l.y, l.label);
 }
 
 // ---- the display --------------------------------------------------------------------

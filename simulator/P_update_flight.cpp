@@ -11,8 +11,6 @@
 
 // ---- readings ------------------------------------------------------------------
 
-static int working(int flag) { return rel.system_ok[flag] != 0; }
-
 // A flight value the instrument can read: one that is not a number, or lies
 // beyond anything the dial could turn into a whole count, fails the
 // instrument for the frame and it keeps its last reading.
@@ -56,7 +54,7 @@ void update_airspeed(void)
         return;
     }
 
-    if (working(sys_airspeed) && speed_read) {
+    if (panel_system_ok(sys_airspeed) && speed_read) {
         float angle = dial_angle_of_knots(flt.ias_kts);
         if (std::isfinite(angle)) pnl.asi_angle = fltlim(angle, 0, 330);
     }
@@ -101,7 +99,7 @@ void update_alt(void)
         return;
     }
     // 360 counts a thousand feet; below sea level the count wraps once.
-    if (working(sys_altimeter) && readable(ft, 999999))
+    if (panel_system_ok(sys_altimeter) && readable(ft, 999999))
         pnl.alt_count = (int)truncf(fltwrap(ft, 0, 999999) * 0.36f);
     int count = pnl.alt_count;
     if (pln[0].us_alt) plot_vtape(x + 9, y, ins.altim_set * 100.0f);
@@ -117,7 +115,7 @@ void update_vvi(void)
 {
     int dials = pln[0].paneltype == 1;
     float target = ins.vvi_scale * (float)flt.vel_y;
-    if (working(sys_vsi) && std::isfinite(target)) lag_toward(&pnl.vvi_shown, target, msc.dt);
+    if (panel_system_ok(sys_vsi) && std::isfinite(target)) lag_toward(&pnl.vvi_shown, target, msc.dt);
     float angle = vvi_dial_angle(pnl.vvi_shown, dials ? 160.0f : 90.0f);
     if (dials) plot_needle(vvi_x(), vvi_y(), angle, -10, 40, 4, 6);
     else plot_needle(vvi_x(), vvi_y(), angle, 0, 23, 1, 39);
@@ -189,7 +187,7 @@ void update_arthoriz(void)
     // A failed gyro (or one whose reading is not a number) shows level flight.
     float p = 0;
     int b = 0;
-    if (working(sys_attitude) && readable(ins.ah_pitch, 1e6f) && readable(ins.ah_roll, 1e6f)) {
+    if (panel_system_ok(sys_attitude) && readable(ins.ah_pitch, 1e6f) && readable(ins.ah_roll, 1e6f)) {
         p = ins.ah_pitch * 1.5f;
         b = degwrap((int)truncf(fltwrap(ins.ah_roll, 0, 360)));   // truncated, not rounded
     }
@@ -247,7 +245,7 @@ void update_turnslip(void)
 {
     float x = ts_x(), y = ts_y();
     // A standard-rate turn of 3 degrees a second stands the needle at 30.
-    if (working(sys_turn) && std::isfinite(flt.yaw_rate))
+    if (panel_system_ok(sys_turn) && std::isfinite(flt.yaw_rate))
         lag_toward(&pnl.turn_angle, fltlim(flt.yaw_rate * 10.0f, -55, 55), msc.dt);
     float angle = pnl.turn_angle;
     if (pln[0].TStype == 1) {

@@ -18,8 +18,6 @@
 
 panel_draw_calls panel_draw = {plot_dg, plot_needle, plot_tape, plot_gs};
 
-static int working(int flag) { return rel.system_ok[flag] != 0; }
-
 // A heading as a whole degree 0..359 for the card and the sine tables, from
 // any value: a course from a damaged file is many turns out, or no number.
 static int whole_deg(float v)
@@ -56,7 +54,7 @@ void update_HSI(int hdev, int vdev)
     panel_draw.plot_gs((float)a.gsx1, (float)(vdev + a.gsyc));
     panel_draw.plot_gs((float)a.gsx2, (float)(vdev + a.gsyc));
 
-    if (working(sys_heading)) pnl.hsi_card = whole_deg(dg);
+    if (panel_system_ok(sys_heading)) pnl.hsi_card = whole_deg(dg);
     panel_draw.plot_dg(x, y, pnl.hsi_card, 52);
 
     // The heading bug: a chevron on the card's edge.
@@ -129,7 +127,7 @@ void update_VORandGS(int hdev, int vdev)
 void update_RMI(void)
 {
     float x = supp_x(), y = supp_y();
-    if (working(sys_heading) && std::isfinite(ins.dg_hdg)) pnl.rmi_card = ins.dg_hdg;
+    if (panel_system_ok(sys_heading) && std::isfinite(ins.dg_hdg)) pnl.rmi_card = ins.dg_hdg;
     float h = pnl.rmi_card;
     float b = fltwrap(bearing_to(nav.stn_x[recv_nav1], nav.stn_z[recv_nav1]) + env.mag_var, 0, 360);
     panel_draw.plot_dg(x, y, whole_deg(h), 45);
@@ -142,7 +140,7 @@ void update_ADF(void)
     float r = bearing_to(nav.ndb_x, nav.ndb_z) - flt.psi[0];
     if (r < 0) r += 360;
     // The needle swings toward the station at 90 degrees a second at most.
-    if (working(sys_radios)) {
+    if (panel_system_ok(sys_radios)) {
         float n = pnl.adf_needle;
         float step = fltlim(fltwrap(r - n, -180, 180), -90 * msc.dt, 90 * msc.dt);
         if (std::isfinite(step)) pnl.adf_needle = fltwrap(n + step, 0, 360);
