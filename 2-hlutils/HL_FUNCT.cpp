@@ -75,11 +75,18 @@ int intwrap(int v, int lo, int hi)
     return v - n;
 }
 
+int intwrap_all(int v, int lo, int hi)
+{
+    // A value from a damaged file may be many periods out: one step brings it back.
+    int n = hi - lo + 1;
+    int d = (v - lo) % n;
+    return lo + (d < 0 ? d + n : d);
+}
+
 int degwrap(int deg)
 {
     // Any number of turns: a whole-degree value read from a file indexes 360-entry tables.
-    int d = deg % 360;
-    return d < 0 ? d + 360 : d;
+    return intwrap_all(deg, 0, 359);
 }
 
 float fltwrap(float v, float lo, float hi)

@@ -21,6 +21,7 @@ float fallout(float v, float lo, float hi); // a value inside the band goes to i
 int   intlim(int v, int lo, int hi);
 float fltlim(float v, float lo, float hi);
 int   intwrap(int v, int lo, int hi);       // one period only
+int   intwrap_all(int v, int lo, int hi);   // any number of periods
 int   degwrap(int deg);                     // any whole degree, any turns, into 0..359
 float fltwrap(float v, float lo, float hi); // one period only
 int   intrange(int v, int lo, int hi);

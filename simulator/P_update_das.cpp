@@ -31,13 +31,6 @@ static float wrap_course(float v)
     return v < 0 ? v + 360 : v;
 }
 
-static int wrap_into(int v, int lo, int hi)
-{
-    int n = hi - lo + 1;
-    int d = (v - lo) % n;
-    return lo + (d < 0 ? d + n : d);
-}
-
 // A knob split at one line: +1 on the far side, -1 on the near side, 0 on
 // the line itself.
 static int side(float v, float line) { return v > line ? 1 : v < line ? -1 : 0; }
@@ -166,11 +159,11 @@ static void gps_walk(int step)
     if (last < 0) return;
     int i = intlim(nav.gps_index, 0, last);
     if (kind == 1) {
-        nav.gps_index = wrap_into(i + step, 0, last);
+        nav.gps_index = intwrap_all(i + step, 0, last);
         return;
     }
     for (int n = 0; n <= last; n++) {
-        i = wrap_into(i + step, 0, last);
+        i = intwrap_all(i + step, 0, last);
         if (nav_type[i] == kind) {
             nav.gps_index = i;
             return;
@@ -194,10 +187,10 @@ static void gps_entry(float x, float y, float r)
         int step = count * (y < 220 ? 1 : -1);
         int k = nav.gps_cursor;
         if (k == 0) gps_walk(step);
-        else if (k >= 1 && k <= 4) nav.gps_id_char[k - 1] = wrap_into(nav.gps_id_char[k - 1] + step, 0, 36);
+        else if (k >= 1 && k <= 4) nav.gps_id_char[k - 1] = intwrap_all(nav.gps_id_char[k - 1] + step, 0, 36);
     }
     if (fltbox(x, y, r + 593, 210, r + 613, 230))
-        nav.gps_cursor = wrap_into(nav.gps_cursor + (y <= 220 ? 1 : -1), 0, 4);
+        nav.gps_cursor = intwrap_all(nav.gps_cursor + (y <= 220 ? 1 : -1), 0, 4);
 
     // The letters follow the chosen entry, or the entry follows the letters.
     if (nav.gps_cursor == 0) {

@@ -5,16 +5,6 @@
 
 #include <cstdlib>
 
-// Wraps into lo..hi whatever the distance: a frequency from a damaged
-// preferences file is brought back to the band in one step, as a small
-// overshoot is.
-static int wrap_into(int v, int lo, int hi)
-{
-    int n = hi - lo + 1;
-    int d = (v - lo) % n;
-    return lo + (d < 0 ? d + n : d);
-}
-
 static int direction(int step) { return step < 1 ? -1 : 1; }
 
 // One band of MHz, the fraction its own wheel.
@@ -26,7 +16,7 @@ static void step_frequency(int* freq, int step, int mhz_lo, int mhz_hi)
     if (size == 10) mhz += direction(step);
     else if (size == 5) fraction += 5 * direction(step);
     else return;
-    *freq = 100 * wrap_into(mhz, mhz_lo, mhz_hi) + wrap_into(fraction, 0, 99);
+    *freq = 100 * intwrap_all(mhz, mhz_lo, mhz_hi) + intwrap_all(fraction, 0, 99);
 }
 
 void NAVinc(int* freq, int step) { step_frequency(freq, step, 108, 117); }
@@ -38,7 +28,7 @@ void ADFinc(int* freq, int step)
     int digit[3] = {(f / 100) % 10, (f / 10) % 10, f % 10};
     int size = abs(step), k = size == 100 ? 0 : size == 10 ? 1 : size == 1 ? 2 : -1;
     if (k < 0) return;
-    digit[k] = wrap_into(digit[k] + direction(step), 0, 9);
+    digit[k] = intwrap_all(digit[k] + direction(step), 0, 9);
     *freq = 100 * digit[0] + 10 * digit[1] + digit[2];
 }
 
