@@ -35,10 +35,16 @@ void clear_panel_run_state(void)
     panel_handles.count = 0;
 }
 
-static float wrap360(float v)
+float panel_wrap360(float v)
 {
     v = fmodf(v, 360.0f);
     return v < 0 ? v + 360.0f : v;
+}
+
+int panel_whole_deg(float v)
+{
+    if (!std::isfinite(v)) return 0;
+    return degwrap((int)truncf(fmodf(v, 360.0f)));
 }
 
 // A lever's place between two stops; when both ends of its travel are the
@@ -219,7 +225,7 @@ void plot_glass_tape(int colour, float label_pos, float edge, float centre, floa
         if (label_every <= 0 || intround(fabsf(v)) % label_every != 0) continue;
         if (ip >= box_lo && ip <= box_hi) continue;   // the current-value box
         if (orient == tape_vertical) OGL_number(colour, label_pos, p - 3, v, 3, 0, 6, 0);
-        else OGL_number(colour, p - 8, label_pos, wrap360(v), 3, 0, 6, 0);   // north is 0, never 360
+        else OGL_number(colour, p - 8, label_pos, panel_wrap360(v), 3, 0, 6, 0);   // north is 0, never 360
     }
     glDisable(GL_SCISSOR_TEST);
 }
@@ -344,9 +350,9 @@ static void update_compass(void)
     float acc = hold(held_acc_x, flt.a_x);
     float heading = hold(held_heading, flt.hdg_mag);
     float d = (psi >= 180) ? fabsf(psi - 270) : fabsf(psi - 90);
-    float target = wrap360(-acc * (90 - d) * 0.2f + heading);
+    float target = panel_wrap360(-acc * (90 - d) * 0.2f + heading);
     float step = fltwrap(target - pnl.compass_hdg, -180, 180) * msc.dt;
-    if (std::isfinite(step)) pnl.compass_hdg = wrap360(pnl.compass_hdg + step);
+    if (std::isfinite(step)) pnl.compass_hdg = panel_wrap360(pnl.compass_hdg + step);
 
     float c = pnl.compass_hdg;
     glEnable(GL_SCISSOR_TEST);

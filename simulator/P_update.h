@@ -80,6 +80,11 @@ const int engine_gauges = 6;
 
 // A system the panel reads works (rel.system_ok, the sys_* flags).
 int panel_system_ok(int flag);
+// An angle in 0..360 from any finite value.
+float panel_wrap360(float v);
+// A heading as a whole degree 0..359 for the cards and the sine tables, from
+// any value: a course from a damaged file is many turns out, or no number (0).
+int panel_whole_deg(float v);
 
 // The panel frame's own readings: a flight value that is not a finite
 // number fails its reading for the frame, and the panel shows the last

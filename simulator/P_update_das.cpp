@@ -24,12 +24,7 @@ static void toggle(int& v) { v = v == 0 ? 1 : 0; }
 
 // A float wrapped into 0..360, whatever the distance: a course from a damaged
 // file comes back in one press.
-static float wrap_course(float v)
-{
-    if (!std::isfinite(v)) return 0;
-    v = fmodf(v, 360.0f);
-    return v < 0 ? v + 360 : v;
-}
+static float wrap_course(float v) { return std::isfinite(v) ? panel_wrap360(v) : 0; }
 
 // A knob split at one line: +1 on the far side, -1 on the near side, 0 on
 // the line itself.

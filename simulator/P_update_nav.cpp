@@ -18,14 +18,6 @@
 
 panel_draw_calls panel_draw = {plot_dg, plot_needle, plot_tape, plot_gs};
 
-// A heading as a whole degree 0..359 for the card and the sine tables, from
-// any value: a course from a damaged file is many turns out, or no number.
-static int whole_deg(float v)
-{
-    if (!std::isfinite(v)) return 0;
-    return degwrap((int)truncf(fmodf(v, 360.0f)));
-}
-
 // Aircraft 0's position on the flat local frame.
 static float ac_x(void) { return (float)flt.pos_x[0]; }
 static float ac_y(void) { return (float)flt.pos_y[0]; }
@@ -54,17 +46,17 @@ void update_HSI(int hdev, int vdev)
     panel_draw.plot_gs((float)a.gsx1, (float)(vdev + a.gsyc));
     panel_draw.plot_gs((float)a.gsx2, (float)(vdev + a.gsyc));
 
-    if (panel_system_ok(sys_heading)) pnl.hsi_card = whole_deg(dg);
+    if (panel_system_ok(sys_heading)) pnl.hsi_card = panel_whole_deg(dg);
     panel_draw.plot_dg(x, y, pnl.hsi_card, 52);
 
     // The heading bug: a chevron on the card's edge.
-    int b = degwrap(whole_deg(dg - env.mag_var) - degwrap(nav.hdg_bug));
+    int b = degwrap(panel_whole_deg(dg - env.mag_var) - degwrap(nav.hdg_bug));
     float px = x - lookup_sin[b] * 50, py = y + lookup_cos[b] * 50;
     panel_draw.plot_needle(px, py, (float)(210 - b), 0, 10, 1, 32);
     panel_draw.plot_needle(px, py, (float)(150 - b), 0, 10, 1, 32);
 
     // The course arrow: its head at radius 40, its tail opposite.
-    int c = whole_deg(dg + 360 - nav.nav_crs2);
+    int c = panel_whole_deg(dg + 360 - nav.nav_crs2);
     int cl = degwrap(c - 8), cr = degwrap(c + 8);
     float tip_x = x - lookup_sin[c] * 40, tip_y = y + lookup_cos[c] * 40;
     OGL_line(K, x - lookup_sin[cl] * 32, y + lookup_cos[cl] * 32, tip_x, tip_y);
@@ -116,7 +108,7 @@ void update_VORandGS(int hdev, int vdev)
     // The course on the upper scale, its reciprocal on the lower.
     float o = nav.nav_crs1;
     if (!std::isfinite(o)) o = 0;
-    if (o < 0 || o > 360) o = (float)whole_deg(o);
+    if (o < 0 || o > 360) o = (float)panel_whole_deg(o);
     if (o > 180) panel_draw.plot_tape(3, x, y + 28, o - 180);
     else panel_draw.plot_tape(2, x, y + 28, o);
     float r = fltwrap(180 - o, 0, 360);
@@ -130,7 +122,7 @@ void update_RMI(void)
     if (panel_system_ok(sys_heading) && std::isfinite(ins.dg_hdg)) pnl.rmi_card = ins.dg_hdg;
     float h = pnl.rmi_card;
     float b = fltwrap(bearing_to(nav.stn_x[recv_nav1], nav.stn_z[recv_nav1]) + env.mag_var, 0, 360);
-    panel_draw.plot_dg(x, y, whole_deg(h), 45);
+    panel_draw.plot_dg(x, y, panel_whole_deg(h), 45);
     panel_draw.plot_needle(x, y, b - h, -5, 35, 2, 9);
 }
 
@@ -146,7 +138,7 @@ void update_ADF(void)
         if (std::isfinite(step)) pnl.adf_needle = fltwrap(n + step, 0, 360);
     }
     float n = pnl.adf_needle;
-    if (pln[0].ADFtype == 2) ins.adf_card = whole_deg(ins.dg_hdg);
+    if (pln[0].ADFtype == 2) ins.adf_card = panel_whole_deg(ins.dg_hdg);
     panel_draw.plot_dg(x, y, degwrap(ins.adf_card), 45);
     panel_draw.plot_needle(x, y, n, -25, 32, 1, 9);
     float tx = x + sinf(n * con.degtorad) * 32, ty = y + cosf(n * con.degtorad) * 32;

@@ -42,9 +42,6 @@ static const float strike_life = 60;     // simulated seconds a strike stays up
 static const float storm_scale = 2.5f;   // panel units a nautical mile
 static const float storm_reach = 44;     // panel units: about 17.6 nm
 
-// The nearest whole degree toward zero, 0..359, from any finite value.
-static int whole_deg(float v) { return degwrap((int)truncf(fmodf(v, 360.0f))); }
-
 void update_stormscope(void)
 {
     // A reset starts the simulated clock again: the old flight's strikes
@@ -74,7 +71,7 @@ void update_stormscope(void)
         float dx = (float)(s.x - flt.pos_x[0]), dz = (float)(flt.pos_z[0] - s.z);
         float r = pythag(dx, dz) * con.mtrstonm * storm_scale;
         if (!(r < storm_reach)) continue;
-        int b = whole_deg(truncf(truncf(atan2f(dx, dz) * con.radtodeg) - psi));
+        int b = panel_whole_deg(truncf(truncf(atan2f(dx, dz) * con.radtodeg) - psi));
         float px = x + r * lookup_sin[b], py = y + r * lookup_cos[b];
         OGL_line(48, px - 2, py, px + 2, py);
         OGL_line(48, px, py - 2, px, py + 2);
