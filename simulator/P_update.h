@@ -203,6 +203,8 @@ void update_GPS(void);
 // The GPS destination's kind: nav.gps_mode, any value but 2 (NDB) or 3 (VOR)
 // reading as 1 (airport); and its name, null when the index is outside its table.
 int gps_kind(void);
+// The last index of a GPS kind's table, -1 when it holds nothing.
+int gps_table_last(int kind);
 const char* gps_destination_name(void);
 // One symbol of the moving map into an open quad batch of the symbol
 // texture: kind 1 an airport (with its identifier below), 2 and 3 navaids.

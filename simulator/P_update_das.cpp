@@ -138,13 +138,6 @@ static void instrument_knobs(float x, float y)
 // A radio knob: down at or below its line.
 static int radio_step(float y, float line, int size) { return y <= line ? -size : size; }
 
-// The last index of the GPS kind's table, -1 when it holds nothing.
-static int gps_table_last(int kind)
-{
-    if (kind == 1) return intmin2(apt_wrl_max, world_apt_max - 1);
-    return intmin2(nav_wrl_max, world_nav_max - 1);
-}
-
 // The list walk of the value knob: airports one by one, navaids to the next
 // of the chosen kind. The index always lands inside its table; a walk that
 // finds no navaid of the kind in a whole cycle leaves it where it was.

@@ -195,11 +195,17 @@ void update_DME(void)
 
 int gps_kind(void) { return (nav.gps_mode == 2 || nav.gps_mode == 3) ? nav.gps_mode : 1; }
 
+int gps_table_last(int kind)
+{
+    if (kind == 1) return intmin2(apt_wrl_max, world_apt_max - 1);
+    return intmin2(nav_wrl_max, world_nav_max - 1);
+}
+
 const char* gps_destination_name(void)
 {
-    int i = nav.gps_index;
-    if (gps_kind() == 1) return (i >= 0 && i <= apt_wrl_max && i < world_apt_max) ? apt_name[i] : nullptr;
-    return (i >= 0 && i <= nav_wrl_max && i < world_nav_max) ? nav_name[i] : nullptr;
+    int i = nav.gps_index, kind = gps_kind();
+    if (i < 0 || i > gps_table_last(kind)) return nullptr;
+    return kind == 1 ? apt_name[i] : nav_name[i];
 }
 
 void update_GPS(void)
