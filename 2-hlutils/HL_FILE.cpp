@@ -44,9 +44,20 @@ void clear_file_window_state(void) { file_window = file_window_state(); }
 
 static std::ifstream& in_use(void) { return inf_use == 2 ? inf2 : inf1; }
 
-static void check_stream(std::ifstream& in, const char* label)
+int scan_soft = 0;
+int scan_failed = 0;
+
+// 1 while the stream reads; a failed read ends the program, or under
+// scan_soft is noted and gives 0 so that the scanner stops.
+static int check_stream(std::ifstream& in, const char* label)
 {
-    if (in.fail() || in.bad()) MACIBM_alert("File-scanning error!", "", "file:", label, alert_fatal);
+    if (!in.fail() && !in.bad()) return 1;
+    if (scan_soft) {
+        scan_failed = 1;
+        return 0;
+    }
+    MACIBM_alert("File-scanning error!", "", "file:", label, alert_fatal);
+    return 0;
 }
 
 // ---- reading characters --------------------------------------------------
@@ -225,7 +236,9 @@ int ouf_close(void)
         ok = !ouf.fail();      // the writer closed it itself
     }
     ouf.clear();
+    if (ok && !host_sync_file(ouf_temp)) ok = 0;
     if (ok && rename(ouf_temp, ouf_target) != 0) ok = 0;
+    if (ok) host_sync_folder_of(ouf_target);
     if (!ok) {
         remove(ouf_temp);
         save_notice(ouf_target);
@@ -261,7 +274,7 @@ void wrdscan(char* dst, const char* label, int max, int fixed)
     int i = 0, stored = 0;
     for (;;) {
         int c = next_char(in);
-        check_stream(in, label);
+        if (!check_stream(in, label)) break;
         int sep = (c == ' ' || c == '\t' || c == (unsigned char)x_eln);
         if (!stored && sep) continue;
         // A fixed field ends at max - 1 characters and swallows the one after them.
@@ -281,7 +294,7 @@ void strscan(char* dst, const char* label, int max)
         // Fixed-size text fields of binary files; one without its terminator
         // gets one, so it never runs on into what follows.
         inf1.read(dst, max);
-        check_stream(inf1, label);
+        if (!check_stream(inf1, label)) dst[0] = 0;
         dst[max - 1] = 0;
         return;
     }
@@ -291,7 +304,7 @@ void strscan(char* dst, const char* label, int max)
     int i = 0, started = 0;
     for (;;) {
         int c = next_char(inf1);
-        check_stream(inf1, label);
+        if (!check_stream(inf1, label)) break;
         if (!started && c == ' ') continue;
         started = 1;
         if (c == (unsigned char)x_eln) break;

@@ -33,12 +33,17 @@ void  inf_wrong_version(const char* path);
 // the old file only when ouf_close finds it whole. 1 when the header is
 // written; 0 after the notice (nothing reaches the disk then).
 int   ouf_open(const char* path, int kind, int version);
-// Ends every writer: 1 when the whole file was written and moved into place;
+// Ends every writer: 1 when the whole file was written, synced to the disk
+// and moved into place, so a power cut leaves the old file or the new one;
 // otherwise the notice, the old file stays as it was, and 0.
 int   ouf_close(void);
 
 // The scanners: each ends the program with "File-scanning error!" and the
-// label when the read fails.
+// label when the read fails. A reader that answers a damaged file itself
+// sets scan_soft: a failed read then sets scan_failed and gives 0 or an
+// empty text, and every later read fails too.
+extern int scan_soft;
+extern int scan_failed;
 int   intscan(const char* label);
 float fltscan(const char* label);
 int   bolscan(const char* label);     // 1 only for the value 1

@@ -80,6 +80,11 @@ int  host_resolve_path(const char* in, char* out, int cap);
 // permissions of from; 1 when done.
 int  host_may_replace(const char* path);
 int  host_copy_file_mode(const char* from, const char* to);
+// Waits until the file's bytes are on the disk; 1 when they are.
+int  host_sync_file(const char* path);
+// The same for the folder entry of path (after a rename), as far as the
+// system allows; a folder that cannot be synced is no failure.
+void host_sync_folder_of(const char* path);
 
 // Lists a folder for the open dialog: every entry but dot-names and special
 // files, links followed, in case-insensitive order of name. take gets each

@@ -453,6 +453,26 @@ int host_program_folder(char* out, int cap)
     return snprintf(out, cap, "%s", exe) < cap;
 }
 
+int host_sync_file(const char* path)
+{
+    int fd = open(path, O_RDONLY);
+    if (fd < 0) return 0;
+    int ok = fsync(fd) == 0;
+    close(fd);
+    return ok;
+}
+
+void host_sync_folder_of(const char* path)
+{
+    std::string folder = path;
+    size_t cut = folder.rfind('/');
+    folder = cut == std::string::npos ? "." : folder.substr(0, cut + 1);
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
 // Makes the folder when missing. 0 when a folder is there, else the error
 // number: "name/" over an ordinary file passes mkdir as "exists", so what is
 // there is looked at again.

@@ -57,7 +57,9 @@ int nav_inreg[world_nav_max];
 int apt_to_index[local_list_max];
 int apt_lcl_max = -1;
 int vor_to_index[local_list_max];
+int vor_lcl_max = -1;
 int ndb_to_index[local_list_max];
+int ndb_lcl_max = -1;
 
 int obj_type[obj_slots];
 int obj_poltyp[obj_slots][obj_elements];
@@ -361,6 +363,7 @@ static void list_local_navaids(void)
 {
     int vors = 0, ndbs = 0;
     char name[40];
+    vor_lcl_max = ndb_lcl_max = -1;
     for (int n = 0; n <= nav_wrl_max && n < world_nav_max; n++) {
         if (!nav_inreg[n]) continue;
         snprintf(name, sizeof name, "%.39s", nav_name[n]);
@@ -373,6 +376,8 @@ static void list_local_navaids(void)
             MACIBM_append_menu(11, 1100 + ndbs++, name, "");
         }
     }
+    vor_lcl_max = vors - 1;
+    ndb_lcl_max = ndbs - 1;
 }
 
 // ---- the grid -------------------------------------------------------------------

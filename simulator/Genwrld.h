@@ -83,7 +83,9 @@ const int local_list_max = 92;
 extern int apt_to_index[local_list_max];
 extern int apt_lcl_max;
 extern int vor_to_index[local_list_max];
+extern int vor_lcl_max;          // the last VOR in use, -1 when none
 extern int ndb_to_index[local_list_max];
+extern int ndb_lcl_max;
 
 // The object ring: buildings, towers, navaid huts and custom objects, each
 // up to 51 elements of 1 to 4 points in the local frame. Type 0 is a free

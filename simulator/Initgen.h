@@ -102,6 +102,7 @@ struct miscstruct {
     int logbook_on;
     float instrument_time;       // logged, s
     float night_time;            // logged, s
+    float logged_time;           // s flown over the run: sim_time restarts with every flight
     float time_of_day;           // local, s
     float sim_time;              // s
     int snd_ok;                  // the sound system started

@@ -86,15 +86,9 @@ static void unpack_precip_storm(float v)
     atm.storm_level = (float)(fmod(n, 100) * 0.1);
 }
 
-int grab_prefs(const char* path, int kind, int fatal)
+// Every value of the open file, in the file's order, into the records.
+static void read_prefs(const char* label, int kind)
 {
-    // The path may be the scratch line, which inf_open overwrites.
-    char label[path_max];
-    snprintf(label, sizeof label, "%s", path);
-    if (!inf_open(label, kind, prefs_version, 0)) {
-        if (fatal) situation_refused(label);
-        return 0;
-    }
     int saved_use = inf_use;
     inf_use = 1;
     // A situation reads the preferences-only values and drops them.
@@ -223,7 +217,80 @@ int grab_prefs(const char* path, int kind, int fatal)
     if (!prefs) atm.real_weather = 0;
     inf1.close();
     inf_use = saved_use;
-    return 1;
+}
+
+// What a situation's reading changes, kept so that a damaged file leaves
+// the flight as it was.
+struct situation_backup {
+    settingstruct set;
+    miscstruct msc;
+    navstruct nav;
+    inststruct ins;
+    float lat, lon;
+    int reg_lat, reg_lon;
+    char plane_file[sizeof pln[0].C_file];
+    char plane_path[sizeof pln[0].C_path];
+};
+static situation_backup backup;
+static atmospherestruct atm_backup;
+
+static void keep_situation(void)
+{
+    backup.set = set;
+    backup.msc = msc;
+    backup.nav = nav;
+    backup.ins = ins;
+    backup.lat = flt.lat;
+    backup.lon = flt.lon;
+    backup.reg_lat = env.reg_lat;
+    backup.reg_lon = env.reg_lon;
+    memcpy(backup.plane_file, pln[0].C_file, sizeof backup.plane_file);
+    memcpy(backup.plane_path, pln[0].C_path, sizeof backup.plane_path);
+    atm_backup = atm;
+}
+
+static void restore_situation_backup(void)
+{
+    set = backup.set;
+    msc = backup.msc;
+    nav = backup.nav;
+    ins = backup.ins;
+    flt.lat = backup.lat;
+    flt.lon = backup.lon;
+    env.reg_lat = backup.reg_lat;
+    env.reg_lon = backup.reg_lon;
+    memcpy(pln[0].C_file, backup.plane_file, sizeof backup.plane_file);
+    memcpy(pln[0].C_path, backup.plane_path, sizeof backup.plane_path);
+    atm = atm_backup;
+}
+
+int grab_prefs(const char* path, int kind, int fatal)
+{
+    // The path may be the scratch line, which inf_open overwrites.
+    char label[path_max];
+    snprintf(label, sizeof label, "%s", path);
+    if (!inf_open(label, kind, prefs_version, 0)) {
+        if (fatal) situation_refused(label);
+        return 0;
+    }
+    if (kind != kind_situation || !fatal) {
+        read_prefs(label, kind);
+        return 1;
+    }
+    // A situation the user asked for is read in full before it counts: one
+    // cut short or with a value that does not read is told, not fatal.
+    keep_situation();
+    scan_soft = 1;
+    scan_failed = 0;
+    read_prefs(label, kind);
+    scan_soft = 0;
+    if (inf1.is_open()) inf1.close();
+    if (!scan_failed) return 1;
+    restore_situation_backup();
+    MACIBM_alert("I could not read the following situation file:", label,
+                 "It is cut short, or holds a value that does not read.", "The flight goes on as it was.",
+                 alert_notice);
+    return 0;
 }
 
 // ---- writing -----------------------------------------------------------------

@@ -256,11 +256,12 @@ static void path_roll(void)
     flt.cos_path_roll = fabsf(d) > 90 ? -flt.cos_phi : flt.cos_phi;
 }
 
-// The logbook's instrument and night time, the stopwatch, the time of day
-// and Zulu time.
+// The logbook's flown, instrument and night time, the stopwatch, the time
+// of day and Zulu time.
 static void clocks(void)
 {
     float dt = msc.dt;
+    msc.logged_time += dt;
     int in_cloud = scn.below_clouds && atm.visibility * atm.wx_factor < 3 * con.nmtomtrs;
     int between_layers = !scn.below_clouds && !scn.above_clouds && atm.cloud_type != 1;
     if (in_cloud || between_layers) msc.instrument_time += dt;

@@ -41,6 +41,7 @@ void reset_program_state(void)
     clear_events_run_state();
     clear_periodic_run_state();
     clear_panel_run_state();
+    clear_menu_run_state();
     memset(&flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
     memset(&msc, 0, sizeof msc);
@@ -65,7 +66,7 @@ void reset_program_state(void)
     memset(apt_to_index, 0, sizeof apt_to_index);
     memset(vor_to_index, 0, sizeof vor_to_index);
     memset(ndb_to_index, 0, sizeof ndb_to_index);
-    apt_lcl_max = -1;
+    apt_lcl_max = vor_lcl_max = ndb_lcl_max = -1;
     region_loads = 0;
     memset(obj_type, 0, sizeof obj_type);
     memset(obj_poltyp, 0, sizeof obj_poltyp);

@@ -473,16 +473,11 @@ TEST_F(Prefs, AFileOfAnotherVersionChangesNothing)
     }
 }
 
-// A file cut short or holding a word for a number ends the program with
-// the scanners' alert, labelled with the path (the airport ID's with "path").
-TEST_F(PrefsDeathTest, AFileCutShortIsAScanningError)
+// Files cut short or holding a word for a number: the cases each reader meets.
+static std::vector<std::pair<std::string, std::string>> damaged_files(const std::vector<std::string>& lines,
+                                                                      const std::string& path)
 {
-    std::vector<std::string> lines = lines_of(factory());
-    std::string path = at("cut.prf");
-    const struct {
-        std::string body;
-        std::string label;
-    } cases[] = {
+    return {
         {"I\n511 version\n", path},
         {joined(std::vector<std::string>(lines.begin(), lines.begin() + 4)), "path"},
         {joined(std::vector<std::string>(lines.begin(), lines.begin() + 100)), path},
@@ -490,19 +485,50 @@ TEST_F(PrefsDeathTest, AFileCutShortIsAScanningError)
         {with_values(joined(lines), {{6, "noon"}}), path},
         {with_values(joined(lines), {{48 + 3, "0 1 x"}}), path},
     };
-    for (const auto& c : cases) {
-        write_file(path, c.body);
+}
+
+// The preferences at start-up end the program with the scanners' alert,
+// labelled with the path (the airport ID's with "path").
+TEST_F(PrefsDeathTest, APreferencesFileCutShortIsAScanningError)
+{
+    std::string path = at("cut.prf");
+    for (const auto& c : damaged_files(lines_of(factory()), path)) {
+        write_file(path, c.first);
         EXPECT_EXIT(
             {
                 err.open("Error.out", std::ios::out | std::ios::trunc);
-                grab_prefs(path.c_str(), kind_situation, 1);
+                grab_prefs(path.c_str(), kind_text, 0);
                 exit(3);
             },
             ::testing::ExitedWithCode(1), "")
-            << c.body.size() << " bytes";
-        EXPECT_EQ(read_file("Error.out"), "File-scanning error!\n\nfile:\n" + c.label + "\nend simulation\n")
-            << c.body.size() << " bytes";
+            << c.first.size() << " bytes";
+        EXPECT_EQ(read_file("Error.out"), "File-scanning error!\n\nfile:\n" + c.second + "\nend simulation\n")
+            << c.first.size() << " bytes";
     }
+}
+
+// A situation the user opens is told of, and the flight goes on as it was:
+// nothing the reading had already taken stays.
+TEST_F(Prefs, ASituationCutShortIsANoticeAndChangesNothing)
+{
+    std::string path = at("cut.sit");
+    std::vector<std::string> lines = lines_of(factory());
+    change_every_value(find_airport("KLAX"));
+    std::string before = dumped("before.prf");
+    for (const auto& c : damaged_files(lines, path)) {
+        write_file(path, c.first);
+        int boxes = host_test_message_box_count();
+        EXPECT_EQ(grab_prefs(path.c_str(), kind_situation, 1), 0) << c.first.size() << " bytes";
+        EXPECT_EQ(dumped("after.prf"), before) << c.first.size() << " bytes";
+        EXPECT_EQ(host_test_message_box_count(), boxes + 1);
+        EXPECT_EQ(std::string(host_test_last_message_box()),
+                  "I could not read the following situation file:\n\n" + path +
+                      "\n\nIt is cut short, or holds a value that does not read.\n\nThe flight goes on as it was.");
+        // The next file reads as ever.
+        EXPECT_EQ(scan_soft, 0);
+    }
+    write_file(path, joined(lines));
+    EXPECT_EQ(grab_prefs(path.c_str(), kind_situation, 1), 1);
 }
 
 // ---- the start airport -------------------------------------------------------------
