@@ -8,6 +8,7 @@
 //   the cockpit panel background
 //   window managers
 #include "HL_BTN.h"
+#include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
@@ -23,7 +24,47 @@ flightplanstruct fpl;
 
 static const window_entry window_table[] = {
     {win_main, "", 800, 600},
+    {win_airport_id, "Airport by ID", 176, 440},
+    {win_airport_name, "Airport by Name", 334, 200},
+    {win_world, "World", 788, 443},
+    {win_lat_lon, "Set Lat/Lon", 246, 165},
+    {win_find_me, "Where Am I?", 531, 121},
+    {win_data_output, "Set Data Output", 620, 400},
+    {win_serial_output, "Set Serial Output", 600, 478},
+    {win_time_of_day, "Set Time Of Day", 691, 147},
+    {win_rendering, "Set Rendering Options", 600, 540},
+    {win_weather_space, "Set Weather Space", 197, 84},
+    {win_weather_atmosphere, "Set Weather Atmosphere", 618, 567},
+    {win_weather_ground, "Set Weather Ground", 197, 148},
+    {win_weather_water, "Set Weather Water", 197, 271},
+    {win_flight_mode, "Set Joystick & Flight Mode", 787, 519},
+    {win_weights, "Set Weights & Fuel", 436, 252},
+    {win_reliability, "Set Reliability", 344, 345},
+    {win_instrument_reliability, "Set Reliability", 350, 520},
+    {win_equipment_reliability, "Set Reliability", 682, 560},
+    {win_sound, "Set Sound", 293, 251},
+    {win_warnings, "Set Warnings", 550, 172},
+    {win_graph, "Graphics Output", 620, 420},
+    {win_isometric, "Isometric Region", 760, 540},
+    {win_flight_plan, "Flight Plan", 589, 415},
+    {win_credits, "Credits", 589, 415},
 };
+
+// The enroute chart is the region at the chart's scale, with room for its legend.
+static const char* chart_window(void)
+{
+    float dx = fltlim((float)intround(env.reg_width * con.mtrtonrt) + 71, 0, 790);
+    float dy = (float)intround(env.reg_depth * con.mtrtonrt);
+    MACIBM_window_setup(win_chart, dx, dy);
+    return "Enroute";
+}
+
+// The diagram's title is the chart's name, left in C_s by the menu command.
+static const char* diagram_window(void)
+{
+    MACIBM_window_setup(win_diagram, 432, 494);
+    return C_s;
+}
 
 static void draw_menu_bar(void)
 {
@@ -48,7 +89,10 @@ void MACIBM_startwind(int id)
     if (id != win_main) suspend_frame_timing();
     if (MACIBM_library_window(id)) return;
 
-    const char* title = MACIBM_table_window(id, window_table, sizeof window_table / sizeof window_table[0]);
+    const char* title;
+    if (id == win_chart) title = chart_window();
+    else if (id == win_diagram) title = diagram_window();
+    else title = MACIBM_table_window(id, window_table, sizeof window_table / sizeof window_table[0]);
     if (id == win_main) draw_menu_bar();
     else MACIBM_window_frame(title, 1);
     MACIBM_startwind2();

@@ -6,6 +6,7 @@
 
 #include "test_support.h"
 #include "volanto_support.h"
+#include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
@@ -224,4 +225,35 @@ TEST_F(Cockpit, TheAircraftsOwnPanelReplacesTheShippedOne)
     EXPECT_EQ(pln[0].cp, 0);
     EXPECT_EQ(memcmp(before, pln[0].C_path, sizeof before), 0);
     EXPECT_TRUE(pasted_at("PANL_P", 0, 0, 8, panel_clear_x, panel_clear_y));
+}
+
+// The settings windows open centred at their own sizes; the enroute chart
+// takes the region at the chart's scale, the diagram its name from C_s.
+TEST(WindowStart, EachWindowOpensCentredAtItsSize)
+{
+    reset_suite_state();
+    MACIBM_set_constants();
+    ogl_ready = 0;
+    env.reg_width = 280000;
+    env.reg_depth = 222000;
+    con.mtrtonrt = 494.0f / 222000;
+    snprintf(C_s, sizeof C_s, "Test Field (KTST)");
+    const struct {
+        int id;
+        float dx, dy;
+    } cases[] = {
+        {win_airport_id, 176, 440}, {win_chart, 694, 494},      {win_world, 788, 443},
+        {win_sound, 293, 251},      {win_diagram, 432, 494},    {win_credits, 589, 415},
+    };
+    for (const auto& c : cases) {
+        MACIBM_startwind(c.id);
+        EXPECT_EQ(mnw.topwin, c.id);
+        EXPECT_EQ(mnw.dx, c.dx) << c.id;
+        EXPECT_EQ(mnw.dy, c.dy) << c.id;
+        EXPECT_EQ(mnw.x, (float)intround((800 - c.dx) / 2)) << c.id;
+    }
+    // A region wider than the screen's chart keeps within it.
+    env.reg_width = 1e7f;
+    MACIBM_startwind(win_chart);
+    EXPECT_EQ(mnw.dx, 790);
 }
