@@ -494,9 +494,12 @@ void MACIBM_event_proc(void)
 
 // ---- keys ----------------------------------------------------------------
 
-// The character a key gives, after the shift rules of a US keyboard.
+// The character a key gives, after the shift rules of a US keyboard. A
+// layout's own character is already what the key types: it is never shifted,
+// and its code is above every key code the routing below compares with.
 static int key_character(int vk, int shift)
 {
+    if (vk >= vk_character) return vk - vk_character;
     int c = vk;
     switch (vk) {                       // punctuation keys, shifted first
     case VK_OEM_MINUS: c = '_'; break;

@@ -140,6 +140,11 @@ enum {
     VK_OEM_6 = 221,       // ]}
     VK_OEM_7 = 222        // '"
 };
+// A key of the keyboard's layout that types a character no US key gives
+// (0x21..0xFF: '&' or 0xE9 on a French keyboard, '+' or 0xF6 on a German one)
+// comes as vk_character + that character, Windows-1252 (which is Latin-1
+// there); the key's own character, taken as typed, whatever Shift says.
+const int vk_character = 0x10000;
 
 // Joysticks: the first two sticks the system lists, ids 0 and 1. Axes come
 // as 0..65535 (32767 or 32768 at rest), the hat in hundredths of a degree

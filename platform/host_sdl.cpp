@@ -278,8 +278,11 @@ static int vk_of(SDL_Keycode k)
     case SDLK_BACKSLASH: return VK_OEM_5;
     case SDLK_RIGHTBRACKET: return VK_OEM_6;
     case SDLK_QUOTE: return VK_OEM_7;
-    default: return 0;
     }
+    // The layout's own printable keys: SDL names them by their unshifted
+    // character. Beyond 0xFF no program has a byte for them.
+    if (k >= 0x21 && k <= 0xFF) return vk_character + k;
+    return 0;
 }
 
 // Turns one SDL event into a host event; 0 when it means nothing to the programs.

@@ -4,13 +4,15 @@
 #pragma once
 
 const int atc_text_max = 400;
+const int atc_menu_rows = 20;     // the ATC list's rows and columns under the cursor
+const int atc_menu_cols = 5;
 
 struct atcstruct {
     char callsign[atc_text_max];      // leads every phrase to the user
     int menu_on;                      // the ATC window is shown
     int menu_level;                   // 0 options, 1 ATIS, 5 vectors, 6 landing, 7 ILS, 8 LOC, 9 PAR
-    int menu_col;                     // 0..4, under the mouse
-    int menu_row;                     // 0..19
+    int menu_col;                     // 0..atc_menu_cols - 1, under the mouse or the arrow keys
+    int menu_row;                     // 0..atc_menu_rows - 1
     int vectoring;                    // last_request is served again every second
     char last_request[atc_text_max];
     char ctrl_text[atc_text_max];     // the controller's last phrase

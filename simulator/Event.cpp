@@ -1,12 +1,11 @@
-// The simulator's per-frame step and keyboard commands. The key commands come
-// with their own work; until then a key does nothing.
+// The simulator's per-frame step. The keyboard commands are in
+// Event_keys.cpp, the controls in Event_controls.cpp.
 //
 // Sections (grep "---- name"):
 //   windows      the open settings window's manager runs instead of the flight
 //   time step    the flight's step follows the real frame rate
 //   replay       the flown path played back
 //   frame step   APPLICATION_update
-//   keys
 #include "Event.h"
 #include "Do_graph.h"
 #include "Graphnif.h"
@@ -211,10 +210,5 @@ void APPLICATION_update(void)
     else if (!msc.paused) update_flight();
 }
 
-// ---- keys ----------------------------------------------------------------------
-
-void APPLICATION_handlekey(char, int) {}
+// The simulator has no menu bar of its own to build: the world loader makes it.
 void APPLICATION_setupmenus(void) {}
-
-void freeviews_keys(int) {}
-void function_key(int) {}

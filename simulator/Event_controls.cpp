@@ -4,7 +4,7 @@
 //
 // Sections (grep "---- name"):
 //   flight state     what the controls keep from frame to frame
-//   yokes and stick  mouse yoke, stick rate limit, throttle axis, yoke_key
+//   yokes and stick  mouse yoke, stick rate limit, throttle axis
 //   autopilot        lateral, vertical and speed holds
 //   control ratios   augmentation, failures, trims
 //   surfaces         the ratios into deflections (live and replay)
@@ -110,22 +110,6 @@ static void hover_yaw_damping(float g)
     if (!hovers() || set.rudder_pedals || flt.on_ground) return;
     float f = fltlim(stall_ratio(), 0.0f, 1.0f);
     set.stick_yaw = -(f * flt.beta * 0.05f + (1.0f - f) * flt.yaw_rate * 0.1f) * g;
-}
-
-void yoke_key(int code)
-{
-    switch (code) {
-    case 0: set.roll_key = set.yaw_key = 0; break;
-    case 1: set.pitch_key += 0.05f; break;
-    case 2: set.pitch_key -= 0.05f; break;
-    case 3: set.roll_key -= 0.1f; break;
-    case 4: set.roll_key += 0.1f; break;
-    case 5: set.yaw_key -= 0.1f; break;
-    case 6: set.yaw_key += 0.1f; break;
-    }
-    set.pitch_key = fltlim(set.pitch_key, -1.0f, 1.0f);
-    set.roll_key = fltlim(set.roll_key, -1.0f, 1.0f);
-    set.yaw_key = fltlim(set.yaw_key, -1.0f, 1.0f);
 }
 
 // ---- autopilot -------------------------------------------------------------

@@ -179,8 +179,6 @@ void update_panel(void);
 // every lever, knob or button whose area holds the point, in a fixed order
 // (a shared border works both). mnw.delay_dragging marks a held press.
 void manage_das(float x, float y);
-// The panel keys' points: 1 with (x, y) set for a key the panel answers, else 0.
-int panel_key_point(char key, float* x, float* y);
 
 // A receiver's deviation in dots as a needle's offset: held to 5 dots
 // either side (behind a station the receivers leave it unbounded).

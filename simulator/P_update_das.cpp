@@ -2,13 +2,12 @@
 // switch, knob, radio or lever, in the order below, so a point on a shared
 // border works both and later areas see what earlier ones changed. A held
 // press (mnw.delay_dragging) repeats once a frame, and several knobs then
-// take bigger steps. The panel keys press at fixed points.
+// take bigger steps. The panel keys (Event_keys.cpp) press at fixed points.
 //   screen areas, switches and autopilot targets
 //   instrument knobs and display buttons
 //   the radio column and the GPS entry
 //   autopilot buttons, ident, brakes, trims, gear
 //   the lever quadrant
-//   the panel keys
 #include "P_update.h"
 #include "Do_atc.h"
 #include "HL_FUNCT.h"
@@ -377,44 +376,4 @@ void manage_das(float x, float y)
     radio_column(x, y);
     cockpit_controls(x, y);
     lever_quadrant(x, y);
-}
-
-// ---- the panel keys -------------------------------------------------------------------------
-
-// Where each key presses: relative to a slot centre, the radio column or the
-// lever group; the HSI's keys follow its knobs 30 lower on the glass panel.
-enum key_origin { at_hsi, at_baro, at_supp, at_adf, at_radio, at_levers };
-struct panel_key {
-    char key;
-    int origin;
-    float dx, dy;
-};
-static const panel_key panel_keys[] = {
-    {'n', at_hsi, -50, -50},  {'m', at_hsi, -25, -50},  {'y', at_hsi, 35, -50},   {'u', at_hsi, 60, -50},
-    {'i', at_baro, 0, -10},   {'o', at_baro, 0, 10},    {'h', at_supp, -38, -40}, {'j', at_supp, -18, -40},
-    {'k', at_supp, -40, -35}, {'l', at_supp, -40, -45}, {'c', at_adf, -40, -50},  {'v', at_adf, -30, -50},
-    {'b', at_radio, 520, 10}, {'g', at_radio, 625, 30}, {'!', at_radio, 494, 90}, {'$', at_radio, 516, 90},
-    {'%', at_radio, 536, 90}, {'^', at_radio, 556, 90}, {'&', at_radio, 579, 90}, {'*', at_radio, 619, 90},
-    {'7', at_radio, 580, 40}, {'8', at_radio, 590, 40}, {'9', at_radio, 580, 20}, {'0', at_radio, 590, 20},
-    {'[', at_levers, 787, 122}, {']', at_levers, 787, 81},
-};
-
-int panel_key_point(char key, float* x, float* y)
-{
-    for (const panel_key& k : panel_keys) {
-        if (k.key != key) continue;
-        float ox = 0, oy = 0;
-        switch (k.origin) {
-        case at_hsi: ox = hsi_x(), oy = hsi_y() + (pln[0].paneltype == 2 ? -30.0f : 0.0f); break;
-        case at_baro: ox = baro_x(), oy = baro_y(); break;
-        case at_supp: ox = supp_x(), oy = supp_y(); break;
-        case at_adf: ox = adf_x(), oy = adf_y(); break;
-        case at_radio: ox = radio_x(); break;
-        default: ox = eng_x(); break;
-        }
-        *x = ox + k.dx;
-        *y = oy + k.dy;
-        return 1;
-    }
-    return 0;
 }

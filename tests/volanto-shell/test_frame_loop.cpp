@@ -365,6 +365,42 @@ TEST(Keys, OtherKeysReachTheProgramAsCharacters)
         EXPECT_EQ(key_in_main_view(c.vk, c.shift), c.call) << c.vk << " shift " << c.shift;
 }
 
+// A key of a national layout that no US key gives, fed as the display
+// reports it: its own byte, unshifted, wherever a character goes.
+static void feed_national_key(int code_point, int mods)
+{
+    host_test_feed_key(code_point, 31, mods);
+    host_event e;
+    while (host_next_event(&e)) IBM_handlewin(e);
+}
+
+TEST(Keys, ANationalKeyReachesTheProgramAsItsOwnByteNeverAsAKeyCode)
+{
+    struct Case { int code_point, mods; const char* call; };
+    const Case cases[] = {
+        {0xE9, 0, "handlekey \xE9 0"},
+        {0xE9, host_mod_lshift, "handlekey \xE9 0"},
+        {'&', host_mod_lshift, "handlekey & 0"},     // as a key code, the up arrow's
+        {0xF6, 0, "handlekey \xF6 0"},
+        {'+', 0, "handlekey + 0"},
+        {'(', 0, "handlekey ( 0"},                   // the down arrow's
+        {'%', 0, "handlekey % 0"},                   // the left arrow's
+    };
+    for (const Case& c : cases) {
+        fresh_shell();
+        feed_national_key(c.code_point, c.mods);
+        EXPECT_EQ(calls, std::vector<std::string>{c.call}) << std::hex << c.code_point;
+    }
+
+    fresh_shell();
+    mnw.topwin = win_save;
+    feed_national_key(0xE9, 0);
+    feed_national_key('&', host_mod_lshift);
+    feed_national_key(0xDF, 0);
+    EXPECT_STREQ(g_cs0, "\xE9&\xDF");
+    EXPECT_TRUE(calls.empty());
+}
+
 static void type_in_window(int win, int vk, int shift)
 {
     mnw.topwin = win;

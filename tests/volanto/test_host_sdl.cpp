@@ -80,6 +80,32 @@ TEST(HostKeys, PunctuationFollowsTheLayout)
     check(cases, sizeof cases / sizeof cases[0]);
 }
 
+// A key a US keyboard does not have comes as its own character: the layout
+// types it, unshifted, and Shift is reported as held.
+TEST(HostKeys, ALayoutsOwnCharacterComesAsItselfUpToLatin1)
+{
+    auto own = [](int c, int shift) { return down(vk_character + c, shift); };
+    const KeyCase cases[] = {
+        {"French &", '&', scan_1, 0, own('&', 0)},
+        {"French e acute", 0xE9, scan_1 + 1, 0, own(0xE9, 0)},
+        {"French \"", '"', scan_1 + 2, 0, own('"', 0)},
+        {"French section sign", 0xA7, scan_1 + 5, 0, own(0xA7, 0)},
+        {"French !", '!', scan_slash, 0, own('!', 0)},
+        {"French $", '$', scan_rbracket, 0, own('$', 0)},
+        {"French e acute with Shift", 0xE9, scan_1 + 1, host_mod_lshift, own(0xE9, 1)},
+        {"German o umlaut", 0xF6, scan_semicolon, 0, own(0xF6, 0)},
+        {"German u umlaut", 0xFC, scan_lbracket, 0, own(0xFC, 0)},
+        {"German +", '+', scan_rbracket, 0, own('+', 0)},
+        {"German #", '#', scan_backslash, 0, own('#', 0)},
+        {"German <", '<', 100, 0, own('<', 0)},
+        {"sharp s", 0xDF, scan_minus, 0, own(0xDF, 0)},
+        {"euro sign: no byte for it", 0x20AC, scan_1 + 4, 0, ""},
+        {"first code point past Latin-1", 0x100, scan_1 + 4, 0, ""},
+        {"Alt still drops it", 0xE9, scan_1 + 1, host_mod_ralt, ""},
+    };
+    check(cases, sizeof cases / sizeof cases[0]);
+}
+
 TEST(HostKeys, FunctionKeysButF10)
 {
     for (int k = 0; k < 12; k++) {
