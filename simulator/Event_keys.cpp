@@ -58,12 +58,6 @@ unsigned char layout_key(int layout, unsigned char typed)
 
 // ---- typed keys ----------------------------------------------------------------
 
-// Menu items that are not views.
-const int item_zoom_in = 524;
-const int item_zoom_out = 525;
-const int item_force_report = 600;
-const int item_chart_low_enroute = 401;
-
 const view_key view_keys[] = {
     {'w', view_forwards, "View forwards"},
     {'s', view_down_4, "View forwards, 4 degrees down"},
@@ -80,7 +74,7 @@ const view_key view_keys[] = {
     {'=', item_zoom_in, "Zoom in"},
     {'-', item_zoom_out, "Zoom out"},
     {'/', item_force_report, "Write one flight-model cycle's working to Volanto.out"},
-    {'d', item_chart_low_enroute, "Low enroute chart"},
+    {'d', item_chart_first, "Low enroute chart"},
 };
 const int view_key_count = (int)(sizeof view_keys / sizeof view_keys[0]);
 
