@@ -28,6 +28,9 @@ extern atcstruct atc;
 
 int  initspeechsynth(void);             // 1 when the speech engine started; init_gen keeps it in msc.speech_ok
 void speakstring(const char* text);     // one controller phrase
+// The opening of a controller's phrase into text (line_max characters): to
+// the user (own 1) or to other traffic (0); the caller appends its sentence.
+void start_command_string(char* text, int own);
 
 // Once a second from the periodic systems: the filed plan's dialogue (while
 // it is filed and picked up), the approach being vectored (with

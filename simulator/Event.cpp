@@ -2,7 +2,6 @@
 // Event_keys.cpp, the controls in Event_controls.cpp.
 //
 // Sections (grep "---- name"):
-//   windows      the open settings window's manager runs instead of the flight
 //   time step    the flight's step follows the real frame rate
 //   replay       the flown path played back
 //   frame step   APPLICATION_update
@@ -16,52 +15,6 @@
 #include "records.h"
 
 #include <cmath>
-
-// ---- windows -------------------------------------------------------------------
-
-struct window_manager {
-    int id;
-    void (*manage)(void);
-};
-
-static const window_manager window_managers[] = {
-    {win_airport_id, manage_id_},
-    {win_airport_name, manage_nam},
-    {win_chart, manage_map},
-    {win_world, manage_wrl},
-    {win_lat_lon, manage_lat},
-    {win_find_me, manage_whr},
-    {win_data_output, manage_dat},
-    {win_serial_output, manage_ser},
-    {win_time_of_day, manage_tim},
-    {win_rendering, manage_ogl},
-    {win_weather_space, manage_spa},
-    {win_weather_atmosphere, manage_atm},
-    {win_weather_ground, manage_gnd},
-    {win_weather_water, manage_wat},
-    {win_flight_mode, manage_flt},
-    {win_weights, manage_wgt},
-    {win_reliability, manage_rel},
-    {win_instrument_reliability, manage_ins},
-    {win_equipment_reliability, manage_eqp},
-    {win_sound, manage_snd},
-    {win_warnings, manage_wrn},
-    {win_graph, manage_grf},
-    {win_isometric, manage_iso},
-    {win_diagram, manage_map},
-    {win_flight_plan, manage_pln},
-    {win_credits, manage_cre},
-};
-
-// Any other window has no manager here.
-static void manage_window(int id)
-{
-    for (const window_manager& w : window_managers)
-        if (w.id == id) {
-            w.manage();
-            return;
-        }
-}
 
 // ---- time step -----------------------------------------------------------------
 
@@ -201,7 +154,7 @@ void APPLICATION_update(void)
 {
     if (mnw.topwin != win_main) {
         suspend_frame_timing();
-        manage_window(mnw.topwin);
+        manage_open_window(mnw.topwin);
         return;
     }
     adapt_time_step();

@@ -13,6 +13,7 @@
 #include "Initnav.h"
 #include "Menus.h"
 #include "Startscn.h"
+#include "Windows.h"
 
 #include <cassert>
 #include <cmath>
@@ -471,7 +472,7 @@ static void move_region_edges(int mode)
     env.reg_width = env.reg_east_x - env.reg_west_x;
     env.reg_depth = env.reg_south_z - env.reg_north_z;
     // The chart shows the region's depth as 494 units.
-    con.mtrtonrt = 494 / env.reg_depth;
+    con.mtrtonrt = chart_height / env.reg_depth;
     con.nrttomtr = 1 / con.mtrtonrt;
 }
 

@@ -31,6 +31,17 @@ const int win_diagram = 24;               // an airport diagram
 const int win_flight_plan = 25;
 const int win_credits = 26;
 
+// The open window's manager, once a frame instead of the flight; the main
+// view and a window without one have none.
+void manage_open_window(int id);
+// The picture drawn under window id's controls (bitmaps/VolSim/), or null.
+const char* window_background(int id);
+// The size of that picture: the window's own, and for the enroute chart its
+// control strip, as tall as the region loader makes the chart.
+void window_size(int id, float* dx, float* dy);
+const float chart_strip_width = 71;
+const float chart_height = 494;
+
 // The main view's static picture, after the menu bar: the aircraft's own
 // panel picture or the shipped panel and radio stack, the switch row and
 // marker lamps, the instrument faces and scales, the engine faces and lever

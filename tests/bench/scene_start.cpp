@@ -64,22 +64,6 @@ int scene_program_start(int w, int h)
     return 1;
 }
 
-// The View menu's command.
-static void choose_view(int id)
-{
-    scn.zoom = 1;
-    set.view_id = id;
-    set.side_view = (id >= view_left_45 && id <= view_right_135) || id == view_backwards || id == view_tower ||
-                    id == view_runway || id == view_chase || id == view_follow || id == view_spot ||
-                    id == view_full_hud || id == view_full_no_hud;
-    if (id == view_spot) {
-        // 4 s ahead along the velocity and 20 m off on each axis
-        msc.spot_x = (float)(flt.pos_x[0] + 4 * flt.vel_x + 20);
-        msc.spot_y = (float)(flt.pos_y[0] + 4 * flt.vel_y + 20);
-        msc.spot_z = (float)(flt.pos_z[0] + 4 * flt.vel_z + 20);
-    }
-}
-
 void scene_apply(const scene_request& r)
 {
     if (r.hour >= 0) msc.time_of_day = r.hour * 3600;
@@ -110,5 +94,5 @@ void scene_apply(const scene_request& r)
     } else {
         set_fltvars(r.code, r.sub);
     }
-    choose_view(r.view);
+    APPLICATION_handlemenu(r.view);
 }

@@ -67,3 +67,46 @@ TEST(MenuBarGl, ACloseRequestTellsTheLoggedTimeAndWritesTheLog)
         MACIBM_finishup();
     }
 }
+
+// Every window of the menus, on the black screen: its frame and title bar
+// drawn, the screen beside it black; closed by the left close box, the
+// right one or a key, in turn.
+TEST(MenuBarGl, EveryWindowOpensFromItsItemAndClosesByEitherBoxOrAKey)
+{
+    start_on_shipped_data();
+    set.out_graph[0] = 1;   // something to graph, as the data-output window keeps it
+    set_dataoutput_params();
+    snprintf(msc.typed_apt_id, sizeof msc.typed_apt_id, "KSBD");   // the ID window finds its airport
+    const int items[] = {1,   215, 300, 301, 303, 304, 306, 307, 308, 309, 311, 312, 314, 315,
+                         316, 318, 319, 400, 401, 405, 406, 408, 1200, 1201, 1300, 1302, 1303};
+    int way = 0;
+    for (int item : items) {
+        APPLICATION_handlemenu(item);
+        int id = mnw.topwin;
+        ASSERT_NE(id, win_main) << item;
+        MACIBM_event_proc();
+        float x = mnw.x, y = mnw.y, dx = mnw.dx, dy = mnw.dy;
+        // Pixels read from the bottom, as the window's units run.
+        unsigned char c[3];
+        // The title bar left of the grooves: the frame's grey.
+        host_test_read_front((int)(x + 10), (int)(y + dy + 6), 1, 1, c);
+        EXPECT_GT(c[0], 40) << item;
+        // The body.
+        host_test_read_front((int)(x + dx / 2), (int)(y + dy / 2), 1, 1, c);
+        EXPECT_GT(c[0] + c[1] + c[2], 0) << item;
+        // Beside the window the screen is black.
+        if (x > 20) {
+            host_test_read_front((int)(x - 15), (int)(y + dy / 2), 1, 1, c);
+            EXPECT_EQ(c[0] + c[1] + c[2], 0) << item;
+        }
+        if (way == 0) click_at(x + 4, y + dy + 7);
+        else if (way == 1) click_at(x + dx - 5, y + dy + 7);
+        else {
+            host_test_push_key('K', 0);
+            MACIBM_event_proc();
+        }
+        EXPECT_EQ(mnw.topwin, win_main) << item << " closed by way " << way;
+        way = (way + 1) % 3;
+    }
+    MACIBM_finishup();
+}

@@ -4,8 +4,11 @@
 // own panel picture.
 #include <gtest/gtest.h>
 
+#include "host_test.h"
 #include "test_support.h"
 #include "volanto_support.h"
+#include "Do_atc.h"
+#include "Funct.h"
 #include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
@@ -227,23 +230,52 @@ TEST_F(Cockpit, TheAircraftsOwnPanelReplacesTheShippedOne)
     EXPECT_TRUE(pasted_at("PANL_P", 0, 0, 8, panel_clear_x, panel_clear_y));
 }
 
+// ---- window start-up ------------------------------------------------------------
+
+// Without a window: the library draws into rgb_array as it composes, and a
+// window's background comes from a scratch program folder.
+struct WindowStart : ::testing::Test {
+    void SetUp() override
+    {
+        reset_suite_state();
+        set_loader_paths();
+        ogl_ready = 0;
+        initing = 0;
+        give_plane_own_panel();
+        err.open("Error.out", std::ios::out | std::ios::trunc);
+        // Each colour paints its own red, so a pixel tells which colour lit it.
+        for (int k = 0; k < 80; k++) OGL_assigncolor(k, (float)(k + 1) / 255, 0, 0);
+    }
+    static uint32_t colour(int k) { return (uint32_t)(k + 1) << 16; }
+    // A background picture of one colour in the scratch program folder.
+    static void ship_background(const char* name, int w, int h, uint32_t rgb)
+    {
+        std::string root = std::string(test_scratch_folder()) + "prog/";
+        write_test_bmp(root + "bitmaps/VolSim/" + name + ".BMP", w, h, [rgb](int, int) { return rgb; });
+        snprintf(app_path, path_max, "%s", root.c_str());
+    }
+    // The colour at (x, y) of the open window, in its own units.
+    static uint32_t window_pixel(float x, float y)
+    {
+        const unsigned char* p = rgb_array + ((int)(mnw.y + y) * 800 + (int)(mnw.x + x)) * 3;
+        return (uint32_t)p[0] << 16 | (uint32_t)p[1] << 8 | p[2];
+    }
+};
+
 // The settings windows open centred at their own sizes; the enroute chart
 // takes the region at the chart's scale, the diagram its name from C_s.
-TEST(WindowStart, EachWindowOpensCentredAtItsSize)
+TEST_F(WindowStart, EachWindowOpensCentredAtItsSize)
 {
-    reset_suite_state();
-    MACIBM_set_constants();
-    ogl_ready = 0;
     env.reg_width = 280000;
     env.reg_depth = 222000;
     con.mtrtonrt = 494.0f / 222000;
-    snprintf(C_s, sizeof C_s, "Test Field (KTST)");
     const struct {
         int id;
         float dx, dy;
     } cases[] = {
         {win_airport_id, 176, 440}, {win_chart, 694, 494},      {win_world, 788, 443},
         {win_sound, 293, 251},      {win_diagram, 432, 494},    {win_credits, 589, 415},
+        {win_main, 800, 600},       {win_weather_space, 197, 84},
     };
     for (const auto& c : cases) {
         MACIBM_startwind(c.id);
@@ -251,9 +283,164 @@ TEST(WindowStart, EachWindowOpensCentredAtItsSize)
         EXPECT_EQ(mnw.dx, c.dx) << c.id;
         EXPECT_EQ(mnw.dy, c.dy) << c.id;
         EXPECT_EQ(mnw.x, (float)intround((800 - c.dx) / 2)) << c.id;
+        EXPECT_EQ(mnw.y, (float)intround((600 - c.dy) / 2)) << c.id;
     }
     // A region wider than the screen's chart keeps within it.
     env.reg_width = 1e7f;
     MACIBM_startwind(win_chart);
     EXPECT_EQ(mnw.dx, 790);
+}
+
+// The chart's picture is its control strip at the right edge; any other
+// window's lies at its origin; the credits are filled with their colour.
+TEST_F(WindowStart, BackgroundsLieWhereTheirControlsAre)
+{
+    env.reg_width = 280000;
+    env.reg_depth = 222000;
+    con.mtrtonrt = 494.0f / 222000;
+    ship_background("loc_nrt", 71, 494, 0xff0000);
+    ship_background("set_snd", 293, 251, 0x0000ff);
+    MACIBM_startwind(win_chart);
+    EXPECT_EQ(window_pixel(694 - 71, 10), 0xff0000u);
+    EXPECT_EQ(window_pixel(693, 493), 0xff0000u);
+    EXPECT_NE(window_pixel(694 - 72, 10), 0xff0000u);
+    MACIBM_startwind(win_sound);
+    EXPECT_EQ(window_pixel(0, 0), 0x0000ffu);
+    EXPECT_EQ(window_pixel(292, 250), 0x0000ffu);
+    MACIBM_startwind(win_credits);
+    EXPECT_EQ(window_pixel(300, 200), colour(26));
+}
+
+// What a window applies happens as it is left for another, not when an
+// alert opens over it or it is only drawn again.
+TEST_F(WindowStart, LeavingAWindowAppliesItAndARepaintDoesNot)
+{
+    MACIBM_startwind(win_instrument_reliability);
+    rel.system_ok[sys_airspeed] = 0;
+    rel.system_ok[sys_engine] = 0;
+    MACIBM_startwind(win_instrument_reliability);         // a repaint
+    MACIBM_startwind(win_alert);
+    mnw.topwin = win_instrument_reliability;                // the alert answered
+    EXPECT_EQ(rel.system_ok[sys_airspeed], 0);
+    MACIBM_startwind(win_equipment_reliability);
+    EXPECT_EQ(rel.system_ok[sys_airspeed], 1);
+    EXPECT_EQ(rel.system_ok[sys_engine], 0) << "an instrument window mends instruments only";
+    set.alarm_stamp[1] = 40;
+    MACIBM_startwind(win_main);
+    EXPECT_EQ(rel.system_ok[sys_engine], 1);
+    EXPECT_EQ(set.alarm_stamp[1], 0);
+
+    // Thermals are drawn anew over the region's grid by their coverage.
+    for (float coverage : {1.0f, 0.0f}) {
+        atm.thermal_coverage = coverage;
+        MACIBM_startwind(win_weather_atmosphere);
+        MACIBM_startwind(win_main);
+        EXPECT_EQ(atm.thermal_cell[0][0], (int)coverage);
+        EXPECT_EQ(atm.thermal_cell[region_grid_x - 1][region_grid_z - 1], (int)coverage);
+    }
+}
+
+TEST_F(WindowStart, AnOverweightAircraftIsToldOfOnLeavingTheWeights)
+{
+    pln[0].m_empty = 700;
+    pln[0].m_max = 1100;
+    flt.fuel = 150;
+    flt.payload = 250;
+    for (float jettison : {0.0f, 0.5f}) {
+        flt.jettison = jettison;
+        int boxes = host_test_message_box_count();
+        MACIBM_startwind(win_weights);
+        MACIBM_startwind(win_main);
+        EXPECT_EQ(host_test_message_box_count(), boxes + (jettison > 0)) << jettison;
+    }
+    EXPECT_EQ(std::string(host_test_last_message_box()).rfind("Your total weight is above", 0), 0u);
+    EXPECT_EQ(flt.fuel, 150) << "the weights stay as set";
+}
+
+TEST_F(WindowStart, FilingAPlanFindsItsDestination)
+{
+    apt_wrl_max = 1;
+    snprintf(apt_id[1], sizeof apt_id[1], "KONT");
+    atc.plan_state = 3;
+    const struct {
+        const char* destination;
+        int active;
+        int filed, dest;
+    } cases[] = {{"KXXX", 0, 0, -1}, {"KONT", 1, 0, 1}, {"KONT", 0, 1, 1}};
+    for (const auto& c : cases) {
+        fpl = flightplanstruct();
+        fpl.active = c.active;
+        atc.dest_apt = -1;
+        snprintf(fpl.destination, sizeof fpl.destination, "%s", c.destination);
+        MACIBM_startwind(win_flight_plan);
+        MACIBM_startwind(win_main);
+        EXPECT_EQ(fpl.filed, c.filed) << c.destination << c.active;
+        EXPECT_EQ(fpl.active, c.active) << c.destination << c.active;
+        EXPECT_EQ(atc.dest_apt, c.dest) << c.destination;
+    }
+    EXPECT_EQ(atc.plan_state, 0);
+}
+
+TEST_F(WindowStart, AnAirportIdWithoutARunwayIsNotFound)
+{
+    apt_wrl_max = 1;
+    snprintf(apt_id[1], sizeof apt_id[1], "KNOR");
+    apt_lo_ind[1] = 5;
+    apt_hi_ind[1] = 4;
+    snprintf(msc.typed_apt_id, sizeof msc.typed_apt_id, "KNOR");
+    msc.apt_sel = 0;
+    MACIBM_startwind(win_airport_id);
+    MACIBM_startwind(win_main);
+    EXPECT_EQ(msc.apt_sel, 0);
+    EXPECT_EQ(std::string(host_test_last_message_box()),
+              "I could not find an airport with this ID anywhere in the country!\n\n"
+              "Small airports (with a NUMBER for the first digit) are not simulated.\n\n"
+              "There are still over 6,100 airports simulated by Volanto.\n\n");
+}
+
+// The charts open on the whole region; a diagram on its airport.
+TEST_F(WindowStart, EveryWindowResetsTheChartView)
+{
+    env.reg_west_x = -150000;
+    env.reg_south_z = 110000;
+    env.map_zoom = 4;
+    env.profile_shift = 2;
+    MACIBM_startwind(win_chart);
+    EXPECT_EQ(env.map_zoom, 1);
+    EXPECT_EQ(env.map_x, -150000);
+    EXPECT_EQ(env.map_z, 110000);
+    EXPECT_EQ(env.profile_shift, 0);
+    apt_wrl_max = 1;
+    rwy_wrl_max = 2;
+    apt_lo_ind[1] = 1;
+    apt_hi_ind[1] = 2;
+    rwy_lat[1] = env.reg_lat + 1;
+    rwy_lon[1] = env.reg_lon + 1.5f;
+    msc.diagram_apt = 1;
+    msc.chart_kind = chart_diagram;
+    MACIBM_startwind(win_diagram);
+    EXPECT_NEAR(env.map_x, X_with_latlon(rwy_lat[1], rwy_lon[1]) - 25950, 1);
+    EXPECT_NEAR(env.map_z, Z_with_lat(rwy_lat[1]) + 25950, 1);
+}
+
+// While the program starts, the main view shows the start-up picture with
+// a tip of each list in its box; id -1 keeps the start-up going.
+TEST_F(WindowStart, TheStartUpScreenShowsTwoTipsUntilTheFirstWindowChange)
+{
+    initing = 1;
+    MACIBM_startwind(win_startup);
+    EXPECT_EQ(initing, 1);
+    EXPECT_EQ(mnw.topwin, win_main);
+    EXPECT_EQ(window_pixel(150, 100), colour(29));       // inside the box
+    EXPECT_EQ(window_pixel(10, 100), colour(22));        // its left edge
+    EXPECT_EQ(window_pixel(310, 100), colour(18));       // its right edge
+    int tip_a = 0, tip_b = 0;
+    for (int x = 15; x < 295; x++)
+        for (int y = 175; y < 192; y++) tip_a += window_pixel((float)x, (float)y) == colour(6);
+    for (int x = 15; x < 295; x++)
+        for (int y = 105; y < 122; y++) tip_b += window_pixel((float)x, (float)y) == colour(3);
+    EXPECT_GT(tip_a, 50);
+    EXPECT_GT(tip_b, 50);
+    MACIBM_startwind(win_main);
+    EXPECT_EQ(initing, 0);
 }
