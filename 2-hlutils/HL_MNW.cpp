@@ -263,6 +263,7 @@ void clear_library_records(void)
 {
     clear_shell_run_state();
     clear_graph_run_state();
+    clear_widget_run_state();
     memset(&pln[0], 0, sizeof pln[0]);
     memset(&pln[1], 0, sizeof pln[1]);
     memset(afl, 0, sizeof afl);

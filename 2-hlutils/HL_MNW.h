@@ -37,7 +37,7 @@ void MACIBM_init(void);
 // MACIBM_init calls it: frame-loop clock and timers, progress bar, menu cursor, desktop mode.
 void clear_shell_run_state(void);
 // MACIBM_init's first step, before the video comes up: the run state above,
-// the graph's, and the library's records (aircraft, airfoils, constants,
+// the graph's and the widgets', and the library's records (aircraft, airfoils, constants,
 // menus) back to their start values.
 void clear_library_records(void);
 // Start-up steps that need no window: the constants record and sine tables;

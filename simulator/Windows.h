@@ -73,6 +73,27 @@ const int lever_mixture1 = 20;
 const int lever_carb_heat = 24;
 float util_get_handle(int kind, float pos);
 
+// A slider of one of six shapes editing *value between lo and hi (hi below
+// lo runs it the other way; ends closer than 0.01 are pushed apart): 0 a
+// vertical bar 54 high, 1 a bar 156 long with a pointer below, 2 to 4 thin
+// bars 156 long in their own colours, 5 a bar 78 either side of x with a
+// pointer, the value a share of it (-1..1). While the mouse drags inside its
+// grab box the value follows the mouse; it is held to its range on every
+// call. 1 on a frame the drag set it. Other kinds draw nothing and give 0.
+int  util_scale(float x, float y, int kind, float lo, float hi, float* value);
+// The row of failure slot `slot` (0..31), 39 units below (x, y) for each slot
+// after first_slot: its mode selector and its time (hours, 0 to 99.99). With
+// randomize set the slot first gets a random time from the reliability rate
+// (0 to 1: the higher, the sooner) and the mode "always working" (1), or
+// "mean time to fail" (2) for rates of 0.01 and above.
+void util_setfailsit(int slot, int first_slot, float x, float y, int randomize, float rate);
+// The data-output window's row y of item row: three columns of 20, 20 and 10
+// rows 15 apart from y 354, with blank slots between the groups.
+int  util_yval(int row);
+// The region view's oblique projection of a local point (m) to window units
+// from the region's south-west corner: north leans up and right.
+void util_isomize(const float xyz[3], float* sx, float* sy, float scale);
+
 // The windows' managers: the frame step calls the open window's one each
 // frame instead of the flight (manage_map in Do_graph.h, manage_grf in Graphnif.h).
 void manage_id_(void);

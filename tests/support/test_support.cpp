@@ -1,6 +1,7 @@
 // The reset every test program shares; the program's own records and clears
 // come from its support/<program>_support.cpp.
 #include "test_support.h"
+#include "HL_BTN.h"
 #include "HL_FILE.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
@@ -15,6 +16,7 @@ void reset_suite_state(void)
 {
     clear_shell_run_state();
     clear_graph_run_state();
+    clear_widget_run_state();
     clear_file_window_state();
     memset(&mnw, 0, sizeof mnw);
     memset(pln, 0, sizeof pln);

@@ -269,6 +269,40 @@ std::set<int> rgb_columns(int colour, int y, int x0, int x1)
     return got;
 }
 
+// The 5 x 7 cell whose bottom-left dot is (x, y), rows top to bottom.
+static std::string cell_dots(int x, int y)
+{
+    std::string dots;
+    for (int r = 0; r < 7; r++)
+        for (int c = 0; c < 5; c++) {
+            const unsigned char* p = rgb_array + ((y + 6 - r) * 800 + x + c) * 3;
+            dots += p[0] || p[1] || p[2] ? '#' : '.';
+        }
+    return dots;
+}
+
+int rgb_shows(int x, int y, const char* text, int advance)
+{
+    for (int k = 0; text[k]; k++) {
+        std::string want = text[k] == ' ' ? std::string(35, '.') : std::string(font_dots_of(text[k]));
+        if (cell_dots(x + k * advance, y) != want) return 0;
+    }
+    return 1;
+}
+
+std::string rgb_text(int x, int y, int count, int advance)
+{
+    std::string text;
+    for (int k = 0; k < count; k++) {
+        std::string dots = cell_dots(x + k * advance, y);
+        char got = dots.find('#') == std::string::npos ? ' ' : '?';
+        for (int ch = 33; ch < 97 && got == '?'; ch++)
+            if (dots == font_dots_of((char)ch)) got = (char)ch;
+        text += got;
+    }
+    return text;
+}
+
 std::string rgb_whole(void) { return std::string((const char*)rgb_array, rgb_array_bytes); }
 
 std::string rgb_first_difference(const std::string& got, const std::string& want)

@@ -57,6 +57,16 @@ int rgb_colour(int x, int y);
 // The columns of row y between x0 and x1 lit in colour.
 std::set<int> rgb_columns(int colour, int y, int x0, int x1);
 
+// The text the software font left in rgb_array from (x, y), the bottom-left
+// dot of the first cell: count cells advance apart, each read as the
+// character whose dots lit it in any colour (capitals for letters), " " for
+// an empty cell and "?" for dots of no character.
+std::string rgb_text(int x, int y, int count, int advance);
+// 1 when the cells from (x, y), advance apart, hold exactly text's dots in
+// the software font: reads text whose characters share their dots ("O"
+// and "0") as well as any other.
+int rgb_shows(int x, int y, const char* text, int advance);
+
 // The whole software picture, and the whole of it as draw leaves a cleared one.
 std::string rgb_whole(void);
 template <typename F>

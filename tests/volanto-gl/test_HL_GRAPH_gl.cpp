@@ -1,8 +1,9 @@
 // The OpenGL drawing path on the virtual display: the font texture read back
 // glyph by glyph, the panel-light tint, GL lines, the 3D quads' corners,
 // texture coordinates and normal in GL's feedback; the texture loader's alpha
-// modes, shrinking, mipmaps, wrapping and seasonal names; the start-up
-// picture and the alert drawn in the font.
+// modes, shrinking, mipmaps, wrapping and seasonal names; the window
+// background's tiles and their drawing; the start-up picture and the alert
+// drawn in the font.
 #include <gtest/gtest.h>
 
 #include "HL_FUNCT.h"
@@ -411,6 +412,181 @@ TEST_F(TextureLoader, SeasonAndLatitudePickTheTerrainNames)
         ASSERT_GE(k, 0);
         EXPECT_STREQ(names[k], c.used) << "id " << c.id << " T " << c.temp << " P " << c.precip << " lat " << c.lat;
     }
+}
+
+// ---- window background -------------------------------------------------------------
+
+namespace {
+
+// A picture with no pure magenta in it but where put: every pixel its own
+// mix of its place, blue below 200.
+void paint_background_picture(void)
+{
+    for (int y = 0; y < 600; y++)
+        for (int x = 0; x < 800; x++) {
+            unsigned char* p = rgb_array + (y * 800 + x) * 3;
+            p[0] = (unsigned char)(x * 7);
+            p[1] = (unsigned char)(y * 5);
+            p[2] = (unsigned char)((x + y) % 200);
+        }
+}
+
+void put_rgb(int x, int y, int r, int g, int b)
+{
+    unsigned char* p = rgb_array + (y * 800 + x) * 3;
+    p[0] = (unsigned char)r;
+    p[1] = (unsigned char)g;
+    p[2] = (unsigned char)b;
+}
+
+}  // namespace
+
+// Tile (column c, row r from the bottom) is texture 500 + c + 7r, 128 x 128
+// RGBA of 8 bits, nearest and clamped, holding the picture from (128c,
+// 128r); pure magenta alone is clear, and the texels past the 800 x 600
+// picture (the last column from x 32, the top row from y 88) are 0.
+TEST(BackgroundGl, UploadCutsThePictureIntoClampedTiles)
+{
+    start_drawing();
+    paint_background_picture();
+    put_rgb(0, 0, 255, 0, 255);
+    put_rgb(799, 599, 255, 0, 255);
+    put_rgb(1, 0, 255, 0, 254);
+    put_rgb(2, 0, 254, 0, 255);
+    put_rgb(3, 0, 255, 1, 255);
+    OGL_upload_background();
+
+    for (int r = 0; r < 5; r++)
+        for (int c = 0; c < 7; c++) {
+            SCOPED_TRACE(testing::Message() << "tile " << c << ", " << r);
+            int id = tex_tiles_first + c + tex_tiles_across * r, w = 0, h = 0;
+            std::vector<unsigned char> t = texture_level(id, 0, GL_RGBA, &w, &h);
+            ASSERT_EQ(w, 128);
+            ASSERT_EQ(h, 128);
+            GLint v = 0;
+            for (GLenum size : {GL_TEXTURE_RED_SIZE, GL_TEXTURE_GREEN_SIZE, GL_TEXTURE_BLUE_SIZE, GL_TEXTURE_ALPHA_SIZE}) {
+                glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, size, &v);
+                EXPECT_EQ(v, 8);
+            }
+            for (GLenum param : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
+                glGetTexParameteriv(GL_TEXTURE_2D, param, &v);
+                EXPECT_EQ(v, GL_NEAREST);
+            }
+            for (GLenum param : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) {
+                glGetTexParameteriv(GL_TEXTURE_2D, param, &v);
+                EXPECT_EQ(v, GL_CLAMP_TO_EDGE);
+            }
+            int beyond = 0, wrong = 0;
+            for (int ty = 0; ty < 128; ty++)
+                for (int tx = 0; tx < 128; tx++) {
+                    const unsigned char* texel = &t[((size_t)ty * 128 + tx) * 4];
+                    int px = 128 * c + tx, py = 128 * r + ty;
+                    if (px >= 800 || py >= 600) {
+                        beyond += texel[0] || texel[1] || texel[2] || texel[3];
+                        continue;
+                    }
+                    const unsigned char* s = rgb_array + (py * 800 + px) * 3;
+                    int clear = s[0] == 255 && s[1] == 0 && s[2] == 255;
+                    wrong += texel[0] != s[0] || texel[1] != s[1] || texel[2] != s[2] || texel[3] != (clear ? 0 : 255);
+                }
+            EXPECT_EQ(beyond, 0) << "texels past the picture";
+            EXPECT_EQ(wrong, 0) << "texels of the picture";
+        }
+    int w, h;
+    std::vector<unsigned char> first = texture_level(tex_tiles_first, 0, GL_RGBA, &w, &h);
+    EXPECT_EQ(first[3], 0) << "magenta";
+    EXPECT_EQ(first[4 + 3], 255) << "blue 254";
+    EXPECT_EQ(first[8 + 3], 255) << "red 254";
+    EXPECT_EQ(first[12 + 3], 255) << "green 1";
+    std::vector<unsigned char> last = texture_level(tex_tiles_first + 34, 0, GL_RGBA, &w, &h);
+    const unsigned char* corner = &last[(87 * 128 + 31) * 4];
+    EXPECT_EQ(corner[0] == 255 && corner[1] == 0 && corner[2] == 255 && corner[3] == 0, true) << "pixel (799, 599)";
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+}
+
+// The 35 tiles cover the screen from (128i, 128j) to the picture's edge,
+// the last column 768 to 800 to s 0.25, the top row 512 to 600 to t 0.6875,
+// whatever the drawing origin; tinted by the panel light, half as much
+// with a window open; texturing and the alpha test off again afterwards.
+TEST(BackgroundGl, PlotCoversTheScreenWithTheTiles)
+{
+    start_drawing();
+    ins.lite_rgb[0] = 0.2f;
+    ins.lite_rgb[1] = 0.4f;
+    ins.lite_rgb[2] = 0.6f;
+    mnw.x = 100;
+    mnw.y = 50;
+    const struct {
+        int topwin;
+        float rgb[3];
+    } tints[] = {{win_main, {0.2f, 0.4f, 0.6f}}, {7, {0.6f, 0.7f, 0.8f}}};
+    for (const auto& tint : tints) {
+        SCOPED_TRACE(tint.topwin);
+        mnw.topwin = tint.topwin;
+        std::vector<fb_prim> prims = feedback(GL_3D_COLOR_TEXTURE, [] { OGL_plot_background(); });
+        ASSERT_FALSE(prims.empty());
+        for (const fb_prim& p : prims)
+            for (const std::vector<float>& v : p.v)
+                for (int k = 0; k < 3; k++) EXPECT_NEAR(v[3 + k], tint.rgb[k], 1e-3f);
+        std::vector<quad> quads = quads_of([] { OGL_plot_background(); });
+        ASSERT_EQ(quads.size(), 35u);
+        int seen[7][5] = {};
+        for (const quad& q : quads) {
+            ASSERT_EQ(q.corner.size(), 4u);
+            float x1 = 1e9f, y1 = 1e9f, x2 = -1e9f, y2 = -1e9f;
+            for (const std::vector<float>& c : q.corner) {
+                x1 = fminf(x1, c[0] / mnw.XRAT), y1 = fminf(y1, c[1] / mnw.YRAT);
+                x2 = fmaxf(x2, c[0] / mnw.XRAT), y2 = fmaxf(y2, c[1] / mnw.YRAT);
+            }
+            int i = (int)lroundf(x1 / 128), j = (int)lroundf(y1 / 128);
+            ASSERT_TRUE(i >= 0 && i < 7 && j >= 0 && j < 5) << x1 << ", " << y1;
+            seen[i][j]++;
+            EXPECT_NEAR(x1, 128 * i, 1e-2f);
+            EXPECT_NEAR(y1, 128 * j, 1e-2f);
+            EXPECT_NEAR(x2, i == 6 ? 800 : 128 * (i + 1), 1e-2f);
+            EXPECT_NEAR(y2, j == 4 ? 600 : 128 * (j + 1), 1e-2f);
+            float s_end = i == 6 ? 0.25f : 1, t_end = j == 4 ? 0.6875f : 1;
+            for (const std::vector<float>& c : q.corner) {
+                bool right = c[0] / mnw.XRAT > x1 + 1, top = c[1] / mnw.YRAT > y1 + 1;
+                EXPECT_NEAR(c[2], right ? s_end : 0, 1e-5f) << "tile " << i << ", " << j;
+                EXPECT_NEAR(c[3], top ? t_end : 0, 1e-5f) << "tile " << i << ", " << j;
+            }
+        }
+        for (int i = 0; i < 7; i++)
+            for (int j = 0; j < 5; j++) EXPECT_EQ(seen[i][j], 1) << "tile " << i << ", " << j;
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+        EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
+    }
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+}
+
+// Drawn over a cleared screen the uploaded picture comes back pixel for
+// pixel, its last column and top row included, with the screen showing
+// through the magenta alone.
+TEST(BackgroundGl, PictureShowsThroughItsTilesExceptMagenta)
+{
+    start_drawing();
+    ASSERT_EQ(mnw.XRAT, 1.0f);
+    ASSERT_EQ(mnw.YRAT, 1.0f);
+    paint_background_picture();
+    for (int y = 300; y < 310; y++)
+        for (int x = 400; x < 410; x++) put_rgb(x, y, 255, 0, 255);
+    put_rgb(799, 599, 255, 0, 255);
+    std::vector<unsigned char> picture(rgb_array, rgb_array + rgb_array_bytes);
+    OGL_upload_background();
+    glClearColor(0, 0, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    OGL_plot_background();
+    std::vector<unsigned char> shown = read_back(0, 0, 800, 600);
+    int wrong = 0, first = -1;
+    for (int k = 0; k < 800 * 600; k++) {
+        const unsigned char* p = &picture[(size_t)k * 3];
+        int clear = p[0] == 255 && p[1] == 0 && p[2] == 255;
+        unsigned char want[3] = {clear ? (unsigned char)0 : p[0], clear ? (unsigned char)0 : p[1],
+                                 clear ? (unsigned char)255 : p[2]};
+        if (memcmp(&shown[(size_t)k * 3], want, 3) != 0 && wrong++ == 0) first = k;
+    }
+    EXPECT_EQ(wrong, 0) << "first at (" << first % 800 << ", " << first / 800 << ")";
 }
 
 // ---- start-up and alerts ---------------------------------------------------------
