@@ -51,9 +51,11 @@ void block(float x, float y, int on)
     OGL_line(third, x, y + 8, x + 6, y + 8);
 }
 
+// A held button's repeated clicks do not toggle it again: a box that
+// flickered while held would land wherever the button was let go.
 int inboolbtn(float x, float y, int* value, const char* help)
 {
-    int hit = clicked_in(x - 2, y - 2, x + 9, y + 9);
+    int hit = !mnw.delay_dragging && clicked_in(x - 2, y - 2, x + 9, y + 9);
     if (hit) *value = *value == 0 ? 1 : 0;
     block(x, y, *value);
     if (fltbox(mnw.mx, mnw.my, x - 2, y - 2, x + 9, y + 9)) help_line(x, y - 20, help);

@@ -596,7 +596,7 @@ TEST(StartUpGl, StartUpScreenShowsTheGeneratedPictureAndTheBarTrack)
     MACIBM_init();                                  // the bar's steps show the start-up screen
     std::string vsys = read_file(std::string(PROGRAM_DIR) + "bitmaps/VSYS.BMP");
     ASSERT_EQ(vsys.size(), 54u + 800 * 600 * 3);
-    for (auto xy : {std::pair<int, int>{400, 550}, {100, 100}, {650, 450}}) {
+    for (auto xy : {std::pair<int, int>{400, 550}, {500, 100}, {650, 450}}) {   // clear of the tip box
         unsigned char px[3];
         host_test_read_front(xy.first, xy.second, 1, 1, px);
         size_t at = 54 + ((size_t)xy.second * 800 + xy.first) * 3;
