@@ -164,15 +164,19 @@ float rwy_len[world_rwy_max], rwy_width[world_rwy_max];
 int rwy_code[world_rwy_max];
 int rwy_wrl_max = -1;
 
+int airport_in_table(int a) { return a >= 0 && a <= apt_wrl_max && a < world_apt_max; }
+
+int navaid_in_table(int n) { return n >= 0 && n <= nav_wrl_max && n < world_nav_max; }
+
 float chosen_airport_h(void)
 {
     int a = msc.apt_sel;
-    return a >= 0 && a <= apt_wrl_max && a < world_apt_max ? apt_h[a] : 0.0f;
+    return airport_in_table(a) ? apt_h[a] : 0.0f;
 }
 
 int apt_has_runway(int a)
 {
-    if (a < 0 || a > apt_wrl_max || a >= world_apt_max) return 0;
+    if (!airport_in_table(a)) return 0;
     int lo = apt_lo_ind[a], hi = apt_hi_ind[a];
     if (lo < 0 || lo > hi || hi > rwy_wrl_max) return 0;
     return a == apt_wrl_max || hi < apt_lo_ind[a + 1];

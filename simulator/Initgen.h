@@ -343,6 +343,8 @@ extern int apt_twr[world_apt_max], apt_bld[world_apt_max];
 extern char apt_id[world_apt_max][5], apt_name[world_apt_max][40];
 extern int apt_lo_ind[world_apt_max], apt_hi_ind[world_apt_max];   // the airport's runways
 extern int apt_wrl_max;           // -1 when empty
+// 1 when a is an airport of the table as loaded.
+int airport_in_table(int a);
 // 1 when the airport owns a runway. One without runway lines has an empty
 // range, unless no runway came before it: then its range reads as runway 0,
 // which is the next airport's or nobody's.
@@ -374,6 +376,8 @@ extern int nav_frq[world_nav_max];
 extern float nav_hdng[world_nav_max];
 extern char nav_id[world_nav_max][5], nav_name[world_nav_max][40];
 extern int nav_wrl_max;           // 3 when the file holds none
+// 1 when n is a navaid slot of the table as loaded (the ships' included).
+int navaid_in_table(int n);
 
 // Finds an airport (kind 1) or a navaid of type kind by the first four
 // characters of its ID: 1 with the first match's index in *index, else 0

@@ -31,7 +31,7 @@ static float wrap_heading(float h)
 
 static int selected_airport(void)
 {
-    return msc.apt_sel >= 0 && msc.apt_sel <= apt_wrl_max && msc.apt_sel < world_apt_max ? msc.apt_sel : -1;
+    return airport_in_table(msc.apt_sel) ? msc.apt_sel : -1;
 }
 
 

@@ -118,7 +118,7 @@ static void diagram_command(int l)
 {
     if (l < 0 || l > apt_lcl_max) return;
     int a = apt_to_index[l];
-    if (a < 0 || a > apt_wrl_max || a >= world_apt_max) return;
+    if (!airport_in_table(a)) return;
     msc.chart_kind = chart_diagram;
     msc.diagram_apt = a;
     snprintf(C_s, sizeof C_s, "%.40s (%.5s)", apt_name[a], apt_id[a]);
@@ -146,7 +146,7 @@ static void runway_pick(int item)
     if (l < 0 || l >= local_list_max || l > apt_lcl_max)
         MACIBM_alert("Apt sel out of range!", "", "", &l, alert_fatal_number);
     int a = apt_to_index[l];
-    if (a < 0 || a > apt_wrl_max || a >= world_apt_max)
+    if (!airport_in_table(a))
         MACIBM_alert("loc_apt_wrl out of range!", "", "", &a, alert_fatal_number);
     int rwy = apt_lo_ind[a] + r / 2;
     if (rwy < apt_lo_ind[a] || rwy > apt_hi_ind[a])
@@ -164,7 +164,7 @@ static void navaid_pick(int item)
     int entry = item - (vor ? item_vor_first : item_ndb_first);
     if (entry < 0 || entry > (vor ? vor_lcl_max : ndb_lcl_max) || entry >= local_list_max) return;
     int n = vor ? vor_to_index[entry] : ndb_to_index[entry];
-    if (n < 0 || n > nav_wrl_max || n >= world_nav_max) return;
+    if (!navaid_in_table(n)) return;
     set.place_lat = nav_lat[n];
     set.place_lon = nav_lon[n];
     set.place_alt = nav_h[n] + 1000;

@@ -160,7 +160,7 @@ void hs_plot_nav(int kind, int index, float x, float y)
     glTexCoord2f(s0, 1.0f); glVertex2f(x - 5, y + 5);
     glTexCoord2f(s1, 1.0f); glVertex2f(x + 6, y + 5);
     glTexCoord2f(s1, 0.859375f); glVertex2f(x + 6, y - 5);
-    if (kind != 1 || index < 0 || index > apt_wrl_max || index >= world_apt_max) return;
+    if (kind != 1 || !airport_in_table(index)) return;
     for (int k = 0; k < 4 && apt_id[index][k]; k++) OGL_char(x - 12 + 6 * (float)k, y - 13, apt_id[index][k]);
 }
 
