@@ -6,8 +6,6 @@
 //   replay       the flown path played back
 //   frame step   APPLICATION_update
 #include "Event.h"
-#include "Do_graph.h"
-#include "Graphnif.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "Integ.h"
@@ -70,7 +68,6 @@ static void adapt_time_step(void)
 
 // Seconds of the path played per second of step, by set.replay_speed 1..7.
 static const float replay_rates[8] = {0, -5, -1, -0.2f, 0, 0.2f, 1, 5};
-static const int replay_stopped = 4;
 static const float path_empty = 0.01f;   // a slot whose time is not above this holds nothing
 
 static float replay_rate(int speed) { return speed >= 1 && speed <= 7 ? replay_rates[speed] : 0; }
@@ -142,7 +139,7 @@ static void replay_step(void)
         found = 1;
     }
     if (found) pat.replay_time = t;
-    else set.replay_speed = replay_stopped;
+    else set.replay_speed = replay_stopped_speed;
 }
 
 // ---- frame step ----------------------------------------------------------------

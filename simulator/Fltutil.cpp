@@ -43,6 +43,8 @@ void clear_flight_state(void)
     clear_propel_flight_state();
 }
 
+float loaded_mass(void) { return pln[0].m_empty + flt.payload + flt.fuel + flt.jettison; }
+
 float bearing_to(float x, float z)
 {
     return fltwrap(atan2f(x - (float)flt.pos_x[0], (float)flt.pos_z[0] - z) * con.radtodeg, 0, 360);

@@ -169,6 +169,10 @@ struct pathstruct {
 static_assert(sizeof(pathstruct) == 840004, "pathstruct is 1 + 6000 x 35 floats");
 
 extern flightstruct flt;
+
+// The user's aircraft's whole mass as loaded now, kg: empty, payload, fuel
+// and what it can jettison.
+float loaded_mass(void);
 extern ottostruct ott;
 extern pathstruct pat;
 

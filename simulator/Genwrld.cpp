@@ -364,7 +364,6 @@ static void list_local_navaids(void)
 {
     int vors = 0, ndbs = 0;
     char name[40];
-    vor_lcl_max = ndb_lcl_max = -1;
     for (int n = 0; n <= nav_wrl_max && n < world_nav_max; n++) {
         if (!nav_inreg[n]) continue;
         snprintf(name, sizeof name, "%.39s", nav_name[n]);

@@ -432,7 +432,7 @@ void update_flight(void)
     if (set.out_graph_any) update_graph();
     maintain_sounds();
 
-    flt.mass_now = pln[0].m_empty + flt.payload + flt.fuel + flt.jettison;
+    flt.mass_now = loaded_mass();
     rotor_buffet(ground_effect());
 
     {

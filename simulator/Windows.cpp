@@ -145,8 +145,7 @@ static void leave_airport_id(void)
 
 static void leave_weights(void)
 {
-    float total = pln[0].m_empty + flt.payload + flt.fuel + flt.jettison;
-    if (total <= pln[0].m_max) return;
+    if (loaded_mass() <= pln[0].m_max) return;
     mnw.topwin = win_main;
     MACIBM_alert("Your total weight is above the maximum allowable weight for the airplane!",
                  "You will be breaking several Federal Aviation Regulations by flying this thing!",
@@ -329,7 +328,7 @@ static void reset_chart_view(void)
     env.map_x = env.reg_west_x;
     env.map_z = env.reg_south_z;
     int a = msc.diagram_apt;
-    if (msc.chart_kind == chart_diagram && a >= 0 && a <= apt_wrl_max && a < world_apt_max && apt_has_runway(a)) {
+    if (msc.chart_kind == chart_diagram && apt_has_runway(a)) {
         int r = apt_lo_ind[a];
         env.map_x = X_with_latlon(rwy_lat[r], rwy_lon[r]) - 25950;
         env.map_z = Z_with_lat(rwy_lat[r]) + 25950;
