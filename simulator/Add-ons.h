@@ -57,6 +57,9 @@ int inside_cw_reg_rotated(float x1, float z1, float x2, float z2, float px, floa
 // n points every 360 / n degrees from `first` on a circle of radius r about
 // (x, y, z), as the helidecks' edge lights stand; inside a GL_POINTS batch.
 void light_circle(float x, float y, float z, float r, int first, int n);
+// Where the carrier's landing reference point lies now (m, local frame):
+// its deck light turned with the ship's attitude about the ship.
+void carrier_reference_point(float xyz[3]);
 // At the modelview's origin, already turned to the structure's attitude;
 // (x, y, z) its reference point in the local frame.
 void draw_a_carr(float x, float y, float z);

@@ -179,6 +179,8 @@ static void ship_point(int s, const float p[3], float out[3])
     out[2] = env.ship_z[s] + x * sh + z2 * ch;
 }
 
+void carrier_reference_point(float xyz[3]) { ship_point(0, carr_lxyz[carr_light_reference], xyz); }
+
 static void draw_carr_hull(void)
 {
     pair_list p = carr_pxyz;
@@ -260,9 +262,9 @@ void draw_a_carr(float, float, float)
     ground_state();
     draw_carr_hull();
 
-    // The eye from the landing reference point, for the landing aid and the officer.
+    // The eye from the landing reference point, for the landing aid.
     float ref[3];
-    ship_point(0, carr_lxyz[carr_light_reference], ref);
+    carrier_reference_point(ref);
     for (int k = 0; k < 3; k++) atc.deck_rel[k] = con.VIEW_xyz[k] - ref[k];
 
     OGL_setstate(1, 0, 0, 1);

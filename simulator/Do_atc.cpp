@@ -10,9 +10,6 @@ int initspeechsynth(void) { return 0; }
 // comes.
 void speakstring(const char*) {}
 
-// Stands in until the phrases come: an empty opening.
-void start_command_string(char* text, int) { text[0] = 0; }
-
 // Stand in until the controllers' dialogue and the landing signal officer
 // come: no one answers.
 void handle_plan(int) {}

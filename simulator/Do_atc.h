@@ -26,11 +26,39 @@ struct atcstruct {
 
 extern atcstruct atc;
 
-int  initspeechsynth(void);             // 1 when the speech engine started; init_gen keeps it in msc.speech_ok
-void speakstring(const char* text);     // one controller phrase
-// The opening of a controller's phrase into text (line_max characters): to
-// the user (own 1) or to other traffic (0); the caller appends its sentence.
+// ---- speech (Do_atc.cpp) ------------------------------------------------------
+
+// 1 when the speech engine started; init_gen keeps it in msc.speech_ok.
+int  initspeechsynth(void);
+// Shows one controller phrase (cut to 399 characters) on the ATC line for
+// 0.1 s a character while ATC text is on, and speaks it in the background
+// while verbal ATC is on and the engine runs; never waits for the voice.
+void speakstring(const char* text);
+
+// ---- phrases, the active runway and ATIS (Do_atc_phrases.cpp) ---------------
+
+// Every builder but get_phonetic appends to a buffer of atc_text_max.
+// The word of a digit or capital letter ("niner", "x ray"), else empty.
+void get_phonetic(char c, char* out);
+// The opening of a controller's phrase: the user's callsign and tail number
+// (own 1) or a random N-number of other traffic (0), in phonetic words from
+// the number's second character on; the caller appends its sentence.
 void start_command_string(char* text, int own);
+void app_freq(char* text, int mhz, int khz);          // "1 2 1 point 9 0"
+void app_squawk(char* text);                          // four random digits 0..7
+void app_heading_string(char* text, float heading, int step);   // "0 9 0", 0 as "3 6 0"
+void app_turn_string(char* text, float heading, int step);      // from the magnetic heading
+void app_wind_string(char* text, int direction, int speed, int variation, int gust);
+void app_altimeter_string(char* text, float pressure);          // inHg in, inches or hectopascals out
+void app_current_rway_string(char* text, int airport);          // "runway 2 7 left"
+void app_rand_plane(char* text, float altitude_ft);             // a type of aircraft for the height
+// The airport's runway in use from the wind (a real-weather report's when
+// "WORLD.RWX" has one for the region) and its localizers: the runway's world
+// index, its end (1 or 2), and the localizer when one lines up (has_ils 1).
+void get_active_rway(int airport, int* runway, int* end, int* has_ils, int* localizer);
+// The airport's ATIS text under information `letter`, from the simulator's
+// weather or, with use_real_weather, the nearest report.
+void get_ATIS(int airport, char letter, char* out, int use_real_weather);
 
 // Once a second from the periodic systems: the filed plan's dialogue (while
 // it is filed and picked up), the approach being vectored (with
@@ -38,6 +66,9 @@ void start_command_string(char* text, int own);
 // landing signal officer.
 void handle_plan(int pilot_call);
 void controller_respond(char* request);
+// The carrier's landing signal officer (Do_atc.cpp): watches the user's eye
+// point from the landing reference point and calls the ball, then power,
+// attitude and line-up, or a wave-off close in.
 void LSO_respond(void);
 // The ATC window's list of calls: click 0 draws it (the 2D overlays, while
 // atc.menu_on is set), click 1 acts on the row under the cursor.

@@ -206,16 +206,15 @@ static void place_outside_camera(int view, const float pos[3], int jumped)
         con.VIEW_xyz[k] = jumped ? t[k] : closer_assymp(con.VIEW_xyz[k], t[k], dt);
 }
 
-// The pilot's eye point, turned with the aircraft.
-static void place_cockpit_camera(const float pos[3])
+void pilot_eye_point(float eye[3])
 {
     const planestruct& a = pln[0];
     float pa = a.peY * flt.sin_phi + a.peX * flt.cos_phi;
     float pb = a.peY * flt.cos_phi - a.peX * flt.sin_phi;
     float pc = pb * flt.sin_theta + a.peZ * flt.cos_theta;
-    con.VIEW_xyz[0] = pa * flt.cos_psi - pc * flt.sin_psi + pos[0];
-    con.VIEW_xyz[1] = pb * flt.cos_theta - a.peZ * flt.sin_theta + pos[1];
-    con.VIEW_xyz[2] = pa * flt.sin_psi + pc * flt.cos_psi + pos[2];
+    eye[0] = pa * flt.cos_psi - pc * flt.sin_psi + (float)flt.pos_x[0];
+    eye[1] = pb * flt.cos_theta - a.peZ * flt.sin_theta + (float)flt.pos_y[0];
+    eye[2] = pa * flt.sin_psi + pc * flt.cos_psi + (float)flt.pos_z[0];
 }
 
 // Never below the ground, and looking at the aircraft.
@@ -272,7 +271,7 @@ void update_scene_3d(void)
     if (outside_view(view)) place_outside_camera(view, pos, jumped);
     else {
         set_cockpit_attitude(view);
-        place_cockpit_camera(pos);
+        pilot_eye_point(con.VIEW_xyz);
     }
     for (int k = 0; k < 3; k++) cam_run.prev_xyz[k] = pos[k];
     cam_run.have_prev = 1;

@@ -68,6 +68,10 @@ const int view_spot = 519;
 const int view_full_hud = 521;
 const int view_full_no_hud = 522;
 
+// The pilot's eye point of aircraft 0 (m, local frame): its position plus
+// the aircraft's eye offset turned by its attitude. The cockpit views look
+// from it; the carrier's landing signal officer watches it in every view.
+void pilot_eye_point(float eye[3]);
 // The frame, first thing in a main-view frame: pages the region with the
 // aircraft, places the camera and calls update_scene_3d2.
 void update_scene_3d(void);
