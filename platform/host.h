@@ -116,6 +116,21 @@ void host_voice_stop(int slot);             // keeps the position
 int  host_voice_freq(int slot, int hz);     // 1 when set (a loaded voice, 100 to 100000 Hz)
 void host_voice_volume(int slot, int centibels);  // 0 full, -10000 the floor
 
+// Speech: a synthetic voice reading text aloud on its own thread, its samples
+// mixed as one stream beside the voices (silent until the mixer runs).
+const int host_gender_male = 1;
+const int host_gender_female = 2;
+// Starts the engine with the voice nearest to language ("en-us"), gender and
+// age, or any voice of the language's family ("en"); 1 when one speaks. The
+// engine starts once a run: later calls answer as the first did.
+int  host_speech_open(const char* language, int gender, int age);
+// Queues the text behind what is still being spoken and returns at once:
+// 0 when queued, anything else when the engine took nothing.
+int  host_speech_say(const char* text);
+// Drops what is queued and waits for the voice to fall silent; the mixer's
+// close calls it, so no sample comes after.
+void host_speech_stop(void);
+
 // Windows virtual-key codes the library routes by.
 enum {
     VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17,

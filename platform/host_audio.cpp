@@ -1,9 +1,11 @@
-// The host's sound: the suite's own mixer of 23 voices. SDL's audio thread
-// pulls mono 16-bit samples from it through the callback; without a device the
-// mixer runs into a silent sink (nobody pulls) and tests pull it themselves.
+// The host's sound: the suite's own mixer of 23 voices and the speech
+// stream. SDL's audio thread pulls mono 16-bit samples from it through the
+// callback; without a device the mixer runs into a silent sink (nobody pulls)
+// and tests pull it themselves.
 //
-// Sections: state, voices, mixing, device, test hooks.
+// Sections: state, voices, speech, mixing, device, test hooks.
 #include "host.h"
+#include "host_internal.h"
 #include "host_test.h"
 
 #include <SDL.h>
@@ -12,6 +14,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 // ---- state ---------------------------------------------------------------
 
@@ -27,6 +30,18 @@ struct voice {
 };
 
 static voice voices[host_voices];
+
+// The speech engine's samples waiting to be heard, a ring; about 95 s at the
+// engine's rate, well over the longest phrase.
+const int speech_ring = 1 << 21;
+struct speech_stream {
+    short pcm[speech_ring];
+    int start, count;      // the oldest sample and how many wait
+    int rate;              // samples a second
+    double frac;           // how far past start the mix has read, 0..1
+};
+static speech_stream speech;
+
 static SDL_AudioDeviceID device = 0;
 static int audio_up = 0;
 static int audio_subsystem = 0;
@@ -35,17 +50,14 @@ static int sink_rate = 44100;          // the rate without a device
 static int no_device = 0;
 static int open_fails = 0;
 
-// The callback runs on SDL's audio thread: every change to a voice happens
-// under the device lock so that it never sees half a change.
-static void lock_mixer(void)
-{
-    if (device) SDL_LockAudioDevice(device);
-}
+// The callback runs on SDL's audio thread and the speech arrives on the
+// engine's: every change to a voice or the stream, and every mix, happens
+// under this lock, so that none sees half a change. The device is never
+// opened or closed while it is held, since closing waits for the callback.
+static std::mutex mixer_mutex;
 
-static void unlock_mixer(void)
-{
-    if (device) SDL_UnlockAudioDevice(device);
-}
+static void lock_mixer(void) { mixer_mutex.lock(); }
+static void unlock_mixer(void) { mixer_mutex.unlock(); }
 
 static int slot_ok(int slot) { return slot >= 0 && slot < host_voices; }
 
@@ -139,6 +151,59 @@ static void free_voices(void)
     unlock_mixer();
 }
 
+// ---- speech --------------------------------------------------------------
+
+void host_audio_speech_pcm(const short* pcm, int n, int rate)
+{
+    if (!pcm || n <= 0 || rate <= 0) return;
+    lock_mixer();
+    if (audio_up) {
+        speech_stream& q = speech;
+        if (q.count == 0) q.frac = 0;
+        q.rate = rate;
+        int room = speech_ring - q.count;
+        if (n > room) n = room;
+        for (int i = 0; i < n; i++) q.pcm[(q.start + q.count + i) % speech_ring] = pcm[i];
+        q.count += n;
+    }
+    unlock_mixer();
+}
+
+static void clear_speech(void)
+{
+    speech.start = 0;
+    speech.count = 0;
+    speech.frac = 0;
+}
+
+void host_audio_speech_clear(void)
+{
+    lock_mixer();
+    clear_speech();
+    unlock_mixer();
+}
+
+// Adds the waiting speech into acc at the mixer's rate, reading between
+// samples by straight lines; what is read is gone.
+static void mix_speech(float* acc, int frames)
+{
+    speech_stream& q = speech;
+    if (q.count == 0 || q.rate <= 0) return;
+    double step = (double)q.rate / (double)mix_rate;
+    for (int i = 0; i < frames && q.count > 0; i++) {
+        float a = q.pcm[q.start];
+        float b = q.count > 1 ? q.pcm[(q.start + 1) % speech_ring] : a;
+        acc[i] += a + (b - a) * (float)q.frac;
+        q.frac += step;
+        int whole = (int)q.frac;
+        if (whole > q.count) whole = q.count;
+        q.start = (q.start + whole) % speech_ring;
+        q.count -= whole;
+        q.frac -= whole;
+    }
+    if (q.count == 0) q.frac = 0;
+}
+
 // ---- mixing --------------------------------------------------------------
 
 static float frame_value(const voice& v, int i)
@@ -187,6 +252,7 @@ static void mix(short* out, int frames)
         int n = frames < chunk ? frames : chunk;
         memset(acc, 0, sizeof acc);
         for (voice& v : voices) mix_voice(v, acc, n);
+        mix_speech(acc, n);
         for (int i = 0; i < n; i++) {
             float s = acc[i];
             if (s > 32767.0f) s = 32767.0f;
@@ -202,7 +268,9 @@ static void mix(short* out, int frames)
 
 static void audio_callback(void*, Uint8* stream, int len)
 {
+    lock_mixer();
     mix((short*)stream, len / (int)sizeof(short));
+    unlock_mixer();
 }
 
 int host_audio_open(void)
@@ -228,12 +296,16 @@ int host_audio_open(void)
             device = 0;
         }
     }
+    lock_mixer();
     audio_up = 1;
+    unlock_mixer();
     return 1;
 }
 
 void host_audio_close(void)
 {
+    // The voice first: nothing may arrive for a stream that is gone.
+    host_speech_stop();
     if (device) {
         SDL_CloseAudioDevice(device);
         device = 0;
@@ -241,7 +313,10 @@ void host_audio_close(void)
     free_voices();
     if (audio_subsystem) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     audio_subsystem = 0;
+    lock_mixer();
     audio_up = 0;
+    clear_speech();
+    unlock_mixer();
     mix_rate = sink_rate;
 }
 

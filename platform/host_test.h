@@ -67,6 +67,17 @@ struct host_test_voice {
     double position;
 };
 host_test_voice host_test_voice_state(int slot);
+// Speech without the mixer: waits for what is queued, then speaks text into
+// out (mono 16-bit at host_test_speech_rate) and returns the samples made,
+// at most cap; -1 when the engine does not run.
+int  host_test_speech_render(const char* text, short* out, int cap);
+int  host_test_speech_rate(void);              // the engine's samples a second, 0 before it starts
+void host_test_speech_open_fails(int on);      // host_speech_open returns 0
+void host_test_speech_say_fails(int on);       // host_speech_say takes nothing and returns 1
+// With hold on, the engine's thread waits before handing its first samples
+// on, until hold is off again: shows that a caller does not wait for it.
+void host_test_speech_hold(int on);
+void host_test_speech_wait(void);              // until everything queued has been spoken
 
 // Joysticks: virtual sticks attached through the joystick system, no device
 // or display needed. A stick has 4 axes (X, Y, Z, R), one hat and 16 buttons,

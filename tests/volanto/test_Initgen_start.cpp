@@ -42,7 +42,7 @@ TEST_F(StartUp, OpensTheDataOutputFileAfreshInFixedNotation)
     trk.close();
     EXPECT_EQ(read_file("Volanto.out"), "1.500000 0.000100\n");
     EXPECT_EQ(msc.snd_ok, 1);
-    EXPECT_EQ(msc.speech_ok, 0) << "no speech engine: the controllers stay silent";
+    EXPECT_EQ(msc.speech_ok, 1) << "the suite's voice speaks English";
 }
 
 TEST_F(StartUp, StandardAtmosphereRunsFromSeaLevelToVacuumInMetres)
