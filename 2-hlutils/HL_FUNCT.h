@@ -141,3 +141,8 @@ void  decode_wxr(const char* report, float elevation, float* time, int* cover, f
 // nearest to (lat, lon) among the airports of the loaded region; 1 when
 // one was found. Built into the simulator only: it reads its world tables.
 int   get_wxr_str(char* report, float* elevation, float lat, float lon);
+// The same from the program folder's "WORLD.RWX", opened on inf1 and
+// closed again: 1 with the report and elevation, 0 when no airport of the
+// region reports, -1 when the file is missing or does not open.
+int   nearest_wxr_report(char* report, float* elevation, float lat, float lon);
+int   wxr_file_present(void);        // the program folder holds "WORLD.RWX"

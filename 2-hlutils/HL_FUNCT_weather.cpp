@@ -3,9 +3,12 @@
 // programs that hold the world tables and the region's airport marks.
 #include "HL_FUNCT.h"
 #include "HL_FILE.h"
+#include "HL_MNW.h"
 #include "Hl_types.h"
+#include "host.h"
 #include "records.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -48,4 +51,31 @@ int get_wxr_str(char* report, float* elevation, float lat, float lon)
         }
     }
     return found;
+}
+
+// The program folder's "WORLD.RWX" as the host finds it, into found (path_max).
+static int wxr_file(char* found)
+{
+    char path[path_max];
+    return snprintf(path, sizeof path, "%sWORLD.RWX", app_path) < (int)sizeof path &&
+           host_resolve_path(path, found, path_max);
+}
+
+int wxr_file_present(void)
+{
+    char found[path_max];
+    return wxr_file(found);
+}
+
+int nearest_wxr_report(char* report, float* elevation, float lat, float lon)
+{
+    char found[path_max];
+    if (!wxr_file(found)) return -1;
+    inf1.close();
+    inf1.clear();
+    inf1.open(found);
+    int got = inf1.is_open() ? get_wxr_str(report, elevation, lat, lon) : -1;
+    inf1.close();
+    inf1.clear();
+    return got;
 }

@@ -37,12 +37,16 @@ void speakstring(const char* text);
 
 // ---- phrases, the active runway and ATIS (Do_atc_phrases.cpp) ---------------
 
-// Every builder but get_phonetic appends to a buffer of atc_text_max.
-// The word of a digit or capital letter ("niner", "x ray"), else empty.
+// Every builder but get_phonetic appends to a buffer of atc_text_max and
+// cuts what would not fit.
+const int phonetic_word_max = 9;   // "november" and its end
+// The word of a digit or capital letter ("niner", "x ray"), else empty;
+// out holds phonetic_word_max.
 void get_phonetic(char c, char* out);
 // The opening of a controller's phrase: the user's callsign and tail number
 // (own 1) or a random N-number of other traffic (0), in phonetic words from
-// the number's second character on; the caller appends its sentence.
+// the number's second character on, each followed by a blank (a tail number
+// of fewer than two characters has none); the caller appends its sentence.
 void start_command_string(char* text, int own);
 void app_freq(char* text, int mhz, int khz);          // "1 2 1 point 9 0"
 void app_squawk(char* text);                          // four random digits 0..7
@@ -55,9 +59,14 @@ void app_rand_plane(char* text, float altitude_ft);             // a type of air
 // The airport's runway in use from the wind (a real-weather report's when
 // "WORLD.RWX" has one for the region) and its localizers: the runway's world
 // index, its end (1 or 2), and the localizer when one lines up (has_ils 1).
+// Without a localizer within 5 nm and with 5 knots of wind or less, the
+// first runway's first end; runway -1 for an airport without runways, and
+// localizer -1 when none lines up.
 void get_active_rway(int airport, int* runway, int* end, int* has_ils, int* localizer);
-// The airport's ATIS text under information `letter`, from the simulator's
-// weather or, with use_real_weather, the nearest report.
+// The airport's ATIS text under information `letter` (a capital), into out
+// of atc_text_max, from the simulator's weather or, with
+// use_real_weather, the nearest station's report; empty for an index
+// outside the airport table.
 void get_ATIS(int airport, char letter, char* out, int use_real_weather);
 
 // Once a second from the periodic systems: the filed plan's dialogue (while

@@ -14,10 +14,8 @@
 #include "Do_atc.h"
 #include "Funct.h"
 #include "Genwrld.h"
-#include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_MNW.h"
-#include "host.h"
 #include "Hl_joy.h"
 #include "Hl_sound.h"
 #include "Initgen.h"
@@ -307,30 +305,22 @@ static void take_report(const char* report, float elevation)
     }
 }
 
-// Opens "WORLD.RWX" of the program folder; with real weather in use, the
-// report of the station nearest the aircraft is taken. With real weather
-// off only its presence counts, and the file is not opened.
+// "WORLD.RWX" of the program folder: with real weather in use, the report
+// of the station nearest the aircraft is taken. With real weather off only
+// its presence counts, and the file is not opened.
 static void read_weather_file(void)
 {
-    char path[path_max], found[path_max];
-    int present = snprintf(path, sizeof path, "%sWORLD.RWX", app_path) < (int)sizeof path &&
-                  host_resolve_path(path, found, path_max);
-    if (!present || !atm.real_weather) {
-        atm.real_weather_found = present;
+    if (!atm.real_weather) {
+        atm.real_weather_found = wxr_file_present();
         return;
     }
-    inf1.close();
-    inf1.clear();
-    inf1.open(found);
-    atm.real_weather_found = inf1.is_open() ? 1 : 0;
-    if (atm.real_weather_found) {
-        char report[line_max];
-        float elevation = 0;
-        atm.weather_trend = 0;   // real weather in use: no trend, station or none
-        if (get_wxr_str(report, &elevation, flt.lat, flt.lon)) take_report(report, elevation);
-    }
-    inf1.close();
-    inf1.clear();
+    char report[line_max];
+    float elevation = 0;
+    int got = nearest_wxr_report(report, &elevation, flt.lat, flt.lon);
+    atm.real_weather_found = got >= 0;
+    if (got < 0) return;
+    atm.weather_trend = 0;   // real weather in use: no trend, station or none
+    if (got > 0) take_report(report, elevation);
 }
 
 // 6. Real weather: read again on crossing a whole degree of latitude or
