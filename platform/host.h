@@ -127,8 +127,9 @@ int  host_speech_open(const char* language, int gender, int age);
 // Queues the text behind what is still being spoken and returns at once:
 // 0 when queued, anything else when the engine took nothing.
 int  host_speech_say(const char* text);
-// Drops what is queued and waits for the voice to fall silent; the mixer's
-// close calls it, so no sample comes after.
+// Silences the voice: drops what is queued, waits for the engine's thread to
+// stop and empties the mixer's speech stream. The mixer's close calls it, so
+// no sample comes after.
 void host_speech_stop(void);
 
 // Windows virtual-key codes the library routes by.

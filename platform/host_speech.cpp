@@ -28,7 +28,6 @@ static int open_fails = 0, say_fails = 0, hold = 0;
 
 // ---- engine --------------------------------------------------------------
 
-// On the engine's thread. A null or empty chunk marks the end of a text.
 static void set_hold(int on)
 {
     {
@@ -38,6 +37,7 @@ static void set_hold(int on)
     hook_changed.notify_all();
 }
 
+// On the engine's thread. A null or empty chunk marks the end of a text.
 static int take_samples(short* pcm, int n, espeak_EVENT*)
 {
     if (!pcm || n <= 0) return 0;
@@ -88,8 +88,12 @@ int host_speech_open(const char* language, int gender, int age)
     if (open_fails || !language) return 0;
     if (engine != engine_untried) return engine == engine_up;
     engine = engine_failed;
-    int rate = espeak_Initialize(AUDIO_OUTPUT_RETRIEVAL, 0, nullptr, 0);
-    if (rate <= 0) return 0;
+    // Without its data the engine would end the program: it must only fail.
+    int rate = espeak_Initialize(AUDIO_OUTPUT_RETRIEVAL, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+    if (rate <= 0) {
+        espeak_Terminate();
+        return 0;
+    }
     if (!pick_voice(language, gender, age)) {
         espeak_Terminate();
         return 0;
@@ -115,6 +119,7 @@ void host_speech_stop(void)
     if (engine != engine_up) return;
     set_hold(0);
     espeak_Cancel();
+    host_audio_speech_clear();
 }
 
 // ---- test hooks ----------------------------------------------------------

@@ -29,7 +29,7 @@ void speakstring(const char* text)
     if (!text) text = "";
     size_t n = strnlen(text, atc_text_max);
     if (n > atc_text_max - 1) n = atc_text_max - 1;
-    memcpy(atc.ctrl_text, text, n);
+    memmove(atc.ctrl_text, text, n);   // the phrase may be the last one, said again
     atc.ctrl_text[n] = 0;
     if (set.atc_text) atc.ctrl_text_until = msc.sim_time + 0.1f * (float)n;
     if (!msc.speech_ok || !set.atc_speech) return;

@@ -53,10 +53,9 @@ TEST(AtcVoiceGl, TheFrigateApproachIsShownAndSpoken)
     ASSERT_EQ(mnw.menu_up, approaches);
     click_at(mnw.itemx1[place_frigate] + 20, mnw.itemy1[place_frigate] + 5);
     EXPECT_STREQ(atc.ctrl_text, "Frigate I L S is on 1 0 8 . 1 0.");
-    MACIBM_event_proc();
-    EXPECT_GT(atc_line_pixels(48), 40) << "the message on the ATC line";
 
-    // The engine and wind fall silent, so that what the mixer gives is the voice.
+    // The engine and wind fall silent, so that what the mixer gives is the
+    // voice; taken at once, before the device's own thread plays it away.
     for (int slot = 0; slot < host_voices; slot++) host_voice_stop(slot);
     host_test_speech_wait();
     std::vector<short> heard(44100 * 4);
@@ -64,5 +63,8 @@ TEST(AtcVoiceGl, TheFrigateApproachIsShownAndSpoken)
     double sum = 0;
     for (short s : heard) sum += (double)s * s;
     EXPECT_GT(sqrt(sum / heard.size()), 300.0) << "the message spoken";
+
+    MACIBM_event_proc();
+    EXPECT_GT(atc_line_pixels(48), 40) << "the message on the ATC line";
     MACIBM_finishup();
 }

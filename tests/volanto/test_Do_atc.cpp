@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -139,6 +140,21 @@ TEST_F(Speech, AnEngineThatDoesNotStartLeavesTextOnlyWithoutAWord)
     EXPECT_LT(rms(heard.data(), (int)heard.size()), 1.0);
 }
 
+// Without its data the engine does not start, and the program goes on. In a
+// process of its own: the engine starts once a run.
+TEST(SpeechDeathTest, AnEngineWithoutItsDataIsNoVoiceNotTheEnd)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    std::string empty = std::string(test_scratch_folder()) + "no voices";
+    std::filesystem::create_directories(empty + "/espeak-ng-data");
+    EXPECT_EXIT(
+        {
+            setenv("ESPEAK_DATA_PATH", empty.c_str(), 1);
+            _exit(initspeechsynth() == 0 ? 7 : 8);
+        },
+        ::testing::ExitedWithCode(7), "");
+}
+
 // Closing the sound while a long phrase is spoken stops the voice first:
 // nothing of it is heard when the sound opens again.
 TEST_F(Speech, ClosingTheSoundStopsTheVoice)
@@ -208,6 +224,7 @@ TEST_F(Officer, CorrectionsInTheirOrder)
         {2, 0, 7, 9, "Power Off"},        {2, 0, 1.5f, 9, "Power"},         {2, 0, 4, 5, "Power Off"},
         {2, 0, 4, 13, "Power"},           {2, 5, 4, 9, "Right for line up"}, {2, -5, 4, 9, "Come left"},
         {2, 0, 7, 13, "Power Off"},       {2, 5, 1.5f, 9, "Power"},         {2, 2, 4, 9, ""},
+        {2, 0, 1.5f, 5, "Power"},         {0.2f, 0, 7, 5, "Wave Off!"},
         {0.2f, 0, 7, 9, "Wave Off!"},     {0.2f, 0, 1.5f, 9, "Wave Off!"},  {0.2f, 0, 4, 5, "Attitude!"},
         {0.2f, 5, 4, 9, ""},              {0.2f, 0, 4, 13, ""},
     };
@@ -257,16 +274,26 @@ TEST_F(Officer, WatchesTheAircraftNotTheCamera)
     EXPECT_EQ(call(0.2f, 0, 5), "Wave Off!") << "the centre on it, the eye high";
 }
 
+// The deck heading in whole degrees, truncated, and west of north wrapped.
 TEST_F(Officer, TheBallCallNamesTheDeckHeadingOfTheCarrier)
 {
-    env.ship_hdg[0] = 100;   // the deck at 92
-    float ref[3];
-    carrier_reference_point(ref);
-    float m = 2 * con.nmtomtrs, b = 92 * con.degtorad;
-    flt.pos_x[0] = ref[0] - m * sinf(b);
-    flt.pos_z[0] = ref[2] + m * cosf(b);
-    flt.pos_y[0] = ref[1] + m * tanf(4 * con.degtorad);
-    flt.psi[0] = 92;
-    LSO_respond();
-    EXPECT_STREQ(atc.ctrl_text, "Call the ball, I L S 1 0 8 point 0 0, heading 0 9 2");
+    struct {
+        float carrier;
+        const char* heading;
+    } cases[] = {{100.7f, "0 9 2"}, {5, "3 5 7"}};
+    for (const auto& c : cases) {
+        env.ship_hdg[0] = c.carrier;
+        float deck = c.carrier - 8;
+        float ref[3];
+        carrier_reference_point(ref);
+        float m = 2 * con.nmtomtrs, b = deck * con.degtorad;
+        flt.pos_x[0] = ref[0] - m * sinf(b);
+        flt.pos_z[0] = ref[2] + m * cosf(b);
+        flt.pos_y[0] = ref[1] + m * tanf(4 * con.degtorad);
+        flt.psi[0] = deck;
+        atc.ball_called = 0;
+        LSO_respond();
+        EXPECT_EQ(std::string(atc.ctrl_text), std::string("Call the ball, I L S 1 0 8 point 0 0, heading ") + c.heading)
+            << c.carrier;
+    }
 }
