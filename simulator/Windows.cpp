@@ -518,11 +518,6 @@ void compose_cockpit(void)
 
 // ---- window managers -----------------------------------------------------------
 
-void manage_id_(void) {}    // stands in until the airport-ID window comes
-void manage_nam(void) {}    // stands in until the airport-name window comes
-void manage_wrl(void) {}    // stands in until the world-map window comes
-void manage_lat(void) {}    // stands in until the latitude-longitude window comes
-void manage_whr(void) {}    // stands in until the find-me window comes
 void manage_dat(void) {}    // stands in until the data-output window comes
 void manage_ser(void) {}    // stands in until the serial-output window comes
 void manage_tim(void) {}    // stands in until the time-of-day window comes
@@ -538,6 +533,3 @@ void manage_ins(void) {}    // stands in until the instrument-reliability window
 void manage_eqp(void) {}    // stands in until the equipment-reliability window comes
 void manage_snd(void) {}    // stands in until the sound window comes
 void manage_wrn(void) {}    // stands in until the warnings window comes
-void manage_iso(void) {}    // stands in until the isometric-region window comes
-void manage_pln(void) {}    // stands in until the flight-plan form comes
-void manage_cre(void) {}    // stands in until the credits window comes

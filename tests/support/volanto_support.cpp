@@ -2,6 +2,7 @@
 // simulator's records that tests set up) and its test surroundings.
 #include "test_support.h"
 #include "volanto_support.h"
+#include "Do_graph.h"
 #include "gl_view.h"
 #include "HL_GRAPH.h"
 #include "host_test.h"
@@ -42,6 +43,7 @@ void reset_program_state(void)
     clear_periodic_run_state();
     clear_panel_run_state();
     clear_menu_run_state();
+    clear_map_run_state();
     memset(&flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
     memset(&msc, 0, sizeof msc);
