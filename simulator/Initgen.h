@@ -457,6 +457,9 @@ void set_fltvars(int code, int sub);
 // Moves the flight to the airport nearest the point the region origin names
 // (origin + 1 degree of latitude, + 1.5 of longitude) and starts on its 9 nm final.
 void set_up_env_with_request_latlon(void);
+// The same from a point of its own: the latitude-longitude window's corner
+// lies a whole degree south and west of the point typed.
+void set_up_env_with_latlon(float lat, float lon);
 
 // The start-up's first step: the simulator's records all zero.
 void clear_simulator_records(void);

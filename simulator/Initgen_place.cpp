@@ -646,9 +646,10 @@ void set_fltvars(int code, int sub)
 
 // ---- the nearest airport ------------------------------------------------------
 
-void set_up_env_with_request_latlon(void)
+void set_up_env_with_request_latlon(void) { set_up_env_with_latlon(env.reg_lat + 1.0f, env.reg_lon + 1.5f); }
+
+void set_up_env_with_latlon(float lat, float lon)
 {
-    float lat = env.reg_lat + 1.0f, lon = env.reg_lon + 1.5f;
     float best = 9.9e9f;
     for (int a = 0; a <= apt_wrl_max && a < world_apt_max; a++) {
         // An airport without runways would lend the next one's.

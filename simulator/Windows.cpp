@@ -209,7 +209,7 @@ static void leave_window(int id)
 {
     switch (id) {
     case win_airport_id: leave_airport_id(); break;
-    case win_lat_lon: set_up_env_with_request_latlon(); break;
+    case win_lat_lon: set_up_env_with_latlon(env.reg_lat + 1.0f, env.reg_lon + 1.0f); break;   // the typed point
     case win_weights: leave_weights(); break;
     case win_data_output:
         set_dataoutput_params();

@@ -120,6 +120,47 @@ void manage_iso(void);
 void manage_pln(void);
 void manage_cre(void);
 
+// ---- the location windows' places ---------------------------------------------
+// Where their live parts stand: the managers draw and hit-test them, and the
+// background pictures put their labels beside them.
+struct win_point {
+    float x, y;
+};
+// Airport by ID: the typed identifier's four columns over the background's
+// alphabet, one cell a character code from the top down.
+const float id_column_x = 93;             // the first column's left edge
+const float id_column_width = 17;
+const float id_alphabet_top = 424;
+const float id_cell_height = 11;
+const int id_alphabet_codes = 37;         // blank, digits, capitals
+// Airport by name: the pick list and the start and cancel buttons below it.
+const win_point name_list_at = {20, 111};
+const float name_button_y1 = 15, name_button_y2 = 35;
+const float name_start_x1 = 20, name_start_x2 = 155;     // the cancel button starts where it ends
+const float name_cancel_x2 = 290;
+// Set Lat/Lon: the two digit wheels.
+const win_point lat_field_at = {153, 130};
+const win_point lon_field_at = {143, 85};
+// Where Am I?: the position's numbers and the sentence above them.
+const win_point where_lat_at = {67, 62};
+const win_point where_lon_at = {67, 42};
+const win_point where_sentence_at = {12, 89};
+// The flight plan form.
+const win_point plan_rules_at[3] = {{10, 385}, {10, 368}, {10, 351}};     // IFR, VFR, other
+const win_point plan_tail_at = {79, 370};
+const win_point plan_type_at = {159, 370};
+const win_point plan_departure_at = {354, 366};
+const win_point plan_cruise_at = {527, 366};
+const win_point plan_destination_at = {25, 160};
+const win_point plan_contact_at[2] = {{278, 105}, {322, 105}};
+
+// The compass word of a bearing from north (degrees, 0..360): "north",
+// "north-east" ... "north-west", each 45 degrees wide about its direction.
+const char* compass_word(float bearing);
+// The "Where Am I?" sentence for the user's aircraft and the chosen start
+// airport: "12 miles north-east of NAME (ID)"; "" without such an airport.
+void where_am_i_text(char* text, int cap);
+
 // 48 bytes in this order.
 struct flightplanstruct {
     int filed;
