@@ -94,6 +94,25 @@ int  util_yval(int row);
 // from the region's south-west corner: north leans up and right.
 void util_isomize(const float xyz[3], float* sx, float* sy, float scale);
 
+// ---- the world map (window 4) and the region view (window 23) -------------------
+
+// The world map's plate carree in window units: longitude -180..180 over x
+// 0..788, latitude -60..80 over y 50..443; below the map a strip for its
+// scale. The flown path and clicks keep to the map.
+const float world_map_left = 0, world_map_right = 788;
+const float world_map_bottom = 50, world_map_top = 443;
+void world_map_point(float lat, float lon, float* x, float* y);
+// The region corner (whole degrees) a click at (mx, my) on the map asks
+// for: a degree south and a degree and a half west of the point, so that the
+// start's request, the corner plus that, is the point clicked.
+void world_map_corner(float mx, float my, int* lat, int* lon);
+// The region view's scale, window units a metre: the largest at which the
+// whole region's ground fits a window dx by dy in the oblique projection.
+float iso_scale(float dx, float dy);
+// Where the region view draws a local point (m): the oblique projection at
+// scale s, the region's ground centred in the window dx by dy.
+void iso_point(const float xyz[3], float s, float dx, float dy, float* x, float* y);
+
 // The windows' managers: the frame step calls the open window's one each
 // frame instead of the flight (manage_map in Do_graph.h, manage_grf in Graphnif.h).
 void manage_id_(void);
