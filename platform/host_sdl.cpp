@@ -42,6 +42,7 @@ struct test_event {
 static const int test_events_max = 512;
 static test_event test_events[test_events_max];
 static int test_events_head = 0, test_events_tail = 0;
+static int test_display_through = 0;   // the display's own events are taken too
 static int test_clock_on = 0;
 static unsigned test_clock_now = 0, test_clock_step = 0;
 static int test_boxes = 0;
@@ -381,8 +382,9 @@ int host_next_event(host_event* e)
 #ifdef HOST_TESTING
         // Tests script every event: what the display sends on its own (the
         // pointer entering the window, an expose) would land at a random frame.
-        // Keys a test feeds come through the test queue above instead.
-        continue;
+        // Keys a test feeds come through the test queue above instead. The
+        // viewing tools let the display's own through.
+        if (!test_display_through) continue;
 #endif
         if (take_display_event(s, e)) return 1;
     }
@@ -657,6 +659,8 @@ void host_test_feed_key(int key, int scan, int mods)
     t.display.key.keysym.mod = (Uint16)mods;
     push_test_event(t);
 }
+
+void host_test_display_events(int on) { test_display_through = on; }
 
 int host_test_pending_events(void)
 {

@@ -18,6 +18,9 @@ void host_test_push_click(int px, int py);   // move, button down, button up
 int  host_test_pending_events(void);
 // Ends the messages of one frame: what is pushed after it comes a frame later.
 void host_test_push_frame_break(void);
+// With on, the display's own events (keys, clicks) are taken too, after the
+// scripted ones: for the tools that show the program on a real display.
+void host_test_display_events(int on);
 
 // A key pressed, described as the display reports it and taken through the
 // same translation as the display's own keys (dropped where they are), in

@@ -148,6 +148,17 @@ int stand_cessna_at_ksbd(void)
     return 1;
 }
 
+int start_shipped_on_display(int frames)
+{
+    host_test_clock(0, 50);
+    if (host_test_joy_attach() != 0) return 0;
+    start_simulator();
+    if (gdone || error_out() != "") return 0;
+    host_test_push_event({HE_PAINT, 0, 0, 0, 0});
+    for (int f = 0; f < frames; f++) MACIBM_event_proc();
+    return mnw.topwin == win_main;
+}
+
 void start_frame_over_flat_ground(void)
 {
     reset_suite_state();

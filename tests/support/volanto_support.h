@@ -25,6 +25,12 @@ void close_loader_surroundings(void);    // trk closed, the sink released
 // KSBD's runway 06. 1 when the aircraft loaded.
 int  stand_cessna_at_ksbd(void);
 
+// The program started on the shipped data in its window as a user starts it,
+// with a virtual stick attached (no joystick notice), under a virtual clock
+// of 50 ms a frame, painted and run for `frames` frames: 1 when it stands in
+// the main view with nothing told on the way (Error.out empty).
+int  start_shipped_on_display(int frames);
+
 // Flat ground at height 0: the region grid's vertices 100 m apart, with the
 // aircraft's cell (50, 50) under (5000, -5000).
 void lay_flat_ground(void);

@@ -10,6 +10,7 @@
 #include "host_test.h"
 #include "records.h"
 #include "test_support.h"
+#include "volanto_support.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -91,15 +92,8 @@ class CockpitGl : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        host_test_clock(0, 50);
-        ASSERT_EQ(host_test_joy_attach(), 0);
-        start_simulator();
-        ASSERT_EQ(gdone, 0);
-        ASSERT_EQ(error_out(), "") << "nothing was told on the way";
-        host_test_push_event({HE_PAINT, 0, 0, 0, 0});
         // The compass card swings to the heading with a second's lag.
-        for (int f = 0; f < 200; f++) MACIBM_event_proc();
-        ASSERT_EQ(mnw.topwin, win_main);
+        ASSERT_TRUE(start_shipped_on_display(200)) << error_out();
     }
     void TearDown() override { MACIBM_finishup(); }
 };
