@@ -476,7 +476,7 @@ static void draw_text(std::vector<unsigned char>& rgb, int x, int y, const char*
 
 static std::string degrees(int v, char plus, char minus)
 {
-    char s[8];
+    char s[16];
     if (v == 0 || v == 180 || v == -180) snprintf(s, sizeof s, "%d", v < 0 ? -v : v);
     else snprintf(s, sizeof s, "%d%c", v < 0 ? -v : v, v < 0 ? minus : plus);
     return s;
