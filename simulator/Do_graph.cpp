@@ -495,8 +495,10 @@ static void plot_profile(void)
     float x0 = (rightwards ? 37 : 209) - env.profile_shift * s, side = rightwards ? 1.0f : -1.0f;
 
     float ft = height_line_ft(s);
-    for (int k = 0;; k++) {
-        float y = p.y1 + (float)k * ft * con.fttomtrs * profile_exaggeration * s;
+    float spacing = ft * con.fttomtrs * profile_exaggeration * s;
+    // A view never set (zoom 0) has no spacing: no lines, rather than no end.
+    for (int k = 0; spacing > 0 && std::isfinite(spacing); k++) {
+        float y = p.y1 + (float)k * spacing;
         if (y >= p.y2) break;
         OGL_line(18, 40, y, p.x2, y);
         float label = (float)k * ft;

@@ -35,6 +35,8 @@ static int runway_bounds(int a, bounds* b)
 {
     int any = 0;
     *b = {9.9e9f, 9.9e9f, -9.9e9f, -9.9e9f};
+    // An airport without runway lines would read its neighbour's.
+    if (!apt_has_runway(a)) return 0;
     for (int r = apt_lo_ind[a]; r <= apt_hi_ind[a]; r++) {
         int g = runway_slot(r);
         if (g < 0) continue;

@@ -13,9 +13,10 @@
 
 // ---- the flown path ----------------------------------------------------------------
 
-// Feeds the path's samples one by one to plot_path: a sample the window
-// cannot show is left out, and the next one shown starts a new line, so
-// that no segment bridges the gap.
+// Feeds the path's samples one by one to plot_path. A sample the window
+// cannot show goes in off the screen, where plot_path draws no segment to
+// or from it: no segment bridges the gap, and the pass stays one line, so
+// it takes one colour and blinks however many gaps it has.
 struct path_pen {
     int first = 1;
     int blink = 0;
@@ -23,10 +24,7 @@ struct path_pen {
 
 static void path_to(path_pen& pen, int sample, int shown, float x, float y)
 {
-    if (!shown) {
-        pen.first = 1;
-        return;
-    }
+    if (!shown) x = y = -1;
     plot_path(pen.first, x, y, sample, pen.blink);
     pen.first = 0;
 }

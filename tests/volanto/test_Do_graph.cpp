@@ -324,6 +324,25 @@ TEST_F(MapPicture, ABlinkingPathTakesOneColourAPassAndTheOtherTheNext)
     EXPECT_EQ(std::max(colour[0], colour[1]), 9);
 }
 
+// A map that cannot show a sample feeds it off the screen: the pass keeps
+// its one colour across the gap, and the next pass the other, however many
+// gaps it has.
+TEST_F(MapPicture, APathWithGapsBlinksWhole)
+{
+    for (int k = 0; k < 6; k++) pat.path_time[k] = 1.0f + (float)k;
+    const float xs[6] = {100, 150, -1, 250, -1, 350};
+    int colour[2];
+    for (int pass = 0; pass < 2; pass++) {
+        memset(rgb_array, 0, rgb_array_bytes);
+        for (int k = 0; k < 6; k++) plot_path(k == 0, xs[k], xs[k] < 0 ? -1 : 100, k, 1);
+        colour[pass] = rgb_colour(125, 100);
+        EXPECT_EQ(rgb_colour(200, 100), -1) << "no segment to or from a sample not shown";
+        EXPECT_EQ(rgb_colour(300, 100), -1);
+    }
+    EXPECT_NE(colour[0], colour[1]);
+    EXPECT_TRUE(colour[0] == 8 || colour[0] == 9) << colour[0];
+}
+
 // Runways past the region loader's caps have no geometry slot: an airport
 // left without one is its symbol, fitted or not, never a box of nothing.
 TEST_F(Chart, AnAirportWithoutRunwaySlotsIsItsSymbol)
