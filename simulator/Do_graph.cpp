@@ -37,7 +37,7 @@ void clear_map_run_state(void) { map_run = map_run_state(); }
 
 // ---- the chart's layout and projection ------------------------------------------
 
-static int on_diagram(void) { return msc.chart_kind == chart_diagram; }
+int on_diagram(void) { return msc.chart_kind == chart_diagram; }
 
 int chart_drawn(void)
 {
@@ -545,9 +545,6 @@ void plane_line(int colour, float heading, float x, float y, float x1, float y1,
     OGL_line(colour, x + x1 * c + y1 * s, y + y1 * c - x1 * s, x + x2 * c + y2 * s, y + y2 * c - x2 * s);
 }
 
-struct symbol_line {
-    float x1, y1, x2, y2;
-};
 static const symbol_line fuselage_and_tail[5] = {
     {-1, 5, -1, -5}, {0, 6, 0, -7}, {1, 5, 1, -5}, {-4, -6, 4, -6}, {-3, -7, 3, -7}};
 static const symbol_line wings[3] = {{-10, 1, 10, 1}, {-10, 0, 10, 0}, {-5, -1, 5, -1}};

@@ -13,10 +13,16 @@ const int chart_low_enroute = 401;
 const int chart_sectional = 402;
 const int chart_radar = 403;          // the weather radar map
 const int chart_local_world = 404;    // the terrain textures of the scene
-const int chart_green = 999;          // overlays alone, all in the readout green
+const int chart_green = 999;          // the low enroute terrain, every overlay in the readout green
 // The kind drawn: msc.chart_kind, or the low enroute chart for a kind no
 // menu item names.
 int chart_drawn(void);
+int on_diagram(void);    // the chart shown is an airport diagram (window 24)
+
+// One line of a map symbol, in its own units.
+struct symbol_line {
+    float x1, y1, x2, y2;
+};
 
 // Each frame while window 3 or 24 is open: the placement fields, the zoom,
 // pan and centre buttons (and on the diagram the profile's shift), then a

@@ -15,8 +15,6 @@
 #include <cstdio>
 #include <cstring>
 
-static int on_diagram(void) { return chart_drawn() == chart_diagram; }
-
 // The point `dist` units from (x, y) towards bearing (degrees clockwise from up).
 static void toward(float x, float y, float bearing, float dist, float* px, float* py)
 {
@@ -106,10 +104,6 @@ static void ndb_symbol(float x, float y, int colour)
     for (int k = 0; k < 12; k++) OGL_arc(colour, x, y, 9, 9, 30.0f * (float)k, 30.0f * (float)k + 12);
     for (int k = 0; k < 24; k++) OGL_arc(colour, x, y, 18, 18, 15.0f * (float)k, 15.0f * (float)k + 6);
 }
-
-struct symbol_line {
-    float x1, y1, x2, y2;
-};
 
 // A hexagon in a square, the square's corners tied to it.
 static const symbol_line vor_lines[14] = {
