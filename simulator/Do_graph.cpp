@@ -381,12 +381,6 @@ static void plot_objects(int colour)
     }
 }
 
-static int in_region_degrees(float lat, float lon)
-{
-    return fltrange(lat, (float)env.reg_lat, (float)env.reg_lat + 2) &&
-           fltrange(lon, (float)env.reg_lon, (float)env.reg_lon + 3);
-}
-
 const float fix_end_mark = 99;   // the latitude of the slot after the last fix
 
 static void plot_fixes(int colour)
@@ -394,7 +388,7 @@ static void plot_fixes(int colour)
     int named = env.map_zoom > 4 || on_diagram();
     for (int k = 0; k < world_fix_max; k++) {
         if (fabsf(fix_lat[k] - fix_end_mark) < 0.5f) break;
-        if (!in_region_degrees(fix_lat[k], fix_lon[k])) continue;
+        if (!latlon_in_region(fix_lat[k], fix_lon[k])) continue;
         float x = pixelxfinder(X_with_latlon(fix_lat[k], fix_lon[k])), y = pixelyfinder(Z_with_lat(fix_lat[k]));
         OGL_line(colour, x - 4, y - 2, x + 4, y - 2);
         OGL_line(colour, x + 4, y - 2, x, y + 4);
@@ -481,9 +475,8 @@ static void plot_profile(void)
     if (!apt_has_runway(a)) return;
     int r = apt_lo_ind[a];
     // The end the runway's own number names: where a landing on its heading begins.
-    float h = rwy_hdng[r] * con.degtorad;
-    float ref_x = X_with_latlon(rwy_lat[r], rwy_lon[r]) - 0.5f * rwy_len[r] * sinf(h);
-    float ref_z = Z_with_lat(rwy_lat[r]) + 0.5f * rwy_len[r] * cosf(h);
+    float ref_x, ref_z;
+    runway_threshold(r, &ref_x, &ref_z);
     float course = rwy_hdng[r];
     receiver_reference(recv_nav2, &ref_x, &ref_z, &course);
     if (pln[0].supptype == 1 || pln[0].supptype == 7) receiver_reference(recv_nav1, &ref_x, &ref_z, &course);

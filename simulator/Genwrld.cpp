@@ -313,7 +313,7 @@ static void add_runway_ends(int l, int a)
 
 static float lon_degree(float lat) { return cosf(lat * con.degtorad) * 60 * con.nmtomtrs; }
 
-static int in_region(float lat, float lon)
+int latlon_in_region(float lat, float lon)
 {
     return lat >= env.reg_lat && lat <= env.reg_lat + 2 && lon >= env.reg_lon && lon <= env.reg_lon + 3;
 }
@@ -322,8 +322,8 @@ static int in_region(float lat, float lon)
 static void mark_region_places(void)
 {
     for (int a = 0; a < world_apt_max; a++)
-        apt_inreg[a] = apt_has_runway(a) && in_region(rwy_lat[apt_lo_ind[a]], rwy_lon[apt_lo_ind[a]]);
-    for (int n = 0; n < world_nav_max; n++) nav_inreg[n] = n <= nav_wrl_max && in_region(nav_lat[n], nav_lon[n]);
+        apt_inreg[a] = apt_has_runway(a) && latlon_in_region(rwy_lat[apt_lo_ind[a]], rwy_lon[apt_lo_ind[a]]);
+    for (int n = 0; n < world_nav_max; n++) nav_inreg[n] = n <= nav_wrl_max && latlon_in_region(nav_lat[n], nav_lon[n]);
 }
 
 // The local airports in database order, each with a geometry slot for every
@@ -511,7 +511,7 @@ static void clear_objects_ships_and_fires(void)
     memset(scn.fire_xyz, 0, sizeof scn.fire_xyz);
 }
 
-static int in_region_box(float x, float z)
+int xz_in_region(float x, float z)
 {
     return fltbox(x, z, env.reg_west_x, env.reg_north_z, env.reg_east_x, env.reg_south_z);
 }
@@ -520,7 +520,7 @@ static int in_region_box(float x, float z)
 static void free_objects_outside(void)
 {
     for (int s = 0; s < obj_slots; s++)
-        if (obj_type[s] && !in_region_box(obj_xyz[s][0][0][0], obj_xyz[s][0][0][2])) obj_type[s] = 0;
+        if (obj_type[s] && !xz_in_region(obj_xyz[s][0][0][0], obj_xyz[s][0][0][2])) obj_type[s] = 0;
 }
 
 static void scroll_region(const scrolldef& s)

@@ -46,6 +46,10 @@ const float ship_speed[2] = {15, 10};
 // A ship (0 the carrier, 1 the frigate) lies in the loaded region: only
 // then can a start find it or does it steam on.
 int ship_in_region(int s);
+// A point lies in the loaded region, its edges included: by latitude and
+// longitude (the 2 x 3 degrees from its corner), or by local x and z.
+int latlon_in_region(float lat, float lon);
+int xz_in_region(float x, float z);
 
 // The weather field's column and row (atm.wx_grid) under the local point
 // (x, z), each truncated toward zero: 1 when that is a cell of the field.

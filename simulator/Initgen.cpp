@@ -1,6 +1,7 @@
 #include "Initgen.h"
 #include "Do_atc.h"
 #include "Fltutil.h"
+#include "Funct.h"
 #include "Genwrld.h"
 #include "Graphnif.h"
 #include "HL_FILE.h"
@@ -172,6 +173,13 @@ float chosen_airport_h(void)
 {
     int a = msc.apt_sel;
     return airport_in_table(a) ? apt_h[a] : 0.0f;
+}
+
+void runway_threshold(int r, float* x, float* z)
+{
+    float h = rwy_hdng[r] * con.degtorad, half = 0.5f * rwy_len[r];
+    *x = X_with_latlon(rwy_lat[r], rwy_lon[r]) - half * sinf(h);
+    *z = Z_with_lat(rwy_lat[r]) + half * cosf(h);
 }
 
 int apt_has_runway(int a)

@@ -360,6 +360,9 @@ extern float rwy_hdng[world_rwy_max];                               // true, 0..
 extern float rwy_len[world_rwy_max], rwy_width[world_rwy_max];
 extern int rwy_code[world_rwy_max];                                 // surface and lights
 extern int rwy_wrl_max;
+// Where runway r is entered on its own heading (local x, z in m): half its
+// length back from the table's centre.
+void runway_threshold(int r, float* x, float* z);
 
 // Navaid types.
 const int navaid_ndb = 2;

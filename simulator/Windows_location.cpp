@@ -106,10 +106,8 @@ void where_am_i_text(char* text, int cap)
     if (!apt_has_runway(a)) return;
     // The threshold the first runway is entered from: half its length back
     // from its centre against its heading.
-    int r = apt_lo_ind[a];
-    float h = rwy_hdng[r] * con.degtorad, half = 0.5f * rwy_len[r];
-    float xa = X_with_latlon(rwy_lat[r], rwy_lon[r]) - half * sinf(h);
-    float za = Z_with_lat(rwy_lat[r]) + half * cosf(h);
+    float xa, za;
+    runway_threshold(apt_lo_ind[a], &xa, &za);
     float x = (float)flt.pos_x[0], z = (float)flt.pos_z[0];
     float bearing = fltwrap(atan2f(x - xa, za - z) * con.radtodeg, 0, 360);
     int miles = intround(pythag(x - xa, z - za) * con.mtrstonm);

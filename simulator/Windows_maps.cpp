@@ -124,11 +124,6 @@ static void draw_iso_cities(float s)
         }
 }
 
-static int in_region(float x, float z)
-{
-    return fltrange(x, env.reg_west_x, env.reg_east_x) && fltrange(z, env.reg_north_z, env.reg_south_z);
-}
-
 // The path blinking at its flown height, or with shadow in black on the
 // ground under each sample.
 static void draw_iso_path(float s, int shadow)
@@ -139,7 +134,7 @@ static void draw_iso_path(float s, int shadow)
     pen.blink = !shadow;
     for (int k = 0; k < path_samples; k++) {
         float p[3] = {pat.path_plane[k][0], pat.path_plane[k][1], pat.path_plane[k][2]};
-        int shown = pat.path_time[k] > 0.01f && in_region(p[0], p[2]);
+        int shown = pat.path_time[k] > 0.01f && xz_in_region(p[0], p[2]);
         float x = 0, y = 0;
         if (shown) {
             if (shadow) p[1] = find_local_h(p[0], p[2], &vx, &vy, &vz, &ci, &cj, 0);
