@@ -101,12 +101,3 @@ void LSO_respond(void)
     lso_call(rel, phrase, sizeof phrase);
     if (phrase[0]) speakstring(phrase);
 }
-
-// ---- stand-ins ------------------------------------------------------------------
-
-// Stand in until the controllers' dialogue comes: no one answers.
-void handle_plan(int) {}
-void controller_respond(char*) {}
-
-// Stands in until the ATC window comes: nothing is drawn.
-void plot_atc_options(int) {}

@@ -7,6 +7,15 @@ const int atc_text_max = 400;
 const int atc_menu_rows = 20;     // the ATC list's rows and columns under the cursor
 const int atc_menu_cols = 5;
 
+// The ATC list's levels: the calls, then the pick lists.
+const int atc_level_options = 0;
+const int atc_level_atis = 1;        // towered airports
+const int atc_level_vectors = 5;     // every airport
+const int atc_level_landing = 6;     // towered airports
+const int atc_level_ils = 7;         // ILS localizers
+const int atc_level_loc = 8;         // localizers alone
+const int atc_level_par = 9;         // ILS localizers, talked down
+
 struct atcstruct {
     char callsign[atc_text_max];      // leads every phrase to the user
     int menu_on;                      // the ATC window is shown
@@ -22,6 +31,7 @@ struct atcstruct {
     int checkin_due;                  // after a hand-off
     int ball_called;                  // the carrier's landing signal officer
     float deck_rel[3];                // m, the eye from the carrier's landing reference point
+    int vector_kind;                  // the approach of last_request: atc_level_ils, _loc or _par
 };
 
 extern atcstruct atc;
@@ -69,16 +79,33 @@ void get_active_rway(int airport, int* runway, int* end, int* has_ils, int* loca
 // outside the airport table.
 void get_ATIS(int airport, char letter, char* out, int use_real_weather);
 
-// Once a second from the periodic systems: the filed plan's dialogue (while
-// it is filed and picked up), the approach being vectored (with
-// last_request, while vectoring), and every fourth second the carrier's
-// landing signal officer.
-void handle_plan(int pilot_call);
+// ---- the dialogue (Do_atc_dialogue.cpp) -----------------------------------------
+
+// One step of the filed plan's dialogue: once a second while the plan is
+// filed and picked up (0), and from the ATC list when the pilot checks in (1).
+void handle_plan(int pilot_called);
+// Answers one pilot request ("WIN", "MIS", "DEC", or "request " and a kind of
+// three capitals with its target's name straight after); once a second
+// again with last_request while an approach is vectored.
 void controller_respond(char* request);
+// A background transmission, or nothing while the last phrase is shown; 1
+// when it vectored the user.
+int  make_random_call(int may_vector_user, int may_handoff_user);
+// The dialogue's own clocks and last words, kept over flights for the run.
+void clear_atc_dialogue_state(void);
+
 // The carrier's landing signal officer (Do_atc.cpp): watches the user's eye
 // point from the landing reference point and calls the ball, then power,
 // attitude and line-up, or a wave-off close in.
 void LSO_respond(void);
+
+// ---- the ATC list (Do_atc_window.cpp) ----------------------------------------------
+
 // The ATC window's list of calls: click 0 draws it (the 2D overlays, while
 // atc.menu_on is set), click 1 acts on the row under the cursor.
 void plot_atc_options(int click);
+// 1 when the airport or navaid belongs in the pick list of atc.menu_level.
+int  use_apt(int index);
+int  use_nav(int index);
+// The list's last mouse position, kept over flights for the run.
+void clear_atc_window_state(void);

@@ -44,6 +44,8 @@ void reset_program_state(void)
     clear_panel_run_state();
     clear_menu_run_state();
     clear_map_run_state();
+    clear_atc_dialogue_state();
+    clear_atc_window_state();
     memset(&flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
     memset(&msc, 0, sizeof msc);
