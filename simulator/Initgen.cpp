@@ -11,6 +11,7 @@
 #include "Hl_joy.h"
 #include "Hl_types.h"
 #include "Initpln.h"
+#include "Integ.h"
 #include "Plane.h"
 #include "P_update.h"
 #include "Startscn.h"
@@ -41,8 +42,6 @@ static const float std_atm_english[22][2] = {
     {160000, 0.000002433f},  {170000, 0.000001693f},  {180000, 0.0000012f},    {190000, 0.0000008589f},
     {200000, 0.0000006061f}, {259000, 0}};
 static_assert(sizeof std_atm_english == sizeof atm.std_atm, "the table fills atm.std_atm");
-
-static const int cockpit_entries = (int)(sizeof set.cockpit_list / sizeof set.cockpit_list[0]);
 
 void load_geo(float x, float y, float z, float point[3])
 {
@@ -134,7 +133,9 @@ void set_dataoutput_params(void)
         if (set.out_graph[item] && graphed < graph_slots) set.graph_sel[graphed++] = item;
     }
 
+    // The new selection's graph starts with its first sample at index 0.
     clear_graph();
+    grf.sample_index = -1;
 
     set.out_file_any = 0;
     set.out_graph_any = 0;
@@ -340,6 +341,8 @@ void clear_simulator_records(void)
     memset(&grf, 0, sizeof grf);
     memset(&pat, 0, sizeof pat);
     memset(&rel, 0, sizeof rel);
+    memset(serial_dat, 0, sizeof serial_dat);
+    serial_ind = -1;
     clear_object_ring_run();
 }
 

@@ -15,6 +15,7 @@ const int fail_slots = 32;       // failure slots of rel
 const int system_flags = 44;     // system-working flags of rel (named in Fltutil.h)
 const int graph_samples = 1800;  // graph buffer, one sample a frame
 const int graph_slots = 4;       // graphed items, four columns each
+const int cockpit_entries = 10;  // the cockpit table's lines
 
 // What a situation holds beyond the placement, as the situation reader
 // stored it for the restore of a saved flight.
@@ -71,7 +72,7 @@ struct settingstruct {
     int out_file[dataout_items]; // data-output item to the data output file
     int out_file_any;
     int out_cockpit[dataout_items];
-    int cockpit_list[10];        // the first ten cockpit items, -1 free
+    int cockpit_list[cockpit_entries];   // the first ten cockpit items, -1 free
     int out_graph[dataout_items];
     int out_graph_any;
     int graph_sel[graph_slots];  // graphed items, -1 none

@@ -25,6 +25,9 @@
 
 // ---- flight step ---------------------------------------------------------------
 
+float serial_dat[serial_values];
+int serial_ind = -1;
+
 // What the flight step keeps for one flight: the rotor buffet's two phases.
 struct flight_step_flight_state {
     float buffet_phase[2] = {0, 0};

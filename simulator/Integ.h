@@ -15,3 +15,11 @@ float phi_dot_now(float* roll_out, int ship);
 
 // clear_flight_state calls it: the rotor buffet's phases start again from 0.
 void clear_flight_step_flight_state(void);
+
+// The serial packet being built: the values of the data-output items
+// selected for the serial port, appended by out_dat (destination 11) after
+// serial_ind, the index of the last one (-1 none). The sender starts each
+// pass at -1 and adds the values' sum after the last, so 399 values at most.
+const int serial_values = 400;
+extern float serial_dat[serial_values];
+extern int serial_ind;

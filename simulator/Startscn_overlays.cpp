@@ -20,9 +20,6 @@ static const int col_atc_line = 48;
 static const int col_prompt = 57;          // the pulsing green
 static const int col_paused = 42;
 
-// Data output's destination for the cockpit lines.
-static const int out_to_cockpit = 10;
-static const int cockpit_lines = (int)(sizeof set.cockpit_list / sizeof set.cockpit_list[0]);
 
 // ---- replay --------------------------------------------------------------------
 
@@ -86,7 +83,7 @@ static void draw_messages(void)
         overlay.OGL_string(col_atc_line, 6, 535, atc.ctrl_text, 635, 6);
         return;
     }
-    for (int i = 0; i < cockpit_lines; i++) {
+    for (int i = 0; i < cockpit_entries; i++) {
         int item = set.cockpit_list[i];
         if (item < 0) continue;
         overlay.out_label(out_to_cockpit, item, i);

@@ -3,6 +3,8 @@
 #include "test_support.h"
 #include "volanto_support.h"
 #include "Do_graph.h"
+#include "Graphnif.h"
+#include "Integ.h"
 #include "gl_view.h"
 #include "HL_GRAPH.h"
 #include "host_test.h"
@@ -46,6 +48,7 @@ void reset_program_state(void)
     clear_map_run_state();
     clear_atc_dialogue_state();
     clear_atc_window_state();
+    clear_graph_window_state();
     memset(&flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
     memset(&msc, 0, sizeof msc);
@@ -61,6 +64,9 @@ void reset_program_state(void)
     memset(&rel, 0, sizeof rel);
     memset(&ott, 0, sizeof ott);
     memset(&pat, 0, sizeof pat);
+    memset(&grf, 0, sizeof grf);
+    memset(serial_dat, 0, sizeof serial_dat);
+    serial_ind = -1;
     ogl_res = 0;
     memset(apt_inreg, 0, sizeof apt_inreg);
     memset(&scn, 0, sizeof scn);

@@ -121,8 +121,9 @@ TEST_F(StartUp, GivesTheRecordsTheirStartingDefaults)
     EXPECT_FLOAT_EQ(atm.wx_factor, 1.0f);
     EXPECT_EQ(atm.weather_trend, 0.0f);
 
-    EXPECT_EQ(grf.sample_index, -1) << "start-up empties the graph";
-    EXPECT_FLOAT_EQ(grf.sample_dt[graph_samples - 1], 999.0f);
+    // Empty; the sample index is the data-output selection's to reset.
+    EXPECT_FLOAT_EQ(grf.sample_dt[graph_samples - 1], 999.0f) << "start-up empties the graph";
+    EXPECT_FLOAT_EQ(grf.sample_data[graph_slots - 1][3][graph_samples - 1], -999.0f);
 }
 
 TEST_F(StartUpDeathTest, WithoutASoundSystemTheProgramEnds)
