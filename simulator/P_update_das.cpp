@@ -38,7 +38,8 @@ static void screen_areas(float x, float y)
 {
     const planestruct& a = pln[0];
     if (fltbox(x, y, 300, 347, 500, 547) && set.joy_device == -1 && !atc.menu_on) toggle(msc.mouse_yoke_on);
-    if (fltbox(x, y, 0, 360, 800, 550) && atc.menu_on) plot_atc_options(1);
+    // The ATC list's region reaches its last row (y 347 to 357).
+    if (fltbox(x, y, 0, 347, 800, 550) && atc.menu_on) plot_atc_options(1);
     if (set.replay_speed != 0)
         for (int k = 0; k < 7; k++)
             if (fltbox(x, y, replay_button[k][0], 540, replay_button[k][1], 560)) set.replay_speed = k + 1;

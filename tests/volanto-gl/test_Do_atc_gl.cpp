@@ -1,11 +1,15 @@
 // The controller's voice in a real window on the shipped data: the Location
 // menu's frigate approach shows its message on the ATC line while the mixer
-// carries it spoken.
+// carries it spoken. The ATC list over the view: Enter shows the calls, and
+// clicks file a plan from the start airport in the flight-plan window and
+// pick it up.
 #include <gtest/gtest.h>
 
 #include "Do_atc.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
+#include "Initgen.h"
+#include "Windows.h"
 #include "host.h"
 #include "host_test.h"
 #include "records.h"
@@ -23,10 +27,9 @@ static void click_at(float x, float y)
     MACIBM_event_proc();
 }
 
-// Pixels of palette colour c in the band of the ATC line.
-static int atc_line_pixels(int c)
+// Pixels of palette colour c in a band of the view, in reference units.
+static int pixels_of(int c, int x0, int y0, int w, int h)
 {
-    const int x0 = 6, y0 = 533, w = 400, h = 12;
     std::vector<unsigned char> rgb(w * h * 3);
     host_test_read_front(x0, y0, w, h, rgb.data());
     int n = 0;
@@ -37,6 +40,12 @@ static int atc_line_pixels(int c)
     }
     return n;
 }
+
+// Pixels of palette colour c in the band of the ATC line.
+static int atc_line_pixels(int c) { return pixels_of(c, 6, 533, 400, 12); }
+
+// Pixels of colour c in the text of row i of the ATC list.
+static int list_row_pixels(int c, int i) { return pixels_of(c, 12, 540 - 10 * i, 390, 7); }
 
 TEST(AtcVoiceGl, TheFrigateApproachIsShownAndSpoken)
 {
@@ -66,5 +75,82 @@ TEST(AtcVoiceGl, TheFrigateApproachIsShownAndSpoken)
 
     MACIBM_event_proc();
     EXPECT_GT(atc_line_pixels(48), 40) << "the message on the ATC line";
+    MACIBM_finishup();
+}
+
+// A click at a point of the open window, in its units.
+static void click_in_window(float x, float y)
+{
+    host_test_push_click((int)(mnw.x + x), (int)(600 - (mnw.y + y)));
+    MACIBM_event_proc();
+}
+
+// Enter, then frames until the pulsing green of a suggested call is at its
+// dim end, where it cannot be taken for the plain green of the others.
+static void press_enter(void)
+{
+    host_test_push_key(VK_RETURN, 0);
+    MACIBM_event_proc();
+    for (int f = 0; f < 200; f++) {
+        MACIBM_event_proc();
+        if (col_rgb[57][1] < 0.85f) break;
+    }
+    ASSERT_LT(col_rgb[57][1], 0.85f);
+}
+
+TEST(AtcListGl, EnterShowsTheCallsAndClicksFileAPlanAndPickItUp)
+{
+    host_test_push_key(VK_RETURN, 0);   // no stick: the joystick notice
+    start_simulator();
+    MACIBM_event_proc();
+    ASSERT_EQ(mnw.topwin, win_main);
+    int ksbd = -1, kont = -1;
+    ASSERT_TRUE(get_index_from_id("KSBD", 1, &ksbd));
+    ASSERT_TRUE(get_index_from_id("KONT", 1, &kont));
+    ASSERT_EQ(msc.apt_sel, ksbd) << "the shipped start";
+    ASSERT_EQ(atc.menu_on, 0);
+    for (int i : {0, 2, 17}) ASSERT_LT(list_row_pixels(57, i) + list_row_pixels(48, i), 20) << "row " << i;
+
+    press_enter();
+    ASSERT_EQ(atc.menu_on, 1);
+    EXPECT_EQ(atc.menu_level, atc_level_options);
+    EXPECT_GT(list_row_pixels(57, 0), 40) << "\"File flight plan\" suggested";
+    EXPECT_LT(list_row_pixels(48, 0), 5);
+    for (int i : {2, 9, 10, 17}) EXPECT_GT(list_row_pixels(48, i), 40) << "row " << i << " shown";
+    for (int i : {1, 4, 11, 19}) EXPECT_LT(list_row_pixels(48, i) + list_row_pixels(57, i), 5) << "row " << i;
+
+    // "File flight plan": the form opens from San Bernardino.
+    click_at(100, 543);
+    ASSERT_EQ(mnw.topwin, win_flight_plan);
+    EXPECT_EQ(atc.menu_on, 0);
+    EXPECT_STREQ(fpl.departure, "KSBD");
+    // To Ontario (KMMM as the start leaves it), visual rules, 4500 ft.
+    ASSERT_STREQ(fpl.destination, "KMMM");
+    const int steps[4] = {0, 'O' - 'M', 'N' - 'M', 'T' - 'M'};
+    for (int k = 1; k < 4; k++)
+        for (int n = 0; n < steps[k]; n++) click_in_window(plan_destination_at.x + 10 * k + 5, plan_destination_at.y - 5);
+    EXPECT_STREQ(fpl.destination, "KONT");
+    click_in_window(plan_rules_at[1].x + 4, plan_rules_at[1].y + 4);
+    EXPECT_EQ(fpl.rules_vfr, 1);
+    for (int n = 0; n < 4; n++) click_in_window(542, 375);
+    for (int n = 0; n < 5; n++) click_in_window(552, 375);
+    EXPECT_EQ(fpl.cruise_altitude, 4500);
+    click_in_window(4, mnw.dy + 7);   // the close box
+    ASSERT_EQ(mnw.topwin, win_main);
+    EXPECT_EQ(fpl.filed, 1);
+    EXPECT_EQ(fpl.active, 0);
+    EXPECT_EQ(atc.dest_apt, kont);
+
+    // The plan filed: "Amend flight plan", and picking it up suggested.
+    press_enter();
+    ASSERT_EQ(atc.menu_on, 1);
+    EXPECT_GT(list_row_pixels(48, 1), 40);
+    EXPECT_GT(list_row_pixels(57, 4), 40) << "picking the plan up suggested";
+    EXPECT_LT(list_row_pixels(57, 0) + list_row_pixels(48, 0), 5) << "nothing to file";
+    click_at(100, 503);
+    EXPECT_EQ(atc.menu_on, 0);
+    EXPECT_EQ(fpl.active, 1);
+    EXPECT_EQ(atc.plan_state, 0);
+    EXPECT_EQ(msc.mouse_yoke_on, 0);
     MACIBM_finishup();
 }

@@ -221,16 +221,23 @@ TEST_F(KeyCommands, AutopilotOffLeavesHeadingHoldAloneOnForThePressAndCallsItOut
 
 // ---- the other typed keys ------------------------------------------------------
 
-TEST_F(KeyCommands, EnterRaisesTheAtcListAtItsFirstLevelThenLeavesItToTheList)
+// Enter raises the list at its calls and does nothing else; with the list
+// up it makes the call under the cursor: "Get ATIS..." opens the airports,
+// and a cell of that list without an airport only hides it.
+TEST_F(KeyCommands, EnterRaisesTheAtcListAtItsCallsThenMakesTheCallUnderTheCursor)
 {
-    atc.menu_level = 5;
+    atc.menu_level = atc_level_vectors;
+    atc.menu_row = 2;
     type('\r');
     EXPECT_EQ(atc.menu_on, 1);
-    EXPECT_EQ(atc.menu_level, 0);
-    atc.menu_level = 3;
+    EXPECT_EQ(atc.menu_level, atc_level_options);
+    EXPECT_EQ(atc.menu_row, 2);
     type('\r');
     EXPECT_EQ(atc.menu_on, 1);
-    EXPECT_EQ(atc.menu_level, 3);
+    EXPECT_EQ(atc.menu_level, atc_level_atis);
+    type('\r');
+    EXPECT_EQ(atc.menu_on, 0);
+    EXPECT_EQ(atc.menu_level, atc_level_atis);
     EXPECT_TRUE(calls.empty());
 }
 

@@ -163,13 +163,27 @@ TEST(PanelPress, SwitchesAndAutopilotTargets)
     const press_row rows[] = {
         {"no joystick: the mouse takes the yoke", nullptr, [] { set.joy_device = -1; }, at(400, 400), fresh,
          {field(msc.mouse_yoke_on)}, [] { EXPECT_EQ(msc.mouse_yoke_on, 1); }},
-        // The list's own press is a stand-in here: only the yoke is watched.
-        {"the ATC list up: the yoke stays", nullptr,
+        // The list acts on the row under the mouse: in the air, row 14 opens
+        // the localizers' list.
+        {"the ATC list up: the list takes the press, the yoke stays", nullptr,
          [] {
              set.joy_device = -1;
+             flt.on_ground = 0;
              atc.menu_on = 1;
+             mnw.mx = 400, mnw.my = 400;
          },
-         at(400, 400), fresh, {}, nullptr},
+         at(400, 400), fresh, {}, [] { EXPECT_EQ(atc.menu_level, atc_level_loc); }},
+        {"the ATC list's last row, at its foot", nullptr,
+         [] {
+             flt.on_ground = 0;
+             atc.menu_on = 1;
+             mnw.mx = 400, mnw.my = 348;
+         },
+         at(400, 348), fresh, {},
+         [] {
+             EXPECT_EQ(atc.menu_row, atc_menu_rows - 1);
+             EXPECT_EQ(atc.menu_on, 0) << "the emergency call made";
+         }},
         {"a joystick in use: the yoke stays", nullptr, [] { set.joy_device = 15; }, at(400, 400), fresh, {}, nullptr},
         {"replay button 1 at its corner", nullptr, [] { set.replay_speed = 4; }, at(326, 540), fresh,
          {field(set.replay_speed)}, [] { EXPECT_EQ(set.replay_speed, 1); }},
