@@ -2,10 +2,15 @@
 // menu's frigate approach shows its message on the ATC line while the mixer
 // carries it spoken. The ATC list over the view: Enter shows the calls, and
 // clicks file a plan from the start airport in the flight-plan window and
-// pick it up.
+// pick it up; a scripted flight then takes it from the clearance to the
+// ramp, every phrase heard and seen.
 #include <gtest/gtest.h>
 
 #include "Do_atc.h"
+#include "Fltutil.h"
+#include "Funct.h"
+#include "Genwrld.h"
+#include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
 #include "Initgen.h"
@@ -98,7 +103,74 @@ static void press_enter(void)
     ASSERT_LT(col_rgb[57][1], 0.85f);
 }
 
-TEST(AtcListGl, EnterShowsTheCallsAndClicksFileAPlanAndPickItUp)
+// The controller's newest phrase, heard from the mixer with the engine and
+// wind silenced, then seen on the ATC line of the next frame; what is left
+// of the voice is stopped so the next phrase is heard on its own.
+static void expect_heard_and_shown(const std::string& phrase)
+{
+    for (int slot = 0; slot < host_voices; slot++) host_voice_stop(slot);
+    host_test_speech_wait();
+    std::vector<short> heard(44100 * 2);
+    host_audio_render(heard.data(), (int)heard.size());
+    double sum = 0;
+    for (short s : heard) sum += (double)s * s;
+    EXPECT_GT(sqrt(sum / heard.size()), 300.0) << "spoken: " << phrase;
+    host_speech_stop();
+    MACIBM_event_proc();
+    EXPECT_GT(atc_line_pixels(48), 40) << "shown: " << phrase;
+}
+
+// Seconds of the once-a-second systems on the paused flight's clock, every
+// phrase on the way heard and seen, until one holds want; the phrase.
+static std::string seconds_until(const char* want, int most)
+{
+    std::string last = atc.ctrl_text;
+    for (int s = 0; s < most; s++) {
+        msc.sim_time += 1;
+        mod_sec();
+        std::string now = atc.ctrl_text;
+        if (now == last) continue;
+        expect_heard_and_shown(now);
+        last = now;
+        if (now.find(want) != std::string::npos) return now;
+    }
+    ADD_FAILURE() << "no \"" << want << "\" within " << most << " s; the last phrase: " << last;
+    return last;
+}
+
+// The scripted aircraft: at (x, z) m, agl metres over ground at ground_m,
+// on a true heading at a speed, level.
+static void place_user(double x, double z, float ground_m, float agl, float hdg, float speed, int on_ground)
+{
+    flt.pos_x[0] = x;
+    flt.pos_z[0] = z;
+    env.ground_h = ground_m;
+    flt.pos_y[0] = ground_m + agl;
+    flt.alt_now = (float)flt.pos_y[0];
+    flt.lat = Lat_with_z((float)z);
+    flt.lon = Lon_with_xlat((float)x, flt.lat);
+    flt.psi[0] = hdg;
+    flt.hdg_mag = fltwrap(hdg + env.mag_var, 0, 360);
+    flt.gnd_speed[0] = flt.V_true = speed;
+    flt.ias_kts = speed * con.msctokts;
+    flt.vel_x = flt.vel_y = flt.vel_z = 0;
+    flt.on_ground = on_ground;
+}
+
+// The pilot checks in from the list: Enter, then the check-in call (row 6).
+static std::string check_in(void)
+{
+    press_enter();
+    EXPECT_EQ(atc.checkin_due, 1);
+    EXPECT_GT(list_row_pixels(57, 6), 40) << "checking in suggested";
+    click_at(100, 547 - 10 * 6 - 5);
+    EXPECT_EQ(atc.menu_on, 0);
+    std::string phrase = atc.ctrl_text;
+    expect_heard_and_shown(phrase);
+    return phrase;
+}
+
+TEST(AtcListGl, APlanFiledWithClicksIsFlownFromClearanceToTheRamp)
 {
     host_test_push_key(VK_RETURN, 0);   // no stick: the joystick notice
     start_simulator();
@@ -124,14 +196,14 @@ TEST(AtcListGl, EnterShowsTheCallsAndClicksFileAPlanAndPickItUp)
     ASSERT_EQ(mnw.topwin, win_flight_plan);
     EXPECT_EQ(atc.menu_on, 0);
     EXPECT_STREQ(fpl.departure, "KSBD");
-    // To Ontario (KMMM as the start leaves it), visual rules, 4500 ft.
+    // To Ontario (KMMM as the start leaves it), instrument rules, 4500 ft.
     ASSERT_STREQ(fpl.destination, "KMMM");
     const int steps[4] = {0, 'O' - 'M', 'N' - 'M', 'T' - 'M'};
     for (int k = 1; k < 4; k++)
         for (int n = 0; n < steps[k]; n++) click_in_window(plan_destination_at.x + 10 * k + 5, plan_destination_at.y - 5);
     EXPECT_STREQ(fpl.destination, "KONT");
-    click_in_window(plan_rules_at[1].x + 4, plan_rules_at[1].y + 4);
-    EXPECT_EQ(fpl.rules_vfr, 1);
+    click_in_window(plan_rules_at[0].x + 4, plan_rules_at[0].y + 4);
+    EXPECT_EQ(fpl.rules_ifr, 1);
     for (int n = 0; n < 4; n++) click_in_window(542, 375);
     for (int n = 0; n < 5; n++) click_in_window(552, 375);
     EXPECT_EQ(fpl.cruise_altitude, 4500);
@@ -152,5 +224,57 @@ TEST(AtcListGl, EnterShowsTheCallsAndClicksFileAPlanAndPickItUp)
     EXPECT_EQ(fpl.active, 1);
     EXPECT_EQ(atc.plan_state, 0);
     EXPECT_EQ(msc.mouse_yoke_on, 0);
+
+    // The flight from here is scripted: paused, the aircraft is placed and
+    // the once-a-second systems run on a clock of the test's own.
+    msc.paused = 1;
+    const double x0 = flt.pos_x[0], z0 = flt.pos_z[0];
+    const float field = env.ground_h, hdg0 = flt.psi[0];
+    place_user(x0, z0, field, 0, hdg0, 0, 1);
+    std::string said = seconds_until("advise when ready to taxi.", 2);
+    EXPECT_NE(said.find("cleared as filed maintain at or below "), std::string::npos) << said;
+    EXPECT_EQ(atc.plan_state, 3);
+
+    place_user(x0, z0, field, 250, hdg0, 50, 0);
+    seconds_until("contact departure.", 2);
+    said = check_in();
+    EXPECT_NE(said.find("radar contact. Climb to 4500 approved, proceed on course to Ontario International."),
+              std::string::npos) << said;
+    seconds_until("contact center ", 50);
+    EXPECT_EQ(atc.plan_state, 5);
+    said = check_in();
+    EXPECT_NE(said.find("roger proceed on course to Ontario International "), std::string::npos) << said;
+    // Within reach of Ontario's approach from here.
+    seconds_until("contact Ontario International approach on ", 50);
+    EXPECT_EQ(atc.plan_state, 6);
+
+    // The approach vectors to Ontario's localizer, the pick the runway in
+    // use makes, and talks the aircraft down.
+    said = check_in();
+    EXPECT_EQ(atc.vectoring, 1);
+    EXPECT_NE(said.find(", if you would like another approach instead just tell me."), std::string::npos) << said;
+    int runway, end, has_ils, loc;
+    get_active_rway(kont, &runway, &end, &has_ils, &loc);
+    ASSERT_EQ(has_ils, 1);
+    const float course = nav_hdng[loc], c = course * con.degtorad;
+    const double nx = X_with_latlon(nav_lat[loc], nav_lon[loc]), nz = Z_with_lat(nav_lat[loc]);
+    const float out = 8 * con.nmtomtrs;
+    place_user(nx - out * sinf(c), nz + out * cosf(c), nav_h[loc], out * tanf(3 * con.degtorad), course, 45, 0);
+    seconds_until("on glide path.", 30);
+    // On the ground on the runway's centre line: down.
+    const float in = 1 * con.nmtomtrs;
+    place_user(nx - in * sinf(c), nz + in * cosf(c), nav_h[loc], 0, course, 25, 1);
+    said = seconds_until("", 30);
+    EXPECT_TRUE(said.find("good job.") != std::string::npos ||
+                said.find("I have not done that in a while!") != std::string::npos) << said;
+    EXPECT_EQ(atc.plan_state, 8);
+    EXPECT_EQ(atc.vectoring, 0);
+    place_user(nx - in * sinf(c), nz + in * cosf(c), nav_h[loc], 0, course, 5, 1);
+    seconds_until(" when clear.", 2);
+    EXPECT_EQ(atc.plan_state, 9);
+    said = check_in();
+    EXPECT_NE(said.find("taxi to the ramp."), std::string::npos) << said;
+    EXPECT_EQ(fpl.filed, 0);
+    EXPECT_EQ(fpl.active, 0);
     MACIBM_finishup();
 }

@@ -3,8 +3,8 @@
 // check-in for each controller, what each call does, the pick lists' kinds
 // and region, their columns and the cursor's last column, an empty cell, the
 // ATIS spoken, the cursor under the mouse and held to the list, and "say
-// again" from the buffer it rewrites. The controllers' answers wait in the
-// DISABLED_ tests at the end.
+// again" from the buffer it rewrites; last, the controllers' answers to the
+// calls and to the picked requests.
 #include <gtest/gtest.h>
 
 #include "Do_atc.h"
@@ -653,8 +653,7 @@ bool starts_with(const std::string& s, const std::string& head) { return s.rfind
 
 }  // namespace
 
-// waits for the controllers' answers
-TEST_F(AtcList, DISABLED_TheCallsAreAnsweredByTheControllers)
+TEST_F(AtcList, TheCallsAreAnsweredByTheControllers)
 {
     const struct {
         const char* name;
@@ -717,8 +716,7 @@ TEST_F(AtcList, DISABLED_TheCallsAreAnsweredByTheControllers)
     }
 }
 
-// waits for the controllers' answers
-TEST_F(AtcList, DISABLED_PickedRequestsAreAnsweredByTheControllers)
+TEST_F(AtcList, PickedRequestsAreAnsweredByTheControllers)
 {
     const struct {
         const char* name;
