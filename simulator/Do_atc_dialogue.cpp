@@ -145,6 +145,9 @@ static void vector_approach(int n, const char* request)
         // The kind is taken once: the list may show another level later.
         atc.vector_kind = (atc.menu_level == atc_level_ils || atc.menu_level == atc_level_loc) ? atc.menu_level
                                                                                               : atc_level_par;
+        // A new talk-down speaks at its first step, whatever the last one said.
+        dlg.last_par_heading = -999;
+        dlg.last_par_glide = -999;
     }
     if (msc.sim_time < dlg.vector_gate) return;
     dlg.vector_gate = msc.sim_time + fltrand(15, 25);
@@ -228,7 +231,7 @@ static void vector_approach(int n, const char* request)
 
     int first = !atc.vectoring;
     int said = 0;
-    if (first || abs(heading - dlg.last_heading) > 10) {
+    if (first || abs(intwrap_all(heading - dlg.last_heading, -179, 180)) > 10) {
         dlg.last_heading = heading;
         app_turn_string(text, (float)heading, 5);
         add(text, " ");
@@ -294,7 +297,7 @@ void controller_respond(char* request)
 {
     // A copy: the request may be atc.last_request itself, which this rewrites.
     char req[atc_text_max];
-    snprintf(req, sizeof req, "%s", request ? request : "");
+    snprintf(req, sizeof req, "%.*s", atc_text_max - 1, request ? request : "");
     char text[atc_text_max];
     start_command_string(text, 1);
 
@@ -400,7 +403,7 @@ static void close_plan(void)
 
 static void add_zulu(char* text, float seconds)
 {
-    int s = intwrap_all((int)seconds, 0, 86400);
+    int s = intwrap_all((int)seconds, 0, 86399);
     char clock[16];
     snprintf(clock, sizeof clock, "%02d %02d", (s / 3600) % 24, (s / 60) % 60);
     add(text, clock);
@@ -596,6 +599,7 @@ void handle_plan(int pilot_called)
                 add(text, ".");
             }
             dlg.center_check_time = msc.sim_time + fltrand(15, 45);
+            dlg.center_toggle = 0;   // a new center's first check vectors before it sends back on course
             speak = 1;
         } else if (!atc.checkin_due && msc.sim_time > dlg.center_check_time) {
             dlg.center_check_time = msc.sim_time + fltrand(15, 30);

@@ -294,6 +294,16 @@ TEST_F(Dialogue, TheTalkDownSaysWhereTheGlidePathIs)
     msc.sim_time += 30;
     place(5, -3, flt.pos_y[0]);
     EXPECT_EQ(respond("request PARAlpha Field ILS"), std::string(me) + "turn left heading 3 5 5 , well above glide path.");
+
+    // A new request talked down the same way speaks at its first established
+    // step, the one after the vectors that start it.
+    atc.vectoring = 0;
+    msc.sim_time += 30;
+    respond("request PARAlpha Field ILS");
+    ASSERT_EQ(atc.vectoring, 1);
+    msc.sim_time += 30;
+    std::string again = respond("request PARAlpha Field ILS");
+    EXPECT_NE(again.find(", well above glide path."), std::string::npos) << again;
 }
 
 TEST_F(Dialogue, ATalkDownEndsOnTheGroundAndTakesTheNearestAirport)
@@ -366,6 +376,16 @@ TEST_F(Dialogue, TheClearanceFitsTheFieldTheRulesAndWhereTheUserIs)
         EXPECT_EQ(atc.checkin_due, c.checkin);
         EXPECT_EQ(fpl.cruise_altitude, 9000);
     }
+
+    // Five minutes before midnight Zulu the void time is five past.
+    rnd15_seed(7);
+    msc.apt_sel = bravo;
+    msc.tod_zone = 23 * 3600 + 55 * 60;
+    fpl.rules_ifr = 1;
+    flt.on_ground = 1;
+    atc.plan_state = 0;
+    std::string late = plan(0);
+    EXPECT_NE(late.find("time now 23 55 Z, clearance void if not off by 00 05 Z."), std::string::npos) << late;
 
     // A low cruise over a high field: the initial altitude stays 500 ft under it.
     fpl.cruise_altitude = 3000;
