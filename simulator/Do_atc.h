@@ -2,6 +2,7 @@
 // engine and shown on the ATC line. Owns the dialogue record atc, which
 // every new flight clears.
 #pragma once
+#include <cstddef>
 
 const int atc_text_max = 400;
 const int atc_menu_rows = 20;     // the ATC list's rows and columns under the cursor
@@ -49,6 +50,11 @@ void speakstring(const char* text);
 
 // Every builder but get_phonetic appends to a buffer of atc_text_max and
 // cuts what would not fit.
+// Appends at most `most` characters of tail: a table's field need not end
+// inside it.
+void app_chars(char* text, const char* tail, size_t most);
+void app_text(char* text, const char* tail);
+void app_int(char* text, int n);
 const int phonetic_word_max = 9;   // "november" and its end
 // The word of a digit or capital letter ("niner", "x ray"), else empty;
 // out holds phonetic_word_max.

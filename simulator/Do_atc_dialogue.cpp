@@ -26,7 +26,7 @@
 
 // The controllers' clocks and last words: kept over flights for the whole
 // run, each armed again before it is used.
-static struct {
+struct dialogue_run_state {
     float handoff_time;       // s of simulated time: departure hands the user to center
     float center_check_time;  // s: center looks at the user again
     int center_toggle;        // 1 after center vectored the user around traffic
@@ -35,34 +35,13 @@ static struct {
     int last_altitude;        // ft, the last vectored altitude
     int last_par_heading;     // degrees magnetic, the last talk-down heading
     float last_par_glide;     // degrees, the glide angle at the last talk-down word
-} dlg = {9.9e9f, 9.9e9f, 0, 0, 0, 0, 0, 0};
+};
+static const dialogue_run_state dialogue_start = {9.9e9f, 9.9e9f, 0, 0, 0, 0, 0, 0};
+static dialogue_run_state dlg = dialogue_start;
 
-void clear_atc_dialogue_state(void)
-{
-    dlg.handoff_time = 9.9e9f;
-    dlg.center_check_time = 9.9e9f;
-    dlg.center_toggle = 0;
-    dlg.vector_gate = 0;
-    dlg.last_heading = 0;
-    dlg.last_altitude = 0;
-    dlg.last_par_heading = 0;
-    dlg.last_par_glide = 0;
-}
+void clear_atc_dialogue_state(void) { dlg = dialogue_start; }
 
 // ---- text and places ------------------------------------------------------------
-
-static void add(char* text, const char* s)
-{
-    size_t n = strnlen(text, atc_text_max - 1);
-    snprintf(text + n, atc_text_max - n, "%s", s);
-}
-
-static void add_int(char* text, int v)
-{
-    char num[16];
-    snprintf(num, sizeof num, "%d", v);
-    add(text, num);
-}
 
 // MHz 118..134 and a 25 kHz step, drawn in that order.
 static void add_center_freq(char* text)
@@ -82,15 +61,8 @@ static void add_wind(char* text)
 // airport is not in the table.
 static void add_destination(char* text)
 {
-    if (airport_in_table(atc.dest_apt)) {
-        char name[sizeof apt_name[0]];
-        snprintf(name, sizeof name, "%.*s", (int)sizeof name - 1, apt_name[atc.dest_apt]);
-        add(text, name);
-    } else {
-        char id[sizeof fpl.destination + 1];
-        snprintf(id, sizeof id, "%.*s", (int)sizeof fpl.destination, fpl.destination);
-        add(text, id);
-    }
+    if (airport_in_table(atc.dest_apt)) app_chars(text, apt_name[atc.dest_apt], sizeof apt_name[0]);
+    else app_chars(text, fpl.destination, sizeof fpl.destination);
 }
 
 // The airport's first runway end in degrees; 0 when it has none in the table.
@@ -167,15 +139,15 @@ static void vector_approach(int n, const char* request)
     if (atc.vectoring && fabsf(off) < 8 && fabsf(h) < 45 && d < 20 * con.nmtomtrs) {
         if (kind != atc_level_par || flt.on_ground) {
             if (kind != atc_level_par) {
-                add(text, "intercept localizer ");
+                app_text(text, "intercept localizer ");
                 app_altimeter_string(text, atm.baro_sl);
-                add(text, " cleared ");
-                add(text, nav_name[n]);
-                add(text, " contact tower.");
+                app_text(text, " cleared ");
+                app_chars(text, nav_name[n], sizeof nav_name[0]);
+                app_text(text, " contact tower.");
                 atc.plan_state = 7;
                 atc.checkin_due = 1;
             } else {
-                add(text, fltrand(0, 1) < 0.5f ? "good job." : "I have not done that in a while!");
+                app_text(text, fltrand(0, 1) < 0.5f ? "good job." : "I have not done that in a while!");
                 atc.plan_state = 8;
                 atc.checkin_due = 0;
             }
@@ -193,9 +165,9 @@ static void vector_approach(int n, const char* request)
         dlg.last_par_heading = heading;
         dlg.last_par_glide = g;
         app_turn_string(text, (float)heading, 5);
-        add(text, " ");
+        app_text(text, " ");
         int w = g < 2.0f ? 0 : g < 2.7f ? 1 : g < 3.3f ? 2 : g < 4.0f ? 3 : 4;
-        add(text, glide_words[w]);
+        app_text(text, glide_words[w]);
         speakstring(text);
         return;
     }
@@ -234,32 +206,30 @@ static void vector_approach(int n, const char* request)
     if (first || abs(intwrap_all(heading - dlg.last_heading, -179, 180)) > 10) {
         dlg.last_heading = heading;
         app_turn_string(text, (float)heading, 5);
-        add(text, " ");
+        app_text(text, " ");
         said = 1;
     }
     float alt_ft = flt.alt_now * con.mtrstoft;
     int drifting = (alt_ft > altitude + 200 && flt.vel_y > -2) || (alt_ft < altitude - 200 && flt.vel_y < 2);
     if (first || abs(altitude - dlg.last_altitude) > 1 || drifting) {
         dlg.last_altitude = altitude;
-        add(text, alt_ft < altitude ? "climb and maintain " : "descend and maintain ");
-        add_int(text, altitude);
-        add(text, " feet");
+        app_text(text, alt_ft < altitude ? "climb and maintain " : "descend and maintain ");
+        app_int(text, altitude);
+        app_text(text, " feet");
         said = 1;
     }
     if (first) {
         atc.vectoring = 1;
         snprintf(atc.last_request, sizeof atc.last_request, "%s", request);
-        add(text, " vectors ");
-        char name[sizeof nav_name[0]];
-        snprintf(name, sizeof name, "%.*s", kind == atc_level_par ? 8 : (int)sizeof name - 1, nav_name[n]);
-        add(text, name);
-        add(text, ", if you would like another approach instead just tell me");
+        app_text(text, " vectors ");
+        app_chars(text, nav_name[n], kind == atc_level_par ? 8 : sizeof nav_name[0]);
+        app_text(text, ", if you would like another approach instead just tell me");
     }
     if (!said) {
         make_random_call(0, 0);
         return;
     }
-    add(text, ".");
+    app_text(text, ".");
     speakstring(text);
 }
 
@@ -286,11 +256,11 @@ static void add_vectors_to(char* text, int a, float lat, float lon, const char* 
 {
     float x = X_with_latlon(lat, lon), z = Z_with_lat(lat);
     app_turn_string(text, (float)intround(aircraft_bearing_to(x, z) + env.mag_var), 5);
-    add(text, " vectors ");
-    add(text, apt_name[a]);
-    add(text, joint);
-    add_int(text, (int)(aircraft_distance_to(x, z) * con.mtrstonm));
-    add(text, " miles from your current position.");
+    app_text(text, " vectors ");
+    app_chars(text, apt_name[a], sizeof apt_name[0]);
+    app_text(text, joint);
+    app_int(text, (int)(aircraft_distance_to(x, z) * con.mtrstonm));
+    app_text(text, " miles from your current position.");
 }
 
 void controller_respond(char* request)
@@ -303,27 +273,27 @@ void controller_respond(char* request)
 
     if (strncmp(req, "WIN", 3) == 0) {
         add_wind(text);
-        add(text, ".");
+        app_text(text, ".");
         speakstring(text);
         return;
     }
     if (strncmp(req, "MIS", 3) == 0) {
-        add(text, "understand missed approach. Hold as published. Say intentions when able.");
+        app_text(text, "understand missed approach. Hold as published. Say intentions when able.");
         fpl.filed = 0;
         fpl.active = 0;
         speakstring(text);
         return;
     }
     if (strncmp(req, "DEC", 3) == 0) {
-        add(text, "squawk 7 7 0 0");
+        app_text(text, "squawk 7 7 0 0");
         int a = nearest_local_airport(flt.lat, flt.lon);
         float lat, lon;
         if (a >= 0 && airport_point(a, &lat, &lon)) {
             atc.dest_apt = a;
-            add(text, " ");
+            app_text(text, " ");
             add_vectors_to(text, a, lat, lon, ", they are about ");
         } else {
-            add(text, ".");
+            app_text(text, ".");
         }
         fpl.active = 0;
         atc.plan_state = 0;
@@ -347,7 +317,7 @@ void controller_respond(char* request)
         for (int k = 0; k < 7; k++)
             if (strncmp(found + 8, kinds[k], 3) == 0) kind = k;
     if (kind < 0) {
-        add(text, "say again please");
+        app_text(text, "say again please");
         speakstring(text);
         return;
     }
@@ -365,14 +335,14 @@ void controller_respond(char* request)
     }
     switch (kind) {
     case 0:
-        add(text, "taxi ");
+        app_text(text, "taxi ");
         app_current_rway_string(text, t);
-        add(text, ".");
+        app_text(text, ".");
         break;
     case 1:
-        add(text, "fly runway heading cleared for take off ");
+        app_text(text, "fly runway heading cleared for take off ");
         app_current_rway_string(text, t);
-        add(text, ".");
+        app_text(text, ".");
         break;
     case 2: {
         // Vectors need the field's place; the other answers only its runways.
@@ -383,11 +353,11 @@ void controller_respond(char* request)
     }
     default:
         add_wind(text);
-        add(text, ", cleared to land ");
+        app_text(text, ", cleared to land ");
         app_current_rway_string(text, t);
-        add(text, " ");
-        add(text, apt_name[t]);
-        add(text, ".");
+        app_text(text, " ");
+        app_chars(text, apt_name[t], sizeof apt_name[0]);
+        app_text(text, ".");
         break;
     }
     speakstring(text);
@@ -406,7 +376,7 @@ static void add_zulu(char* text, float seconds)
     int s = intwrap_all((int)seconds, 0, 86399);
     char clock[16];
     snprintf(clock, sizeof clock, "%02d %02d", (s / 3600) % 24, (s / 60) % 60);
-    add(text, clock);
+    app_text(text, clock);
 }
 
 static void clearance(char* text)
@@ -421,52 +391,52 @@ static void clearance(char* text)
     fpl.cruise_altitude = cruise;
 
     if (!flt.on_ground) {
-        add(text, "cleared as filed contact center ");
+        app_text(text, "cleared as filed contact center ");
         add_center_freq(text);
-        add(text, ".");
+        app_text(text, ".");
         atc.plan_state = 5;
         atc.checkin_due = 1;
         return;
     }
     if (towered) {
         if (fpl.rules_ifr) {
-            add(text, "cleared as filed maintain at or below ");
-            add_int(text, initial);
-            add(text, " expect ");
-            add_int(text, cruise);
-            add(text, " 10 minutes after departure. Departure will be on ");
+            app_text(text, "cleared as filed maintain at or below ");
+            app_int(text, initial);
+            app_text(text, " expect ");
+            app_int(text, cruise);
+            app_text(text, " 10 minutes after departure. Departure will be on ");
         } else {
-            add(text, "you are cleared as filed maintain at or below ");
-            add_int(text, initial);
-            add(text, " initially, expect higher after that. Departure will be on ");
+            app_text(text, "you are cleared as filed maintain at or below ");
+            app_int(text, initial);
+            app_text(text, " initially, expect higher after that. Departure will be on ");
         }
         add_center_freq(text);
-        add(text, " squawk ");
+        app_text(text, " squawk ");
         app_squawk(text);
-        add(text, " advise when ready to taxi.");
+        app_text(text, " advise when ready to taxi.");
         atc.plan_state = 3;
         return;
     }
     if (fpl.rules_ifr) {
-        add(text, "cleared as filed maintain at or below ");
-        add_int(text, initial);
-        add(text, " expect ");
-        add_int(text, cruise);
-        add(text, " 10 minutes after that. Contact center on ");
+        app_text(text, "cleared as filed maintain at or below ");
+        app_int(text, initial);
+        app_text(text, " expect ");
+        app_int(text, cruise);
+        app_text(text, " 10 minutes after that. Contact center on ");
         add_center_freq(text);
-        add(text, " when airborne, squawk ");
+        app_text(text, " when airborne, squawk ");
         app_squawk(text);
-        add(text, ", time now ");
+        app_text(text, ", time now ");
         add_zulu(text, msc.tod_zone);
-        add(text, " Z, clearance void if not off by ");
+        app_text(text, " Z, clearance void if not off by ");
         add_zulu(text, msc.tod_zone + 600);
-        add(text, " Z.");
+        app_text(text, " Z.");
     } else {
-        add(text, "cleared as filed. Contact center on ");
+        app_text(text, "cleared as filed. Contact center on ");
         add_center_freq(text);
-        add(text, " when airborne. Squawk ");
+        app_text(text, " when airborne. Squawk ");
         app_squawk(text);
-        add(text, ".");
+        app_text(text, ".");
     }
     atc.plan_state = 5;
     atc.checkin_due = 1;
@@ -480,9 +450,9 @@ static int center_check(char* text)
     if (airport_point(atc.dest_apt, &lat, &lon)) {
         float range = interp(0, 20, 30000, 120, h_ft) * con.nmtomtrs;
         if (aircraft_distance_to(X_with_latlon(lat, lon), Z_with_lat(lat)) < range) {
-            add(text, "contact ");
+            app_text(text, "contact ");
             add_destination(text);
-            add(text, " approach on ");
+            app_text(text, " approach on ");
             add_center_freq(text);
             atc.checkin_due = 1;
             atc.plan_state = 6;
@@ -494,16 +464,16 @@ static int center_check(char* text)
     int high = alt > cruise + 200 && flt.vel_y > -2;
     int low = alt < cruise - 200 && flt.vel_y < 2;
     if (high || low) {
-        add(text, "your flight plan calls for ");
-        add_int(text, cruise);
-        if (fpl.contact_option_1) add(text, " feet while enroute, Sir. I will need you to ");
-        else if (fpl.contact_option_2) add(text, " feet while enroute, Madam. I will need you to ");
-        add(text, low ? "climb" : "descend");
-        add(text, " and maintain that altitude. You may amend your plan if you want a different altitude.");
+        app_text(text, "your flight plan calls for ");
+        app_int(text, cruise);
+        if (fpl.contact_option_1) app_text(text, " feet while enroute, Sir. I will need you to ");
+        else if (fpl.contact_option_2) app_text(text, " feet while enroute, Madam. I will need you to ");
+        app_text(text, low ? "climb" : "descend");
+        app_text(text, " and maintain that altitude. You may amend your plan if you want a different altitude.");
         return 1;
     }
     if (flt.ias_kts > 250 && h_ft < 10000) {
-        add(text, "I will need you to stay below 2 5 0 knots while below ten thousand feet.");
+        app_text(text, "I will need you to stay below 2 5 0 knots while below ten thousand feet.");
         return 1;
     }
     if (!dlg.center_toggle) {
@@ -511,7 +481,7 @@ static int center_check(char* text)
         return 0;
     }
     dlg.center_toggle = 0;
-    add(text, "proceed back on course to ");
+    app_text(text, "proceed back on course to ");
     add_destination(text);
     return 1;
 }
@@ -529,7 +499,7 @@ static void approach(char* text, int pilot_called, int* speak)
                      nav_name[localizer]);
             controller_respond(request);
         } else {
-            add(text, fpl.rules_ifr ? "cleared full approach of your choice." : "cleared visual approach of your choice.");
+            app_text(text, fpl.rules_ifr ? "cleared full approach of your choice." : "cleared visual approach of your choice.");
             close_plan();
             speakstring(text);
             start_command_string(text, 1);
@@ -538,9 +508,9 @@ static void approach(char* text, int pilot_called, int* speak)
     float lat, lon;
     if (!atc.vectoring && airport_point(dest, &lat, &lon) && apt_twr[dest] &&
         aircraft_distance_to(X_with_latlon(lat, lon), Z_with_lat(lat)) < 10 * con.nmtomtrs) {
-        add(text, "contact ");
+        app_text(text, "contact ");
         add_destination(text);
-        add(text, " tower on ");
+        app_text(text, " tower on ");
         add_center_freq(text);
         atc.checkin_due = 1;
         atc.plan_state = 7;
@@ -562,7 +532,7 @@ void handle_plan(int pilot_called)
         break;
     case 3:
         if (flt.pos_y[0] - env.ground_h > 200) {
-            add(text, "contact departure.");
+            app_text(text, "contact departure.");
             atc.checkin_due = 1;
             atc.plan_state = 4;
             speak = 1;
@@ -570,17 +540,17 @@ void handle_plan(int pilot_called)
         break;
     case 4:
         if (pilot_called) {
-            add(text, "radar contact. Climb to ");
-            add_int(text, fpl.cruise_altitude);
-            add(text, " approved, proceed on course to ");
+            app_text(text, "radar contact. Climb to ");
+            app_int(text, fpl.cruise_altitude);
+            app_text(text, " approved, proceed on course to ");
             add_destination(text);
-            add(text, ".");
+            app_text(text, ".");
             dlg.handoff_time = msc.sim_time + fltrand(15, 45);
             speak = 1;
         } else if (msc.sim_time > dlg.handoff_time) {
-            add(text, "contact center ");
+            app_text(text, "contact center ");
             add_center_freq(text);
-            add(text, ".");
+            app_text(text, ".");
             atc.checkin_due = 1;
             atc.plan_state = 5;
             speak = 1;
@@ -588,15 +558,15 @@ void handle_plan(int pilot_called)
         break;
     case 5:
         if (pilot_called) {
-            add(text, "roger proceed on course to ");
+            app_text(text, "roger proceed on course to ");
             add_destination(text);
-            add(text, " ");
+            app_text(text, " ");
             app_altimeter_string(text, atm.baro_sl);
-            add(text, ". ");
+            app_text(text, ". ");
             if (fltrand(0, 1) < 0.3f) {
-                add(text, " Reset transponder squawk ");
+                app_text(text, " Reset transponder squawk ");
                 app_squawk(text);
-                add(text, ".");
+                app_text(text, ".");
             }
             dlg.center_check_time = msc.sim_time + fltrand(15, 45);
             dlg.center_toggle = 0;   // a new center's first check vectors before it sends back on course
@@ -613,20 +583,20 @@ void handle_plan(int pilot_called)
         if (pilot_called) {
             int dest = atc.dest_apt;
             add_wind(text);
-            add(text, ", cleared to land ");
+            app_text(text, ", cleared to land ");
             if (airport_in_table(dest)) app_current_rway_string(text, dest);
-            add(text, " ");
+            app_text(text, " ");
             add_destination(text);
-            add(text, ".");
+            app_text(text, ".");
             atc.plan_state = 8;
             speak = 1;
         }
         break;
     case 8:
         if (flt.on_ground && flt.gnd_speed[0] < 10) {
-            add(text, "make next turn-off contact ground ");
+            app_text(text, "make next turn-off contact ground ");
             app_freq(text, 121, intrand(0, 9) * 10);
-            add(text, " when clear.");
+            app_text(text, " when clear.");
             atc.checkin_due = 1;
             atc.plan_state = 9;
             speak = 1;
@@ -634,7 +604,7 @@ void handle_plan(int pilot_called)
         break;
     case 9:
         if (pilot_called) {
-            add(text, "taxi to the ramp.");
+            app_text(text, "taxi to the ramp.");
             close_plan();
             speak = 1;
         }
@@ -658,25 +628,25 @@ int make_random_call(int may_vector_user, int may_handoff_user)
     switch (k) {
     case 1:
         start_command_string(text, 0);
-        add(text, "squawk 1 2 0 0 good day.");
+        app_text(text, "squawk 1 2 0 0 good day.");
         break;
     case 2:
         start_command_string(text, 0);
-        add(text, "reset transponder squawk ");
+        app_text(text, "reset transponder squawk ");
         app_squawk(text);
-        add(text, ".");
+        app_text(text, ".");
         break;
     case 3:
         start_command_string(text, 0);
-        add(text, "contact me on ");
+        app_text(text, "contact me on ");
         add_center_freq(text);
-        add(text, " please.");
+        app_text(text, " please.");
         break;
     case 4:
         start_command_string(text, 0);
-        add(text, "you have traffic at your ");
-        add(text, traffic_clock[intrand(1, 5) - 1]);
-        add(text, " should be no factor.");
+        app_text(text, "you have traffic at your ");
+        app_text(text, traffic_clock[intrand(1, 5) - 1]);
+        app_text(text, " should be no factor.");
         break;
     case 5:
     case 6: {
@@ -686,18 +656,18 @@ int make_random_call(int may_vector_user, int may_handoff_user)
         start_command_string(text, user);
         int o = intround(fallout((float)intrand(-45, 45), -20, 20));
         app_turn_string(text, flt.hdg_mag + (float)o, 10);
-        add(text, " vectors around a ");
+        app_text(text, " vectors around a ");
         app_rand_plane(text, h_ft);
-        add(text, o < -30 ? " at your 12 o-clock." : o < 0 ? " at your 1 o-clock." : o < 30 ? " at your 10 o-clock."
+        app_text(text, o < -30 ? " at your 12 o-clock." : o < 0 ? " at your 1 o-clock." : o < 30 ? " at your 10 o-clock."
                                                                                             : " at your 11 o-clock.");
         break;
     }
     default:
         user = may_vector_user && may_handoff_user && fltrand(0, 1) < 0.1f;
         start_command_string(text, user);
-        add(text, "contact center on ");
+        app_text(text, "contact center on ");
         add_center_freq(text);
-        add(text, ".");
+        app_text(text, ".");
         if (user) atc.checkin_due = 1;
         user = 0;   // a hand-off is no vector
         break;

@@ -22,7 +22,7 @@
 
 // Appends at most `most` characters of tail, never past the phrase's end:
 // a long airport name or callsign cuts the phrase, it never overruns it.
-static void app_chars(char* text, const char* tail, size_t most)
+void app_chars(char* text, const char* tail, size_t most)
 {
     size_t len = strnlen(text, atc_text_max - 1);
     size_t n = strnlen(tail, most);
@@ -31,9 +31,9 @@ static void app_chars(char* text, const char* tail, size_t most)
     text[len + n] = 0;
 }
 
-static void app_text(char* text, const char* tail) { app_chars(text, tail, atc_text_max); }
+void app_text(char* text, const char* tail) { app_chars(text, tail, atc_text_max); }
 
-static void app_int(char* text, int n)
+void app_int(char* text, int n)
 {
     char s[16];
     snprintf(s, sizeof s, "%d", n);

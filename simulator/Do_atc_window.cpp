@@ -81,25 +81,12 @@ static void place_cursor(void)
 
 // ---- text -----------------------------------------------------------------------
 
-// Appends at most `most` characters of s, never past out's cap bytes: the
-// tables' names and the tail number need not end inside their fields.
-static void put(char* out, size_t cap, const char* s, size_t most)
-{
-    size_t len = strnlen(out, cap - 1);
-    size_t n = strnlen(s, most);
-    if (n > cap - 1 - len) n = cap - 1 - len;
-    memcpy(out + len, s, n);
-    out[len + n] = 0;
-}
-
-static void put(char* out, size_t cap, const char* s) { put(out, cap, s, cap); }
-
-static void put_tail(char* out, size_t cap) { put(out, cap, pln[0].tailnum, sizeof pln[0].tailnum); }
+static void put_tail(char* out) { app_chars(out, pln[0].tailnum, sizeof pln[0].tailnum); }
 
 // The airport's name, nothing for an index outside the table.
-static void put_airport(char* out, size_t cap, int a)
+static void put_airport(char* out, int a)
 {
-    if (airport_in_table(a)) put(out, cap, apt_name[a], sizeof apt_name[a]);
+    if (airport_in_table(a)) app_chars(out, apt_name[a], sizeof apt_name[a]);
 }
 
 static int start_airport(void) { return airport_in_table(msc.apt_sel) ? msc.apt_sel : -1; }
@@ -134,36 +121,36 @@ static void call_states(int state[atc_menu_rows])
 }
 
 // The check-in names the controller the plan was handed to.
-static void check_in_text(char* out, size_t cap)
+static void check_in_text(char* out)
 {
     switch (atc.plan_state) {
     case 4:
-        put_airport(out, cap, start_airport());
-        put(out, cap, " departure ");
-        put_tail(out, cap);
-        put(out, cap, " with you.");
+        put_airport(out, start_airport());
+        app_text(out, " departure ");
+        put_tail(out);
+        app_text(out, " with you.");
         return;
     case 5:
-        put(out, cap, "Center, ");
-        put_tail(out, cap);
-        put(out, cap, " with you.");
+        app_text(out, "Center, ");
+        put_tail(out);
+        app_text(out, " with you.");
         return;
     case 6:
     case 7:
-        put_airport(out, cap, atc.dest_apt);
-        put(out, cap, atc.plan_state == 6 ? " approach " : " tower ");
-        put_tail(out, cap);
-        put(out, cap, " with you inbound.");
+        put_airport(out, atc.dest_apt);
+        app_text(out, atc.plan_state == 6 ? " approach " : " tower ");
+        put_tail(out);
+        app_text(out, " with you inbound.");
         return;
     case 9:
-        put_airport(out, cap, atc.dest_apt);
-        put(out, cap, " ground ");
-        put_tail(out, cap);
-        put(out, cap, " clear active.");
+        put_airport(out, atc.dest_apt);
+        app_text(out, " ground ");
+        put_tail(out);
+        app_text(out, " clear active.");
         return;
     }
-    put_tail(out, cap);
-    put(out, cap, " with you.");
+    put_tail(out);
+    app_text(out, " with you.");
 }
 
 static const char* const call_words[atc_menu_rows] = {
@@ -190,16 +177,16 @@ static const char* const call_words[atc_menu_rows] = {
 };
 
 // The text of row i; the calls from row 4 on open with the tail number.
-static void call_text(int i, char* out, size_t cap)
+static void call_text(int i, char* out)
 {
     out[0] = 0;
     if (i == row_check_in) {
-        check_in_text(out, cap);
+        check_in_text(out);
         return;
     }
-    if (i >= row_pick_up) put_tail(out, cap);
-    put(out, cap, call_words[i]);
-    if (i == row_taxi || i == row_take_off) put_airport(out, cap, start_airport());
+    if (i >= row_pick_up) put_tail(out);
+    app_text(out, call_words[i]);
+    if (i == row_taxi || i == row_take_off) put_airport(out, start_airport());
 }
 
 static int call_colour(int state) { return state == call_suggested ? col_suggested : col_call; }
@@ -209,7 +196,7 @@ static void draw_calls(const int state[atc_menu_rows])
     char text[atc_text_max];
     for (int i = 0; i < atc_menu_rows; i++) {
         if (state[i] == call_hidden) continue;
-        call_text(i, text, sizeof text);
+        call_text(i, text);
         OGL_string(call_colour(state[i]), call_x, list_top - row_height * (float)i, text, 776, text_advance);
     }
     int r = atc.menu_row;
@@ -221,8 +208,8 @@ static void draw_calls(const int state[atc_menu_rows])
 static void request(const char* kind, const char* name, size_t name_size)
 {
     char text[atc_text_max] = "request ";
-    put(text, sizeof text, kind);
-    put(text, sizeof text, name, name_size);
+    app_text(text, kind);
+    app_chars(text, name, name_size);
     controller_respond(text);
 }
 
@@ -261,8 +248,8 @@ static void make_call(int row, int state)
         fpl.filed = fpl.active = 0;
         atc.vectoring = 0;
         char text[atc_text_max] = "";
-        put_tail(text, sizeof text);
-        put(text, sizeof text, " flight plan closed. Squawk 1 2 0 0. Good day.");
+        put_tail(text);
+        app_text(text, " flight plan closed. Squawk 1 2 0 0. Good day.");
         speakstring(text);
         break;
     }
@@ -273,7 +260,7 @@ static void make_call(int row, int state)
     case row_say_again: {
         // The phrase is said from a copy: speaking writes the same buffer.
         char text[atc_text_max] = "";
-        put(text, sizeof text, atc.ctrl_text, sizeof atc.ctrl_text);
+        app_chars(text, atc.ctrl_text, sizeof atc.ctrl_text);
         speakstring(text);
         break;
     }
@@ -340,8 +327,8 @@ static void draw_pick_list(void)
     size_t cut = atc.menu_level == atc_level_par ? 8 : 24;
     int n = 0;
     for (int k = next_entry(0); k >= 0; k = next_entry(k + 1), n++) {
-        char text[40] = "";
-        put(text, sizeof text, entry_name(k), cut);
+        char text[atc_text_max] = "";
+        app_chars(text, entry_name(k), cut);
         float x = pick_x + column_width * (float)(n / atc_menu_rows);
         float y = list_top - row_height * (float)(n % atc_menu_rows);
         OGL_string(col_call, x, y, text, 999, text_advance);
