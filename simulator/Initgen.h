@@ -78,6 +78,7 @@ struct settingstruct {
     int graph_sel[graph_slots];  // graphed items, -1 none
     int out_serial[dataout_items];
     int serial_mode;             // 0 off
+    int serial_port;             // 0 "COM1", else "COM2"
     float place_lat;             // requested placement, degrees
     float place_lon;
     float place_alt;             // m

@@ -1,12 +1,12 @@
 // Window start-up: every change of the open window goes through
 // MACIBM_startwind, which composes the window's static picture once into
 // rgb_array and uploads it as the background tiles 500 to 534. The library
-// opens its own windows (996 to 999); this file has the simulator's, the
-// main view's cockpit panel background, and the managers that the frame
-// step runs instead of the flight while one is open.
+// opens its own windows (996 to 999); this file has the simulator's table
+// of them with the managers that the frame step runs instead of the flight
+// while one is open (in the Windows_ topic files), and the main view's
+// cockpit panel background.
 //   window start-up
 //   the cockpit panel background
-//   window managers
 #include "HL_BTN.h"
 #include "HL_FILE.h"
 #include "HL_FUNCT.h"
@@ -515,21 +515,3 @@ void compose_cockpit(void)
     draw_engine_faces();
     if (!a.cp) draw_lever_slots();
 }
-
-// ---- window managers -----------------------------------------------------------
-
-void manage_dat(void) {}    // stands in until the data-output window comes
-void manage_ser(void) {}    // stands in until the serial-output window comes
-void manage_tim(void) {}    // stands in until the time-of-day window comes
-void manage_ogl(void) {}    // stands in until the rendering window comes
-void manage_spa(void) {}    // stands in until the weather-space window comes
-void manage_atm(void) {}    // stands in until the weather-atmosphere window comes
-void manage_gnd(void) {}    // stands in until the weather-ground window comes
-void manage_wat(void) {}    // stands in until the weather-water window comes
-void manage_flt(void) {}    // stands in until the hardware and flight-mode window comes
-void manage_wgt(void) {}    // stands in until the weights and fuel window comes
-void manage_rel(void) {}    // stands in until the reliability window comes
-void manage_ins(void) {}    // stands in until the instrument-reliability window comes
-void manage_eqp(void) {}    // stands in until the equipment-reliability window comes
-void manage_snd(void) {}    // stands in until the sound window comes
-void manage_wrn(void) {}    // stands in until the warnings window comes

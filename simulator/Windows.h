@@ -180,6 +180,12 @@ const char* compass_word(float bearing);
 // airport: "12 miles north-east of NAME (ID)"; "" without such an airport.
 void where_am_i_text(char* text, int cap);
 
+// ---- the data-output, serial and rendering windows' places ----------------------
+
+// ---- the time and weather windows' places ---------------------------------------
+
+// ---- the controls, weights, reliability, sound and warning windows' places ------
+
 // 48 bytes in this order.
 struct flightplanstruct {
     int filed;
