@@ -211,10 +211,7 @@ static void leave_window(int id)
     case win_airport_id: leave_airport_id(); break;
     case win_lat_lon: set_up_env_with_latlon(env.reg_lat + 1.0f, env.reg_lon + 1.0f); break;   // the typed point
     case win_weights: leave_weights(); break;
-    case win_data_output:
-        set_dataoutput_params();
-        clear_graph();
-        break;
+    case win_data_output: set_dataoutput_params(); break;   // it empties the graph itself
     case win_weather_atmosphere: leave_atmosphere(); break;
     case win_instrument_reliability: leave_instrument_reliability(); break;
     case win_equipment_reliability: leave_equipment_reliability(); break;

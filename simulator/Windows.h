@@ -181,6 +181,54 @@ const char* compass_word(float bearing);
 void where_am_i_text(char* text, int cap);
 
 // ---- the data-output, serial and rendering windows' places ----------------------
+// Where their live parts stand: the managers draw and hit-test them, and the
+// background pictures put their labels beside them (gen_13_output_windows).
+// A choice field's arrows stand at its x + its click offset, 15 wide, the
+// lower one from y - 17 to y + 3, the upper one from y + 3 to y + 23.
+//
+// Set Data Output: three columns of rows (util_yval), each row four check
+// boxes 13 apart, one a destination, then the item's name.
+const float dat_column_x[3] = {9, 241, 435};     // items 0-19, 20-39, 40-49
+const int dat_column_rows = 20;
+const int dat_to_serial = 0, dat_to_file = 1, dat_to_graph = 2, dat_to_cockpit = 3;   // box k at x + 13k
+const float dat_box_step = 13;
+const float dat_name_dx = 54;                   // the item's name from the column's x
+const int dat_graph_most = 4;
+const int dat_cockpit_most = 10;
+// The column x of item (0..59); its row's y is util_yval(item).
+inline float dat_item_x(int item)
+{
+    return dat_column_x[item < dat_column_rows ? 0 : item < 2 * dat_column_rows ? 1 : 2];
+}
+// Set Serial Output: mode k's button (0 off .. 5), 10 x 10 at x 20; the port.
+const float ser_button_x = 20;
+const float ser_button_y[6] = {451, 430, 366, 302, 238, 174};
+const win_point ser_port_at = {530, 70};
+const float ser_port_offset = 14;
+// Set Rendering Options.
+const win_point ogl_texture_at = {430, 502};
+const win_point ogl_screen_at = {430, 457};
+const float ogl_choice_offset = 43;
+const float ogl_switch_x = 388, ogl_switch_offset = 85;
+const float ogl_buildings_y = 412, ogl_traffic_y = 367, ogl_trees_y = 322;
+// The driver's strings: names at x 25, values at x 150 in 440 units, one
+// line each but the extensions, whose lines stop above the advice.
+const float ogl_driver_name_x = 25, ogl_driver_value_x = 150, ogl_driver_width = 440;
+const float ogl_vendor_y = 225, ogl_extensions_y = 195;
+const float ogl_driver_bottom = 110;            // no driver line below this
+const float ogl_advice_top = 100;               // the advice's first line; 10 apart down
+
+// How text breaks into lines of at most cols characters: at the last blank
+// that fits, or, for a word longer than a line, at the line's end; the
+// blanks at a break belong to no line. The start (an index into text) and
+// length of each line up to most lines; the count of lines written. A text
+// of blanks alone has none.
+int  fit_text_lines(const char* text, int cols, int most, int starts[], int lengths[]);
+
+// What the rendering window keeps between frames: the chosen screen
+// resolution and whether the user changed it since the start, after which
+// every click in the window writes "XRes 5.prf". The start-up's reset.
+void clear_output_window_state(void);
 
 // ---- the time and weather windows' places ---------------------------------------
 
