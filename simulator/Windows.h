@@ -233,6 +233,76 @@ void clear_output_window_state(void);
 // ---- the time and weather windows' places ---------------------------------------
 
 // ---- the controls, weights, reliability, sound and warning windows' places ------
+// Where their live parts stand, shared with their background pictures'
+// labels (gen_13_settings_windows).
+//
+// What they keep between frames, the joystick input being assigned, back to
+// its start.
+void clear_settings_windows_state(void);
+//
+// Joystick and flight mode: the three sensitivity sliders (pitch, roll, yaw)
+// and the stability augmentation's, each a vertical bar 20 wide and 54 high.
+const win_point flt_sensitivity_at[3] = {{21, 404}, {55, 404}, {89, 404}};
+const win_point flt_augment_at = {479, 432};
+const float flt_slider_height = 54;
+// The hardware check boxes at x 475: rudder pedals, avionics stack, throttle
+// quadrant, collective stick.
+const float flt_hardware_x = 475;
+const float flt_hardware_y[4] = {381, 332, 282, 222};
+const win_point flt_layout_at = {634, 148};   // keyboard layout, arrows 15 right
+const float flt_layout_arrows = 15;
+// The stick's reach about its centre and the yaw bar over it, 49 units a
+// full deflection.
+const win_point flt_stick_at = {92, 311};
+const float flt_yaw_y = 237;
+const float flt_yaw_height = 14;
+const float flt_reach = 49;
+// The joystick's inputs, one row each from the top, and the functions an
+// input can have, one box each from the top.
+const win_point flt_input_at = {198, 469};
+const float flt_input_step = 20;
+const float flt_input_width = 71, flt_input_height = 15;
+const win_point flt_function_at = {280, 474};
+const float flt_function_step = 15;
+const int flt_functions = 31;
+
+// Weights and fuel: sliders 156 long at x 117, read-outs in pounds at x 118.
+const float wgt_slider_x = 117;
+const float wgt_payload_y = 160, wgt_fuel_y = 115, wgt_jettison_y = 70;
+const float wgt_slider_length = 156;
+const float wgt_readout_x = 118;
+const float wgt_empty_y = 205, wgt_total_y = 29;
+const win_point wgt_max_at = {330, 29};
+const win_point wgt_endurance_at = {330, 117};
+
+// Hours of fuel at the aircraft's full-power burn on all engines, 0 when it
+// has no engine that burns fuel.
+float endurance_hours(float fuel);
+
+// Reliability: the global likelihood's one digit, and the failure rows of
+// the instruments (slots 0-9) and the equipment (10-20 left, 21-31 right)
+// under their rate sliders.
+const win_point rel_rate_at = {166, 253};
+const win_point ins_slider_at = {21, 445};
+const win_point ins_rows_at = {0, 378};
+const int ins_first_slot = 0, ins_last_slot = 9;
+const win_point eqp_slider_at[2] = {{21, 485}, {353, 485}};
+const win_point eqp_rows_at[2] = {{0, 418}, {332, 418}};
+const int eqp_first_slot[2] = {10, 21}, eqp_last_slot[2] = {20, 31};
+const float fail_row_step = 39;
+const float fail_mode_dx = 151, fail_mode_arrows = 54, fail_time_dx = 282;
+
+// Sound: the check boxes from the top (the headset's stands in), the speech
+// engine's line, three rows of 10 when wrapped, and below them where the
+// voice comes from.
+const win_point snd_box_at[5] = {{19, 224}, {33, 201}, {19, 174}, {19, 151}, {19, 128}};
+const win_point snd_speech_at = {25, 106};
+const float snd_speech_width = 240;
+const int snd_speech_rows = 3;
+const win_point snd_voice_at = {25, 66};
+
+// Warnings: the check boxes from the top.
+const win_point wrn_box_at[3] = {{19, 134}, {19, 87}, {19, 40}};
 
 // 48 bytes in this order.
 struct flightplanstruct {

@@ -11,73 +11,13 @@
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
 #include "Windows.h"
-#include "bmp_writer.h"
+#include "window_labels.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-static std::string program_folder;
-
-// The colours drawn here, as the simulator's table holds them.
-const int col_light = 6;       // bevels' light edges, text on dark wells
-const int col_body = 12;       // the window body's grey (153)
-const int col_shade = 18;
-const int col_dark = 22;       // bevels' dark edges, frames, the alphabet's well
-const int col_well = 26;       // under the live numbers and names
-const int col_ink = 29;        // labels
-
-static void assign_colours(void)
-{
-    OGL_assigncolor(col_light, 0.8f, 0.8f, 0.8f);
-    OGL_assigncolor(col_body, 0.6f, 0.6f, 0.6f);
-    OGL_assigncolor(col_shade, 0.4f, 0.4f, 0.4f);
-    OGL_assigncolor(col_dark, 0.2f, 0.2f, 0.2f);
-    OGL_assigncolor(col_well, 0.1f, 0.1f, 0.1f);
-    OGL_assigncolor(col_ink, 0, 0, 0);
-}
-
 // ---- drawing helpers -------------------------------------------------------------
-
-static float text_width(const char* text) { return 6.0f * (float)strlen(text) - 1; }
-
-static void label(float x, float y, const char* text) { OGL_string(col_ink, x, y, text, 999, 6); }
-
-static void label_centred(float cx, float y, const char* text)
-{
-    OGL_string(col_ink, (float)intround(cx - text_width(text) / 2), y, text, 999, 6);
-}
-
-static void paragraph(float x, float y, float width, const char* text) { OGL_string(col_ink, x, y, text, width, 6); }
-
-// A small filled triangle pointing up or down with its tip at (cx, tip_y).
-static void arrow(float cx, float tip_y, int up)
-{
-    for (int r = 0; r < 3; r++) {
-        float y = up ? tip_y - (float)r : tip_y + (float)r;
-        OGL_line(col_ink, cx - (float)r, y, cx + (float)r, y);
-    }
-}
-
-// A dark well sunk into the body, (x1, y1) to (x2, y2).
-static void well(float x1, float y1, float x2, float y2, int colour = col_well)
-{
-    OGL_fillrect(colour, x1, y1, x2 - x1, y2 - y1);
-    MACIBM_button(x1 - 1, y1 - 1, x2, y2, 0);
-}
-
-// A digit wheel's or character field's well at its anchor: places of 10
-// units from x + 3, the sign's place left of them, and an arrow above and
-// below each place where a click steps it.
-static void wheel_field(float x, float y, int places, int sign)
-{
-    well(x - (sign ? 5.0f : 0.0f), y - 4, x + 10.0f * (float)places + 2, y + 11);
-    for (int k = 0; k < places; k++) {
-        float cx = x + 5 + 10.0f * (float)k;
-        arrow(cx, y + 17, 1);
-        arrow(cx, y - 9, 0);
-    }
-}
 
 // A raised button over its box with its text in the middle.
 static void button(float x1, float y1, float x2, float y2, const char* text)
@@ -92,20 +32,6 @@ static void form_box(float x1, float y1, float x2, float y2, const char* heading
 {
     OGL_framerect(col_dark, x1, y1, x2 - x1, y2 - y1);
     if (heading) label(x1 + 6, y2 - 11, heading);
-}
-
-// The window's size of grey, drawn over by draw, written as the window's picture.
-static int write_window(int id, void (*draw)(float dx, float dy))
-{
-    float dx, dy;
-    window_size(id, &dx, &dy);
-    memset(rgb_array, 0, sizeof rgb_array);
-    OGL_fillrect(col_body, 0, 0, dx, dy);
-    draw(dx, dy);
-    std::string path = program_folder + "bitmaps/VolSim/" + window_background(id) + ".BMP";
-    if (write_bmp(path.c_str(), rgb_array, (int)dx, (int)dy, 800)) return 1;
-    fprintf(stderr, "gen_13_location_windows: cannot write %s\n", path.c_str());
-    return 0;
 }
 
 // ---- the pictures -------------------------------------------------------------------
@@ -228,19 +154,13 @@ static void draw_flight_plan(float dx, float dy)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        fprintf(stderr, "usage: gen_13_location_windows PROGRAM_FOLDER/\n");
-        return 2;
-    }
-    program_folder = argv[1];
-    if (!program_folder.empty() && program_folder.back() != '/') program_folder += '/';
-    assign_colours();
-    to_array = 1;
-    int ok = 1;
-    ok &= write_window(win_airport_id, draw_airport_id);
-    ok &= write_window(win_airport_name, draw_airport_name);
-    ok &= write_window(win_lat_lon, draw_lat_lon);
-    ok &= write_window(win_find_me, draw_where_am_i);
-    ok &= write_window(win_flight_plan, draw_flight_plan);
-    return ok ? 0 : 1;
+    static const window_picture pictures[] = {
+        {win_airport_id, draw_airport_id},
+        {win_airport_name, draw_airport_name},
+        {win_lat_lon, draw_lat_lon},
+        {win_find_me, draw_where_am_i},
+        {win_flight_plan, draw_flight_plan},
+    };
+    return write_window_pictures(argc, argv, "gen_13_location_windows", pictures,
+                                 (int)(sizeof pictures / sizeof pictures[0]));
 }
