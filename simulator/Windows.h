@@ -231,6 +231,83 @@ int  fit_text_lines(const char* text, int cols, int most, int starts[], int leng
 void clear_output_window_state(void);
 
 // ---- the time and weather windows' places ---------------------------------------
+// A choice field's arrows stand right after its longest text: the texts
+// are 6 units a character, and arrows under them would hide the words.
+
+// Set Time Of Day: the day's bar from midnight to midnight, the marker
+// standing above the hour, and the clock under the bar.
+const float day_bar_left = 38, day_bar_right = 652;
+const float day_marker_y = 95;
+const float day_marker_width = 3, day_marker_height = 10;
+const win_point clock_hours_at = {133, 26};
+const win_point clock_colon_at = {145, 26};
+const win_point clock_minutes_at = {150, 26};
+// Set Weather Space.
+const win_point meteor_choice_at = {29, 31};
+const float meteor_arrows_dx = 93;
+// Set Weather Atmosphere, the clouds (feet): their kind, the tops and the
+// base above sea level and above the chosen airport.
+const win_point cloud_type_at = {114, 516};
+const float cloud_type_arrows_dx = 75;
+const win_point cloud_tops_at = {19, 515};
+const win_point cloud_base_at = {19, 453};
+const win_point cloud_base_agl_at = {122, 453};
+// The air's sliders (kind 1, the trend kind 5 about its x), each read-out
+// over its bar. The visibility's number is text ("12.5"), its point a
+// character of its own, so that it ends a blank before its class.
+const float air_slider_x = 41;
+const float visibility_y = 393;
+const float precip_y = 336;
+const float storm_y = 279;
+const float turbulence_y = 222;
+const float shear_y = 165;
+const win_point trend_at = {119, 108};
+const win_point visibility_number_at = {42, 395};
+const win_point visibility_class_at = {72, 395};
+const float level_word_x = 96;             // 2 above its bar's y
+const win_point trend_word_at = {50, 110};
+// The wind layers: ground (0), middle (1) and upper (2) heights, ft above
+// ground (the ground's 0 only shown); a row of three bars a property,
+// the ground layer's lowest and each layer above 9 units higher; the
+// ranges from the ground to the upper layer in lines under the rows.
+const win_point wind_height_at[3] = {{329, 456}, {329, 487}, {329, 528}};
+const float wind_bar_x = 303;
+const float wind_row_y[5] = {417, 382, 341, 306, 265};   // by the wl_ properties
+const float wind_layer_dy = 9;
+const win_point wind_range_at = {375, 252};              // the first line's value
+const float wind_range_dy = 10;
+const win_point thermal_coverage_at = {303, 184};
+const win_point thermal_rate_at = {303, 154};
+// The chosen airport's ATIS, the real-weather box and line, the sea-level
+// temperature and pressure, and the box that draws the weather field anew.
+const win_point atis_at = {241, 106};
+const float atis_width = 351;
+const win_point real_weather_box_at = {19, 68};
+const win_point real_weather_line_at = {25, 45};
+const win_point sl_temp_at = {487, 517};
+const win_point baro_at = {477, 457};
+const float regenerate_x1 = 475, regenerate_y1 = 415, regenerate_x2 = 602, regenerate_y2 = 440;
+// Set Weather Ground.
+const win_point friction_choice_at = {29, 95};
+const float friction_arrows_dx = 111;
+// Set Weather Water: the height and direction fields, the derived length
+// and speed.
+const win_point wave_height_at = {18, 195};
+const win_point wave_length_at = {21, 140};
+const win_point wave_speed_at = {21, 85};
+const win_point wave_dir_at = {18, 30};
+
+// The time of day (s) a click on the day's bar at x gives, 0 to 24 hours.
+float day_bar_time(float x);
+// The runway surface's class of a friction, 1 clean and dry (1.0), 2 damp
+// or slushy (0.7), 3 wet or icy (0.4): the nearest, held to the three.
+int   friction_class(float friction);
+// The atmosphere window's words: a visibility (nm), a 1-to-5 level
+// (precipitation, storms, turbulence), a shear level, a trend (-1..1).
+const char* visibility_class(float nm);
+const char* level_word(float level);
+const char* shear_word(float level);
+const char* trend_word(float trend);
 
 // ---- the controls, weights, reliability, sound and warning windows' places ------
 // Where their live parts stand, shared with their background pictures'
