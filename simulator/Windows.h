@@ -308,6 +308,9 @@ const char* visibility_class(float nm);
 const char* level_word(float level);
 const char* shear_word(float level);
 const char* trend_word(float trend);
+// What they keep between frames, the atmosphere window's last ATIS, back to
+// its start.
+void clear_weather_windows_state(void);
 
 // ---- the controls, weights, reliability, sound and warning windows' places ------
 // Where their live parts stand, shared with their background pictures'

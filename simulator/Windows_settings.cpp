@@ -195,8 +195,9 @@ void manage_snd(void)
         "This turns on Volanto engine, wind, rain, flap, gear, and other sounds.",
         "This turns down the Volanto engine sounds, as it would sound in you were wearing good headsets.",
         "This turns on the aural warning system sounds (Bitchin' Betty) on airplanes so equipped.",
-        "This allows verbal air traffic control. You have to have speech synthesis from Apple or Microsoft "
-        "installed on your machine for this to work.",
+        // The voice here is the system's speech synthesizer, not another platform's.
+        "This allows verbal air traffic control. You have to have speech synthesis (the system's espeak-ng "
+        "packages) installed on your machine for this to work.",
         "This allows air traffic control text output, which you might want turned off if you are using verbal "
         "air traffic control.",
     };

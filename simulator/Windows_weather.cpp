@@ -266,6 +266,8 @@ struct atis_run_state {
 };
 static atis_run_state atis_run;
 
+void clear_weather_windows_state(void) { atis_run = atis_run_state(); }
+
 static void show_atis(void)
 {
     int real = atm.real_weather && atm.real_weather_found;

@@ -50,6 +50,8 @@ void reset_program_state(void)
     clear_atc_window_state();
     clear_graph_window_state();
     clear_output_window_state();
+    clear_weather_windows_state();
+    clear_settings_windows_state();
     memset(&flt, 0, sizeof flt);
     memset(&set, 0, sizeof set);
     memset(&msc, 0, sizeof msc);
