@@ -177,20 +177,26 @@ static float float_sum(const std::vector<float>& v)
 
 // ---- fixtures --------------------------------------------------------------
 
-// The output step on its own: the constants, a clean run, COM1 a
-// pseudo-terminal, the day at 1000 s and a frame that is not a flight's first.
+// The output step on its own: the constants, a clean run on COM1, the day
+// at 1000 s and a frame that is not a flight's first.
+static void start_serial_run(void)
+{
+    MACIBM_set_constants();
+    reset_suite_state();
+    clear_serial_run_state();
+    msc.time_of_day = 1000;
+    msc.frame_count = 5;
+    set.serial_port = 0;
+}
+
+// The same with COM1 a pseudo-terminal.
 class SerialOutput : public ::testing::Test {
 protected:
     pty_reader com{"VOLANTO_COM1"};
     void SetUp() override
     {
         ASSERT_GE(com.master, 0);
-        MACIBM_set_constants();
-        reset_suite_state();
-        clear_serial_run_state();
-        msc.time_of_day = 1000;
-        msc.frame_count = 5;
-        set.serial_port = 0;
+        start_serial_run();
     }
     void TearDown() override { serial_shutdown(); }
     // The next frame's step, dt of day time later.
@@ -459,12 +465,8 @@ TEST(SerialFailure, AFailedWriteIsANoticeAndTheOutputGoesOff)
     };
     for (const write_case& c : cases) {
         SCOPED_TRACE(c.mode);
-        MACIBM_set_constants();
-        reset_suite_state();
-        clear_serial_run_state();
+        start_serial_run();
         auto com = std::make_unique<pty_reader>("VOLANTO_COM1");
-        msc.time_of_day = 1000;
-        msc.frame_count = 5;
         set.serial_mode = c.mode;
         serial_output();
         EXPECT_NE(com->take_all(), "");
