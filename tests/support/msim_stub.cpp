@@ -1,5 +1,7 @@
 // A stand-in for the motion platform's library: it keeps a line for each
 // call it gets, which the tests read through msim_stub_log.
+#include "msim_stub.h"
+
 #include <cstdio>
 
 static char log_text[65536];
@@ -10,8 +12,6 @@ static void log_line(const char* line)
     int n = snprintf(log_text + log_used, sizeof log_text - log_used, "%s\n", line);
     if (n > 0 && log_used + (size_t)n < sizeof log_text) log_used += (size_t)n;
 }
-
-extern "C" {
 
 int RNRInit(int arg)
 {
@@ -36,5 +36,3 @@ int MSimExit(void)
 }
 
 const char* msim_stub_log(void) { return log_text; }
-
-}
