@@ -13,6 +13,9 @@
 #include "Hl_sound.h"
 #include "program.h"
 #include "records.h"
+#ifdef PROG_VOLANTO
+#include "Integ.h"
+#endif
 
 #include <GL/gl.h>
 #include <cmath>
@@ -757,6 +760,7 @@ void MACIBM_finishup(void)
         trk << "end simulation\n";
         trk.close();
     }
+    serial_shutdown();
 #endif
     dispose_sound();
     JOY_force(12, 0, 0, 0);

@@ -177,3 +177,34 @@ int  host_joy_count(void);
 // 1 when stick id is there and read; otherwise 0 and every field 0. A stick
 // keeps its id while it stays plugged in; a free id takes the next one that comes.
 int  host_joy_read(int id, host_joy_state* s);
+
+// Serial ports: "COM1" and "COM2" are the devices that VOLANTO_COM1 and
+// VOLANTO_COM2 name, else /dev/ttyS0 and /dev/ttyS1. Raw 8N1, no flow
+// control, write-only and never waiting: a frame must not stall on a device
+// that does not drain.
+const int host_serial_invalid = -1;     // the handle of no port; closing it does nothing
+const int host_serial_queue = 4096;     // bytes the output queue holds
+enum {                 // the stage host_serial_open failed at
+    HS_OK = 0,
+    HS_PARAMS,         // a speed other than 4800 or 38400
+    HS_OPEN,           // the device cannot be opened (sys_err says why)
+    HS_STATE,          // its line cannot be set: not a serial device
+    HS_SETUP,          // its queues cannot be emptied
+    HS_TIMEOUTS        // it cannot be made not to wait
+};
+// port 0 "COM1", else "COM2". HS_OK with *handle open; otherwise the stage,
+// *handle host_serial_invalid and *sys_err the system's error number.
+int  host_serial_open(int port, int baud, int* handle, int* sys_err);
+// Sends the n bytes whole or not at all, never waiting: n when they go out
+// (what the device does not take at once follows before anything else),
+// 0 when the queue has no room for all of them (nothing sent), -1 when the
+// device fails (*sys_err says why). n is at most host_serial_queue.
+int  host_serial_write(int handle, const void* buf, int n, int* sys_err);
+void host_serial_close(int handle);
+
+// The motion platform's library, "libmsim.so" from the program folder or
+// else the system's library path, loaded at the first host_motion_init.
+// Without it the three calls do nothing.
+int  host_motion_init(int arg);         // 1 when the library is there
+void host_motion_move(int roll, int pitch, int heading);
+void host_motion_exit(void);

@@ -95,3 +95,8 @@ void host_test_joy_detach_all(void);
 // The joystick system stops and does not start again until called with 0,
 // when it starts afresh (and reads VOLANTO_JOY_AXES again).
 void host_test_joy_no_system(int on);
+
+// The motion platform's library loaded from path instead of "libmsim.so"
+// (a stub that logs its calls); nullptr or "" goes back to the usual search.
+// Takes effect at the next load: a library loaded stays.
+void host_test_motion_library(const char* path);

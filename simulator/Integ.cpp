@@ -3,6 +3,7 @@
 // Sections (grep "---- name"):
 //   flight step        update_flight
 //   state integration  integ_vx
+// The serial and motion-platform output of the step is in Integ_serial.cpp.
 #include "Integ.h"
 
 #include "Event.h"
@@ -231,10 +232,6 @@ static void traffic(void)
         }
     }
 }
-
-// Stands in until the serial port and the motion platform come: in mode 0,
-// the only one so far, nothing is opened or sent.
-static void serial_output(void) {}
 
 // The ten-per-second events on every N-th frame, N making them about ten a
 // second of simulated time, and the once-a-second systems on the first of

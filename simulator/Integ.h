@@ -23,3 +23,19 @@ void clear_flight_step_flight_state(void);
 const int serial_values = 400;
 extern float serial_dat[serial_values];
 extern int serial_ind;
+
+// ---- serial and motion-platform output (Integ_serial.cpp) --------------------
+// The device serial_mode and serial_port name (1 NMEA at 4800 baud; 2, 4, 5
+// and 6 float packets at 38400; 3 the motion platform), opened by the flight
+// step when they change. A failure is a notice that turns the output off
+// (serial_mode 0); a sentence or packet the port has no room for is dropped.
+extern int win_port_file;             // the open port, host_serial_invalid when none
+const int nmea_max = 128;
+extern char nmea_str[nmea_max];       // the last sentence built, CR LF ended
+void serial_output(void);             // flight step: opens or switches the device, sends what is due
+// Sends serial_dat[0..n-1] and, after them, their sum as one packet of
+// 4 (n + 1) little-endian bytes.
+void serial_out(int n);
+void serial_shutdown(void);           // MACIBM_finishup: closes what the step opened, if anything
+int  serial_dropped(void);            // sentences and packets dropped for want of room this run
+void clear_serial_run_state(void);    // nothing opened or sent yet (the device is not closed)
