@@ -71,9 +71,14 @@ void manage_dat(void)
 
 // Mode 6, the data items marked for the serial port, is chosen in the
 // data-output window: no button here stands for it, and its marks stay.
+// Choosing another mode lets the marks go, or they would bring mode 6 back
+// when the data-output window next closes and at the next start.
 void manage_ser(void)
 {
-    for (int mode = 0; mode < 6; mode++) inonebool(ser_button_x, ser_button_y[mode], &set.serial_mode, mode);
+    int chosen = 0;
+    for (int mode = 0; mode < 6; mode++) chosen |= inonebool(ser_button_x, ser_button_y[mode], &set.serial_mode, mode);
+    if (chosen)
+        for (int& mark : set.out_serial) mark = 0;
     in2textbtn(ser_port_at.x, ser_port_at.y, "COM 1", "COM 2", ser_port_offset, &set.serial_port);
     if (set.serial_mode == 0 || set.serial_mode == 1)
         for (int& mark : set.out_serial) mark = 0;

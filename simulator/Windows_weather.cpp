@@ -234,6 +234,9 @@ static const float wind_top[5] = {50, 360, 50, 180, 9};
 static void edit_winds(void)
 {
     static const int kind_of_layer[3] = {2, 3, 4};
+    // The turbulence spread can turn a direction past north either way: it
+    // is the same wind, not one held at 0 or 360.
+    for (int l = 0; l < 3; l++) atm.wind_layer[l][wl_wind_dir] = fltwrap(atm.wind_layer[l][wl_wind_dir], 0, 360);
     for (int p = 0; p < 5; p++)
         for (int l = 2; l >= 0; l--)
             util_scale(wind_bar_x, wind_row_y[p] + wind_layer_dy * (float)l, kind_of_layer[l], 0, wind_top[p],
@@ -257,12 +260,14 @@ static void edit_thermals(void)
     OGL_string(col_readout, thermal_rate_at.x + 7, thermal_rate_at.y + 2, line, 999, 6);
 }
 
-// The ATIS under the letter of the hour. With real weather it reads the
-// weather file, so then it is made anew once a second, not each frame.
+// The ATIS under the letter of the hour. Making it reads the weather file
+// (the active runway comes from the nearest report), so it is made anew
+// once a second, not each frame, and at once when real weather is switched.
 struct atis_run_state {
     char text[atc_text_max];
     float made_at;
     int made;
+    int made_real;
 };
 static atis_run_state atis_run;
 
@@ -271,11 +276,12 @@ void clear_weather_windows_state(void) { atis_run = atis_run_state(); }
 static void show_atis(void)
 {
     int real = atm.real_weather && atm.real_weather_found;
-    if (!real || !atis_run.made || fabsf(mnw.time_elapsed - atis_run.made_at) >= 1) {
+    if (!atis_run.made || real != atis_run.made_real || fabsf(mnw.time_elapsed - atis_run.made_at) >= 1) {
         char letter = (char)('A' + intlim((int)(msc.time_of_day / 3600), 0, 24) % 24);
         get_ATIS(msc.apt_sel, letter, atis_run.text, real);
         atis_run.made_at = mnw.time_elapsed;
-        atis_run.made = real;
+        atis_run.made = 1;
+        atis_run.made_real = real;
     }
     OGL_string(col_field, atis_at.x, atis_at.y, atis_run.text, atis_width, 6);
 }

@@ -157,9 +157,11 @@ TEST_F(OutputWindowsGl, EachBoxsHelpNamesItsDestination)
 
 // ---- set serial output -----------------------------------------------------------------
 
-// Off and GPS clear the serial marks; the packet modes keep them. With marks
-// the data-output window sets mode 6, for which no button lights and the
-// marks stay.
+// Choosing a mode lets the serial marks go, or the data-output window would
+// bring mode 6 back when it next closes (and the next start with it); off
+// and GPS also clear marks every frame, the packet modes keep marks made
+// since. With marks the data-output window sets mode 6, for which no button
+// lights and the marks stay.
 TEST_F(OutputWindowsGl, SerialModesAndTheMarksTheyClear)
 {
     open_window(win_data_output);
@@ -177,20 +179,37 @@ TEST_F(OutputWindowsGl, SerialModesAndTheMarksTheyClear)
 
     const struct {
         int mode;
-        int keeps_marks;
+        int keeps_later_marks;
     } cases[] = {{2, 1}, {5, 1}, {3, 1}, {1, 0}, {4, 1}, {0, 0}};
     for (const auto& c : cases) {
         set.out_serial[15] = set.out_serial[26] = 1;
         click_in_window(ser_button_x + 5, ser_button_y[c.mode] + 5);
         MACIBM_event_proc();
         EXPECT_EQ(set.serial_mode, c.mode);
-        EXPECT_EQ(marked(set.out_serial).size(), c.keeps_marks ? 2u : 0u) << "mode " << c.mode;
+        EXPECT_TRUE(marked(set.out_serial).empty()) << "mode " << c.mode;
         for (int m = 0; m < 6; m++) {
             unsigned char px[3];
             shown_at(ser_button_x + 4, ser_button_y[m] + 4, px);
             EXPECT_EQ(px[1], m == c.mode ? 153 : 51) << "mode " << c.mode << ", button " << m;
         }
+        set.out_serial[15] = 1;
+        MACIBM_event_proc();
+        EXPECT_EQ(marked(set.out_serial).size(), c.keeps_later_marks ? 1u : 0u) << "mode " << c.mode;
     }
+
+    // The motion platform chosen over the data items stays chosen when the
+    // data-output window closes.
+    open_window(win_data_output);
+    click_box(15, dat_to_serial);
+    MACIBM_startwind(win_serial_output);
+    MACIBM_event_proc();
+    click_in_window(ser_button_x + 5, ser_button_y[3] + 5);
+    MACIBM_event_proc();
+    open_window(win_data_output);
+    MACIBM_startwind(win_main);
+    EXPECT_EQ(set.serial_mode, 3);
+    MACIBM_startwind(win_serial_output);
+    MACIBM_event_proc();
 
     // The port's upper arrow steps it on, and round again.
     float ax = ser_port_at.x + ser_port_offset + 7;

@@ -269,6 +269,15 @@ TEST(WeatherAtmosphereGl, TheWindLayersKeepApartAndTheBarsStoreKnots)
             EXPECT_NEAR(atm.wind_layer[l][c.property], l == c.layer ? c.want : 0, 0.01)
                 << "layer " << c.layer << " property " << c.property;
     }
+
+    // A direction the turbulence spread took past north is the same wind.
+    atm.wind_layer[0][wl_wind_dir] = 410;
+    atm.wind_layer[1][wl_wind_dir] = -60;
+    atm.wind_layer[2][wl_wind_dir] = 360;
+    MACIBM_event_proc();
+    EXPECT_NEAR(atm.wind_layer[0][wl_wind_dir], 50, 0.01);
+    EXPECT_NEAR(atm.wind_layer[1][wl_wind_dir], 300, 0.01);
+    EXPECT_NEAR(atm.wind_layer[2][wl_wind_dir], 360, 0.01);
     MACIBM_finishup();
 }
 
