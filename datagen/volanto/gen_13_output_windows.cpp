@@ -11,51 +11,13 @@
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "Windows.h"
-#include "bmp_writer.h"
+#include "window_labels.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-static std::string program_folder;
-
-// The colours drawn here, as the simulator's table holds them.
-static const int col_light = 6;       // bevels' light edges
-static const int col_body = 12;       // the window body's grey (153)
-static const int col_dark = 22;       // bevels' dark edges, frames
-static const int col_well = 26;       // under the live texts
-static const int col_ink = 29;        // labels
-
-static void assign_colours(void)
-{
-    OGL_assigncolor(col_light, 0.8f, 0.8f, 0.8f);
-    OGL_assigncolor(col_body, 0.6f, 0.6f, 0.6f);
-    OGL_assigncolor(col_dark, 0.2f, 0.2f, 0.2f);
-    OGL_assigncolor(col_well, 0.1f, 0.1f, 0.1f);
-    OGL_assigncolor(col_ink, 0, 0, 0);
-}
-
 // ---- drawing helpers -------------------------------------------------------------
-
-static void label(float x, float y, const char* text) { OGL_string(col_ink, x, y, text, 999, 6); }
-
-static void paragraph(float x, float y, float width, const char* text) { OGL_string(col_ink, x, y, text, width, 6); }
-
-// A filled triangle pointing up or down with its tip at (cx, tip_y).
-static void arrow(float cx, float tip_y, int up)
-{
-    for (int r = 0; r < 4; r++) {
-        float y = up ? tip_y - (float)r : tip_y + (float)r;
-        OGL_line(col_ink, cx - (float)r, y, cx + (float)r, y);
-    }
-}
-
-// A dark well sunk into the body, (x1, y1) to (x2, y2).
-static void well(float x1, float y1, float x2, float y2)
-{
-    OGL_fillrect(col_well, x1, y1, x2 - x1, y2 - y1);
-    MACIBM_button(x1 - 1, y1 - 1, x2, y2, 0);
-}
 
 // A choice field at its anchor: the well under the longest of its texts
 // (chars wide) and its two arrows over and under the column the widget
@@ -64,23 +26,9 @@ static void choice_field(float x, float y, int chars, float offset, const char* 
 {
     well(x - 4, y - 4, x + 6.0f * (float)chars + 3, y + 11);
     float cx = x + offset + 7;
-    arrow(cx, y + 18, 1);
-    arrow(cx, y - 10, 0);
+    arrow(cx, y + 18, 1, 4);
+    arrow(cx, y - 10, 0, 4);
     label(name_x, y, name);
-}
-
-// The window's size of grey, drawn over by draw, written as the window's picture.
-static int write_window(int id, void (*draw)(float dx, float dy))
-{
-    float dx, dy;
-    window_size(id, &dx, &dy);
-    memset(rgb_array, 0, sizeof rgb_array);
-    OGL_fillrect(col_body, 0, 0, dx, dy);
-    draw(dx, dy);
-    std::string path = program_folder + "bitmaps/VolSim/" + window_background(id) + ".BMP";
-    if (write_bmp(path.c_str(), rgb_array, (int)dx, (int)dy, 800)) return 1;
-    fprintf(stderr, "gen_13_output_windows: cannot write %s\n", path.c_str());
-    return 0;
 }
 
 // ---- set data output -----------------------------------------------------------------
@@ -227,17 +175,11 @@ static void draw_rendering(float dx, float)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        fprintf(stderr, "usage: gen_13_output_windows PROGRAM_FOLDER/\n");
-        return 2;
-    }
-    program_folder = argv[1];
-    if (!program_folder.empty() && program_folder.back() != '/') program_folder += '/';
-    assign_colours();
-    to_array = 1;
-    int ok = 1;
-    ok &= write_window(win_data_output, draw_data_output);
-    ok &= write_window(win_serial_output, draw_serial_output);
-    ok &= write_window(win_rendering, draw_rendering);
-    return ok ? 0 : 1;
+    static const window_picture pictures[] = {
+        {win_data_output, draw_data_output},
+        {win_serial_output, draw_serial_output},
+        {win_rendering, draw_rendering},
+    };
+    return write_window_pictures(argc, argv, "gen_13_output_windows", pictures,
+                                 (int)(sizeof pictures / sizeof pictures[0]));
 }

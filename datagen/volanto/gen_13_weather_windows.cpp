@@ -11,32 +11,20 @@
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
 #include "Windows.h"
-#include "bmp_writer.h"
+#include "window_labels.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-static std::string program_folder;
-
-// The colours drawn here, as the simulator's table holds them.
-const int col_light = 6;       // bevels' light edges
-const int col_body = 12;       // the window body's grey (153)
-const int col_dark = 22;       // bevels' dark edges, ticks, rules
-const int col_well = 26;       // under the live numbers, words and bars
-const int col_ink = 29;        // labels
-// The wind bars' own colours, for the layers' keys.
+// The wind bars' own colours, for the layers' keys, as the simulator's
+// table holds them.
 const int col_ground_bar = 50;
 const int col_middle_bar = 44;
 const int col_upper_bar = 43;
 
-static void assign_colours(void)
+static void assign_bar_colours(void)
 {
-    OGL_assigncolor(col_light, 0.8f, 0.8f, 0.8f);
-    OGL_assigncolor(col_body, 0.6f, 0.6f, 0.6f);
-    OGL_assigncolor(col_dark, 0.2f, 0.2f, 0.2f);
-    OGL_assigncolor(col_well, 0.1f, 0.1f, 0.1f);
-    OGL_assigncolor(col_ink, 0, 0, 0);
     OGL_assigncolor(col_ground_bar, 0, 0.6f, 0);
     OGL_assigncolor(col_middle_bar, 0.5f, 0.5f, 1);
     OGL_assigncolor(col_upper_bar, 0.3f, 0.3f, 0.9f);
@@ -44,90 +32,35 @@ static void assign_colours(void)
 
 // ---- drawing helpers -------------------------------------------------------------
 
-// Text is 6 units a character, the last one 5 wide.
-static float text_width(const char* text) { return 6.0f * (float)strlen(text) - 1; }
-
-static void label(float x, float y, const char* text) { OGL_string(col_ink, x, y, text, 999, 6); }
-
-static void label_centred(float cx, float y, const char* text)
-{
-    OGL_string(col_ink, (float)intround(cx - text_width(text) / 2), y, text, 999, 6);
-}
-
 // Right-aligned to end at x.
 static void label_before(float x, float y, const char* text) { label(x - text_width(text), y, text); }
-
-// A sunken well, (x1, y1) to (x2, y2), under live parts.
-static void sunk(float x1, float y1, float x2, float y2)
-{
-    OGL_fillrect(col_well, x1, y1, x2 - x1, y2 - y1);
-    MACIBM_button(x1 - 1, y1 - 1, x2, y2, 0);
-}
-
-// An arrow head of three rows, pointing up or down from its tip.
-static void arrow_head(float cx, float tip_y, int up)
-{
-    for (int r = 0; r < 3; r++) {
-        float y = up ? tip_y - (float)r : tip_y + (float)r;
-        OGL_line(col_ink, cx - (float)r, y, cx + (float)r, y);
-    }
-}
-
-// A digit wheel at its anchor: places of 10 units from x + 3 (a sign's
-// place before them when it takes negatives), an arrow over and under each
-// place where a click steps it.
-static void wheel(win_point at, int places, int sign)
-{
-    sunk(at.x - (sign ? 5.0f : 0.0f), at.y - 4, at.x + 10.0f * (float)places + 2, at.y + 11);
-    for (int k = 0; k < places; k++) {
-        float cx = at.x + 5 + 10.0f * (float)k;
-        arrow_head(cx, at.y + 17, 1);
-        arrow_head(cx, at.y - 9, 0);
-    }
-}
 
 // A number drawn over a well, places of advance units from at.
 static void readout_well(win_point at, int places, float advance)
 {
-    sunk(at.x - 3, at.y - 4, at.x + advance * (float)places + 2, at.y + 11);
+    well(at.x - 3, at.y - 4, at.x + advance * (float)places + 2, at.y + 11);
 }
 
 // A choice field: the well under its texts (chars characters from at) and
 // the two raised arrow buttons at at.x + arrows_dx, back below, on above.
 static void choice(win_point at, int chars, float arrows_dx)
 {
-    sunk(at.x - 3, at.y - 4, at.x + 6.0f * (float)chars + 2, at.y + 11);
+    well(at.x - 3, at.y - 4, at.x + 6.0f * (float)chars + 2, at.y + 11);
     float x = at.x + arrows_dx;
     MACIBM_button(x, at.y + 4, x + 15, at.y + 23, 1);
-    arrow_head(x + 7, at.y + 16, 1);
+    arrow(x + 7, at.y + 16, 1);
     MACIBM_button(x, at.y - 17, x + 15, at.y + 2, 1);
-    arrow_head(x + 7, at.y - 10, 0);
+    arrow(x + 7, at.y - 10, 0);
 }
 
 // A slider's track: kinds 1 and 5 are 11 high, the wind's 8.
-static void track(float x1, float y, float x2, float height) { sunk(x1, y, x2, y + height); }
+static void track(float x1, float y, float x2, float height) { well(x1, y, x2, y + height); }
 
 // A heading over a group, with a rule from its end to x2.
 static void heading(float x1, float y, float x2, const char* text)
 {
     label(x1, y, text);
     OGL_line(col_dark, x1 + text_width(text) + 4, y + 3, x2, y + 3);
-}
-
-static void paragraph(float x, float y, float width, const char* text) { OGL_string(col_ink, x, y, text, width, 6); }
-
-// The window's size of grey, drawn over by draw, written as the window's picture.
-static int write_window(int id, void (*draw)(float dx, float dy))
-{
-    float dx, dy;
-    window_size(id, &dx, &dy);
-    memset(rgb_array, 0, sizeof rgb_array);
-    OGL_fillrect(col_body, 0, 0, dx, dy);
-    draw(dx, dy);
-    std::string path = program_folder + "bitmaps/VolSim/" + window_background(id) + ".BMP";
-    if (write_bmp(path.c_str(), rgb_array, (int)dx, (int)dy, 800)) return 1;
-    fprintf(stderr, "gen_13_weather_windows: cannot write %s\n", path.c_str());
-    return 0;
 }
 
 // ---- time of day ----------------------------------------------------------------------
@@ -140,7 +73,7 @@ static void draw_time_of_day(float dx, float)
 {
     label_centred(dx / 2, 125, "Click or drag along the day to set the local time.");
     float y1 = day_marker_y - 2, y2 = day_marker_y + day_marker_height + 2;
-    sunk(day_bar_left - 2, y1, day_bar_right + 2, y2);
+    well(day_bar_left - 2, y1, day_bar_right + 2, y2);
     for (int h = 0; h <= 24; h++) {
         float x = (float)intround(hour_x((float)h));
         float long_mark = h % 6 == 0 ? 4.0f : 0.0f;
@@ -180,13 +113,13 @@ static void air_slider(float y, const char* name)
 static void draw_clouds(void)
 {
     heading(10, 553, 230, "Clouds");
-    wheel(cloud_tops_at, 5, 0);
+    wheel_field(cloud_tops_at.x, cloud_tops_at.y, 5, 0);
     label(cloud_tops_at.x, cloud_tops_at.y + 22, "Tops MSL");
     label(cloud_tops_at.x + 56, cloud_tops_at.y, "ft");
     choice(cloud_type_at, 12, cloud_type_arrows_dx);
     label(cloud_type_at.x, cloud_type_at.y + 21, "Sky");
-    wheel(cloud_base_at, 5, 0);
-    wheel(cloud_base_agl_at, 5, 0);
+    wheel_field(cloud_base_at.x, cloud_base_at.y, 5, 0);
+    wheel_field(cloud_base_agl_at.x, cloud_base_agl_at.y, 5, 0);
     label(cloud_base_at.x, cloud_base_at.y + 22, "Base MSL");
     label(cloud_base_agl_at.x, cloud_base_agl_at.y + 22, "Base above airport");
     label(cloud_base_at.x + 56, cloud_base_at.y, "ft");
@@ -216,7 +149,7 @@ static void draw_wind_table(void)
     static const int layer_colour[3] = {col_ground_bar, col_middle_bar, col_upper_bar};
     for (int l = 0; l < 3; l++) {
         win_point at = wind_height_at[l];
-        if (l > 0) wheel(at, 5, 0);
+        if (l > 0) wheel_field(at.x, at.y, 5, 0);
         else readout_well({at.x + 3, at.y}, 5, 10);
         OGL_fillrect(layer_colour[l], at.x - 18, at.y, 8, 8);
         label_before(at.x - 24, at.y, layer_name[l]);
@@ -229,7 +162,7 @@ static void draw_wind_table(void)
         label_before(wind_bar_x - 5, y + wind_layer_dy, property[p]);
     }
     // The ranges' names, the same as the rows'.
-    sunk(wind_range_at.x - 4, wind_range_at.y - 4 * wind_range_dy - 3, wind_range_at.x + 112, wind_range_at.y + 9);
+    well(wind_range_at.x - 4, wind_range_at.y - 4 * wind_range_dy - 3, wind_range_at.x + 112, wind_range_at.y + 9);
     for (int p = 0; p < 5; p++) label(wind_bar_x, wind_range_at.y - wind_range_dy * (float)p, property[p]);
 }
 
@@ -244,10 +177,10 @@ static void draw_thermals(void)
 static void draw_sea_level(float dx)
 {
     heading(475, 553, dx - 10, "At sea level");
-    wheel(sl_temp_at, 3, 1);
+    wheel_field(sl_temp_at.x, sl_temp_at.y, 3, 1);
     label(sl_temp_at.x, sl_temp_at.y + 22, "Temperature");
     label(sl_temp_at.x + 36, sl_temp_at.y, "deg F");
-    wheel(baro_at, 4, 0);
+    wheel_field(baro_at.x, baro_at.y, 4, 0);
     label(baro_at.x, baro_at.y + 22, "Pressure");
     label(baro_at.x + 46, baro_at.y, "in Hg");
     MACIBM_button(regenerate_x1 + 1, regenerate_y1 + 1, regenerate_x2 - 1, regenerate_y2 - 1, 1);
@@ -296,7 +229,7 @@ static void draw_water(float dx, float)
     };
     const float x = wave_height_at.x;
     for (const auto& r : rows) {
-        if (r.field) wheel(*r.at, 3, 0);
+        if (r.field) wheel_field(r.at->x, r.at->y, 3, 0);
         else readout_well(*r.at, 3, 10);
         label(x, r.at->y + (r.field ? 22.0f : 18.0f), r.name);
         label(x + 40, r.at->y, r.unit);
@@ -306,19 +239,14 @@ static void draw_water(float dx, float)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        fprintf(stderr, "usage: gen_13_weather_windows PROGRAM_FOLDER/\n");
-        return 2;
-    }
-    program_folder = argv[1];
-    if (!program_folder.empty() && program_folder.back() != '/') program_folder += '/';
-    assign_colours();
-    to_array = 1;
-    int ok = 1;
-    ok &= write_window(win_time_of_day, draw_time_of_day);
-    ok &= write_window(win_weather_space, draw_space);
-    ok &= write_window(win_weather_atmosphere, draw_atmosphere);
-    ok &= write_window(win_weather_ground, draw_ground);
-    ok &= write_window(win_weather_water, draw_water);
-    return ok ? 0 : 1;
+    static const window_picture pictures[] = {
+        {win_time_of_day, draw_time_of_day},
+        {win_weather_space, draw_space},
+        {win_weather_atmosphere, draw_atmosphere},
+        {win_weather_ground, draw_ground},
+        {win_weather_water, draw_water},
+    };
+    assign_bar_colours();    // beside the window colours the run assigns
+    return write_window_pictures(argc, argv, "gen_13_weather_windows", pictures,
+                                 (int)(sizeof pictures / sizeof pictures[0]));
 }

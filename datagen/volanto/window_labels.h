@@ -41,10 +41,11 @@ inline void label_centred(float cx, float y, const char* text)
 
 inline void paragraph(float x, float y, float width, const char* text) { OGL_string(col_ink, x, y, text, width, 6); }
 
-// A small filled triangle pointing up or down with its tip at (cx, tip_y).
-inline void arrow(float cx, float tip_y, int up)
+// A filled triangle pointing up or down with its tip at (cx, tip_y), rows
+// high: small at 3, the choice fields' larger one at 4.
+inline void arrow(float cx, float tip_y, int up, int rows = 3)
 {
-    for (int r = 0; r < 3; r++) {
+    for (int r = 0; r < rows; r++) {
         float y = up ? tip_y - (float)r : tip_y + (float)r;
         OGL_line(col_ink, cx - (float)r, y, cx + (float)r, y);
     }

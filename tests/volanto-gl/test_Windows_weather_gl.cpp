@@ -15,6 +15,8 @@
 #include "test_support.h"
 
 #include <cmath>
+#include <cstddef>
+#include <type_traits>
 
 namespace {
 
@@ -37,6 +39,16 @@ void open_window(int item)
 {
     APPLICATION_handlemenu(item);
     MACIBM_event_proc();
+}
+
+// Started on the shipped data with the window of a menu item open: a
+// failure unless it is the top window.
+::testing::AssertionResult start_with_window(int item, int id)
+{
+    start_on_shipped_data();
+    open_window(item);
+    if (mnw.topwin == id) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the top window is " << mnw.topwin << ", not " << id;
 }
 
 int screen_x(float x) { return (int)(mnw.x + x); }
@@ -74,15 +86,34 @@ void click_choice(win_point at, float arrows_dx, int on)
     click_in_window(at.x + arrows_dx + 7, on ? at.y + 12 : at.y - 8);
 }
 
+// A choice field's value before a click on its arrows, on or back, and after.
+template <typename T>
+struct choice_step {
+    T from;
+    int on;
+    T want;
+};
+
+template <typename T, size_t N>
+void expect_choice_steps(T* field, win_point at, float arrows_dx, const choice_step<T> (&cases)[N])
+{
+    for (const auto& c : cases) {
+        *field = c.from;
+        click_choice(at, arrows_dx, c.on);
+        if constexpr (std::is_floating_point<T>::value)
+            EXPECT_FLOAT_EQ(*field, c.want) << c.from << (c.on ? " on" : " back");
+        else
+            EXPECT_EQ(*field, c.want) << c.from << (c.on ? " on" : " back");
+    }
+}
+
 }  // namespace
 
 // A click anywhere along the day sets the time, held to the day's ends;
 // the marker stands over the hour.
 TEST(TimeOfDayGl, AClickOnTheBarSetsTheTime)
 {
-    start_on_shipped_data();
-    open_window(item_time_of_day);
-    ASSERT_EQ(mnw.topwin, win_time_of_day);
+    ASSERT_TRUE(start_with_window(item_time_of_day, win_time_of_day));
     const struct {
         float x, want;
     } cases[] = {
@@ -110,19 +141,11 @@ TEST(TimeOfDayGl, AClickOnTheBarSetsTheTime)
 
 TEST(WeatherSpaceGl, TheArrowsStepTheMeteorsRound)
 {
-    start_on_shipped_data();
-    open_window(item_weather_space);
-    ASSERT_EQ(mnw.topwin, win_weather_space);
-    const struct {
-        int from, on, want;
-    } cases[] = {
+    ASSERT_TRUE(start_with_window(item_weather_space, win_weather_space));
+    const choice_step<int> cases[] = {
         {1, 1, 2}, {3, 1, 4}, {4, 1, 1}, {1, 0, 4}, {3, 0, 2},
     };
-    for (const auto& c : cases) {
-        atm.meteor_level = c.from;
-        click_choice(meteor_choice_at, meteor_arrows_dx, c.on);
-        EXPECT_EQ(atm.meteor_level, c.want) << c.from << (c.on ? " on" : " back");
-    }
+    expect_choice_steps(&atm.meteor_level, meteor_choice_at, meteor_arrows_dx, cases);
     MACIBM_finishup();
 }
 
@@ -131,10 +154,8 @@ TEST(WeatherSpaceGl, TheArrowsStepTheMeteorsRound)
 // the airport's elevation.
 TEST(WeatherAtmosphereGl, TheCloudsKeepTheirKindsThickness)
 {
-    start_on_shipped_data();
+    ASSERT_TRUE(start_with_window(item_weather_atmosphere, win_weather_atmosphere));
     const float ft = con.fttomtrs;
-    open_window(item_weather_atmosphere);
-    ASSERT_EQ(mnw.topwin, win_weather_atmosphere);
     const float E = chosen_airport_h() / ft;
     ASSERT_GT(E, 100) << "the shipped start airport stands above the sea";
     enum control { kind_on, kind_back, tops_up, tops_down, base_up, agl_up };
@@ -184,10 +205,8 @@ TEST(WeatherAtmosphereGl, TheCloudsKeepTheirKindsThickness)
 // overcast, its tops 1000 ft over the base.
 TEST(WeatherAtmosphereGl, RainAndStormsCarryEachOtherAndTheSky)
 {
-    start_on_shipped_data();
+    ASSERT_TRUE(start_with_window(item_weather_atmosphere, win_weather_atmosphere));
     const float ft = con.fttomtrs;
-    open_window(item_weather_atmosphere);
-    ASSERT_EQ(mnw.topwin, win_weather_atmosphere);
     enum slider { rain, storms };
     const struct {
         int type;
@@ -226,10 +245,8 @@ TEST(WeatherAtmosphereGl, RainAndStormsCarryEachOtherAndTheSky)
 // bars store knots, degrees and levels as shown.
 TEST(WeatherAtmosphereGl, TheWindLayersKeepApartAndTheBarsStoreKnots)
 {
-    start_on_shipped_data();
+    ASSERT_TRUE(start_with_window(item_weather_atmosphere, win_weather_atmosphere));
     const float ft = con.fttomtrs;
-    open_window(item_weather_atmosphere);
-    ASSERT_EQ(mnw.topwin, win_weather_atmosphere);
     const struct {
         float mid, high;     // ft before
         int layer, up;       // the thousands of the middle (1) or upper (2) height
@@ -283,9 +300,7 @@ TEST(WeatherAtmosphereGl, TheWindLayersKeepApartAndTheBarsStoreKnots)
 
 TEST(WeatherAtmosphereGl, TheBoxDrawsAllSixSectionsAnew)
 {
-    start_on_shipped_data();
-    open_window(item_weather_atmosphere);
-    ASSERT_EQ(mnw.topwin, win_weather_atmosphere);
+    ASSERT_TRUE(start_with_window(item_weather_atmosphere, win_weather_atmosphere));
     for (auto& column : atm.wx_grid)
         for (float& v : column) v = 0;
     // A scenery square's block of the field, 210 points a side: the
@@ -319,11 +334,7 @@ TEST(WeatherGroundGl, TheFrictionKeepsItsClass)
         EXPECT_EQ(atm.rwy_friction, f);
     }
     open_window(item_weather_ground);
-    const struct {
-        float from;
-        int on;
-        float want;
-    } cases[] = {
+    const choice_step<float> cases[] = {
         {0.75f, 1, 0.4f},   // damp, on to wet
         {0.75f, 0, 1.0f},   // damp, back to clean
         {1.2f, 1, 0.7f},    // clean, on to damp
@@ -331,11 +342,7 @@ TEST(WeatherGroundGl, TheFrictionKeepsItsClass)
         {0.4f, 1, 1.0f},    // wet, on round to clean
         {0.7f, 1, 0.4f},
     };
-    for (const auto& c : cases) {
-        atm.rwy_friction = c.from;
-        click_choice(friction_choice_at, friction_arrows_dx, c.on);
-        EXPECT_FLOAT_EQ(atm.rwy_friction, c.want) << c.from << (c.on ? " on" : " back");
-    }
+    expect_choice_steps(&atm.rwy_friction, friction_choice_at, friction_arrows_dx, cases);
     MACIBM_finishup();
 }
 

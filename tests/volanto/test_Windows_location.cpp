@@ -17,6 +17,7 @@
 #include "Initgen.h"
 #include "Windows.h"
 #include "records.h"
+#include "window_frames.h"
 
 #include <cmath>
 #include <cstring>
@@ -27,35 +28,6 @@ namespace {
 
 const float nm = 1852.0f;
 const float rad = (float)(acos(-1.0) / 180);
-
-// This frame's mouse, in window units.
-void mouse(float x, float y, int clicked, int held = 0)
-{
-    mnw.mx = x;
-    mnw.my = y;
-    mnw.mouse_clicked = clicked;
-    mnw.now_dragging = held;
-    mnw.delay_dragging = 0;
-}
-
-// One frame of a window's manager, drawn into the software picture.
-void frame(void (*manage)(void))
-{
-    to_array = 1;
-    manage();
-    to_array = 0;
-}
-
-// A window of this size at the picture's corner, for the managers alone.
-void window_at_origin(int id)
-{
-    float dx, dy;
-    window_size(id, &dx, &dy);
-    mnw.topwin = id;
-    mnw.x = mnw.y = 0;
-    mnw.dx = dx;
-    mnw.dy = dy;
-}
 
 int airport(const char* id)
 {

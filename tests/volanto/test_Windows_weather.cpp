@@ -14,6 +14,7 @@
 #include "Initgen.h"
 #include "Windows.h"
 #include "records.h"
+#include "window_frames.h"
 
 #include <cmath>
 #include <cstring>
@@ -23,31 +24,7 @@
 namespace {
 
 // This frame's mouse, in window units: none of the windows' parts.
-void mouse_away(void)
-{
-    mnw.mx = -100;
-    mnw.my = -100;
-    mnw.mouse_clicked = 0;
-    mnw.now_dragging = 0;
-    mnw.delay_dragging = 0;
-}
-
-void frame(void (*manage)(void))
-{
-    to_array = 1;
-    manage();
-    to_array = 0;
-}
-
-void window_at_origin(int id)
-{
-    float dx, dy;
-    window_size(id, &dx, &dy);
-    mnw.topwin = id;
-    mnw.x = mnw.y = 0;
-    mnw.dx = dx;
-    mnw.dy = dy;
-}
+void mouse_away(void) { mouse(-100, -100, 0); }
 
 // 1 when the cells from (x, y), advance apart, hold exactly text's dots in
 // the given colour: the read-outs stand over the bars they read.
