@@ -85,6 +85,26 @@ static void simulator_marks(void)
     item_mark(set.replay_speed != 0 ? item_replay_enter : item_replay_leave);
     if (msc.logbook_on) item_mark(item_logbook);
 }
+#else
+// A tick before an item whose option is in force: from 6 units in, its top
+// about 8 units above the item's bottom.
+static void item_mark(int item)
+{
+    if (!mnw.item_name[item][0] || menu_separator(item)) return;
+    float x = mnw.itemx1[item] + 6, y = mnw.itemy1[item];
+    OGL_line(6, x, y + 5, x + 2, y + 3);
+    OGL_line(6, x, y + 6, x + 2, y + 4);
+    OGL_line(6, x + 2, y + 3, x + 6, y + 8);
+    OGL_line(6, x + 2, y + 4, x + 6, y + 9);
+}
+
+static void editor_marks(int menu)
+{
+    for (int k = 0; k < items_per_menu; k++) {
+        int it = menu * items_per_menu + k;
+        if (APPLICATION_item_marked(it)) item_mark(it);
+    }
+}
 #endif
 
 void MACIBM_draw_menu(void)
@@ -151,6 +171,8 @@ void MACIBM_draw_menu(void)
     }
 #ifdef PROG_VOLANTO
     simulator_marks();
+#else
+    editor_marks(menu);
 #endif
 }
 
@@ -178,3 +200,50 @@ void MACIBM_draw_tooltip(void)
     MACIBM_button(x1 - 6, bottom - 6, right + 6, y2 + 6, 1);
     OGL_string(42, x1 + 3, y2 - 11, mnw.help_message, right - x1 - 6, 6);
 }
+
+#ifndef PROG_VOLANTO
+// ---- the save question ---------------------------------------------------
+
+struct question_button {
+    win_box box;
+    const char* label;
+    int answer;
+};
+static const question_button question_buttons[3] = {
+    {{20, 45, 120, 60}, "     Save", nuke_save},
+    {{20, 15, 120, 30}, "  Don't Save", nuke_discard},
+    {{180, 15, 280, 30}, "    Cancel", nuke_cancel},
+};
+
+void nuke_alert_picture(void)
+{
+    OGL_string(29, 20, 80, g_cs1, 260, 6);
+    for (const question_button& b : question_buttons) {
+        MACIBM_button_box(b.box, 1);
+        OGL_string(29, b.box.x1 + 10, b.box.y1 + 4, b.label, 999, 6);
+    }
+}
+
+int MACIBM_nuke_alert(const char* name)
+{
+    // A long name is cut so that the whole question fits its line.
+    const char* head = "Save changes to ";
+    const char* tail = " first?";
+    int room = line_max - 1 - (int)strlen(head) - (int)strlen(tail);
+    snprintf(g_cs1, line_max, "%s%.*s%s", head, room, name ? name : "", tail);
+
+    shell.MACIBM_startwind(win_question);
+    while (mnw.topwin == win_question && !gdone) {
+        MACIBM_event_proc();
+        if (!mnw.mouse_clicked) continue;
+        for (const question_button& b : question_buttons) {
+            if (!in_box(b.box, mnw.mx, mnw.my)) continue;
+            MACIBM_button_box(b.box, 0);
+            shell.OGL_sbuf();
+            shell.MACIBM_startwind(win_main);
+            return b.answer;
+        }
+    }
+    return nuke_cancel;
+}
+#endif

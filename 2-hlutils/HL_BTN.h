@@ -77,3 +77,33 @@ int  instdbtn(int colour, float x, float y, float* value, int digits, int decima
 // on a row makes it the current one; *index stays in lo..hi. An empty list
 // (hi < lo) shows no rows and leaves *index alone.
 void plot_name_list(float x, float y, const char names[][40], const char ids[][5], int* index, int lo, int hi);
+
+#ifndef PROG_VOLANTO
+// ---- the editors' widgets ----------------------------------------------------
+
+// A file name in colour 48 at (x, y); a click in the box just left of it
+// (x - 20, y - 7 to x, y + 13) runs the open dialog for files of kind, which
+// on OK leaves the file's name in name and its full path in path (path_max
+// each). 1 on the frame of the click, whatever the dialog answered.
+int  instringbtn(float x, float y, char* name, char* path, int kind, const char* help);
+// An on/off box over an int: a click makes 0 into 1 and anything else into 0.
+void inintbtn(float x, float y, int* flag, const char* help);
+// A choice among six texts, stepped as in5textbtn's; *choice runs 1..6, and
+// a value from elsewhere far outside it is held to its nearer end.
+int  in6textbtn(float x, float y, const char* t1, const char* t2, const char* t3, const char* t4,
+                const char* t5, const char* t6, float width, int* choice);
+// Six characters, as in4charbtn's four (columns of 10, drawn 10 apart); code
+// holds 7: the end is written after the sixth.
+int  in6charbtn(int colour, float x, float y, char* code);
+
+// The save question (window 997) before edits are lost: "Save changes to
+// <name> first?" with Save, Don't Save and Cancel. Runs the frame loop until
+// answered: 1 save first, 2 discard the changes, 3 cancel, also when the
+// window went some other way. The program's own step does not run meanwhile.
+const int nuke_save = 1;
+const int nuke_discard = 2;
+const int nuke_cancel = 3;
+int  MACIBM_nuke_alert(const char* name);
+// The question's picture, drawn by the window start-up of window 997.
+void nuke_alert_picture(void);
+#endif

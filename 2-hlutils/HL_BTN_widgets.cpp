@@ -1,8 +1,9 @@
 // The immediate-mode widgets of the settings windows and editors.
 //
 // Sections: run state and help line, boxes, choice fields, character field,
-// digit wheel, name list.
+// digit wheel, name list, the editors' widgets.
 #include "HL_BTN.h"
+#include "HL_FILE.h"
 #include "HL_FUNCT.h"
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
@@ -118,20 +119,23 @@ int in2textbtn(float x, float y, const char* t1, const char* t2, float width, in
 
 // ---- character field ---------------------------------------------------------
 
-int in4charbtn(int colour, float x, float y, char* code)
+// n characters in columns of 10; the end is written after the last.
+static int char_field(int colour, float x, float y, char* code, int n)
 {
-    int codes[4], hit = 0;
-    for (int k = 0; k < 4; k++) {
+    int codes[6], hit = 0;
+    for (int k = 0; k < n; k++) {
         codes[k] = char_to_code(code[k]);
         if (!clicked_in(x + 10 * k, y - 14, x + 10 * k + 10, y + 20)) continue;
         codes[k] = intlim(codes[k] + (mnw.my >= y + 3 ? -1 : 1), 0, 36);
         hit = 1;
     }
-    for (int k = 0; k < 4; k++) code[k] = code_to_char(codes[k]);
-    code[4] = 0;
+    for (int k = 0; k < n; k++) code[k] = code_to_char(codes[k]);
+    code[n] = 0;
     OGL_string(colour, x + 3, y, code, 999, 10);
     return hit;
 }
+
+int in4charbtn(int colour, float x, float y, char* code) { return char_field(colour, x, y, code, 4); }
 
 // ---- digit wheel -------------------------------------------------------------
 
@@ -220,3 +224,32 @@ void plot_name_list(float x, float y, const char names[][40], const char ids[][5
     }
     OGL_framerect(47, x + 4, y - 2, 261, 10);
 }
+
+#ifndef PROG_VOLANTO
+// ---- the editors' widgets ------------------------------------------------------
+
+int instringbtn(float x, float y, char* name, char* path, int kind, const char* help)
+{
+    int hit = clicked_in(x - 20, y - 7, x, y + 13);
+    if (hit) MACIBM_opensave(win_open, kind, name, path);
+    OGL_string(48, x, y, name, 999, 6);
+    if (fltbox(mnw.mx, mnw.my, x - 20, y - 7, x, y + 13)) help_line(x, y - 20, help);
+    return hit;
+}
+
+void inintbtn(float x, float y, int* flag, const char* help)
+{
+    if (clicked_in(x - 2, y - 2, x + 9, y + 9)) *flag = *flag == 0 ? 1 : 0;
+    block(x, y, *flag == 1);
+    if (fltbox(mnw.mx, mnw.my, x - 2, y - 2, x + 9, y + 9)) help_line(x, y - 20, help);
+}
+
+int in6textbtn(float x, float y, const char* t1, const char* t2, const char* t3, const char* t4,
+               const char* t5, const char* t6, float width, int* choice)
+{
+    const char* texts[6] = {t1, t2, t3, t4, t5, t6};
+    return text_choice(x, y, texts, 6, 1, width, choice);
+}
+
+int in6charbtn(int colour, float x, float y, char* code) { return char_field(colour, x, y, code, 6); }
+#endif

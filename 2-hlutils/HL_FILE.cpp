@@ -300,7 +300,12 @@ void strscan(char* dst, const char* label, int max)
     }
     dst[0] = 0;
     if (!eln_known) return;
+    // The simulator keeps max - 2 characters of a long line, the editors max - 1.
+#ifdef PROG_VOLANTO
     int last = max - 2 < 0 ? 0 : max - 2;
+#else
+    int last = max - 1;
+#endif
     int i = 0, started = 0;
     for (;;) {
         int c = next_char(inf1);

@@ -128,6 +128,17 @@ void bol_switch(int* a, int* b)
     *b = t;
 }
 
+#ifndef PROG_VOLANTO
+float fltmax3(float a, float b, float c) { return fltmax2(fltmax2(a, b), c); }
+
+void flt_switch(float* a, float* b)
+{
+    float t = *a;
+    *a = *b;
+    *b = t;
+}
+#endif
+
 void sec_to_hrs_min(float seconds, int* hours, int* minutes)
 {
     int s = (int)seconds;
@@ -720,3 +731,4 @@ void decode_wxr(const char* report, float elevation, float* time, int* cover, fl
         *gust = len == 7 && v[4] == 'G' ? 10.0f * char_to_int(v[5]) + char_to_int(v[6]) - speed : 0.0f;
     }
 }
+

@@ -34,6 +34,10 @@ float fltmax2(float a, float b);
 float fltmin4(float a, float b, float c, float d);
 float fltmax4(float a, float b, float c, float d);
 void  bol_switch(int* a, int* b);
+#ifndef PROG_VOLANTO
+float fltmax3(float a, float b, float c);
+void  flt_switch(float* a, float* b);
+#endif
 void  sec_to_hrs_min(float seconds, int* hours, int* minutes);
 
 // Planar turns by an angle in degrees: rx2d/ry2d turn (x, y) clockwise,

@@ -821,7 +821,12 @@ int OGL_texbmp(int kind, int id_or_x, int mode_or_y, const char* name, int* widt
     FILE* in = nullptr;
     if (fits && host_resolve_path(path, found, path_max)) in = fopen(found, "rb");
     if (!in) {
+#ifdef PROG_VOLANTO
         if (kind == bmp_window) MACIBM_alert("Can't open bitmap!", path, "", "", alert_fatal);
+#else
+        // An editor may hold unsaved work: a missing picture leaves the window its frame.
+        if (kind == bmp_window) return 0;
+#endif
         if (kind == bmp_cockpit || id == tex_hand) return 0;
         // A missing texture is plain white.
         memset(rgb_array, 255, 4 * 4 * comps);

@@ -108,7 +108,9 @@ static void build_paths(void)
     int got = host_config_folder(sys, path_max, &why);
     if (got == HF_NOT_MADE) refuse_folder("configuration", sys, why);
     int ok = got == HF_READY && strlen(sys) + 40 < path_max;
-    if (!ok || snprintf(prf_path, path_max, "%s%s", sys, prefs_file_name) >= path_max ||
+    // A program that keeps no preferences has no path for them.
+    const char* prefs_folder = prefs_file_name[0] ? sys : "";
+    if (!ok || snprintf(prf_path, path_max, "%s%s", prefs_folder, prefs_file_name) >= path_max ||
         snprintf(res_path, path_max, "%s%s", sys, "XRes 5.prf") >= path_max)
         refuse_folder("configuration", sys, nullptr);
 
@@ -329,14 +331,22 @@ void MACIBM_init(void)
 
     ogl_ready = 1;
     gdone = 0;
+#ifndef PROG_VOLANTO
+    // The menu titles must exist before the main view first draws its bar.
+    APPLICATION_setupmenus();
+#endif
     MACIBM_startwind(win_startup);
 
     int w, h;
     OGL_texbmp(bmp_shared, tex_letters, bmp_keyed, "letters", &w, &h);
+#ifdef PROG_VOLANTO
     OGL_texbmp(bmp_shared, tex_tapes, bmp_opaque, "tapes", &w, &h);
+#endif
     if (is_3dfx) OGL_texbmp(bmp_shared, tex_cursor, bmp_keyed, "cursor", &w, &h);
+#ifdef PROG_VOLANTO
     OGL_texbmp(bmp_shared, tex_needle, bmp_glow, "needle", &w, &h);
     OGL_texbmp(bmp_shared, tex_dg, bmp_glow, "dg", &w, &h);
+#endif
 }
 
 // ---- display mode --------------------------------------------------------
@@ -459,8 +469,13 @@ void MACIBM_event_proc(void)
         repeat_time = mnw.time_elapsed;
     }
 
-    // 6. Pulsing greens.
+    // 6. Pulsing greens; the editors' highlight pulses less, but for the
+    // world editor's.
+#if defined(PROG_VOLANTO) || defined(PROG_TERRAWRIGHT)
     float a = 0.8f + 0.2f * sinf(10.0f * mnw.time_elapsed);
+#else
+    float a = 0.9f + 0.1f * sinf(10.0f * mnw.time_elapsed);
+#endif
     float b = 0.7f + 0.3f * sinf(25.0f * mnw.time_elapsed);
     OGL_assigncolor(57, 0.2f * a, a, 0.2f * a);
     OGL_assigncolor(58, 0.2f * b, b, 0.2f * b);
@@ -571,6 +586,13 @@ static int route_simulator_key(int vk, int shift)
 }
 #endif
 
+// The typed line's length: the editors keep one character less.
+#ifdef PROG_VOLANTO
+static const int typed_max = 32;
+#else
+static const int typed_max = 31;
+#endif
+
 void MACIBM_handlekey(int virtual_key)
 {
     got_event = 1;
@@ -587,8 +609,8 @@ void MACIBM_handlekey(int virtual_key)
         else if (virtual_key == VK_BACK) {
             if (n > 0) g_cs0[n - 1] = 0;
         } else if (virtual_key != VK_SHIFT) {
-            // At most 32 characters: a further one replaces the last.
-            if (n > 31) n = 31;
+            // At most typed_max characters: a further one replaces the last.
+            if (n >= (size_t)typed_max) n = typed_max - 1;
             g_cs0[n] = (char)c;
             g_cs0[n + 1] = 0;
         }
@@ -728,14 +750,30 @@ const char* MACIBM_table_window(int id, const window_entry* table, int count)
     return title;
 }
 
-// The save question has its frame only: its text and buttons come with the
-// editor that asks it.
+void MACIBM_main_view_frame(void)
+{
+    OGL_line(6, 0, 599, 799, 599);
+    OGL_line(6, 0, 598, 799, 598);
+    OGL_fillrect(18, 0, 585, 800, 13);
+    OGL_line(22, 0, 584, 799, 584);
+    OGL_line(22, 0, 583, 799, 583);
+    OGL_fillrect(29, 0, 0, 800, 583);
+    for (int m = 0; m < menus_max; m++) {
+        if (!mnw.menu_name[m][0]) continue;
+        OGL_string(22, mnw.menux1[m] + 1, mnw.menuy1[m] + 4, mnw.menu_name[m], 800, 6);
+        OGL_string(6, mnw.menux1[m], mnw.menuy1[m] + 5, mnw.menu_name[m], 800, 6);
+    }
+}
+
 int MACIBM_library_window(int id)
 {
     if (id < win_alert || id > win_save) return 0;
     const int count = sizeof library_windows / sizeof library_windows[0];
     MACIBM_window_frame(MACIBM_table_window(id, library_windows, count), 0);
     if (id == win_alert) alert_picture();
+#ifndef PROG_VOLANTO
+    if (id == win_question) nuke_alert_picture();
+#endif
     if (id == win_open || id == win_save) OPENSAVE_draw_frames();
     OGL_upload_background();
     to_array = 0;

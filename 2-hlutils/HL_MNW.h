@@ -29,7 +29,7 @@ extern int got_event;                         // a key, click or paint came
 extern int up_handled;                        // the first paint came; frames draw from then on
 
 extern int return_hit;                        // Enter in a text-entry window, for one frame
-extern char g_cs0[line_max];                  // typed text, at most 32 characters
+extern char g_cs0[line_max];                  // typed text, at most 32 characters (31 in the editors)
 extern char g_cs1[line_max], g_cs2[line_max], g_cs3[line_max], g_cs4[line_max];  // the alert's lines
 
 // Start-up, first thing each program's entry calls.
@@ -85,6 +85,16 @@ void APPLICATION_update(void);
 void APPLICATION_handlekey(char key, int flag);
 void APPLICATION_handlemenu(int item);
 void APPLICATION_setupmenus(void);
+#ifndef PROG_VOLANTO
+// Each editor's: 1 when item of the open menu shows a check mark.
+int  APPLICATION_item_marked(int item);
+#endif
+#if defined(PROG_FOILWRIGHT) || defined(PROG_TERRAWRIGHT) || defined(PROG_SKYCASTER)
+// The editors whose only windows are the library's share one window start-up
+// (HL_MNW_editor.cpp); each names its main view's picture in its bitmaps
+// folder, "" for none.
+const char* APPLICATION_main_picture(void);
+#endif
 
 // Window start-up, defined by each program: makes id the open window.
 void MACIBM_startwind(int id);
@@ -106,6 +116,9 @@ void MACIBM_window_setup(int id, float dx, float dy);
 // MACIBM_startwind: for 996 to 999 sets the window up, draws its frame and
 // static picture, uploads the background and returns 1; 0 for any other id.
 int  MACIBM_library_window(int id);
+
+// The main view's picture: the bar with the menu titles over the black view area.
+void MACIBM_main_view_frame(void);
 
 // One window of a program's table: its id, title and size in reference units.
 struct window_entry {

@@ -1,11 +1,9 @@
 // Foilwright's records, the defaults of a new part, and, until the program's
-// screens exist, the least hooks and window start-up the library calls.
+// screens exist, the least hooks the library calls.
 //
-// Sections: records, defaults, hooks and window start-up.
+// Sections: records, defaults, hooks.
 #include "Init.h"
 #include "Function.h"
-#include "HL_BTN.h"
-#include "HL_GRAPH.h"
 #include "HL_MNW.h"
 
 #include <cstdio>
@@ -62,35 +60,13 @@ void reset_to_default(int type)
     generate();
 }
 
-// ---- hooks and window start-up -------------------------------------------
+// ---- hooks ---------------------------------------------------------------
 
-// The program's menus, screen and windows come with the editor itself; these
-// let the library, the tests and the data generator link meanwhile.
+// The program's menus and screen come with the editor itself; these let the
+// library, the tests and the data generator link meanwhile.
 void APPLICATION_setupmenus(void) {}
 void APPLICATION_update(void) {}
 void APPLICATION_handlekey(char, int) {}
 void APPLICATION_handlemenu(int) {}
-
-// Foilwright's own windows; the library's alerts and dialogs are the library's.
-static const window_entry window_table[] = {
-    {win_main, "", 800, 600},
-};
-
-void MACIBM_startwind(int id)
-{
-    if (id == win_startup) id = win_main;
-    else initing = 0;
-    if (MACIBM_library_window(id)) return;
-
-    const char* title = MACIBM_table_window(id, window_table, sizeof window_table / sizeof window_table[0]);
-    if (id != win_main) MACIBM_window_frame(title, 1);
-    MACIBM_startwind2();
-}
-
-// The main view's picture stays empty until the editor's screen exists; the
-// upload still replaces a closed alert's or dialog's picture.
-void MACIBM_startwind2(void)
-{
-    OGL_upload_background();
-    to_array = 0;
-}
+int APPLICATION_item_marked(int) { return 0; }
+const char* APPLICATION_main_picture(void) { return ""; }

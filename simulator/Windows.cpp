@@ -222,21 +222,6 @@ static void leave_window(int id)
 
 // ---- window start-up --------------------------------------------------------------
 
-static void draw_menu_bar(void)
-{
-    OGL_line(6, 0, 599, 799, 599);
-    OGL_line(6, 0, 598, 799, 598);
-    OGL_fillrect(18, 0, 585, 800, 13);
-    OGL_line(22, 0, 584, 799, 584);
-    OGL_line(22, 0, 583, 799, 583);
-    OGL_fillrect(29, 0, 0, 800, 583);
-    for (int m = 0; m < menus_max; m++) {
-        if (!mnw.menu_name[m][0]) continue;
-        OGL_string(22, mnw.menux1[m] + 1, mnw.menuy1[m] + 4, mnw.menu_name[m], 800, 6);
-        OGL_string(6, mnw.menux1[m], mnw.menuy1[m] + 5, mnw.menu_name[m], 800, 6);
-    }
-}
-
 void MACIBM_startwind(int id)
 {
     if (id == win_startup) id = win_main;
@@ -249,7 +234,7 @@ void MACIBM_startwind(int id)
     if (MACIBM_library_window(id)) return;
 
     const char* title = set_up_window(id);
-    if (id == win_main) draw_menu_bar();
+    if (id == win_main) MACIBM_main_view_frame();
     else MACIBM_window_frame(title, 1);
     MACIBM_startwind2();
 }
