@@ -52,6 +52,7 @@ struct shell_run_state {
     host_mode desktop = {0, 0, 0};
     float progress = 6;                 // the progress bar's position
     float menu_cursor = 10;             // where the next title goes on the menu bar
+    int quit_pending = 0;               // a close request waits for the main view
 };
 static shell_run_state shell_run;
 
@@ -422,6 +423,15 @@ void IBM_handlewin(const host_event& e)
         shell.MACIBM_startwind(mnw.topwin);
         break;
     case HE_CLOSE:
+#ifndef PROG_VOLANTO
+        // An editor's question or dialog is cancelled first; the Quit, with
+        // its own save question, follows once the main view is back.
+        if (mnw.topwin == win_question || mnw.topwin == win_open || mnw.topwin == win_save) {
+            shell_run.quit_pending = 1;
+            shell.MACIBM_startwind(win_main);
+            break;
+        }
+#endif
         // A close request from the desktop quits as the Quit command does.
         shell.APPLICATION_handlemenu(item_quit);
         break;
@@ -441,6 +451,13 @@ void MACIBM_event_proc(void)
     return_hit = 0;
     mnw.mouse_clicked = 0;
     mnw.mouse_lifted = 0;
+
+    // A close request that cancelled a question or dialog quits now, in the
+    // first frame after that window's own loop has ended.
+    if (shell_run.quit_pending && mnw.topwin == win_main) {
+        shell_run.quit_pending = 0;
+        shell.APPLICATION_handlemenu(item_quit);
+    }
 
     // 2. Window messages.
     host_event e;
