@@ -1,16 +1,21 @@
-// Foilwright's records, the defaults of a new part, and, until the program's
-// screens exist, the least hooks the library calls.
+// Foilwright's records, the defaults of a new part, the menus and the New /
+// Open / Save / Save As / Quit commands with the save question.
 //
-// Sections: records, defaults, hooks.
+// Sections: records, defaults, menus, commands.
 #include "Init.h"
 #include "Function.h"
+#include "HL_BTN.h"
+#include "HL_FILE.h"
 #include "HL_MNW.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstring>
 
 // ---- records -------------------------------------------------------------
 
 miscstruct msc;
+foil_call_record foil_calls = {MACIBM_nuke_alert, MACIBM_opensave};
 
 // ---- defaults ------------------------------------------------------------
 
@@ -60,13 +65,126 @@ void reset_to_default(int type)
     generate();
 }
 
-// ---- hooks ---------------------------------------------------------------
+// ---- menus ---------------------------------------------------------------
 
-// The program's menus and screen come with the editor itself; these let the
-// library, the tests and the data generator link meanwhile.
-void APPLICATION_setupmenus(void) {}
-void APPLICATION_update(void) {}
+void APPLICATION_setupmenus(void)
+{
+    MACIBM_create_menu(0, -1, "About");
+    MACIBM_append_menu(0, item_about, "About", "Check on the version number.");
+    MACIBM_create_menu(1, -1, "File");
+    MACIBM_append_menu(1, item_new, "New", "Create a new airfoil or flap.");
+    MACIBM_append_menu(1, item_open, "Open", "Open an airfoil or flap.");
+    MACIBM_append_menu(1, item_save, "Save", "Save an airfoil or flap under it's current file name.");
+    MACIBM_append_menu(1, item_save_as, "Save As", "Save an airfoil or flap uner a new file name");
+    MACIBM_append_menu(1, item_file_rule, "-", "");
+    MACIBM_append_menu(1, item_quit, "Quit", "Quit Foilwright.");
+    MACIBM_create_menu(2, -1, "Part");
+    MACIBM_append_menu(2, item_airfoil, "Airfoil", "Create or edit an airfoil.");
+    MACIBM_append_menu(2, item_flap, "Flap", "Create or edit a flap.");
+    MACIBM_create_menu(3, -1, "View");
+    MACIBM_append_menu(3, item_view_alpha, "Cl Cd Cm VS. Alpha", "View with alpha on the X-axis.");
+    MACIBM_append_menu(3, item_view_polar, "Cd Cm VS. Cl", "View with Cl on the X-axis.");
+}
+
+int APPLICATION_item_marked(int item)
+{
+    if (item == item_airfoil || item == item_flap) return msc.part_type == item;
+    if (item == item_view_alpha || item == item_view_polar) return msc.view_type == item;
+    return 0;
+}
+
+const char* APPLICATION_main_picture(void)
+{
+    if (msc.part_type == part_airfoil) return "AFL";
+    if (msc.part_type == part_flap) return "FLP";
+    return "";
+}
+
+// Foilwright has no keyboard commands.
 void APPLICATION_handlekey(char, int) {}
-void APPLICATION_handlemenu(int) {}
-int APPLICATION_item_marked(int) { return 0; }
-const char* APPLICATION_main_picture(void) { return ""; }
+
+void APPLICATION_handlemenu(int item)
+{
+    switch (item) {
+    case item_about: MACIBM_alert("", "", "", "", alert_about); break;
+    case item_new: donewdeal(deal_new, msc.part_type); break;
+    case item_open: donewdeal(deal_open, msc.part_type); break;
+    case item_quit: donewdeal(deal_quit, msc.part_type); break;
+    case item_save:
+        if (msc.part_named) writeoutpart();
+        else saveasproc();
+        break;
+    case item_save_as: saveasproc(); break;
+    case item_airfoil:
+    case item_flap: donewdeal(deal_switch, item); break;
+    case item_view_alpha:
+    case item_view_polar: msc.view_type = item; break;
+    }
+}
+
+// ---- commands ------------------------------------------------------------
+
+void dothing(int action, int type)
+{
+    switch (action) {
+    case deal_new:
+    case deal_switch: reset_to_default(type); break;
+    case deal_open:
+        if (foil_calls.MACIBM_opensave(win_open, msc.part_type, msc.part_fname, msc.part_path)) readinpart();
+        break;
+    case deal_quit: gdone = 1; break;
+    }
+}
+
+void donewdeal(int action, int type)
+{
+    if (msc.part_dirty) {
+        switch (foil_calls.MACIBM_nuke_alert(msc.part_fname)) {
+        case nuke_save:
+            // The edits go only once they are on the disk: a failed write
+            // keeps them, and the command with them.
+            if (msc.part_named ? writeoutpart() : saveasproc()) dothing(action, type);
+            break;
+        case nuke_discard: dothing(action, type); break;
+        default: break;
+        }
+    } else {
+        dothing(action, type);
+    }
+    if (action != deal_quit) MACIBM_startwind(win_main);
+}
+
+// 1 when name ends in extension, in lower or upper case.
+static int ends_in(const char* name, const char* extension)
+{
+    size_t n = strlen(name), e = strlen(extension);
+    if (n < e) return 0;
+    for (size_t k = 0; k < e; k++)
+        if (tolower((unsigned char)name[n - e + k]) != tolower((unsigned char)extension[k])) return 0;
+    return 1;
+}
+
+int saveasproc(void)
+{
+    char name[path_max], path[path_max];
+    snprintf(name, sizeof name, "%s", msc.part_fname);
+    if (!foil_calls.MACIBM_opensave(win_save, msc.part_type, name, path)) return 0;
+    // The dialogs list a part type's files by their extension: a name typed
+    // without it would be saved where no dialog shows it again.
+    const char* extension = msc.part_type == part_flap ? ".flp" : ".afl";
+    if (!ends_in(name, extension)) {
+        size_t e = strlen(extension);
+        if (strlen(name) + e >= sizeof name || strlen(path) + e >= sizeof path) {
+            MACIBM_alert("This part cannot be saved: the name with its extension is too long for its folder.",
+                         path, "Choose a shorter name, or a folder nearer the program's own.",
+                         "The part was not saved.", alert_notice);
+            return 0;
+        }
+        strcat(name, extension);
+        strcat(path, extension);
+    }
+    snprintf(msc.part_fname, sizeof msc.part_fname, "%s", name);
+    snprintf(msc.part_path, sizeof msc.part_path, "%s", path);
+    msc.part_named = 1;
+    return writeoutpart();
+}
