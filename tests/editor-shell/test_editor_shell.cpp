@@ -418,3 +418,26 @@ TEST(EditorFiles, TextLinesKeepOneCharacterLessThanTheirBuffer)
     EXPECT_STREQ(got, "next");
     inf1.close();
 }
+
+// An open menu ticks the items the program marks, and only those.
+TEST(EditorMenus, AMarkedItemGetsATickAtItsLeftEnd)
+{
+    fresh_shell();
+    APPLICATION_setupmenus();
+    OGL_assigncolor(6, 0.8f, 0.8f, 0.8f);
+    msc.part_type = part_flap;
+    mnw.menu_up = 2;
+    memset(rgb_array, 0, sizeof rgb_array);
+    to_array = 1;
+    real.MACIBM_draw_menu();
+    to_array = 0;
+    auto tick_dots = [](int item) {
+        int dots = 0;
+        int x1 = (int)mnw.itemx1[item] + 6, y1 = (int)mnw.itemy1[item] + 3;
+        for (int y = y1; y < y1 + 7; y++)
+            for (int x = x1; x < x1 + 6; x++) dots += pixel(x, y)[0] == 204;
+        return dots;
+    };
+    EXPECT_EQ(tick_dots(item_airfoil), 0);
+    EXPECT_GE(tick_dots(item_flap), 8);
+}
