@@ -41,6 +41,13 @@ static void add_rounded(char* text, float v)
     add_int(text, std::isfinite(v) ? (float)round((double)v) : 0.0f);
 }
 
+// The nearest multiple of step, spoken; held first so that no value is too
+// large for the rounding's integer.
+static void add_nearest(char* text, float v, float step)
+{
+    add_rounded(text, fltnear(fltlim(v, -1e9f, 1e9f), step));
+}
+
 // ---- station report ------------------------------------------------------------
 
 static const char* const sky_words[5] = {"", "", " scattered, ", " broken, ", " overcast, "};
@@ -91,7 +98,7 @@ static void add_wind(char* text, int s)
     else if (speed < 5) add(text, "Wind light and variable, ");
     else {
         add(text, "Wind ");
-        add_rounded(text, fltnear(dir, 10));
+        add_nearest(text, dir, 10);
         add(text, " at ");
         add_int(text, speed);
         if (wxr_wnd_gus[s] > 0) {
@@ -120,7 +127,7 @@ void spit_a_field(char* text, int s, int f)
     else if (type == wxr_missing_int) add(text, " is not reporting sky conditions right now, ");
     else if (wxr_cld_base[s] > 0) {
         add(text, " is reporting skies ");
-        add_rounded(text, fltnear(wxr_cld_base[s] * con.mtrstoft, 100));
+        add_nearest(text, wxr_cld_base[s] * con.mtrstoft, 100);
         if (intrange(type, 2, 4)) add(text, sky_words[type]);
     } else {
         add(text, " is reporting overcast skies, ");
