@@ -322,5 +322,15 @@ int main(int argc, char** argv)
     put("fuzz_weather_reports", "fault_top_without_weather.RWX", "KSBD KSBD 1150 CLR 5 TRW+ 72/65/VR05/013\n");
     put("fuzz_weather_reports", "fault_crlf_and_blank_lines.RWX",
         "\r\nKLAX KLAX 1150 5 OVC 1 1/2 RF 60/58/0000/001\r\n\r\nL35  KL35 1150 CLR 3/4 S 30/28/2710/992\r\n");
+
+    // Skycaster's: the preferences, a NUL, the reports.
+    std::string golden = read_whole(fs::path(TEST_DATA_DIR) / "Volanto 5.prf");
+    const std::string nul(1, '\0');
+    put("fuzz_skycaster_weather", "golden_and_shipped.bin", golden + nul + reports);
+    put("fuzz_skycaster_weather", "fault_cut_short.bin", prefs_with(golden, {}, 12));
+    put("fuzz_skycaster_weather", "fault_blank_and_short_lines.bin",
+        golden + nul + "\n\nKSB\nKSBD KSBD 2350 30 SCT 8 R- 59/40/2710/992\nKRIV KRIV 1150 CLR\n");
+    put("fuzz_skycaster_weather", "fault_unpacked_levels.bin",
+        prefs_with(golden, {{6, "3e38"}, {10, "9e37"}, {13, "-7"}}) + nul);
     return 0;
 }
