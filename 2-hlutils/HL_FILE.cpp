@@ -501,7 +501,7 @@ static void go_up(size_t lowest)
 int MACIBM_opensave(int mode, int kind, char* name, char* path)
 {
     g_file_type = kind;
-    snprintf(g_cs0, 33, "%s", name);
+    snprintf(g_cs0, typed_max + 1, "%s", name);
     strip_separators(g_cs0);
     const char* start = start_folder(kind);
     if (start) snprintf(wrk_path, path_max, "%s", start);

@@ -424,9 +424,10 @@ void IBM_handlewin(const host_event& e)
         break;
     case HE_CLOSE:
 #ifndef PROG_VOLANTO
-        // An editor's question or dialog is cancelled first; the Quit, with
-        // its own save question, follows once the main view is back.
-        if (mnw.topwin == win_question || mnw.topwin == win_open || mnw.topwin == win_save) {
+        // An editor's alert, question or dialog is closed first (a fatal
+        // alert then ends the program as its O.K. does); the Quit, with its
+        // own save question, follows once the main view is back.
+        if (mnw.topwin >= win_alert && mnw.topwin <= win_save) {
             shell_run.quit_pending = 1;
             shell.MACIBM_startwind(win_main);
             break;
@@ -601,13 +602,6 @@ static int route_simulator_key(int vk, int shift)
     }
     return 0;
 }
-#endif
-
-// The typed line's length: the editors keep one character less.
-#ifdef PROG_VOLANTO
-static const int typed_max = 32;
-#else
-static const int typed_max = 31;
 #endif
 
 void MACIBM_handlekey(int virtual_key)

@@ -29,7 +29,12 @@ extern int got_event;                         // a key, click or paint came
 extern int up_handled;                        // the first paint came; frames draw from then on
 
 extern int return_hit;                        // Enter in a text-entry window, for one frame
-extern char g_cs0[line_max];                  // typed text, at most 32 characters (31 in the editors)
+extern char g_cs0[line_max];                  // typed text, at most typed_max characters
+#ifdef PROG_VOLANTO
+const int typed_max = 32;
+#else
+const int typed_max = 31;                     // the editors keep one character less
+#endif
 extern char g_cs1[line_max], g_cs2[line_max], g_cs3[line_max], g_cs4[line_max];  // the alert's lines
 
 // Start-up, first thing each program's entry calls.

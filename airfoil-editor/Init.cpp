@@ -154,24 +154,39 @@ void donewdeal(int action, int type)
     if (action != deal_quit) MACIBM_startwind(win_main);
 }
 
-// 1 when name ends in extension, in lower or upper case.
+// 1 when name ends in extension, all in lower or all in upper case: the
+// dialogs list a part's files by those two spellings only.
 static int ends_in(const char* name, const char* extension)
 {
     size_t n = strlen(name), e = strlen(extension);
     if (n < e) return 0;
-    for (size_t k = 0; k < e; k++)
-        if (tolower((unsigned char)name[n - e + k]) != tolower((unsigned char)extension[k])) return 0;
-    return 1;
+    int lower = 1, upper = 1;
+    for (size_t k = 0; k < e; k++) {
+        char c = name[n - e + k], x = extension[k];
+        lower = lower && c == (char)tolower((unsigned char)x);
+        upper = upper && c == (char)toupper((unsigned char)x);
+    }
+    return lower || upper;
 }
 
 int saveasproc(void)
 {
+    // The dialog starts on the name without its extension, which comes back
+    // below: a long name then still fits the typed line whole.
+    const char* extension = msc.part_type == part_flap ? ".flp" : ".afl";
     char name[path_max], path[path_max];
     snprintf(name, sizeof name, "%s", msc.part_fname);
+    if (ends_in(name, extension)) name[strlen(name) - strlen(extension)] = 0;
     if (!foil_calls.MACIBM_opensave(win_save, msc.part_type, name, path)) return 0;
+    // A file whose name starts with a dot, or is the extension alone, is one
+    // that no folder listing shows.
+    if (name[0] == 0 || name[0] == '.') {
+        MACIBM_alert("This part cannot be saved under that name: a name must not be empty or begin with a dot.",
+                     name, "Save it again under another name.", "The part was not saved.", alert_notice);
+        return 0;
+    }
     // The dialogs list a part type's files by their extension: a name typed
     // without it would be saved where no dialog shows it again.
-    const char* extension = msc.part_type == part_flap ? ".flp" : ".afl";
     if (!ends_in(name, extension)) {
         size_t e = strlen(extension);
         if (strlen(name) + e >= sizeof name || strlen(path) + e >= sizeof path) {

@@ -190,9 +190,9 @@ TEST(EditorClose, InTheMainViewOrAProgramWindowItQuits)
     }
 }
 
-TEST(EditorClose, AQuestionOrDialogIsCancelledFirstAndTheQuitFollowsInTheNextFrame)
+TEST(EditorClose, AnAlertQuestionOrDialogIsClosedFirstAndTheQuitFollowsInTheNextFrame)
 {
-    for (int win : {win_question, win_open, win_save}) {
+    for (int win : {win_alert, win_question, win_open, win_save}) {
         fresh_shell();
         mnw.topwin = win;
         host_test_push_event(close_request);

@@ -34,6 +34,7 @@ static struct {
     int dialog_ok;                   // the dialog's OK, or its Cancel
     int dialogs;
     std::string save_path;           // where the save dialog points, less the extension
+    std::string offered;             // the name the dialog started on
 } script;
 
 static int scripted_question(const char*)
@@ -45,6 +46,7 @@ static int scripted_question(const char*)
 static int scripted_dialog(int mode, int, char* name, char* path)
 {
     script.dialogs++;
+    script.offered = name;
     if (!script.dialog_ok) return 0;
     std::string p = mode == win_open ? at("Opened.afl") : script.save_path;
     snprintf(name, path_max, "%s", std::filesystem::path(p).filename().c_str());
@@ -158,10 +160,9 @@ TEST_F(Commands, SaveAsAddsThePartTypesExtensionUnlessTheNameHasIt)
         {part_airfoil, "Wing", "Wing.afl"},
         {part_airfoil, "Wing.afl", "Wing.afl"},
         {part_airfoil, "Wing.AFL", "Wing.AFL"},
-        {part_airfoil, "Wing.Afl", "Wing.Afl"},
+        {part_airfoil, "Wing.Afl", "Wing.Afl.afl"},
         {part_airfoil, "Wing.flp", "Wing.flp.afl"},
         {part_airfoil, "Wing.af", "Wing.af.afl"},
-        {part_airfoil, ".afl", ".afl"},
         {part_flap, "Split", "Split.flp"},
         {part_flap, "Split.FLP", "Split.FLP"},
         {part_flap, "Split.afl", "Split.afl.flp"},
@@ -181,6 +182,41 @@ TEST_F(Commands, SaveAsAddsThePartTypesExtensionUnlessTheNameHasIt)
         EXPECT_EQ(msc.part_dirty, 0);
         EXPECT_TRUE(std::filesystem::exists(folder + c.file));
     }
+}
+
+// The dialog lists no file whose name starts with a dot: such a name is
+// refused, and the part stays as it was.
+TEST_F(Commands, SaveAsRefusesAnEmptyOrDotName)
+{
+    script.dialog_ok = 1;
+    for (const char* typed : {"", ".afl", ".hidden"}) {
+        SCOPED_TRACE(typed);
+        reset_to_default(part_airfoil);
+        msc.part_dirty = 1;
+        std::string folder = at("dots/");
+        std::filesystem::create_directories(folder);
+        script.save_path = folder + typed;
+        EXPECT_EQ(saveasproc(), 0);
+        EXPECT_STREQ(msc.part_fname, "Untitled.afl");
+        EXPECT_EQ(msc.part_named, 0);
+        EXPECT_EQ(msc.part_dirty, 1);
+        EXPECT_TRUE(std::filesystem::is_empty(folder));
+    }
+    EXPECT_NE(std::string(host_test_last_message_box()).find("a name must not be empty or begin with a dot"),
+              std::string::npos);
+}
+
+// The dialog starts on the name less its extension, so that a long name fits
+// its typed line whole and comes back as the same file.
+TEST_F(Commands, SaveAsOffersTheNameWithoutItsExtension)
+{
+    script.dialog_ok = 0;
+    snprintf(msc.part_fname, sizeof msc.part_fname, "%s", "Laminar.afl");
+    saveasproc();
+    EXPECT_EQ(script.offered, "Laminar");
+    snprintf(msc.part_fname, sizeof msc.part_fname, "%s", "Laminar.Afl");
+    saveasproc();
+    EXPECT_EQ(script.offered, "Laminar.Afl");
 }
 
 // A folder made under the scratch folder whose path is n characters long.

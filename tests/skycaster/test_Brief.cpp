@@ -423,9 +423,9 @@ TEST(RoundtripPrefs, DISABLED_SkycasterReadsTheSimulatorsWeather)
     reset_suite_state();
     snprintf(app_path, path_max, "%s", PROGRAM_DIR);
     read_airports();
-    const char* dir = getenv("SKY_ROUNDTRIP_DIR");
-    ASSERT_NE(dir, nullptr) << "ctest names the folder";
-    ASSERT_EQ(read_briefing_prefs((std::string(dir) + "Volanto 5.prf").c_str()), 1);
+    const std::string dir = roundtrip_folder();
+    ASSERT_NE(dir, "") << "ctest names the folder";
+    ASSERT_EQ(read_briefing_prefs((dir + "Volanto 5.prf").c_str()), 1);
     EXPECT_STREQ(apt_id[bri.dep_apt], "KSBD");
     EXPECT_FLOAT_EQ(wxr_temp[0], 71);
     EXPECT_FLOAT_EQ(wxr_baro[0], 30.12f);

@@ -1,6 +1,7 @@
 // Helpers shared by the tests.
 #pragma once
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -24,6 +25,14 @@ inline std::string read_file(const std::string& path)
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+// The folder a round trip's two halves share, ending in '/': ctest names it
+// in ROUNDTRIP_DIR (tests/CMakeLists.txt, roundtrip_pair); "" outside ctest.
+inline std::string roundtrip_folder(void)
+{
+    const char* dir = getenv("ROUNDTRIP_DIR");
+    return dir ? dir : "";
 }
 
 // The alert log of the test's folder.

@@ -37,8 +37,8 @@ TEST(RoundtripPrefs, DISABLED_TheSimulatorWritesKnownWeatherForSkycaster)
     atm.wind_layer[0][wl_wind_speed] = 14;
     atm.wind_layer[0][wl_shear_dir] = 40;
     atm.wind_layer[0][wl_shear_speed] = 6;
-    const char* dir = getenv("SKY_ROUNDTRIP_DIR");
-    ASSERT_NE(dir, nullptr) << "ctest names the folder";
+    const std::string dir = roundtrip_folder();
+    ASSERT_NE(dir, "") << "ctest names the folder";
     std::filesystem::create_directories(dir);
-    ASSERT_EQ(dump_prefs((std::string(dir) + "Volanto 5.prf").c_str(), kind_text), 1);
+    ASSERT_EQ(dump_prefs((dir + "Volanto 5.prf").c_str(), kind_text), 1);
 }
