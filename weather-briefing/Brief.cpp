@@ -72,7 +72,9 @@ static float day_seconds(float t)
     if (!std::isfinite(t)) return 0;
     double s = fmod((double)t, 86400.0);
     if (s < 0) s += 86400.0;
-    return s >= 86400.0 ? 0.0f : (float)s;
+    // Tested after the cast: just below the day's end can round up to it.
+    float f = (float)s;
+    return f >= 86400.0f ? 0.0f : f;
 }
 
 // Hours x 100 + minutes of a time of day.
@@ -365,7 +367,12 @@ void load_briefing_data(void)
 
     read_airports();
     int weather = read_briefing_prefs(prf_path);
-    prep_plane(0);
+    // An aircraft refused at start-up leaves the field untitled, so that
+    // choosing that file again reads it, and says why it cannot be taken.
+    if (!prep_plane(0)) {
+        C_to_C("untitled.acf", pln[0].C_file);
+        pln[0].C_path[0] = 0;
+    }
     char path[path_max] = "";
     if (strlen(app_path) + sizeof "WORLD.RWX" <= sizeof path) C_plus_C(app_path, "WORLD.RWX", path);
     if (read_reports(path)) weather = 1;

@@ -107,7 +107,10 @@ TEST_F(Startup, ThePreferencesAloneGiveOneStationAtTheOrigin)
     ASSERT_EQ(wxr_apt_max, 1);
     EXPECT_EQ(bri.dep_apt, 1);
     EXPECT_EQ(bri.dst_apt, 1);
-    EXPECT_STREQ(pln[0].C_file, "Glider.acf");
+    // The aircraft they name is not there: the field stays untitled, so that
+    // choosing that file later reads it.
+    EXPECT_STREQ(pln[0].C_file, "untitled.acf");
+    EXPECT_STREQ(pln[0].C_path, "");
     EXPECT_FLOAT_EQ(wxr_temp[0], 70);
     EXPECT_FLOAT_EQ(wxr_baro[0], 29.95f);
     EXPECT_EQ(wxr_cld_type[0], 4);
@@ -142,9 +145,8 @@ TEST_F(Startup, TheReportsAloneOrWithThePreferencesGiveTheStations)
         EXPECT_EQ(wxr_obs_vis[0], 2);
         EXPECT_FLOAT_EQ(wxr_z_time[0], 1150);
         EXPECT_FLOAT_EQ(bri.etd_zulu, 1210);
-        // The preferences still choose the airports and the aircraft.
+        // The preferences still choose the airports.
         EXPECT_EQ(bri.dep_apt, p ? 1 : 0);
-        EXPECT_STREQ(pln[0].C_file, p ? "Glider.acf" : "untitled.acf");
     }
     EXPECT_EQ(read_file("Error.out"), "");
 }
@@ -176,6 +178,9 @@ TEST_F(Startup, TimesWrapIntoTheDay)
         {"KREI", "86399", "KSBD KSBD 2345 CLR\n", 700, 5},
         // No runway, no time zone; a time beyond the day wraps too.
         {"KNOR", "90000", "KSBD KSBD 0005 CLR\n", 100, 25},
+        // A hair before midnight zulu (KREI's zone is 8 hours west): a float
+        // just under the day's end, whose hour is 0, never 24.
+        {"KREI", "-28800.002", "KSBD KSBD 0005 CLR\n", 0, 25},
     };
     for (const Case& c : cases) {
         reset_suite_state();
@@ -210,6 +215,13 @@ TEST_F(Startup, RunwayRangesBelongToTheirAirportsOnly)
     load_briefing_data();
     ASSERT_EQ(wxr_apt_max, 1);
     EXPECT_STREQ(wxr_id[0], "KRAL");
+
+    // A first airport without runways owns none, not the next airport's first.
+    std::string first_bare = std::string("I\n500 x\n1 0 0 0 KNOR No Runway Strip\n") + AIRPORT_LINES;
+    make_folder({first_bare.c_str(), prefs.c_str(), nullptr});
+    load_briefing_data();
+    EXPECT_FALSE(airport_has_runway(0));
+    EXPECT_TRUE(airport_has_runway(1));
 }
 
 TEST_F(StartupDeathTest, AnAirportFileCutShortIsAScanningError)
@@ -224,8 +236,10 @@ TEST_F(StartupDeathTest, AnAirportFileCutShortIsAScanningError)
 
 TEST_F(Startup, BlankShortAndLongReportLinesShiftNoStation)
 {
+    // The long line's part past what a report keeps reads like a station of its own.
+    const std::string long_head = "KREI KREI 1150 CLR 10 61/38/VR03/992 ";
     std::string reports = "\n\r\nKSB\n    \nKSBD KSBD 1150 CLR 10 59/40/2710/992\r\n\r\nKXYZ KXYZ 1150\n" +
-                          std::string("KREI KREI 1150 CLR 10 61/38/VR03/992 ") + std::string(600, 'z') +
+                          long_head + std::string(403 - long_head.size(), 'z') + "KRAL KRAL 1150 CLR" +
                           "\nKRAL KRAL 1150 20 OVC 5 63/45/2705/993";
     make_folder({test_airports, nullptr, reports.c_str()});
     load_briefing_data();
@@ -297,6 +311,26 @@ static void write_plane(const std::string& path, const planestruct& a, int versi
     ouf.write((const char*)&pln[0], sizeof pln[0]);
     ASSERT_TRUE(ouf_close());
     pln[0] = keep;
+}
+
+// The preferences' aircraft is taken at start-up when it reads; one it
+// cannot take leaves the field untitled, without a word.
+TEST_F(Startup, ThePreferencesChooseTheAircraftWhenItReads)
+{
+    std::string prefs = prefs_text();
+    for (bool good : {true, false}) {
+        reset_suite_state();
+        make_folder({test_airports, prefs.c_str(), two_reports});
+        planestruct a;
+        plain_plane(a);
+        if (good) write_plane(plane_at("Glider.acf"), a);
+        else write_file(plane_at("Glider.acf"), "not an aircraft");
+        load_briefing_data();
+        EXPECT_STREQ(pln[0].C_file, good ? "Glider.acf" : "untitled.acf");
+        EXPECT_EQ(std::string(pln[0].C_path), good ? folder() + "Glider.acf" : "");
+        EXPECT_FLOAT_EQ(bri.cruise_kts, good ? 82.5f : 0);
+    }
+    EXPECT_EQ(read_file("Error.out"), "");
 }
 
 TEST_F(Startup, TheEngineTypeSetsTheCruiseSpeed)
