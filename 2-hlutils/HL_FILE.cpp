@@ -799,9 +799,7 @@ static int plane_damaged(const char* path, int fatal)
     return -1;
 }
 
-// Names go into paths and alerts, so each ends within its field
-// whatever the file stored.
-static void end_plane_names(planestruct& pl)
+void end_plane_names(planestruct& pl)
 {
     pl.C_file[sizeof pl.C_file - 1] = 0;
     pl.C_name[sizeof pl.C_name - 1] = 0;

@@ -112,6 +112,10 @@ void  fio_nav_line(int* type, float* lat, float* lon, float* h, int* frq, float*
 // the name fields hold what the file stored.
 int read_plane_file(int p, const char* path, int fatal);
 
+// Ends every name field of an aircraft record within its field, whatever
+// the file stored: names go into paths, alerts and texts.
+void end_plane_names(planestruct& pl);
+
 // Writes pln[p] as an aircraft file (mark "i", version 46, the image); 1 when
 // the whole file reached the disk, else 0 with the old file kept.
 int write_plane_file(int p, const char* path);

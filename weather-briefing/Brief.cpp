@@ -284,22 +284,6 @@ static int plane_within_bounds(int p)
     return 1;
 }
 
-// Names go into the text and paths, so each ends within its field.
-static void end_names(planestruct& a)
-{
-    a.C_file[sizeof a.C_file - 1] = 0;
-    a.C_name[sizeof a.C_name - 1] = 0;
-    a.C_path[sizeof a.C_path - 1] = 0;
-    a.tailnum[sizeof a.tailnum - 1] = 0;
-    a.flap_str[sizeof a.flap_str - 1] = 0;
-    for (int part = 0; part < plane_parts; part++) {
-        a.Rafl0[part][sizeof a.Rafl0[part] - 1] = 0;
-        a.Rafl1[part][sizeof a.Rafl1[part] - 1] = 0;
-        a.Tafl0[part][sizeof a.Tafl0[part] - 1] = 0;
-        a.Tafl1[part][sizeof a.Tafl1[part] - 1] = 0;
-    }
-}
-
 // The whole record of the file at path into pln[1], Skycaster's scratch
 // aircraft, in our byte order; 1 when it is whole and within the bounds.
 static int read_scratch_plane(const char* path)
@@ -319,7 +303,7 @@ static int read_scratch_plane(const char* path)
         if (units != 1 && units != 2) return 0;
         rev_pln_bytes(1);
     }
-    end_names(s);
+    end_plane_names(s);
     return plane_within_bounds(1);
 }
 
