@@ -7,27 +7,17 @@
 // legend. Drawn with the library's own software drawing into rgb_array.
 //
 // Sections: colours, drawing, airfoil, flap, main.
-#include "HL_GRAPH.h"
-#include "HL_FUNCT.h"
 #include "HL_MNW.h"
 #include "Init.h"
-#include "bmp_writer.h"
-
-#include <cstdio>
-#include <cstring>
-#include <string>
+#include "picture_labels.h"
 
 // ---- colours -----------------------------------------------------------------
 
-// The curves' colours as the program draws them, and the shell's greys of
-// the menu bar: the picture must meet them exactly.
+// The curves' colours as the program draws them; with the shell's greys of
+// the menu bar (assign_window_colours), which the picture must meet exactly.
 const int col_lift = 1;
 const int col_drag = 2;
 const int col_moment = 3;
-const int col_light = 6;
-const int col_bar = 18;
-const int col_bar_dark = 22;
-const int col_black = 29;
 // The picture's own.
 const int col_heading = 59;
 const int col_caption = 60;
@@ -42,10 +32,7 @@ static void assign_picture_colours(void)
     OGL_assigncolor(col_lift, 0.2f, 1, 0.2f);
     OGL_assigncolor(col_drag, 1, 0.2f, 0.2f);
     OGL_assigncolor(col_moment, 1, 1, 0.2f);
-    OGL_assigncolor(col_light, 0.8f, 0.8f, 0.8f);
-    OGL_assigncolor(col_bar, 0.4f, 0.4f, 0.4f);
-    OGL_assigncolor(col_bar_dark, 0.2f, 0.2f, 0.2f);
-    OGL_assigncolor(col_black, 0, 0, 0);
+    assign_window_colours();
     OGL_assigncolor(col_heading, 0.85f, 0.85f, 0.95f);
     OGL_assigncolor(col_caption, 0.6f, 0.6f, 0.6f);
     OGL_assigncolor(col_grid, 0.16f, 0.16f, 0.2f);
@@ -56,8 +43,6 @@ static void assign_picture_colours(void)
 }
 
 // ---- drawing -----------------------------------------------------------------
-
-static float text_width(const char* text) { return 6.0f * (float)strlen(text) - 1; }
 
 static void text(int colour, float x, float y, const char* t) { OGL_string(colour, x, y, t, 999, 6); }
 
@@ -210,12 +195,8 @@ static void draw_flap(void)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        fprintf(stderr, "usage: gen_15_pictures PROGRAM_FOLDER/\n");
-        return 2;
-    }
-    std::string folder = argv[1];
-    if (!folder.empty() && folder.back() != '/') folder += '/';
+    std::string folder;
+    if (!program_folder_argument(argc, argv, "gen_15_pictures", &folder)) return 2;
     assign_picture_colours();
     APPLICATION_setupmenus();          // the bar's titles
     to_array = 1;
