@@ -793,9 +793,9 @@ void plane_read_notice(const char* path, const char* instead)
 static int is_asi_unit(int32_t v) { return v == 1 || v == 2; }
 
 // What read_plane_file gives for a damaged file.
-static int plane_damaged(const char* path, int fatal)
+static int plane_damaged(const char* path, int mode)
 {
-    if (fatal) plane_read_failed(path);
+    if (mode == plane_read_fatal) plane_read_failed(path);
     return -1;
 }
 
@@ -814,7 +814,7 @@ void end_plane_names(planestruct& pl)
     }
 }
 
-int read_plane_file(int p, const char* path, int fatal)
+int read_plane_file(int p, const char* path, int mode)
 {
     // A file cut anywhere, even inside its header, is a damaged aircraft
     // file rather than a scanning error or a missing file.
@@ -823,13 +823,15 @@ int read_plane_file(int p, const char* path, int fatal)
     {
         std::ifstream probe(real, std::ios::in | std::ios::binary | std::ios::ate);
         if (!probe.is_open()) return 0;
-        if ((long)probe.tellg() < plane_header_bytes + (long)sizeof(planestruct)) return plane_damaged(path, fatal);
+        if ((long)probe.tellg() < plane_header_bytes + (long)sizeof(planestruct)) return plane_damaged(path, mode);
     }
-    if (!inf_open(path, kind_aircraft, plane_file_version, 1)) return inf_found ? plane_damaged(path, fatal) : 0;
+    int version_fatal = mode != plane_read_quiet;
+    if (!inf_open(path, kind_aircraft, plane_file_version, version_fatal))
+        return inf_found ? plane_damaged(path, mode) : 0;
     inf1.read((char*)&pln_read, sizeof pln_read);
     int whole = inf1.gcount() == (std::streamsize)sizeof pln_read;
     inf1.close();
-    if (!whole) return plane_damaged(path, fatal);
+    if (!whole) return plane_damaged(path, mode);
 
     // The header's mark is not trusted: asi_units, 1 or 2, tells the order.
     // One that reads as neither in either order is no aircraft of ours.
@@ -837,11 +839,28 @@ int read_plane_file(int p, const char* path, int fatal)
     if (foreign) {
         int32_t units = pln_read.asi_units;
         rev_byte_order4(&units);
-        if (!is_asi_unit(units)) return plane_damaged(path, fatal);
+        if (!is_asi_unit(units)) return plane_damaged(path, mode);
     }
     end_plane_names(pln_read);
     pln[p] = pln_read;
     if (foreign) rev_pln_bytes(p);
+    return 1;
+}
+
+int plane_within_bounds(int p)
+{
+    const planestruct& a = pln[p];
+    if ((a.asi_units != 1 && a.asi_units != 2) || !intrange(a.numen, 0, plane_engines)) return 0;
+    if (a.paneltype != 1 && a.paneltype != 2) return 0;
+    for (int slot = 0; slot < plane_slots; slot++)
+        if (!intrange(a.ins_of_loc[slot], 0, 8)) return 0;
+    // Pylons are set to one element by the loader, and bodies have none.
+    for (int part = 0; part <= part_vstab_2; part++) {
+        if (!have_this_part(part, p)) continue;
+        if (!intrange(a.els[part], 1, plane_elements)) return 0;
+        // A blade count sets the body's stations: none above 9.
+        if (is_prop(part) && !(a.numblades[part] >= 1.0f && a.numblades[part] <= 9.0f)) return 0;
+    }
     return 1;
 }
 

@@ -102,15 +102,23 @@ void  fio_nav_line(int* type, float* lat, float* lon, float* h, int* frq, float*
 
 // ---- aircraft file ---------------------------------------------------------
 
+// How read_plane_file answers a file it cannot take.
+const int plane_read_damaged = 0;     // damage comes back as -1; another version ends the program
+const int plane_read_fatal = 1;       // damage ends the program too (plane_read_failed)
+const int plane_read_quiet = 2;       // damage and another version both come back as -1
+
 // Reads the aircraft file at path into pln[p] whole: 1 when read, 0 when the
 // file cannot be opened, -1 when it is damaged (a header mark other than "i"
 // or "a", a file shorter than header and record, a record readable in
-// neither byte order). With fatal set damage ends the program with
-// plane_read_failed instead, so -1 never comes back. pln[p] is unchanged
-// unless 1 comes back. A wrong version always ends the program (inf_open's
-// alert). The image comes in native byte order with every name terminated;
-// the name fields hold what the file stored.
-int read_plane_file(int p, const char* path, int fatal);
+// neither byte order) or, read quietly, of another version. pln[p] is
+// unchanged unless 1 comes back. The image comes in native byte order with
+// every name terminated; the name fields hold what the file stored.
+int read_plane_file(int p, const char* path, int mode);
+// 1 when the counts and codes of pln[p] that index the loader's arrays lie
+// within them: asi_units 1 or 2, numen 0..4, paneltype 1 or 2, instrument
+// kinds 0..8, and for each existing surface and propeller 1..8 elements and
+// 1..9 blades. A record failing it is a damaged file's.
+int plane_within_bounds(int p);
 
 // Ends every name field of an aircraft record within its field, whatever
 // the file stored: names go into paths, alerts and texts.

@@ -488,21 +488,11 @@ static void missing_default_plane(const char* path)
 // will mean for the build-up; no step before this one indexes by them.
 static int plane_counts_ok(int p)
 {
-    const planestruct& a = pln[p];
-    int bad = (a.asi_units != 1 && a.asi_units != 2) || a.numen < 0 || a.numen > plane_engines ||
-              (a.paneltype != 1 && a.paneltype != 2);
-    for (int slot = 0; slot < plane_slots; slot++)
-        if (a.ins_of_loc[slot] < 0 || a.ins_of_loc[slot] > 8) bad = 1;
-    // Pylons are set to one element below, and bodies have none.
-    for (int part = 0; part <= part_vstab_2 && !bad; part++) {
-        if (!have_this_part(part, p)) continue;
-        if (a.els[part] < 1 || a.els[part] > plane_elements) bad = 1;
-        // A blade count sets the body's stations: none above 9. A turning
-        // propeller or rotor needs a blade and a disc to push air with.
-        if (is_prop(part) && !(a.numblades[part] >= 1.0f && a.numblades[part] <= 9.0f && a.semilen[part] > 0.05f))
-            bad = 1;
-    }
-    return !bad;
+    if (!plane_within_bounds(p)) return 0;
+    // A turning propeller or rotor needs a disc to push air with.
+    for (int part = part_prop_first; part <= part_prop_last; part++)
+        if (have_this_part(part, p) && !(pln[p].semilen[part] > 0.05f)) return 0;
+    return 1;
 }
 
 static void convert_units(planestruct& a)

@@ -268,43 +268,12 @@ int read_reports(const char* path)
 
 // ---- aircraft ----------------------------------------------------------------
 
-// What the simulator's loader refuses: counts and codes that index its arrays.
-static int plane_within_bounds(int p)
-{
-    const planestruct& a = pln[p];
-    if ((a.asi_units != 1 && a.asi_units != 2) || !intrange(a.numen, 0, plane_engines)) return 0;
-    if (a.paneltype != 1 && a.paneltype != 2) return 0;
-    for (int slot = 0; slot < plane_slots; slot++)
-        if (!intrange(a.ins_of_loc[slot], 0, 8)) return 0;
-    for (int part = 0; part <= part_vstab_2; part++) {
-        if (!have_this_part(part, p)) continue;
-        if (!intrange(a.els[part], 1, plane_elements)) return 0;
-        if (is_prop(part) && !(a.numblades[part] >= 1.0f && a.numblades[part] <= 9.0f)) return 0;
-    }
-    return 1;
-}
-
-// The whole record of the file at path into pln[1], Skycaster's scratch
-// aircraft, in our byte order; 1 when it is whole and within the bounds.
+// The file at path into pln[1], Skycaster's scratch aircraft, in our byte
+// order; 1 when it is whole and within the loader's bounds. Nothing ends the
+// program: the caller keeps the aircraft it had.
 static int read_scratch_plane(const char* path)
 {
-    planestruct& s = pln[1];
-    int whole = 0;
-    if (inf_open(path, kind_aircraft, plane_file_version, 0)) {
-        inf1.read((char*)&s, sizeof s);
-        whole = inf1.gcount() == (std::streamsize)sizeof s;
-    }
-    inf1.close();
-    inf1.clear();
-    if (!whole) return 0;
-    if (s.asi_units != 1 && s.asi_units != 2) {
-        int32_t units = s.asi_units;
-        rev_byte_order4(&units);
-        if (units != 1 && units != 2) return 0;
-        rev_pln_bytes(1);
-    }
-    end_plane_names(s);
-    return plane_within_bounds(1);
+    return read_plane_file(1, path, plane_read_quiet) == 1 && plane_within_bounds(1);
 }
 
 static float engine_factor(int entype)
