@@ -246,8 +246,6 @@ void read_apt_dat(void)
 {
     apt_wrl_max = -1;
     rwy_wrl_max = -1;
-    // An airport without runway lines keeps an empty range.
-    memset(apt_hi_ind, 0, sizeof apt_hi_ind);
     open_aptnavfix_dat("apt.dat");
     int code = intscan("apt.dat");
     while (code != 99) {
@@ -256,7 +254,10 @@ void read_apt_dat(void)
             if (a >= world_apt_max) MACIBM_alert("Too many airports in apt.dat file!", "", "", &a, alert_fatal_number);
             apt_wrl_max = a;
             fio_apt_line(&apt_h[a], &apt_twr[a], &apt_bld[a], apt_id[a], apt_name[a], 1);
+            // Each airport starts an empty range, which its runway lines
+            // fill: one without them, the first airport too, owns none.
             apt_lo_ind[a] = rwy_wrl_max + 1;
+            apt_hi_ind[a] = apt_lo_ind[a] - 1;
             for (char* c = apt_name[a]; *c; c++)
                 if (*c == '-') *c = ' ';
             apt_h[a] *= con.fttomtrs;

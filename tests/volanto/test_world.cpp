@@ -150,6 +150,24 @@ TEST(ShippedWorld, ParallelRunwaysLieApartAndEveryLocalizerServesALitRunwayEnd)
     EXPECT_GE(localizers, 10);
 }
 
+// Airport 0 has runway 0's index as its first: without runway lines it must
+// still own none, not the next airport's first.
+TEST_F(World, AFirstAirportWithoutRunwaysOwnsNone)
+{
+    put("apt.dat",
+        "1     50 0 0 KBBB No Runways\n"
+        "1    100 1 0 KAAA First Field\n"
+        "10  33.500000 -118.500000  9 x  90.00  5000  100 1111111\n"
+        "99\n");
+    put("nav.dat", "2  34.086600 -118.029500    300.0      359   0.00 EMT  El Monte\n99\n");
+    put("fix.dat", " 34.1 -118.9 SADDE\n99\n");
+    load_world_databases();
+    ASSERT_EQ(apt_wrl_max, 1);
+    EXPECT_LT(apt_hi_ind[0], apt_lo_ind[0]);
+    EXPECT_EQ(apt_lo_ind[1], 0);
+    EXPECT_EQ(apt_hi_ind[1], 0);
+}
+
 TEST_F(World, LoadingConvertsToMetresAndKeepsEachAirportsRunways)
 {
     put("apt.dat",
