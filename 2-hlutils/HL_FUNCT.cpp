@@ -731,4 +731,3 @@ void decode_wxr(const char* report, float elevation, float* time, int* cover, fl
         *gust = len == 7 && v[4] == 'G' ? 10.0f * char_to_int(v[5]) + char_to_int(v[6]) - speed : 0.0f;
     }
 }
-

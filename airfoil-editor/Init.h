@@ -80,9 +80,11 @@ const int plot_last_column = 400;
 // fpx's answer for a column whose value is not a number: nothing is drawn there.
 const int plot_no_column = -100000;
 
-// The cursor's column, kept from frame to frame for the whole run.
+// The cursor's column, kept from frame to frame for the whole run; it
+// starts at 5 degrees.
+const int plot_start_column = 250;
 struct plot_run_state {
-    int cursor;                      // 0 .. plot_last_column
+    int cursor = plot_start_column;  // 0 .. plot_last_column
 };
 extern plot_run_state plot_run;
 void clear_plot_run_state(void);     // the cursor back to its start, column 250

@@ -123,9 +123,9 @@ static int edit_fields(const foil_field (&fields)[N])
 
 // ---- plot ------------------------------------------------------------------
 
-plot_run_state plot_run = {250};
+plot_run_state plot_run;
 
-void clear_plot_run_state(void) { plot_run.cursor = 250; }
+void clear_plot_run_state(void) { plot_run = plot_run_state(); }
 
 // A scaled value as a whole offset when it lies within limit of the zero
 // line; 0 when it lies beyond, or is no number (the cast would be undefined).
