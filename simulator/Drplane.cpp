@@ -205,8 +205,8 @@ static void move_part(int part)
         glRotatef(-a.sidecant[e], 0, 1, 0);
     }
     if (is_prop(part)) {
-        glRotatef(-flt.vert_cant[part], -1, 0, 0);
-        glRotatef(-flt.side_cant[part], 0, 1, 0);
+        glRotatef(-drawn_vert_cant(part), -1, 0, 0);
+        glRotatef(-drawn_side_cant(part), 0, 1, 0);
         glTranslatef(0, 0, -a.vectarm);
     }
     const float origin[3] = {a.Xarm[part], a.Yarm[part], a.Zarm[part]};
@@ -236,7 +236,8 @@ static void move_part(int part)
 static float advance_prop(int part, int slot, int as_disc)
 {
     float dir = (float)pln[slot].propdir[part];
-    float step = as_disc ? -msc.dt * disc_turn_rate * dir : -flt.engine_speed[part] * con.radtodeg * msc.dt * dir;
+    float dt = drawn_frame_dt();
+    float step = as_disc ? -dt * disc_turn_rate * dir : -drawn_engine_speed(part) * con.radtodeg * dt * dir;
     float& angle = plane_run.prop_angle[part];
     // However long the frame: a step of many turns still lands in 0..360.
     angle = fmodf(angle + step, 360.0f);
@@ -462,7 +463,7 @@ static void draw_part_surfaces(const draw_pass& d, int part)
     const planestruct& a = pln[slot];
     int sections = geo_sections[slot][part];
     if (is_prop(part)) {
-        int as_disc = slot == 1 || flt.engine_speed[part] > disc_omega;
+        int as_disc = slot == 1 || drawn_engine_speed(part) > disc_omega;
         glRotatef(advance_prop(part, slot, as_disc), 0, 0, 1);
         if (as_disc) {
             prop_disc(a.semilen[part], d);
@@ -516,7 +517,7 @@ static void draw_light(int kind, int slot, int part)
     OGL_setstate(1, 0, 0, 1);
     if (kind == light_beacon) {
         heavy_light(v[0], v[1], v[2], pulse(1.5f * (float)slot), 0, 0, 2);
-    } else if ((msc.tenth_count + slot) % 10 == 0) {
+    } else if ((drawn_tenth_count() + slot) % 10 == 0) {
         heavy_light(v[0], v[1], v[2], 1, 1, 1, 2);
     } else {
         int left = kind == light_left;
