@@ -7,6 +7,12 @@ miscstruct msc;
 
 void clear_init_run_state(void) {}
 
+void setup_baseplane(const char*, const char*) {}
+int  writeplane(int) { return 0; }
+void openplane(int) {}
+int  do_new_thing(void) { return 1; }
+void assign_foil_thickness(const char*, int, int) {}
+
 void APPLICATION_setupmenus(void) {}
 void APPLICATION_handlemenu(int) {}
 void APPLICATION_handlekey(char, int) {}

@@ -72,5 +72,18 @@ const int hwin_x_tail_rotor = 301;
 const int hwin_x_hstab = 302;
 const int hwin_x_stability = 304;
 
+// ---- design and files ----------------------------------------------------
+
+// A fresh design, untitled and clean, in the current mode (is_heli kept).
+void setup_baseplane(const char* file_name, const char* path);
+// Saves the design; ask 1 always asks for a name. 1 when written.
+int  writeplane(int ask);
+// Opens a design; silent 1 takes C_file/C_path without a dialog or alert.
+void openplane(int silent);
+// 1 when the current design may be replaced (saved, discarded or clean).
+int  do_new_thing(void);
+// afl[0].trat[part][tip] from the airfoil file name, 0 when it has none.
+void assign_foil_thickness(const char* foil_name, int part, int tip);
+
 // The tests' reset of Init's run state.
 void clear_init_run_state(void);
