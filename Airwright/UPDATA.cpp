@@ -381,6 +381,10 @@ void manage_plot(void)
     glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
     glLightfv(GL_LIGHT0, GL_POSITION, from_eye);
     glClear(GL_DEPTH_BUFFER_BIT);
+    // The shared drawing fogs its textured pass as the simulator's scene
+    // does; the preview has no haze, so the fog starts past the far plane.
+    glFogf(GL_FOG_START, 20 * s);
+    glFogf(GL_FOG_END, 40 * s);
 
     // Turned about the centre of gravity.
     glPushMatrix();
