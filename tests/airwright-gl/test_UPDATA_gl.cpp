@@ -1,6 +1,7 @@
 // Airwright's preview on the virtual display: the shipped Cessna drawn in
 // the view area from the side, wire-frame and textured, larger after a
-// zoom in, and the quick 3-D turn run to its end on the virtual clock.
+// zoom in, and the quick 3-D turn run to its end on the virtual clock; a
+// press on the preview leaves the design clean.
 #include <gtest/gtest.h>
 
 #include "../../simulator/Drplane.h"
@@ -84,6 +85,10 @@ TEST_F(AirwrightPreview, TheCessnaIsDrawnInTheViewsMiddleWireFrameOrTextured)
     int differ = 0;
     for (size_t k = 0; k < wire.size(); k++) differ += wire[k] != solid[k];
     EXPECT_GT(differ, 3000);
+    // A press on the preview is no change to the design.
+    mnw.mouse_clicked = 1;
+    APPLICATION_update();
+    EXPECT_EQ(0, msc.dirty);
 }
 
 // The aircraft's length across the view grows by the zoom's 1.05 a step.
