@@ -294,8 +294,6 @@ float str_to_frac(const char* s)
 
 // ---- aircraft geometry ---------------------------------------------------
 
-static int in_parts(int part) { return part >= 0 && part < plane_parts; }
-
 float latsign(int part, int p)
 {
     if (is_prop(part) || is_pylon(part))

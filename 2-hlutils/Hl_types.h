@@ -103,6 +103,9 @@ inline int is_pylon(int part) { return part >= part_pylon_first && part <= part_
 inline int is_nacelle(int part) { return part >= part_nacelle_first && part <= part_nacelle_last; }
 inline int is_misc_body(int part) { return part >= part_misc_first && part <= part_misc_last; }
 inline int is_fairing(int part) { return part >= part_fairing_first && part <= part_fairing_last; }
+// The bodies: fuselage, nacelles, misc bodies and fairings, grids of points.
+inline int is_body(int part) { return part >= part_fuselage && part <= part_fairing_last; }
+inline int in_parts(int part) { return part >= 0 && part < plane_parts; }
 const int plane_elements = 8;        // span-wise strips of a part
 const int plane_engines = 4;
 const int plane_slots = 9;           // instrument slots of the panel

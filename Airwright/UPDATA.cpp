@@ -213,9 +213,8 @@ static void size_landing_gear(void)
 // 6. Left twins mirror their right halves; repeated parts copy the first.
 static void mirror_and_copy_parts(void)
 {
-    copy_foil(5, 4);
-    copy_foil(7, 6);
-    copy_foil(9, 8);
+    // Each wing pair is left then right: the right piece is the one edited.
+    for (int left = part_wing_first; left < part_wing_last; left += 2) copy_foil(left + 1, left);
     copy_foil(part_hstab_right, part_hstab_left);
     for (int part = part_pylon_first + 1; part <= part_pylon_last; part++) copy_foil(part_pylon_first, part);
     for (int part = part_nacelle_first + 1; part <= part_nacelle_last; part++) copy_body(part_nacelle_first, part);
@@ -367,6 +366,8 @@ void manage_plot(void)
 {
     float s = msc.plane_size, z = msc.view_zoom;
     float dx = mnw.dx > 0 ? mnw.dx : 800.0f, dy = mnw.dy > 0 ? mnw.dy : 600.0f;
+    // A zoom or extent from a damaged file can make no view volume at all.
+    if (!(s * z > 0) || !std::isfinite(17 * s) || !std::isfinite(s * z)) return;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glFrustum(-s * z, s * z, -s * z * dy / dx, s * z * dy / dx, 13 * s, 17 * s);
@@ -403,6 +404,12 @@ const float spin_rate = 60.0f;            // deg/s
 const float spin_quick_deg = 135.0f;
 const float spin_long_deg = 855.0f;
 
+static float wrap_degrees(float deg)
+{
+    float v = fmodf(deg, 360.0f);
+    return v < 0 ? v + 360.0f : v;
+}
+
 static void spin_preview(void)
 {
     float total = msc.spin_mode == spin_long ? spin_long_deg : spin_quick_deg;
@@ -416,8 +423,9 @@ static void spin_preview(void)
         float dt = (float)(now - last) * 0.001f;
         last = now;
         turned += spin_rate * dt;
-        msc.view_heading = fltwrap(msc.view_heading - spin_rate * dt, 0.0f, 360.0f);
-        msc.view_roll = fltwrap(msc.view_roll - spin_rate * dt, 0.0f, 360.0f);
+        // A stalled pass can turn more than once round.
+        msc.view_heading = wrap_degrees(msc.view_heading - spin_rate * dt);
+        msc.view_roll = wrap_degrees(msc.view_roll - spin_rate * dt);
         OGL_plot_background();
         manage_plot();
         OGL_sbuf();

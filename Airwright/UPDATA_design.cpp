@@ -16,8 +16,6 @@
 #include <cmath>
 #include <cstring>
 
-static int is_body(int part) { return part >= part_fuselage && part <= part_fairing_last; }
-static int in_parts(int part) { return part >= 0 && part < plane_parts; }
 // The elements of a part that lie inside the record's arrays.
 static int elements_of(int part) { return intlim(pln[0].els[part], 0, plane_elements); }
 
@@ -194,7 +192,7 @@ void copy_foil(int from, int to)
     }
     int els = elements_of(from);
     for (int e = 0; e < els; e++) a.anginc[to][e] = a.anginc[from][e];
-    if (is_wing(from) && from % 2 == 1) {
+    if (is_wing(from) && latsign(from, 0) > 0) {
         for (int e = 0; e < els; e++) {
             a.ailn[to][e] = a.ailn[from][e];
             a.splr[to][e] = a.splr[from][e];
