@@ -1,9 +1,11 @@
 // Airwright's program state: its own misc record (the preview's view, the
 // design's file state), the window numbers of its design screens, and the
 // start-up, menus, keys and aircraft files (Init.cpp and its topic files).
-// Owns msc; the frame step and the screens in UPDATA read and write it.
+// Owns msc and the call record init_calls; the frame step and the screens
+// in UPDATA read and write msc.
 #pragma once
 #include "Hl_types.h"
+#include "HL_MNW.h"
 
 // Airwright's own layout, in this order.
 struct miscstruct {
@@ -85,5 +87,80 @@ int  do_new_thing(void);
 // afl[0].trat[part][tip] from the airfoil file name, 0 when it has none.
 void assign_foil_thickness(const char* foil_name, int part, int tip);
 
-// The tests' reset of Init's run state.
+// The window of the current set (pln[0].is_heli picks it) with that number,
+// or null: a design screen's item is one its set has a window for. The
+// picture is the background under the screen's fields, in "AirWrght/".
+struct airwright_window {
+    window_entry window;
+    const char* picture;
+};
+const airwright_window* find_airwright_window(int id);
+
+// ---- start-up and preferences ---------------------------------------------
+
+// The entry's start-up, up to the frame loop: msc and flt cleared, the
+// library's start-up, the view defaults, a new design, the preferences and
+// the design open at the last Quit (a new design when it cannot be taken).
+void airwright_startup(void);
+// "Airwright.prf": the view, the two display flags and the design's file.
+// Read whole or not at all: 1 when read, else every value stays as it was.
+int  read_airwright_prefs(void);
+int  write_airwright_prefs(void);     // 1 when the whole file reached the disk
+
+// ---- menus and commands -------------------------------------------------
+
+// Menu items, menu x 100 + index; Quit is the library's item_quit (105).
+// A design screen's item is its window number (above).
+const int item_about = 0;
+const int item_new = 100;
+const int item_open = 101;
+const int item_save = 102;
+const int item_save_as = 103;
+const int item_view_top = 400;
+const int item_view_bottom = 401;
+const int item_view_side = 402;
+const int item_view_front = 403;
+const int item_view_back = 404;
+const int item_heading_up = 406;
+const int item_heading_down = 407;
+const int item_roll_up = 408;
+const int item_roll_down = 409;
+const int item_move_left = 411;
+const int item_move_right = 412;
+const int item_move_up = 413;
+const int item_move_down = 414;
+const int item_zoom_in = 416;
+const int item_zoom_out = 417;
+const int item_spin_quick = 419;
+const int item_spin_long = 420;
+const int item_ellipse_fuselage = 500;
+const int item_ellipse_nacelle = 501;
+const int item_ellipse_tank = 502;
+const int item_ellipse_fairing = 503;
+const int item_total_fuselage = 505;
+const int item_total_nacelle = 506;
+const int item_total_tank = 507;
+const int item_total_fairing = 508;
+const int item_airplane_mode = 510;
+const int item_helicopter_mode = 511;
+const int item_wireframe = 513;
+const int item_textures = 514;
+const int item_still_controls = 516;
+const int item_moving_controls = 517;
+const int item_black_background = 519;
+const int item_sky_background = 520;
+const int item_reload_textures = 522;
+const int item_texture_templates = 523;
+const int item_touch_up_textures = 524;
+
+// The library's modal windows as Airwright calls them; each starts as the
+// function of its name, and tests point them at scripted answers.
+struct init_call_record {
+    int (*MACIBM_nuke_alert)(const char* name);
+    int (*MACIBM_opensave)(int mode, int kind, char* name, char* path);
+};
+extern init_call_record init_calls;
+
+// The tests' reset of Init's run state: msc cleared, the call record back
+// to the library's windows.
 void clear_init_run_state(void);
