@@ -292,7 +292,7 @@ static void draw_main_view(void)
 {
     if (mnw.topwin != win_main) return;
     msc.plane_size = find_dis_to_plane();
-    if (msc.spin_mode == spin_quick || msc.spin_mode == spin_long) spin_preview();
+    if (msc.spin_mode == item_spin_quick || msc.spin_mode == item_spin_long) spin_preview();
     else manage_plot();
 }
 
@@ -412,7 +412,7 @@ static float wrap_degrees(float deg)
 
 static void spin_preview(void)
 {
-    float total = msc.spin_mode == spin_long ? spin_long_deg : spin_quick_deg;
+    float total = msc.spin_mode == item_spin_long ? spin_long_deg : spin_quick_deg;
     msc.view_pitch = 0;
     msc.view_heading = 0;
     msc.view_roll = 90;

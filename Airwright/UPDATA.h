@@ -3,10 +3,6 @@
 #pragma once
 #include "Hl_types.h"
 
-// msc.spin_mode of a pending 3-D turn: the menu item that asked for it.
-const int spin_quick = 419;          // 135 degrees
-const int spin_long = 420;           // 855 degrees
-
 // The frame hook (declared with the library's hooks): the open screen, the
 // geometry derived from the design, the mesh, and in the main view the preview.
 //   void APPLICATION_update(void);

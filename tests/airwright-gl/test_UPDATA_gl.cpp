@@ -108,7 +108,7 @@ TEST_F(AirwrightPreview, ZoomingInABitDrawsTheAircraftLarger)
 TEST_F(AirwrightPreview, TheQuickTurnEndsOnTheVirtualClock)
 {
     frames(2);
-    msc.spin_mode = spin_quick;
+    msc.spin_mode = item_spin_quick;
     unsigned start = host_ticks_ms();
     frames(1);
     unsigned took = host_ticks_ms() - start;

@@ -12,6 +12,7 @@
 #include "test_support.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -44,9 +45,11 @@ TEST(AirwrightRoundTrip, DISABLED_SavesTheCessnaWithASmoothedFuselage)
     ASSERT_EQ(msc.has_file, 1);
     ASSERT_STREQ(pln[0].C_file, "Cessna 172 Skyhawk.acf");
 
+    const int f = part_fuselage;
+    const planestruct before = pln[0];
     APPLICATION_handlekey('f', 0);
     EXPECT_EQ(msc.dirty, 1);
-    const int f = part_fuselage;
+    EXPECT_NE(memcmp(before.body_X[f], pln[0].body_X[f], sizeof before.body_X[f]), 0) << "the key smoothed nothing";
     std::string table;
     char line[96];
     for (int s = 0; s < 11; s++)
