@@ -1,7 +1,8 @@
 // Airwright's preview on the virtual display: the shipped Cessna drawn in
 // the view area from the side, wire-frame and textured, larger after a
 // zoom in, and the quick 3-D turn run to its end on the virtual clock; a
-// press on the preview leaves the design clean.
+// press on the preview leaves the design clean; a menu opened over the
+// preview is drawn where it belongs.
 #include <gtest/gtest.h>
 
 #include "../../simulator/Drplane.h"
@@ -120,4 +121,31 @@ TEST_F(AirwrightPreview, TheQuickTurnEndsOnTheVirtualClock)
     frames(1);
     EXPECT_NEAR(225, msc.view_heading, 0.7) << "the view stays where the turn left it";
     EXPECT_GT(lit_in(shown(), 300, 200, 200, 180), 200);
+}
+
+// The frame loop draws the open menu after the preview, in the screen's
+// units: the preview has to hand the 2-D view back, or the drop-down falls
+// outside the perspective view and is never seen.
+TEST_F(AirwrightPreview, AMenuOpenedOverThePreviewIsDrawnInPlace)
+{
+    MACIBM_create_menu(0, -1, "About");
+    MACIBM_create_menu(1, -1, "File");
+    MACIBM_append_menu(1, 1 * items_per_menu + 0, "Open Aircraft", "");
+    MACIBM_append_menu(1, 1 * items_per_menu + 1, "Save Aircraft", "");
+    frames(3);
+    host_test_push_click((int)(mnw.menux1[1] + mnw.menux2[1]) / 2, 600 - (int)(mnw.menuy1[1] + mnw.menuy2[1]) / 2);
+    frames(1);
+    ASSERT_EQ(1, mnw.menu_up);
+    std::vector<unsigned char> px = shown();
+    EXPECT_GT(lit_in(px, 350, 250, 100, 80), 200) << "the preview was drawn in the same frame";
+    // The drop-down's body right of the names, in its grey (colour 18).
+    int x2 = (int)mnw.itemx2[1 * items_per_menu], y1 = (int)mnw.itemy1[1 * items_per_menu + 1];
+    int y2 = (int)mnw.itemy2[1 * items_per_menu], grey = 0, spots = 0;
+    for (int y = y1 + 2; y < y2 - 2; y++)
+        for (int x = x2 - 8; x < x2 - 2; x++, spots++) {
+            const unsigned char* c = &px[3 * (y * view_w + x)];
+            grey += abs(c[0] - 102) <= 3 && abs(c[1] - 102) <= 3 && abs(c[2] - 102) <= 3;
+        }
+    EXPECT_EQ(spots, grey);
+    EXPECT_GT(spots, 50);
 }

@@ -247,13 +247,46 @@ TEST_F(AirwrightFrame, MovingControlsStayWithinTheDesignsLimits)
 
 // ---- the aircraft's extent ----------------------------------------------------------------
 
-TEST_F(AirwrightFrame, AnEmptyDesignMeasuresOneFoot)
+// One part or field each, worked by hand (Z aft, the centre of gravity at 0
+// unless moved).
+TEST_F(AirwrightFrame, TheExtentWorkedByHandPartByPart)
 {
-    EXPECT_EQ(1.0f, find_dis_to_plane());
-    // Counts from a file reach no further than the parts there are.
-    pln[0].numen = 1000;
-    pln[0].cgZ = 0.5f;
-    EXPECT_EQ(1.0f, find_dis_to_plane());
+    struct Case {
+        const char* what;
+        void (*lay)(planestruct&);
+        float extent;
+    } cases[] = {
+        {"an empty design", [](planestruct&) {}, 1},
+        // Tip 10 sin 30 = 5 aft: its trailing edge 5 + 0.75 x 8 = 11 lies past
+        // the root's 1.5 and the tip's 10 cos 30 = 8.66 out.
+        {"a swept wing's tip trailing edge",
+         [](planestruct& a) { a.semilen[5] = 10, a.sweep1[5] = 30, a.Croot[5] = 2, a.Ctip[5] = 8; }, 11},
+        // Root and tip leading edges -10 - 0.25 x 4 = -11, 13 ahead of the
+        // centre of gravity at 2; the trailing edges -7 are not.
+        {"a stabiliser's leading edge",
+         [](planestruct& a) { a.Zarm[11] = -10, a.semilen[11] = 1, a.Croot[11] = 4, a.Ctip[11] = 4, a.cgZ = 2; }, 13},
+        {"a propeller past the engine count", [](planestruct& a) { a.Zarm[0] = -6; }, 1},
+        {"a propeller of the engine count", [](planestruct& a) { a.Zarm[0] = -6, a.numen = 1; }, 6},
+        // A count from a file is held to the four propellers there are: the
+        // fourth counts, a wing without span never does.
+        {"the fourth propeller of 1000 engines",
+         [](planestruct& a) { a.numen = 1000, a.Zarm[3] = -6, a.Zarm[4] = -20; }, 6},
+        {"no propeller of -1 engines", [](planestruct& a) { a.numen = -1, a.Zarm[0] = -6; }, 1},
+        {"the nose gear", [](planestruct& a) { a.ngearZ = -4; }, 4},
+        {"the main gear behind", [](planestruct& a) { a.mgearZ = 5; }, 5},
+        {"the main gear's track", [](planestruct& a) { a.mgearX = -7; }, 7},
+        {"the fuselage's radius", [](planestruct& a) { a.body_r[part_fuselage] = 3; }, 3},
+        {"a station's first point, not its second",
+         [](planestruct& a) { a.body_Z[part_fuselage][10][0] = 9, a.body_Z[part_fuselage][10][1] = 30; }, 9},
+        {"a fin of 0.1 ft", [](planestruct& a) { a.Zarm[12] = -5, a.semilen[12] = 0.1f, a.Croot[12] = 2; }, 1},
+        // Its leading edge -5 - 0.25 x 2.
+        {"a fin of 0.11 ft", [](planestruct& a) { a.Zarm[12] = -5, a.semilen[12] = 0.11f, a.Croot[12] = 2; }, 5.5f},
+    };
+    for (const Case& c : cases) {
+        memset(&pln[0], 0, sizeof pln[0]);
+        c.lay(pln[0]);
+        EXPECT_NEAR(c.extent, find_dis_to_plane(), 1e-4) << c.what;
+    }
 }
 
 // The shipped Cessna: its fuselage's tail station at Z 26.2 ft lies 18.78 ft

@@ -1,8 +1,9 @@
 // Airwright's design helpers: body smoothing (the ellipse it converges on,
-// the mean radius total smoothing keeps, coincident stations, the end
-// stations), the propeller designer worked by hand in both modes, with
-// variable pitch and at its guard, and the part copies that mirror a right
-// half onto its left twin.
+// the mean radius total smoothing keeps, each station blended with the one
+// before already moved, coincident stations, the end stations), the
+// propeller designer worked by hand in both modes, with variable pitch and
+// at its guard, and the part copies that mirror a right half onto its left
+// twin.
 #include <gtest/gtest.h>
 
 #include "HL_FUNCT.h"
@@ -109,6 +110,31 @@ TEST_F(AirwrightDesign, EndStationsAreNotPulledTowardTheirNeighbours)
     EXPECT_GT(ret_y_center(body, 1, n), 1.0f);
 }
 
+// Unit circles at uneven spacing, station 1 lifted by 1 and station 2
+// dropped by 1. A blend of unit circles is a unit circle, so the ellipse pull
+// and the rescale change nothing: the blend alone sets the centres. By hand,
+// each centre moves 10 % toward the line between its neighbours, the one
+// before it already moved:
+//   1 (z 1, between 0 and 3):  1 + 0.1 ((1 x -1 + 2 x 0) / 3 - 1)          =  0.866667
+//   2 (z 3, between 1 and 4): -1 + 0.1 ((2 x 0 + 1 x 0.866667) / 3 + 1)    = -0.871111
+//      (from the old station 1 it would be -0.866667)
+//   3 (z 4, between 3 and 5):  0 + 0.1 (1 x 0 + 1 x -0.871111) / 2         = -0.0435556
+//   4, 5 likewise: -0.00217778, -0.000108889; the end stations stay.
+TEST_F(AirwrightDesign, TotalSmoothingBlendsEachStationWithTheAlreadyBlendedOneBefore)
+{
+    const float z[S] = {0, 1, 3, 4, 5, 6, 7}, y[S] = {0, 1, -1, 0, 0, 0, 0};
+    for (int i = 0; i < S; i++) lay_station(i, z[i], y[i], [](int) { return 1.0f; });
+    smoothit(body, 1);
+    const float centre[S] = {0, 0.866667f, -0.871111f, -0.0435556f, -0.00217778f, -0.000108889f, 0};
+    for (int i = 0; i < S; i++)
+        for (int k = 0; k < n; k++) {
+            double q = 2 * M_PI * k / n;
+            EXPECT_NEAR(sin(q), pln[0].body_X[body][i][k], 1e-5) << i << " " << k;
+            EXPECT_NEAR(centre[i] + cos(q), pln[0].body_Y[body][i][k], 1e-5) << i << " " << k;
+            EXPECT_EQ(z[i], pln[0].body_Z[body][i][k]) << i << " " << k;
+        }
+}
+
 TEST_F(AirwrightDesign, SmoothingANonBodyOrAnEmptyCountChangesNothing)
 {
     pln[0].body_X[part_wing_first][1][3] = 7;
@@ -163,20 +189,32 @@ TEST_F(AirwrightDesign, PropellerFromPitchOrFromSpeedWorkedByHand)
     }
 }
 
-// The tip's blade angle atan(60 / (2 pi 36)) = 14.856 deg comes off every
-// element, and an airplane's pitch range is set around it; a helicopter's stays.
+// The tip's blade angle comes off every element, and an airplane's pitch
+// range is set around it; a helicopter's stays. From 60 in of pitch it is
+// atan(60 / (2 pi 36)) = 14.856 deg. From 100 kt it comes from the pitch just
+// found, 60.761 in: atan(1.5433 m / (2 pi 0.9144 m)) = 15.036 deg (the 30 in
+// the propeller had before would give 7.555).
 TEST_F(AirwrightDesign, VariablePitchStoresTheTwistFromTheTipsAngle)
 {
-    for (int heli : {0, 1}) {
-        pln[0].is_heli = heli;
-        lay_prop(0, 60, 0, 1);
+    struct Case {
+        int heli, mode;
+        float adv, vel;
+        float inc0, inc1, minpitch, maxpitch;
+    } cases[] = {
+        {0, 0, 60, 0, 46.6962f - 14.8561f, 19.4775f - 14.8561f, 0, 24.8561f},
+        {1, 0, 60, 0, 46.6962f - 14.8561f, 19.4775f - 14.8561f, -3, 40},
+        {0, 1, 30, 100, 47.0565f - 15.0360f, 19.7057f - 15.0360f, 0, 25.0360f},
+    };
+    for (const Case& c : cases) {
+        pln[0].is_heli = c.heli;
+        lay_prop(0, c.adv, c.vel, 1);
         pln[0].minpitch[0] = -3;
         pln[0].maxpitch[0] = 40;
-        design_prop(0, 0);
-        EXPECT_NEAR(46.6962f - 14.8561f, pln[0].anginc[0][0], 1e-3);
-        EXPECT_NEAR(19.4775f - 14.8561f, pln[0].anginc[0][1], 1e-3);
-        EXPECT_NEAR(heli ? -3.0f : 0.0f, pln[0].minpitch[0], 1e-4) << heli;
-        EXPECT_NEAR(heli ? 40.0f : 24.8561f, pln[0].maxpitch[0], 1e-3) << heli;
+        design_prop(0, c.mode);
+        EXPECT_NEAR(c.inc0, pln[0].anginc[0][0], 1e-3) << c.heli << " " << c.mode;
+        EXPECT_NEAR(c.inc1, pln[0].anginc[0][1], 1e-3) << c.heli << " " << c.mode;
+        EXPECT_NEAR(c.minpitch, pln[0].minpitch[0], 1e-4) << c.heli << " " << c.mode;
+        EXPECT_NEAR(c.maxpitch, pln[0].maxpitch[0], 1e-3) << c.heli << " " << c.mode;
     }
 }
 
