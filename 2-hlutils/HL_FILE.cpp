@@ -429,6 +429,43 @@ void ap_dir(const char* folder, char* name)
     memcpy(name, built, sizeof built);
 }
 
+int name_ends_in(const char* name, const char* extension)
+{
+    size_t n = strlen(name), e = strlen(extension);
+    if (n < e) return 0;
+    int lower = 1, upper = 1;
+    for (size_t k = 0; k < e; k++) {
+        char c = name[n - e + k], x = extension[k];
+        lower = lower && c == (char)tolower((unsigned char)x);
+        upper = upper && c == (char)toupper((unsigned char)x);
+    }
+    return lower || upper;
+}
+
+int take_saved_name(char* name, char* path, const char* extension, const char* what)
+{
+    char line[line_max], not_saved[line_max];
+    snprintf(not_saved, sizeof not_saved, "The %s was not saved.", what);
+    if (name[0] == 0 || name[0] == '.') {
+        snprintf(line, sizeof line, "This %s cannot be saved under that name: a name must not be empty or begin with a dot.",
+                 what);
+        MACIBM_alert(line, name, "Save it again under another name.", not_saved, alert_notice);
+        return 0;
+    }
+    if (name_ends_in(name, extension)) return 1;
+    size_t e = strlen(extension);
+    if (strlen(name) + e >= path_max || strlen(path) + e >= path_max) {
+        snprintf(line, sizeof line, "This %s cannot be saved: the name with its extension is too long for its folder.",
+                 what);
+        MACIBM_alert(line, path, "Choose a shorter name, or a folder nearer the program's own.", not_saved,
+                     alert_notice);
+        return 0;
+    }
+    strcat(name, extension);
+    strcat(path, extension);
+    return 1;
+}
+
 // ---- dialog places -------------------------------------------------------
 
 // Window units of the 320 x 488 dialog. Each place is drawn and hit-tested

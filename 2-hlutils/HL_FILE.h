@@ -81,6 +81,14 @@ void  OPENSAVE_draw_frames(void);
 int   GetDirItems(int kind);
 // 1 when an entry of that name is listed for the kind.
 int   takeit(const char* name, int kind, int is_folder);
+// 1 when name ends in extension all in lower or all in upper case: the
+// dialogs list a kind's files by those two spellings only.
+int   name_ends_in(const char* name, const char* extension);
+// A name and path (path_max each) the save dialog gave, made a file the
+// dialogs list again: extension added unless it is there. 0 after a notice
+// for a name that is empty, begins with a dot (no listing shows it) or does
+// not fit with the extension; what ("aircraft", "part") names the thing saved.
+int   take_saved_name(char* name, char* path, const char* extension, const char* what);
 // name (path_max characters) becomes app_path + folder + "/" + name; a
 // result that does not fit leaves name empty, which no open accepts.
 void  ap_dir(const char* folder, char* name);

@@ -35,8 +35,6 @@ void clear_init_run_state(void)
 // The start-up's progress bar runs in this many steps.
 const int startup_steps = 121;
 
-static const char* const untitled = "Untitled.acf";
-
 void airwright_startup(void)
 {
     msc = miscstruct{};
@@ -49,7 +47,7 @@ void airwright_startup(void)
     msc.view_pitch = 0;
     msc.view_heading = 250;
     msc.view_roll = -30;
-    setup_baseplane(untitled, untitled);
+    setup_baseplane(untitled_plane, untitled_plane);
     int w, h;
     OGL_texbmp(bmp_shared, tex_tire, bmp_opaque, "tire", &w, &h);
     read_airwright_prefs();
@@ -283,7 +281,7 @@ static int smoothed_part(int item)
 // A fresh design in the mode now set, with the main view.
 static void new_design(void)
 {
-    setup_baseplane(untitled, untitled);
+    setup_baseplane(untitled_plane, untitled_plane);
     MACIBM_startwind(win_main);
 }
 

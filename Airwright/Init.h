@@ -76,6 +76,9 @@ const int hwin_x_stability = 304;
 
 // ---- design and files ----------------------------------------------------
 
+// The name and path of a design not saved yet.
+const char* const untitled_plane = "Untitled.acf";
+
 // A fresh design, untitled and clean, in the current mode (is_heli kept).
 void setup_baseplane(const char* file_name, const char* path);
 // Saves the design; ask 1 always asks for a name. 1 when written.

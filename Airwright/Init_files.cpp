@@ -12,14 +12,11 @@
 #include "HL_FILE.h"
 #include "HL_MNW.h"
 
-#include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
-const int plane_version = 46;
 const int prefs_version = 511;
-const int foil_version = 363;
-const int foil_device_code = 1234;
 
 // ---- the question before a design is lost -----------------------------------------
 
@@ -42,45 +39,17 @@ int do_new_thing(void)
 
 static const char* const plane_extension = ".acf";
 
-// 1 when name ends in ".acf" all in lower or all in upper case: the
-// dialogs list aircraft by those two spellings.
-static int ends_in_acf(const char* name)
-{
-    size_t n = strlen(name), e = strlen(plane_extension);
-    if (n < e) return 0;
-    int lower = 1, upper = 1;
-    for (size_t k = 0; k < e; k++) {
-        char c = name[n - e + k], x = plane_extension[k];
-        lower = lower && c == x;
-        upper = upper && c == (char)toupper((unsigned char)x);
-    }
-    return lower || upper;
-}
-
-// The save dialog for a name: into file and path with ".acf" added unless
-// it is there. 0 when cancelled, or after a notice when the name will not do.
+// The save dialog for a name, which it starts on without ".acf" so that a
+// long name still fits its typed line whole: into file and path with ".acf"
+// added unless it is there. 0 when cancelled, or after a notice when the
+// name will not do.
 static int ask_plane_name(char* file, char* path)
 {
+    if (name_ends_in(file, plane_extension)) file[strlen(file) - strlen(plane_extension)] = 0;
     if (!init_calls.MACIBM_opensave(win_save, kind_aircraft, file, path)) return 0;
-    if (file[0] == 0 || file[0] == '.') {
-        MACIBM_alert("This aircraft cannot be saved under that name: a name must not be empty or begin with a dot.",
-                     file, "Save it again under another name.", "The aircraft was not saved.", alert_notice);
-        return 0;
-    }
     // A name typed without the extension would be saved where no dialog
     // shows it again.
-    if (!ends_in_acf(file)) {
-        size_t e = strlen(plane_extension);
-        if (strlen(file) + e >= sizeof pln[0].C_file || strlen(path) + e >= sizeof pln[0].C_path) {
-            MACIBM_alert("This aircraft cannot be saved: the name with its extension is too long for its folder.",
-                         path, "Choose a shorter name, or a folder nearer the program's own.",
-                         "The aircraft was not saved.", alert_notice);
-            return 0;
-        }
-        strcat(file, plane_extension);
-        strcat(path, plane_extension);
-    }
-    return 1;
+    return take_saved_name(file, path, plane_extension, "aircraft");
 }
 
 int writeplane(int ask)
@@ -98,7 +67,7 @@ int writeplane(int ask)
     memcpy(old_path, a.C_path, sizeof old_path);
     memcpy(old_name, a.C_name, sizeof old_name);
     snprintf(name, sizeof name, "%s", file);
-    if (ends_in_acf(name)) name[strlen(name) - strlen(plane_extension)] = 0;
+    if (name_ends_in(name, plane_extension)) name[strlen(name) - strlen(plane_extension)] = 0;
     snprintf(a.C_file, sizeof a.C_file, "%s", file);
     snprintf(a.C_path, sizeof a.C_path, "%s", path);
     snprintf(a.C_name, sizeof a.C_name, "%s", name);
@@ -142,8 +111,12 @@ void openplane(int silent)
     if (got == 1 && !plane_within_bounds(1)) got = -1;
     if (got != 1) {
         memset(&pln[1], 0, sizeof pln[1]);
-        // The last design at start-up is only a convenience: a new one then.
-        if (silent) setup_baseplane("Untitled.acf", "Untitled.acf");
+        // The last design at start-up is only a convenience: the new design
+        // start-up made stays, untitled again.
+        if (silent) {
+            snprintf(pln[0].C_file, sizeof pln[0].C_file, "%s", untitled_plane);
+            snprintf(pln[0].C_path, sizeof pln[0].C_path, "%s", untitled_plane);
+        }
         else if (got == 0)
             MACIBM_alert("I am unable to open the airplane! Sorry!!!", "I am trying to open:", file, design_stays,
                          alert_notice);
@@ -155,6 +128,8 @@ void openplane(int silent)
     planestruct& a = pln[0];
     snprintf(a.C_file, sizeof a.C_file, "%s", file);
     snprintf(a.C_path, sizeof a.C_path, "%s", path);
+    // Any mode but the helicopter's is the airplane's: the menus mark one.
+    a.is_heli = a.is_heli != 0;
     assign_design_thickness();
     load_plane_geo(1, 0, 0, 0);
     msc.dirty = 0;
@@ -178,23 +153,26 @@ void assign_foil_thickness(const char* foil_name, int part, int tip)
     // airfoil yet: thickness 0, nothing to tell.
     char path[path_max];
     if (!foil_name[0] || snprintf(path, sizeof path, "%s%s", afl_path, foil_name) >= (int)sizeof path) return;
-    if (!inf_open(path, kind_text, foil_version, 0)) {
+    // Scanned softly from the header on: a file cut anywhere is not one.
+    scan_soft = 1;
+    scan_failed = 0;
+    if (!inf_open(path, kind_text, afl_file_version, 0) || scan_failed) {
         if (inf_found) not_a_foil(path);
+        scan_soft = 0;
+        scan_failed = 0;
         inf1.close();
         inf1.clear();
         return;
     }
-    scan_soft = 1;
-    scan_failed = 0;
     int code = intscan("device code");
     float value = 0;
-    if (!scan_failed && code == foil_device_code) {
+    if (!scan_failed && code == afl_device_code) {
         char word[40];
         rln("device code");
         wrdscan(word, "constants", sizeof word, 0);
         value = fltscan("thickness ratio");
     }
-    int read = !scan_failed && code == foil_device_code;
+    int read = !scan_failed && code == afl_device_code && std::isfinite(value);
     scan_soft = 0;
     scan_failed = 0;
     inf1.close();
@@ -205,15 +183,27 @@ void assign_foil_thickness(const char* foil_name, int part, int tip)
 
 // ---- preferences --------------------------------------------------------------------
 
+// A path line as long as the field or longer was cut: it may name another file.
+static int fits_path(const char* line) { return strlen(line) < (size_t)path_max; }
+
+static float wrap_angle(float deg)
+{
+    float v = fmodf(deg, 360.0f);
+    return v < 0 ? v + 360.0f : v;
+}
+
 int read_airwright_prefs(void)
 {
-    if (!inf_open(prf_path, kind_text, prefs_version, 0)) {
+    // Read whole or not at all, from the header on.
+    scan_soft = 1;
+    scan_failed = 0;
+    if (!inf_open(prf_path, kind_text, prefs_version, 0) || scan_failed) {
+        scan_soft = 0;
+        scan_failed = 0;
         inf1.close();
         inf1.clear();
         return 0;
     }
-    scan_soft = 1;
-    scan_failed = 0;
     float view_dx = fltscan("view_dx");
     float view_dy = fltscan("view_dy");
     float view_pitch = fltscan("view_pitch");
@@ -222,10 +212,11 @@ int read_airwright_prefs(void)
     int draw_wire = bolscan("draw_wire");
     int sky_on = bolscan("sky_on");
     rln("sky_on");
-    char file[sizeof pln[0].C_file], path[sizeof pln[0].C_path];
+    char file[path_max + 1], path[path_max + 1];
     strscan(file, "preffed airplane", sizeof file);
     strscan(path, "preffed airplane", sizeof path);
-    int whole = !scan_failed;
+    int whole = !scan_failed && fits_path(file) && fits_path(path);
+    for (float v : {view_dx, view_dy, view_pitch, view_heading, view_roll}) whole = whole && std::isfinite(v);
     scan_soft = 0;
     scan_failed = 0;
     inf1.close();
@@ -233,13 +224,14 @@ int read_airwright_prefs(void)
     if (!whole) return 0;
     msc.view_dx = view_dx;
     msc.view_dy = view_dy;
-    msc.view_pitch = view_pitch;
-    msc.view_heading = view_heading;
-    msc.view_roll = view_roll;
+    // The view keys wrap one turn at a time: the angles start inside one.
+    msc.view_pitch = wrap_angle(view_pitch);
+    msc.view_heading = wrap_angle(view_heading);
+    msc.view_roll = wrap_angle(view_roll);
     mnw.draw_wire = draw_wire;
     msc.sky_on = sky_on;
-    memcpy(pln[0].C_file, file, sizeof file);
-    memcpy(pln[0].C_path, path, sizeof path);
+    snprintf(pln[0].C_file, sizeof pln[0].C_file, "%s", file);
+    snprintf(pln[0].C_path, sizeof pln[0].C_path, "%s", path);
     return 1;
 }
 

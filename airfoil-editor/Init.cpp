@@ -8,7 +8,6 @@
 #include "HL_FILE.h"
 #include "HL_MNW.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -154,21 +153,6 @@ void donewdeal(int action, int type)
     if (action != deal_quit) MACIBM_startwind(win_main);
 }
 
-// 1 when name ends in extension, all in lower or all in upper case: the
-// dialogs list a part's files by those two spellings only.
-static int ends_in(const char* name, const char* extension)
-{
-    size_t n = strlen(name), e = strlen(extension);
-    if (n < e) return 0;
-    int lower = 1, upper = 1;
-    for (size_t k = 0; k < e; k++) {
-        char c = name[n - e + k], x = extension[k];
-        lower = lower && c == (char)tolower((unsigned char)x);
-        upper = upper && c == (char)toupper((unsigned char)x);
-    }
-    return lower || upper;
-}
-
 int saveasproc(void)
 {
     // The dialog starts on the name without its extension, which comes back
@@ -176,28 +160,11 @@ int saveasproc(void)
     const char* extension = msc.part_type == part_flap ? ".flp" : ".afl";
     char name[path_max], path[path_max];
     snprintf(name, sizeof name, "%s", msc.part_fname);
-    if (ends_in(name, extension)) name[strlen(name) - strlen(extension)] = 0;
+    if (name_ends_in(name, extension)) name[strlen(name) - strlen(extension)] = 0;
     if (!foil_calls.MACIBM_opensave(win_save, msc.part_type, name, path)) return 0;
-    // A file whose name starts with a dot, or is the extension alone, is one
-    // that no folder listing shows.
-    if (name[0] == 0 || name[0] == '.') {
-        MACIBM_alert("This part cannot be saved under that name: a name must not be empty or begin with a dot.",
-                     name, "Save it again under another name.", "The part was not saved.", alert_notice);
-        return 0;
-    }
     // The dialogs list a part type's files by their extension: a name typed
     // without it would be saved where no dialog shows it again.
-    if (!ends_in(name, extension)) {
-        size_t e = strlen(extension);
-        if (strlen(name) + e >= sizeof name || strlen(path) + e >= sizeof path) {
-            MACIBM_alert("This part cannot be saved: the name with its extension is too long for its folder.",
-                         path, "Choose a shorter name, or a folder nearer the program's own.",
-                         "The part was not saved.", alert_notice);
-            return 0;
-        }
-        strcat(name, extension);
-        strcat(path, extension);
-    }
+    if (!take_saved_name(name, path, extension, "part")) return 0;
     snprintf(msc.part_fname, sizeof msc.part_fname, "%s", name);
     snprintf(msc.part_path, sizeof msc.part_path, "%s", path);
     msc.part_named = 1;
