@@ -272,6 +272,11 @@ int main(int argc, char** argv)
         put("fuzz_load_plane", "fault_wrong_mark.acf", plane);
     }
 
+    copy_generated("fuzz_airwright_files", "planes", {".acf"});
+    copy_generated("fuzz_airwright_files", "airfoils", {".afl"});
+    put("fuzz_airwright_files", "prefs.prf",
+        "I\n511 version\n0\n0.05\n0\n250\n-30\n1\n0\nUntitled.acf\nUntitled.acf\n");
+    put("fuzz_airwright_files", "fault_header_cut.afl", "I\n363 vers");
     copy_generated("fuzz_grabafoil", "airfoils", {".afl"});
     copy_generated("fuzz_flaps_file", "flaps", {".flp"});
     copy_generated("fuzz_readinpart", "airfoils", {".afl"});
