@@ -18,9 +18,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
+#include <set>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <type_traits>
 #include <unistd.h>
 #include <vector>
 
@@ -34,6 +37,7 @@ static struct {
     int dialog_ok;
     int dialogs;
     std::string pick;                // the full path the dialog answers with
+    std::string offered;             // the name the dialog was started on
 } script;
 
 static int scripted_question(const char*)
@@ -45,6 +49,7 @@ static int scripted_question(const char*)
 static int scripted_dialog(int, int, char* name, char* path)
 {
     script.dialogs++;
+    script.offered = name;
     if (!script.dialog_ok) return 0;
     snprintf(name, path_max, "%s", std::filesystem::path(script.pick).filename().c_str());
     snprintf(path, path_max, "%s", script.pick.c_str());
@@ -83,19 +88,38 @@ protected:
 
 // ---- a new design ---------------------------------------------------------------
 
-#define FIELD(f) {#f, offsetof(planestruct, f), sizeof(planestruct::f)}
 struct field_span {
     const char* name;
     size_t at, size;
+    std::string value;   // the field's bytes in a new design; "" where the tests below look
 };
+
+// The bytes of a field of size bytes whose first elements are values, the rest 0.
+template <typename T>
+static std::string image(size_t size, std::initializer_list<T> values)
+{
+    std::string bytes(size, '\0');
+    size_t k = 0;
+    for (T v : values) {
+        memcpy(&bytes[k], &v, sizeof v);
+        k += sizeof v;
+    }
+    return bytes;
+}
+
+#define FIELD(f) {#f, offsetof(planestruct, f), sizeof(planestruct::f), ""}
+#define VALUED(f, ...)                                                  \
+    {#f, offsetof(planestruct, f), sizeof(planestruct::f),              \
+     image<std::remove_all_extents_t<decltype(planestruct::f)>>(sizeof(planestruct::f), {__VA_ARGS__})}
 // Every field a new design may set; any other byte must stay 0.
 static const field_span new_design_fields[] = {
-    FIELD(C_file), FIELD(C_path), FIELD(is_heli), FIELD(tailnum), FIELD(asi_units), FIELD(paneltype),
-    FIELD(radiotype), FIELD(AStype), FIELD(supptype), FIELD(HUDtype), FIELD(VVItype), FIELD(ADFtype),
-    FIELD(TStype), FIELD(ins_of_loc), FIELD(entype), FIELD(numen), FIELD(gearrat), FIELD(con_smooth),
-    FIELD(gear_type), FIELD(gear_stat), FIELD(vertcant), FIELD(sidecant), FIELD(els), FIELD(dihed),
-    FIELD(numblades), FIELD(body_r), FIELD(body_X), FIELD(body_Y), FIELD(body_Z), FIELD(Rafl0),
-    FIELD(Rafl1), FIELD(Tafl0), FIELD(Tafl1), FIELD(flap_str),
+    FIELD(C_file), FIELD(C_path), FIELD(is_heli), FIELD(tailnum), VALUED(asi_units, 2), VALUED(paneltype, 1),
+    VALUED(radiotype, 1), VALUED(AStype, 1), VALUED(supptype, 1), VALUED(HUDtype, 1), VALUED(VVItype, 1),
+    VALUED(ADFtype, 1), VALUED(TStype, 1), VALUED(ins_of_loc, 0, 1, 2, 3, 4, 5, 6, 7, 8), VALUED(entype, 1),
+    VALUED(numen, 1), VALUED(gearrat, 1.0f), VALUED(con_smooth, 2), VALUED(gear_type, 3),
+    VALUED(gear_stat, 1, 1, 1), FIELD(vertcant), FIELD(sidecant), FIELD(els), FIELD(dihed),
+    VALUED(numblades, 2.0f, 2.0f, 2.0f, 2.0f), FIELD(body_r), FIELD(body_X), FIELD(body_Y), FIELD(body_Z),
+    FIELD(Rafl0), FIELD(Rafl1), FIELD(Tafl0), FIELD(Tafl1), FIELD(flap_str),
 };
 
 // The fields of the record that differ from a zeroed one, in record order,
@@ -127,6 +151,11 @@ TEST_F(Airwright, ANewDesignSetsTheDefaultsTableAndNothingElse)
               "TStype\ncon_smooth\nflap_str\nbody_r\nbody_X\nbody_Y\nbody_Z\ngear_type\ngear_stat\n");
     EXPECT_EQ(non_zero_fields(pln[1]), "");
     const planestruct& a = pln[0];
+    for (const field_span& f : new_design_fields) {
+        if (!f.value.empty()) {
+            EXPECT_EQ(std::string((const char*)&a + f.at, f.size), f.value) << f.name;
+        }
+    }
     for (int part = 0; part <= part_pylon_last; part++) {
         int els = is_prop(part) ? 8 : is_wing(part) ? 6 : is_surface(part) ? 4 : 1;
         EXPECT_EQ(a.els[part], els) << part;
@@ -226,9 +255,13 @@ TEST_F(Airwright, AnAirfoilThatDoesNotReadGivesThicknessZero)
     write_file(at("flaps.afl"), "I\n363 version\n2345 device type code\nconstants: 0.2\n");
     write_file(at("cut.afl"), "I\n363 version\n1234 device type code\nconstants:");
     write_file(at("good.afl"), "I\n363 version\n1234 device type code\nconstants: 0.150000 3.0\n");
+    // Cut inside the header's version line, after its word or its number.
+    write_file(at("word.afl"), "I\n363 vers");
+    write_file(at("number.afl"), "I\n363");
     struct { const char* name; float thickness; bool told; } cases[] = {
         {"missing.afl", 0, false}, {"", 0, false}, {"old.afl", 0, true},
-        {"flaps.afl", 0, true}, {"cut.afl", 0, true}, {"good.afl", 0.15f, false},
+        {"flaps.afl", 0, true}, {"cut.afl", 0, true}, {"word.afl", 0, true},
+        {"number.afl", 0, true}, {"good.afl", 0.15f, false},
     };
     for (const auto& c : cases) {
         err.close();
@@ -301,6 +334,30 @@ TEST_F(Airwright, SaveAsAlwaysAsksAndACancelChangesNothing)
     EXPECT_EQ(msc.dirty, 0);
     EXPECT_STREQ(pln[0].C_file, "Second.acf");
     EXPECT_TRUE(std::filesystem::exists(at("Second.acf")));
+}
+
+// The dialog starts on the name less ".acf", so that a long name fits its
+// typed line whole and comes back as the same file.
+TEST_F(Airwright, SaveAsOffersTheNameWithoutItsExtension)
+{
+    struct { const char* file; const char* offered; } cases[] = {
+        {"Cessna 172 Skyhawk.acf", "Cessna 172 Skyhawk"}, {"Untitled.acf", "Untitled"},
+        {"JET.ACF", "JET"}, {"Mix.Acf", "Mix.Acf"}, {"Glider", "Glider"},
+    };
+    script.dialog_ok = 0;
+    for (const auto& c : cases) {
+        snprintf(pln[0].C_file, sizeof pln[0].C_file, "%s", c.file);
+        APPLICATION_handlemenu(item_save_as);
+        EXPECT_EQ(script.offered, c.offered) << c.file;
+        EXPECT_STREQ(pln[0].C_file, c.file) << "a cancel keeps the name";
+    }
+    // The extension alone is a name no listing shows.
+    script.dialog_ok = 1;
+    script.pick = at(".acf");
+    EXPECT_EQ(writeplane(1), 0);
+    EXPECT_EQ(error_out(), "This aircraft cannot be saved under that name: a name must not be empty or begin with "
+                           "a dot.\n.acf\nSave it again under another name.\nThe aircraft was not saved.\n");
+    EXPECT_FALSE(std::filesystem::exists(at(".acf")));
 }
 
 TEST_F(Airwright, AFailedWriteKeepsTheOldFileAndStopsAPendingQuit)
@@ -401,7 +458,7 @@ TEST_F(Airwright, AFileOpenCannotTakeKeepsTheDesignAndSaysSo)
     msc.dirty = 1;
     const planestruct kept = pln[0];
     for (const char* name : {"Foreign.acf", "Engines.acf", "Elements.acf", "Blades.acf", "Panel.acf",
-                             "Short.acf", "Header.acf", "Old.acf", "Mark.acf"}) {
+                             "Short.acf", "Header.acf", "Old.acf", "Mark.acf", "Missing.acf"}) {
         err.close();
         err.open("Error.out", std::ios::out | std::ios::trunc);
         script.pick = at(name);
@@ -410,24 +467,57 @@ TEST_F(Airwright, AFileOpenCannotTakeKeepsTheDesignAndSaysSo)
         EXPECT_EQ(msc.dirty, 1) << name;
         EXPECT_EQ(msc.has_file, 0) << name;
         EXPECT_EQ(non_zero_fields(pln[1]), "") << name;
-        EXPECT_EQ(error_out(),
-                  "An error occurred during read-in of the aircraft file.\n"
-                  "Either the file has been corrupted, or it is not really an aircraft file.\n" +
-                      at(name) + "\nThe design you had open stays as it was.\n")
-            << name;
+        // A file that is not there is named as the dialog gave it.
+        const std::string told = std::filesystem::exists(at(name))
+                                     ? "An error occurred during read-in of the aircraft file.\n"
+                                       "Either the file has been corrupted, or it is not really an aircraft file.\n" +
+                                           at(name)
+                                     : "I am unable to open the airplane! Sorry!!!\nI am trying to open:\n" +
+                                           std::string(name);
+        EXPECT_EQ(error_out(), told + "\nThe design you had open stays as it was.\n") << name;
     }
 }
 
 TEST_F(Airwright, TheLastDesignThatCannotBeTakenGivesANewOneSilently)
 {
+    // As start-up has it: a new design, then the preferences that name the
+    // last design, which is opened silently.
     write_file(at("Broken.acf"), "i46\n");
-    snprintf(pln[0].C_file, sizeof pln[0].C_file, "Broken.acf");
-    snprintf(pln[0].C_path, sizeof pln[0].C_path, "%s", at("Broken.acf").c_str());
+    write_file(prf_path, "I\n511 version\n0.25\n-0.5\n0\n250\n330\n1\n0\nBroken.acf\n" + at("Broken.acf") + "\n");
+    ASSERT_EQ(read_airwright_prefs(), 1);
+    planestruct made = pln[0];
     openplane(1);
     EXPECT_STREQ(pln[0].C_file, "Untitled.acf");
     EXPECT_STREQ(pln[0].C_path, "Untitled.acf");
-    EXPECT_EQ(pln[0].els[4], 6);
+    EXPECT_EQ(msc.view_dx, 0.25f);
+    EXPECT_EQ(msc.view_dy, -0.5f);
+    EXPECT_STREQ(pln[0].tailnum, made.tailnum);
+    memcpy(made.C_file, pln[0].C_file, sizeof made.C_file);
+    memcpy(made.C_path, pln[0].C_path, sizeof made.C_path);
+    EXPECT_EQ(memcmp(&pln[0], &made, sizeof made), 0) << "start-up's new design stays";
+    EXPECT_EQ(msc.has_file, 0);
     EXPECT_EQ(script.dialogs, 0);
+    EXPECT_EQ(error_out(), "");
+}
+
+// The menus mark one mode: any the file holds but the airplane's is the helicopter's.
+TEST_F(Airwright, AFileOpensInOneOfTheTwoModes)
+{
+    const std::string source = saved("Source.acf");
+    struct { int in_file, opened; } cases[] = {{0, 0}, {1, 1}, {2, 1}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(read_plane_file(1, source.c_str(), plane_read_quiet), 1);
+        pln[1].is_heli = c.in_file;
+        ASSERT_EQ(write_plane_file(1, at("Mode.acf").c_str()), 1);
+        memset(&pln[1], 0, sizeof pln[1]);
+        pln[0].is_heli = 1 - c.opened;
+        script.pick = at("Mode.acf");
+        APPLICATION_handlemenu(item_open);
+        EXPECT_EQ(pln[0].is_heli, c.opened) << c.in_file;
+        EXPECT_EQ(APPLICATION_item_marked(item_helicopter_mode), c.opened) << c.in_file;
+        EXPECT_EQ(APPLICATION_item_marked(item_airplane_mode), 1 - c.opened) << c.in_file;
+        EXPECT_STREQ(mnw.item_name[win_props], c.opened ? "Main Rotor" : "Props") << c.in_file;
+    }
     EXPECT_EQ(error_out(), "");
 }
 
@@ -475,18 +565,35 @@ TEST_F(Airwright, AModeSwitchAsksOnce)
     EXPECT_EQ(script.asked, 2);
 }
 
+// Every entry under the test's folder and the working folder, with its size.
+static std::set<std::string> listing(void)
+{
+    std::set<std::string> out;
+    for (const std::filesystem::path& top : {std::filesystem::path(test_scratch_folder()),
+                                             std::filesystem::current_path()})
+        for (const auto& e : std::filesystem::recursive_directory_iterator(top)) {
+            std::string entry = e.path().string();
+            // The notices' own log grows; only its being there counts.
+            if (e.is_regular_file() && e.path().filename() != "Error.out")
+                entry += " " + std::to_string(e.file_size());
+            out.insert(entry);
+        }
+    return out;
+}
+
 TEST_F(Airwright, TexturesForADesignWithoutAFileWriteNothing)
 {
+    const std::set<std::string> before = listing();
     for (int item : {item_texture_templates, item_touch_up_textures}) {
         err.close();
         err.open("Error.out", std::ios::out | std::ios::trunc);
         APPLICATION_handlemenu(item);
-        EXPECT_NE(error_out().find("has not been saved yet"), std::string::npos) << item;
+        EXPECT_EQ(error_out(), "This aircraft has not been saved yet, so it has no folder for its texture bitmaps.\n"
+                               "Save it with Save or Save As first, then choose this again.\n\n"
+                               "Nothing was written.\n")
+            << item;
     }
-    EXPECT_FALSE(std::filesystem::exists("Untitled_paint.bmp"));
-    std::vector<std::string> left;
-    for (auto& e : std::filesystem::directory_iterator(".")) left.push_back(e.path().filename());
-    for (const std::string& f : left) EXPECT_EQ(f.find(".BMP"), std::string::npos) << f;
+    EXPECT_EQ(listing(), before);
 }
 
 // ---- preferences ----------------------------------------------------------------------
@@ -523,6 +630,8 @@ TEST_F(Airwright, DamagedPreferencesLeaveTheDefaults)
         good.substr(0, good.size() - 15),                        // cut before the path
         "I\n511 version\n0.1\n0.2\nnone\n2\n3\n0\n1\nA\nB\n",      // a value that does not read
         "I\n510 version\n0.1\n0.2\n1\n2\n3\n0\n1\nA\nB\n",         // another version
+        "I\n511 vers",                                            // cut inside the header
+        "I\n511",
         "",
     };
     for (const std::string& text : cases) {
@@ -540,6 +649,48 @@ TEST_F(Airwright, DamagedPreferencesLeaveTheDefaults)
     EXPECT_EQ(read_airwright_prefs(), 1);
     EXPECT_EQ(msc.view_roll, 3.0f);
     EXPECT_STREQ(pln[0].C_path, "/x/Design.acf");
+    EXPECT_EQ(error_out(), "");
+}
+
+// The preferences as Quit writes them, with these angles and names.
+static std::string prefs_with(const std::string& heading, const std::string& roll, const std::string& file,
+                              const std::string& path)
+{
+    return "I\n511 version\n0.1\n0.2\n0\n" + heading + "\n" + roll + "\n0\n1\n" + file + "\n" + path + "\n";
+}
+
+// A name line as long as its field was cut and may name another file; an
+// angle is a number, and starts inside one turn.
+TEST_F(Airwright, PreferencesTakeOnlyNamesThatFitAndAnglesThatAreNumbers)
+{
+    const std::string fits(path_max - 1, 'a'), full(path_max, 'a'), longer(path_max + 50, 'a');
+    struct { std::string heading, roll, file, path; bool taken; float heading_read, roll_read; } cases[] = {
+        {"250", "-30", "A.acf", "/x/A.acf", true, 250, 330},
+        {"725", "-390", "A.acf", "/x/A.acf", true, 5, 330},
+        {"0", "0", fits, "/" + fits.substr(1), true, 0, 0},
+        {"0", "0", full, "/x/A.acf", false, 0, 0},
+        {"0", "0", "A.acf", "/" + full.substr(1), false, 0, 0},
+        {"0", "0", "A.acf", "/" + longer, false, 0, 0},
+        {"nan", "0", "A.acf", "/x/A.acf", false, 0, 0},
+        {"0", "inf", "A.acf", "/x/A.acf", false, 0, 0},
+        {"0", "-inf", "A.acf", "/x/A.acf", false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const std::string row = c.heading + " " + c.roll + " " + std::to_string(c.file.size()) + " " +
+                                std::to_string(c.path.size());
+        write_file(prf_path, prefs_with(c.heading, c.roll, c.file, c.path));
+        msc.view_dx = 7;
+        msc.view_heading = 250;
+        msc.view_roll = -30;
+        snprintf(pln[0].C_file, sizeof pln[0].C_file, "Untitled.acf");
+        snprintf(pln[0].C_path, sizeof pln[0].C_path, "Untitled.acf");
+        EXPECT_EQ(read_airwright_prefs(), c.taken ? 1 : 0) << row;
+        EXPECT_EQ(msc.view_dx, c.taken ? 0.1f : 7.0f) << row;
+        EXPECT_EQ(msc.view_heading, c.taken ? c.heading_read : 250.0f) << row;
+        EXPECT_EQ(msc.view_roll, c.taken ? c.roll_read : -30.0f) << row;
+        EXPECT_EQ(std::string(pln[0].C_file), c.taken ? c.file : "Untitled.acf") << row;
+        EXPECT_EQ(std::string(pln[0].C_path), c.taken ? c.path : "Untitled.acf") << row;
+    }
     EXPECT_EQ(error_out(), "");
 }
 
@@ -575,6 +726,48 @@ TEST_F(Airwright, KeysSendTheirCommands)
     EXPECT_FLOAT_EQ(msc.view_roll, -90);
     APPLICATION_handlemenu(item_spin_long);
     EXPECT_EQ(msc.spin_mode, item_spin_long);
+}
+
+// A new design whose first body of each kind is dented at one station, out
+// of its ellipse and out of line with its neighbours.
+static void dent_bodies(void)
+{
+    setup_baseplane("Untitled.acf", "Untitled.acf");
+    for (int part : {part_fuselage, part_nacelle_first, part_misc_first, part_fairing_first}) {
+        int n = f_body_r_dim(part);
+        pln[0].body_X[part][3][n / 8] *= 1.5f;
+        pln[0].body_Y[part][3][n / 8] *= 1.5f;
+        pln[0].body_X[part][4][n / 4] *= 1.3f;
+    }
+}
+
+static std::string body_bytes(const planestruct& a, int part)
+{
+    return std::string((const char*)a.body_X[part], sizeof a.body_X[part]) +
+           std::string((const char*)a.body_Y[part], sizeof a.body_Y[part]) +
+           std::string((const char*)a.body_Z[part], sizeof a.body_Z[part]);
+}
+
+TEST_F(Airwright, EachSmoothingKeyChangesItsOwnBodyAndNothingElse)
+{
+    struct { char key; int part; } cases[] = {
+        {'f', part_fuselage}, {'F', part_fuselage}, {'n', part_nacelle_first}, {'N', part_nacelle_first},
+        {'t', part_misc_first}, {'T', part_misc_first}, {'e', part_fairing_first}, {'E', part_fairing_first},
+    };
+    std::string smoothed[2][plane_parts];      // by case (lower, upper) and part
+    for (const auto& c : cases) {
+        dent_bodies();
+        const planestruct before = pln[0];
+        APPLICATION_handlekey(c.key, 0);
+        EXPECT_NE(body_bytes(pln[0], c.part), body_bytes(before, c.part)) << c.key;
+        smoothed[c.key >= 'a'][c.part] = body_bytes(pln[0], c.part);
+        // Put the smoothed body back as it was: then nothing may differ.
+        memcpy(pln[0].body_X[c.part], before.body_X[c.part], sizeof before.body_X[c.part]);
+        memcpy(pln[0].body_Y[c.part], before.body_Y[c.part], sizeof before.body_Y[c.part]);
+        memcpy(pln[0].body_Z[c.part], before.body_Z[c.part], sizeof before.body_Z[c.part]);
+        EXPECT_EQ(memcmp(&pln[0], &before, sizeof before), 0) << c.key;
+    }
+    for (const auto& c : cases) EXPECT_NE(smoothed[0][c.part], smoothed[1][c.part]) << c.key;
 }
 
 // ---- the window table -----------------------------------------------------------------

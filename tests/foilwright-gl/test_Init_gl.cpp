@@ -9,48 +9,13 @@
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
 #include "Init.h"
+#include "editor_gl.h"
 #include "host_test.h"
 #include "test_support.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
-
-static void frames(int n)
-{
-    for (int k = 0; k < n && !gdone; k++) MACIBM_event_proc();
-}
-
-// A click at (x, y) of the 800 x 600 screen, y up, in a frame of its own.
-static void click(float x, float y)
-{
-    host_test_push_click((int)x, (int)(600 - y));
-    host_test_push_frame_break();
-}
-
-// The menu item's middle, from the laid-out menus.
-static void choose(int menu, int item)
-{
-    click((mnw.menux1[menu] + mnw.menux2[menu]) / 2, (mnw.menuy1[menu] + mnw.menuy2[menu]) / 2);
-    click(mnw.itemx1[item] + 20, (mnw.itemy1[item] + mnw.itemy2[item]) / 2);
-}
-
-static bool shows(int x, int y, int r, int g, int b)
-{
-    unsigned char c[3];
-    host_test_read_front(x, y, 1, 1, c);
-    return abs(c[0] - r) <= 3 && abs(c[1] - g) <= 3 && abs(c[2] - b) <= 3;
-}
-
-// Lit pixels of the colour in a box of the screen.
-static int count_shown(int x, int y, int w, int h, int r, int g, int b)
-{
-    int n = 0;
-    for (int j = y; j < y + h; j++)
-        for (int i = x; i < x + w; i++) n += shows(i, j, r, g, b);
-    return n;
-}
 
 // The curves' colours of the start-up table: 1 lift, 2 drag, 3 moment, 6 readout.
 static const int lift_rgb[3] = {51, 255, 51}, drag_rgb[3] = {255, 51, 51}, moment_rgb[3] = {255, 255, 51},
