@@ -230,8 +230,9 @@ int read_airwright_prefs(void)
     msc.view_roll = wrap_angle(view_roll);
     mnw.draw_wire = draw_wire;
     msc.sky_on = sky_on;
-    snprintf(pln[0].C_file, sizeof pln[0].C_file, "%s", file);
-    snprintf(pln[0].C_path, sizeof pln[0].C_path, "%s", path);
+    // Both fit their fields: fits_path held them shorter.
+    memcpy(pln[0].C_file, file, strlen(file) + 1);
+    memcpy(pln[0].C_path, path, strlen(path) + 1);
     return 1;
 }
 
