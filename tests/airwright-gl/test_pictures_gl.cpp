@@ -1,0 +1,26 @@
+// The shipped picture under the Viewpoint screen, shown in the screen's
+// frame on the virtual display: its captions dark on the body's grey, and
+// the places where the screen draws its values left plain.
+#include <gtest/gtest.h>
+
+#include "HL_MNW.h"
+#include "Init.h"
+#include "editor_gl.h"
+#include "host_test.h"
+#include "test_support.h"
+
+TEST(AirwrightPictures, ViewpointCaptionsAreDarkAndTheFieldsPlacesPlain)
+{
+    host_test_clock(0, 50);
+    airwright_startup();
+    frames(2);
+    MACIBM_startwind(win_viewpoint);
+    frames(3);
+    ASSERT_EQ(mnw.topwin, win_viewpoint);
+    int x = (int)mnw.x, y = (int)mnw.y;
+    // "Vso (flaps-down stall)" above the field, "Tail number" left of the code.
+    EXPECT_GT(count_shown(x + 48, y + 280, 130, 8, 0, 0, 0), 40) << "the Vso caption";
+    EXPECT_GT(count_shown(x + 24, y + 384, 65, 8, 0, 0, 0), 20) << "the tail number's caption";
+    // The Vso digits' place holds nothing of the picture.
+    EXPECT_EQ(count_shown(x + 48, y + 264, 33, 11, 153, 153, 153), 33 * 11);
+}
