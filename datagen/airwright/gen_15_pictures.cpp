@@ -113,12 +113,12 @@ static void draw_panel(void)
 {
     start_picture(662, 553);
     static const char* const panels[2] = {"round dials", "glass panel"};
-    static const char* const supp[7] = {"second VOR",    "storm scope", "moving map", "radar altimeter",
+    static const char* const supp[7] = {"VOR and glide slope", "storm scope", "moving map", "radar altimeter",
                                         "variometer",    "weather radar", "RMI"};
     static const char* const vvi[2] = {"standard scale", "fine scale"};
     static const char* const hud[3] = {"no head-up display", "head-up display", "synthetic vision"};
     static const char* const asi[3] = {"linear, own speeds", "wide range 60-449", "linear, fixed marks"};
-    static const char* const adf[2] = {"fixed card", "moving card"};
+    static const char* const adf[2] = {"card set by its knob", "card follows heading"};
     static const char* const ts[2] = {"turn and slip", "turn needle"};
     radio_row(18, 509, 16, "Panel kind", panels, 2);
     radio_row(18, 449, 16, "Supplementary instrument", supp, 7);
