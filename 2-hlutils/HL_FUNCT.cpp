@@ -97,6 +97,14 @@ float fltwrap(float v, float lo, float hi)
     return v - n;
 }
 
+float fltwrap_all(float v, float lo, float hi)
+{
+    // An angle from a file or a long step may be many turns out.
+    float n = hi - lo;
+    float d = fmodf(v - lo, n);
+    return lo + (d < 0 ? d + n : d);
+}
+
 int intrange(int v, int lo, int hi) { return lo <= v && v <= hi; }
 
 int fltrange(float v, float lo, float hi) { return lo <= v && v <= hi; }

@@ -24,6 +24,7 @@ int   intwrap(int v, int lo, int hi);       // one period only
 int   intwrap_all(int v, int lo, int hi);   // any number of periods
 int   degwrap(int deg);                     // any whole degree, any turns, into 0..359
 float fltwrap(float v, float lo, float hi); // one period only
+float fltwrap_all(float v, float lo, float hi);   // any number of periods
 int   intrange(int v, int lo, int hi);
 int   fltrange(float v, float lo, float hi);
 int   fltbox(float x, float y, float x1, float y1, float x2, float y2);

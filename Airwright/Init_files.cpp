@@ -10,6 +10,7 @@
 #include "../simulator/Drplane.h"
 #include "HL_BTN.h"
 #include "HL_FILE.h"
+#include "HL_FUNCT.h"
 #include "HL_MNW.h"
 
 #include <cmath>
@@ -186,12 +187,6 @@ void assign_foil_thickness(const char* foil_name, int part, int tip)
 // A path line as long as the field or longer was cut: it may name another file.
 static int fits_path(const char* line) { return strlen(line) < (size_t)path_max; }
 
-static float wrap_angle(float deg)
-{
-    float v = fmodf(deg, 360.0f);
-    return v < 0 ? v + 360.0f : v;
-}
-
 int read_airwright_prefs(void)
 {
     // Read whole or not at all, from the header on.
@@ -225,9 +220,9 @@ int read_airwright_prefs(void)
     msc.view_dx = view_dx;
     msc.view_dy = view_dy;
     // The view keys wrap one turn at a time: the angles start inside one.
-    msc.view_pitch = wrap_angle(view_pitch);
-    msc.view_heading = wrap_angle(view_heading);
-    msc.view_roll = wrap_angle(view_roll);
+    msc.view_pitch = fltwrap_all(view_pitch, 0, 360);
+    msc.view_heading = fltwrap_all(view_heading, 0, 360);
+    msc.view_roll = fltwrap_all(view_roll, 0, 360);
     mnw.draw_wire = draw_wire;
     msc.sky_on = sky_on;
     // Both fit their fields: fits_path held them shorter.

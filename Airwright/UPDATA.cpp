@@ -404,12 +404,6 @@ const float spin_rate = 60.0f;            // deg/s
 const float spin_quick_deg = 135.0f;
 const float spin_long_deg = 855.0f;
 
-static float wrap_degrees(float deg)
-{
-    float v = fmodf(deg, 360.0f);
-    return v < 0 ? v + 360.0f : v;
-}
-
 static void spin_preview(void)
 {
     float total = msc.spin_mode == item_spin_long ? spin_long_deg : spin_quick_deg;
@@ -424,8 +418,8 @@ static void spin_preview(void)
         last = now;
         turned += spin_rate * dt;
         // A stalled pass can turn more than once round.
-        msc.view_heading = wrap_degrees(msc.view_heading - spin_rate * dt);
-        msc.view_roll = wrap_degrees(msc.view_roll - spin_rate * dt);
+        msc.view_heading = fltwrap_all(msc.view_heading - spin_rate * dt, 0, 360);
+        msc.view_roll = fltwrap_all(msc.view_roll - spin_rate * dt, 0, 360);
         OGL_plot_background();
         manage_plot();
         OGL_sbuf();
