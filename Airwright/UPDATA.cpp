@@ -41,27 +41,20 @@ const float preview_dt_max = 0.25f;
 
 // ---- design screens ----------------------------------------------------------------
 
-// Stand-ins: each screen's widgets come with its own issue.
+// The general screens are in UPDATA_screens.cpp; the rest stand in until
+// their widgets come.
 // Airplane set.
-static void screen_viewpoint(void) {}        // "Viewpoint"
-static void screen_panel(void) {}            // "Panel"
-static void screen_force(void) {}            // "Force Feedback"
-static void screen_engines(void) {}          // "Engines"
-static void screen_props(void) {}            // "Propellers"
 static void screen_wing_1(void) {}           // "Wing 1"
 static void screen_wing_2(void) {}           // "Wing 2"
 static void screen_wing_3(void) {}           // "Wing 3"
 static void screen_hstab(void) {}            // "Horizontal Stab/Canard"
 static void screen_vstab_1(void) {}          // "Vertical Stab 1"
 static void screen_vstab_2(void) {}          // "Vertical Stab 2"
-static void screen_control(void) {}          // "Control Geometry"
 static void screen_fuselage(void) {}         // "Fuselage"
 static void screen_nacelles(void) {}         // "Engine Nacelles"
 static void screen_misc(void) {}             // "Fuel Tanks or Floats"
 static void screen_fairings(void) {}         // "Wheel Fairings"
 static void screen_pylons(void) {}           // "Engine Pylons"
-static void screen_weight(void) {}           // "Weight & Balance"
-static void screen_gear(void) {}             // "Landing Gear"
 static void screen_x_prop(void) {}           // "EXPERT: Propeller"
 static void screen_x_wing_1(void) {}         // "EXPERT: Wing 1"
 static void screen_x_wing_2(void) {}         // "EXPERT: Wing 2"
@@ -73,13 +66,6 @@ static void screen_x_special(void) {}        // "EXPERT: Special Controls"
 static void screen_x_vtol(void) {}           // "EXPERT: VTOL Controls"
 static void screen_x_stability(void) {}      // "EXPERT: Artificial Stability"
 // Helicopter set.
-static void hscreen_viewpoint(void) {}       // "Viewpoint"
-static void hscreen_panel(void) {}           // "Panel"
-static void hscreen_force(void) {}           // "Force Feedback"
-static void hscreen_engines(void) {}         // "Engines"
-static void hscreen_main_rotor(void) {}      // "Main Rotor"
-static void hscreen_tail_rotor(void) {}      // "Tail Rotor"
-static void hscreen_rotor(void) {}           // "Rotor System"
 static void hscreen_hstab(void) {}           // "Horizontal Stab"
 static void hscreen_vstab_1(void) {}         // "Vertical Stab 1"
 static void hscreen_vstab_2(void) {}         // "Vertical Stab 2"
@@ -87,8 +73,6 @@ static void hscreen_fuselage(void) {}        // "Fuselage"
 static void hscreen_nacelle(void) {}         // "Nacelle (Rotor Mast)"
 static void hscreen_misc(void) {}            // "Fuel Tanks or Floats"
 static void hscreen_fairings(void) {}        // "Wheel Fairings"
-static void hscreen_weight(void) {}          // "Weight & Balance"
-static void hscreen_gear(void) {}            // "Landing Gear"
 static void hscreen_x_main_rotor(void) {}    // "EXPERT: Main Rotor"
 static void hscreen_x_tail_rotor(void) {}    // "EXPERT: Tail Rotor"
 static void hscreen_x_hstab(void) {}         // "EXPERT: Horizontal Stab"
@@ -118,14 +102,14 @@ static const screen_entry airplane_screens[] = {
 };
 
 static const screen_entry helicopter_screens[] = {
-    {win_viewpoint, hscreen_viewpoint},          {win_panel, hscreen_panel},
-    {win_force, hscreen_force},                  {win_engines, hscreen_engines},
+    {win_viewpoint, hscreen_viewpoint},          {win_panel, screen_panel},
+    {win_force, screen_force},                  {win_engines, hscreen_engines},
     {win_props, hscreen_main_rotor},             {hwin_tail_rotor, hscreen_tail_rotor},
     {hwin_rotor, hscreen_rotor},                 {hwin_hstab, hscreen_hstab},
     {hwin_vstab_1, hscreen_vstab_1},             {hwin_vstab_2, hscreen_vstab_2},
     {hwin_fuselage, hscreen_fuselage},           {hwin_nacelle, hscreen_nacelle},
     {hwin_misc, hscreen_misc},                   {hwin_fairings, hscreen_fairings},
-    {hwin_weight, hscreen_weight},               {hwin_gear, hscreen_gear},
+    {hwin_weight, screen_weight},               {hwin_gear, screen_gear},
     {hwin_x_main_rotor, hscreen_x_main_rotor},   {hwin_x_tail_rotor, hscreen_x_tail_rotor},
     {hwin_x_hstab, hscreen_x_hstab},             {hwin_x_stability, hscreen_x_stability},
 };

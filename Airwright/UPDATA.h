@@ -29,5 +29,49 @@ void  design_prop(int p, int mode);
 void  copy_body(int from, int to);
 void  copy_foil(int from, int to);
 
+// ---- general design screens (UPDATA_screens.cpp) ------------------------------
+//
+// Each screen's fields at their places over its picture, run by the frame
+// step while its window is open. Both sets' Panel, Force Feedback, Weight &
+// Balance and Landing Gear are one screen each.
+void screen_viewpoint(void);
+void hscreen_viewpoint(void);
+void screen_panel(void);
+void screen_force(void);
+void screen_engines(void);
+void hscreen_engines(void);
+void screen_props(void);           // the airplane's one propeller design
+void hscreen_main_rotor(void);
+void hscreen_tail_rotor(void);
+void hscreen_rotor(void);          // Rotor System
+void screen_control(void);
+void screen_weight(void);
+void screen_gear(void);
+
+// The choice fields' arrows stand this far right of their texts; the
+// screens' pictures draw them there.
+const float engine_type_width = 110;
+const float gear_type_width = 100;
+const float yes_no_width = 22;
+
+// The composed help of a position field (into C_s, kept until the next):
+// how far to the side of, above or behind the reference point part is.
+const char* x_name(const char* part);
+const char* y_name(const char* part);
+const char* z_name(const char* part);
+
+// A count edited as one digit at (x, y), held to low..high, then one column
+// of fields per counted item: kind 0 the engines' hub positions, a surface
+// part its elements' incidence and control boxes.
+void insecbtn(int kind, float x, float y, int32_t* count, int low, int high);
+// Panel place slot (1-8) at (x, y): the nine instruments listed under it; a
+// click takes one, and a place that showed it before shows none.
+void fiddle_ins_loc(int slot, float x, float y);
+// A file-name field whose name is kept bare: the dialog's pick is taken only
+// when it lies directly in folder and fits name_max, else a notice names
+// what ("flap file") and the name stays. 1 on the frame a name was taken.
+int  folder_file_field(float x, float y, char* name, int name_max, int kind, const char* folder, const char* what,
+                       const char* help);
+
 // The tests' reset of the frame step's run state.
 void clear_update_run_state(void);

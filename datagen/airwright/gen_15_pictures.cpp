@@ -9,6 +9,7 @@
 // drawing into rgb_array.
 //
 // Sections: fields, screens, main.
+#include "UPDATA.h"
 #include "picture_labels.h"
 
 // ---- fields ------------------------------------------------------------------
@@ -153,11 +154,6 @@ static void draw_force_feedback(void)
     label(33, 26, "stick shaker near the stall");
 }
 
-// The choice widths of the Engines screen's selectors: the arrows stand
-// just after the texts, clear of the next field.
-const float engine_type_width = 110;
-const float yes_no_width = 22;
-
 static void draw_engines(void)
 {
     start_picture(780, 461);
@@ -271,8 +267,6 @@ static void draw_weight_balance(void)
     number_left(109, 73, 7, 0, "fuel", "lb");
     number_left(109, 28, 7, 0, "jettison load", "lb");
 }
-
-const float gear_type_width = 100;
 
 static void draw_landing_gear(void)
 {

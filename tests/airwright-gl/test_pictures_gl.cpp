@@ -1,6 +1,6 @@
 // The shipped picture under the Viewpoint screen, shown in the screen's
 // frame on the virtual display: its captions dark on the body's grey, and
-// the places where the screen draws its values left plain.
+// the places where the screen draws its values left clear of them.
 #include <gtest/gtest.h>
 
 #include "HL_MNW.h"
@@ -21,6 +21,7 @@ TEST(AirwrightPictures, ViewpointCaptionsAreDarkAndTheFieldsPlacesPlain)
     // "Vso (flaps-down stall)" above the field, "Tail number" left of the code.
     EXPECT_GT(count_shown(x + 48, y + 280, 130, 8, 0, 0, 0), 40) << "the Vso caption";
     EXPECT_GT(count_shown(x + 24, y + 384, 65, 8, 0, 0, 0), 20) << "the tail number's caption";
-    // The Vso digits' place holds nothing of the picture.
-    EXPECT_EQ(count_shown(x + 48, y + 264, 33, 11, 153, 153, 153), 33 * 11);
+    // The Vso digits' place holds no caption ink, only the value's digits.
+    EXPECT_EQ(count_shown(x + 48, y + 262, 33, 13, 0, 0, 0), 0);
+    EXPECT_LT(count_shown(x + 48, y + 262, 33, 13, 153, 153, 153), 33 * 13);
 }

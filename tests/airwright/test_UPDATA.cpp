@@ -169,6 +169,8 @@ TEST_F(AirwrightFrame, WheelsAreSizedByTheWeight)
 
 TEST_F(AirwrightFrame, AHelicoptersFixedFields)
 {
+    // A screen with none of these fields: the Engines screen copies the cant.
+    mnw.topwin = win_force;
     for (int heli : {0, 1}) {
         planestruct& a = pln[0];
         a.is_heli = heli;
