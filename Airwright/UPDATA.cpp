@@ -41,42 +41,8 @@ const float preview_dt_max = 0.25f;
 
 // ---- design screens ----------------------------------------------------------------
 
-// The general screens are in UPDATA_screens.cpp; the rest stand in until
-// their widgets come.
-// Airplane set.
-static void screen_wing_1(void) {}           // "Wing 1"
-static void screen_wing_2(void) {}           // "Wing 2"
-static void screen_wing_3(void) {}           // "Wing 3"
-static void screen_hstab(void) {}            // "Horizontal Stab/Canard"
-static void screen_vstab_1(void) {}          // "Vertical Stab 1"
-static void screen_vstab_2(void) {}          // "Vertical Stab 2"
-static void screen_fuselage(void) {}         // "Fuselage"
-static void screen_nacelles(void) {}         // "Engine Nacelles"
-static void screen_misc(void) {}             // "Fuel Tanks or Floats"
-static void screen_fairings(void) {}         // "Wheel Fairings"
-static void screen_pylons(void) {}           // "Engine Pylons"
-static void screen_x_prop(void) {}           // "EXPERT: Propeller"
-static void screen_x_wing_1(void) {}         // "EXPERT: Wing 1"
-static void screen_x_wing_2(void) {}         // "EXPERT: Wing 2"
-static void screen_x_wing_3(void) {}         // "EXPERT: Wing 3"
-static void screen_x_hstab(void) {}          // "EXPERT: Horizontal Stab/Canard"
-static void screen_x_vstab_1(void) {}        // "EXPERT: Vertical Stab 1"
-static void screen_x_vstab_2(void) {}        // "EXPERT: Vertical Stab 2"
-static void screen_x_special(void) {}        // "EXPERT: Special Controls"
-static void screen_x_vtol(void) {}           // "EXPERT: VTOL Controls"
-static void screen_x_stability(void) {}      // "EXPERT: Artificial Stability"
-// Helicopter set.
-static void hscreen_hstab(void) {}           // "Horizontal Stab"
-static void hscreen_vstab_1(void) {}         // "Vertical Stab 1"
-static void hscreen_vstab_2(void) {}         // "Vertical Stab 2"
-static void hscreen_fuselage(void) {}        // "Fuselage"
-static void hscreen_nacelle(void) {}         // "Nacelle (Rotor Mast)"
-static void hscreen_misc(void) {}            // "Fuel Tanks or Floats"
-static void hscreen_fairings(void) {}        // "Wheel Fairings"
-static void hscreen_x_main_rotor(void) {}    // "EXPERT: Main Rotor"
-static void hscreen_x_tail_rotor(void) {}    // "EXPERT: Tail Rotor"
-static void hscreen_x_hstab(void) {}         // "EXPERT: Horizontal Stab"
-static void hscreen_x_stability(void) {}     // "EXPERT: Stability-Augmentation"
+// Each screen's widgets are in its topic file: UPDATA_screens.cpp (general),
+// UPDATA_surfaces.cpp (surfaces and expert), UPDATA_bodies.cpp (bodies).
 
 struct screen_entry {
     int id;
@@ -102,16 +68,16 @@ static const screen_entry airplane_screens[] = {
 };
 
 static const screen_entry helicopter_screens[] = {
-    {win_viewpoint, hscreen_viewpoint},          {win_panel, screen_panel},
-    {win_force, screen_force},                  {win_engines, hscreen_engines},
-    {win_props, hscreen_main_rotor},             {hwin_tail_rotor, hscreen_tail_rotor},
-    {hwin_rotor, hscreen_rotor},                 {hwin_hstab, hscreen_hstab},
-    {hwin_vstab_1, hscreen_vstab_1},             {hwin_vstab_2, hscreen_vstab_2},
-    {hwin_fuselage, hscreen_fuselage},           {hwin_nacelle, hscreen_nacelle},
-    {hwin_misc, hscreen_misc},                   {hwin_fairings, hscreen_fairings},
-    {hwin_weight, screen_weight},               {hwin_gear, screen_gear},
-    {hwin_x_main_rotor, hscreen_x_main_rotor},   {hwin_x_tail_rotor, hscreen_x_tail_rotor},
-    {hwin_x_hstab, hscreen_x_hstab},             {hwin_x_stability, hscreen_x_stability},
+    {win_viewpoint, hscreen_viewpoint},       {win_panel, screen_panel},
+    {win_force, screen_force},                {win_engines, hscreen_engines},
+    {win_props, hscreen_main_rotor},          {hwin_tail_rotor, hscreen_tail_rotor},
+    {hwin_rotor, hscreen_rotor},              {hwin_hstab, hscreen_hstab},
+    {hwin_vstab_1, hscreen_vstab_1},          {hwin_vstab_2, hscreen_vstab_2},
+    {hwin_fuselage, screen_fuselage},         {hwin_nacelle, screen_nacelles},
+    {hwin_misc, screen_misc},                 {hwin_fairings, screen_fairings},
+    {hwin_weight, screen_weight},             {hwin_gear, screen_gear},
+    {hwin_x_main_rotor, screen_x_prop},       {hwin_x_tail_rotor, hscreen_x_tail_rotor},
+    {hwin_x_hstab, hscreen_x_hstab},          {hwin_x_stability, screen_x_stability},
 };
 
 // ---- frame step --------------------------------------------------------------------

@@ -48,6 +48,37 @@ void screen_control(void);
 void screen_weight(void);
 void screen_gear(void);
 
+// ---- surface and expert screens (UPDATA_surfaces.cpp) ---------------------------
+void screen_wing_1(void);
+void screen_wing_2(void);
+void screen_wing_3(void);
+void screen_hstab(void);           // the airplane's horizontal stabiliser or canard
+void screen_vstab_1(void);
+void screen_vstab_2(void);
+void screen_pylons(void);
+void hscreen_hstab(void);
+void hscreen_vstab_1(void);
+void hscreen_vstab_2(void);
+void screen_x_prop(void);          // also the helicopter's main rotor
+void screen_x_wing_1(void);
+void screen_x_wing_2(void);
+void screen_x_wing_3(void);
+void screen_x_hstab(void);
+void screen_x_vstab_1(void);
+void screen_x_vstab_2(void);
+void hscreen_x_tail_rotor(void);
+void hscreen_x_hstab(void);
+void screen_x_special(void);
+void screen_x_vtol(void);
+void screen_x_stability(void);     // both sets
+
+// ---- body screens (UPDATA_bodies.cpp) ---------------------------------------------
+// Both sets' bodies are the same screens.
+void screen_fuselage(void);
+void screen_nacelles(void);
+void screen_misc(void);            // fuel tanks or floats
+void screen_fairings(void);
+
 // The choice fields' arrows stand this far right of their texts; the
 // screens' pictures draw them there.
 const float engine_type_width = 110;
