@@ -8,6 +8,7 @@
 #include "HL_GRAPH.h"
 #include "HL_MNW.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -173,6 +174,10 @@ int instdbtn(int colour, float x, float y, float* value, int digits, int decimal
     // The largest number the places show: all nines.
     static const float nines[8] = {9, 9.9f, 9.99f, 9.999f, 9.9999f, 9.99999f, 9.999999f, 9.9999999f};
     float hi = power_of_ten(digits - 1) / power_of_ten(decimals) * nines[intlim(digits, 1, 8) - 1];
+    // Eight places' 9999999.9 rounds up to 1e7, which would need a ninth
+    // place and show as zeros: the largest float below it stands in.
+    float next_place = power_of_ten(digits - decimals);
+    if (hi >= next_place) hi = nextafterf(next_place, 0);
     float lo = allow_negative ? -hi : 0;
     return instdbtn_range(colour, x, y, value, digits, decimals, lo, hi, help);
 }

@@ -81,7 +81,7 @@ void screen_fairings(void);
 
 // The choice fields' arrows stand this far right of their texts; the
 // screens' pictures draw them there.
-const float engine_type_width = 110;
+const float engine_type_width = 108;    // clear of the fuel figure's field
 const float gear_type_width = 100;
 const float yes_no_width = 22;
 

@@ -86,11 +86,16 @@ int folder_file_field(float x, float y, char* name, int name_max, int kind, cons
     if (!instringbtn(x, y, pick, path, kind, help) || !path[0]) return 0;
     // The aircraft keeps a bare name, which the simulator looks up in the
     // folder itself: a file elsewhere would be lost to it.
-    if (!directly_in(path, folder) || strlen(pick) >= (size_t)name_max) {
-        char line[line_max];
+    char line[line_max];
+    if (!directly_in(path, folder)) {
         snprintf(line, sizeof line, "The %s must lie in the folder itself, not in a folder inside it.", what);
         MACIBM_alert(line, path, "Move the file there, or choose one that is.", "The name was not changed.",
                      alert_notice);
+        return 0;
+    }
+    if (strlen(pick) >= (size_t)name_max) {
+        snprintf(line, sizeof line, "The name of this %s is too long for the aircraft to keep.", what);
+        MACIBM_alert(line, pick, "Choose a file with a shorter name.", "The name was not changed.", alert_notice);
         return 0;
     }
     snprintf(name, (size_t)name_max, "%s", pick);
@@ -385,6 +390,8 @@ static void propeller_fields(int p)
         a.Croot[p] = chord_in / 12;
     a.Ctip[p] = a.Croot[p];
 
+    // The blade is designed from whichever the user changed this frame.
+    float pitch_was = a.des_adv[p], rpm_was = a.des_rpm[p], speed_was = a.des_vel[p];
     int pitch = number(212, 184, &a.des_adv[p], 3, 0,
                        "This is the amount that the airplane would travel forward with each rotation of the prop if "
                        "the prop could carve through the air with no slippage at all.");
@@ -398,6 +405,9 @@ static void propeller_fields(int p)
     ranged(130, 30, &a.maxpitch[p], 3, 1, 0, 90,
            "This is the maximum pitch that the prop should be able to go to. Airwright can usually enter a decent "
            "value for you here if you set the prop design speed and RPM.");
+    pitch = pitch && a.des_adv[p] != pitch_was;
+    rpm = rpm && a.des_rpm[p] != rpm_was;
+    speed = speed && a.des_vel[p] != speed_was;
     if (!mnw.mouse_clicked || !(pitch || rpm || speed)) return;
     design_prop(p, rpm || speed ? 1 : 0);
     // This frame's fields already show the values before the design.

@@ -338,6 +338,8 @@ TEST_F(Widgets, DigitWheelRangeIsWhatItsPlacesShow)
     } rows[] = {
         {1, 0, 9}, {2, 0, 99}, {3, 0, 999}, {3, 1, 99.9f}, {4, 2, 99.99f}, {5, 0, 99999},
         {6, 3, 999.999f}, {7, 0, 9999999}, {2, 2, 0.99f},
+        // 9999999.9 has no float: the largest below 1e7, still eight places.
+        {8, 1, 9999999.0f},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.digits << " places, " << r.decimals << " decimals");
