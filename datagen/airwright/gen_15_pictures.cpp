@@ -304,7 +304,9 @@ static void draw_landing_gear(void)
 
 // ---- surfaces ------------------------------------------------------------------
 
-// The surface screens' three rows move together by the screen's offset.
+// The surface screens' three rows move together by the screen's offset;
+// the low one is the pylons' and the helicopter's fins', whose windows are
+// too short for element columns.
 const float row_a = 281, row_b = 236, row_c = 191;
 const float wing_offset = 0, hstab_offset = 7, vstab_offset = -62, low_offset = -174;
 
@@ -329,8 +331,8 @@ static void planform(float off, int pylon)
     number_above(311, c, 4, 1, "above the ref. point", "ft");
 }
 
-// The element count and its columns: a head over each piece's column, the
-// incidence and the on/off boxes named on the left of the first column.
+// The element count and its columns: each piece's number over its column,
+// the incidence and the on/off boxes named left of the first column.
 struct box_row {
     float y;
     const char* name;
