@@ -1,14 +1,19 @@
 // Writes into the program folder given as the one argument (ending in '/')
-// the pictures of Airwright's general design screens in "bitmaps/AirWrght/",
-// each at its window's size: "P_VIEW", "H_VIEW", "A_PANL", "A_FORC",
-// "A_ENGN", "A_PROP", "H_ROTR", "P_CONT", "A_WTBL" and "A_GEAR". Each holds,
-// on the window body's grey, a caption beside or above every field and its
-// unit after the digits, the labels of the radio rows, the arrows of the
-// choice fields and the panel's slot frames. The places where the screens
-// draw their values stay plain grey. Drawn with the library's own software
-// drawing into rgb_array.
+// the pictures of Airwright's design screens in "bitmaps/AirWrght/", each at
+// its window's size: the general screens ("P_VIEW", "H_VIEW", "A_PANL",
+// "A_FORC", "A_ENGN", "A_PROP", "H_ROTR", "P_CONT", "A_WTBL", "A_GEAR"), the
+// surfaces ("P_WING", "P_HSTB", "P_VSTB", "P_PYLN", "H_HSTB", "H_VSTB"), the
+// bodies ("A_FUSE", "A_NACE", "A_MISC", "A_FAIR") and the expert screens
+// ("AX_PROP", "PX_WING", "PX_HSTB", "PX_VSTB", "HX_HSTB", "PX_SPCN",
+// "PX_VCCN", "AX_ASTB"). Each holds, on the window body's grey, a caption
+// beside or above every field and its unit after the digits, the labels of
+// the radio rows and of the element columns, the arrows of the choice
+// fields, the panel's slot frames and the bodies' section grids. The places
+// where the screens draw their values stay plain grey. A picture shared by
+// several screens shows what they have in common. Drawn with the library's
+// own software drawing into rgb_array.
 //
-// Sections: fields, screens, main.
+// Sections: fields, screens, surfaces, bodies, expert screens, main.
 #include "UPDATA.h"
 #include "picture_labels.h"
 
@@ -297,6 +302,296 @@ static void draw_landing_gear(void)
     number_left(322, 27, 4, 0, "length", "ft");
 }
 
+// ---- surfaces ------------------------------------------------------------------
+
+// The surface screens' three rows move together by the screen's offset;
+// the low one is the pylons' and the helicopter's fins', whose windows are
+// too short for element columns.
+const float row_a = 281, row_b = 236, row_c = 191;
+const float wing_offset = 0, hstab_offset = 7, vstab_offset = -62, low_offset = -174;
+
+// The planform and, on all but the pylons, the root's place.
+static void planform(float off, int pylon)
+{
+    float a = row_a + off, b = row_b + off, c = row_c + off;
+    number_above(53, a, 4, 0, "root chord", "ft");
+    number_above(53, b, 4, 0, "tip chord", "ft");
+    number_above(15, c, 4, 0, "length, root to tip", "ft");
+    number_above(185, a, 4, 1, "sweep back", "deg");
+    number_above(185, b, 4, 1, "dihedral (up)", "deg");
+    if (pylon) {
+        label(305, a + 28, "Pylon base");
+        number_above(311, a, 4, 1, "behind the thrust centre", "ft");
+        number_above(311, b, 4, 1, "out from the thrust centre", "ft");
+        return;
+    }
+    label(305, a + 28, "Root at 25% chord");
+    number_above(311, a, 4, 1, "behind the ref. point", "ft");
+    number_above(311, b, 4, 1, "right of the ref. point", "ft");
+    number_above(311, c, 4, 1, "above the ref. point", "ft");
+}
+
+// The element count and its columns: each piece's number over its column,
+// the incidence and the on/off boxes named left of the first column.
+struct box_row {
+    float y;
+    const char* name;
+};
+
+static void element_columns(float off, int low, float incidence_y, const box_row* boxes, int n_boxes)
+{
+    char name[24];
+    snprintf(name, sizeof name, "pieces (%d-8)", low);
+    number_left(90, 156 + off, 1, 0, name, nullptr);
+    label(100 - text_width("piece"), incidence_y + 23, "piece");
+    for (int e = 0; e < 8; e++) {
+        char digit[4];
+        snprintf(digit, sizeof digit, "%d", e + 1);
+        label_centred(41.0f * (float)e + 104 + 18, incidence_y + 23, digit);
+    }
+    number_left(104, incidence_y, 3, 1, "incidence, deg", nullptr);
+    for (int k = 0; k < n_boxes; k++) label(100 - text_width(boxes[k].name), boxes[k].y + 1, boxes[k].name);
+}
+
+// Wings 1 to 3 share the picture.
+static void draw_wing(void)
+{
+    start_picture(472, 326);
+    planform(wing_offset, 0);
+    static const box_row boxes[] = {{77, "ailerons"}, {65, "spoilers"},    {53, "flaps"},
+                                    {41, "slats"},    {29, "speedbrakes"}, {17, "drag rudders"}};
+    element_columns(wing_offset, 4, 111, boxes, 6);
+}
+
+// Both sets' horizontal stabiliser: the trim range and the kind; the
+// airplane's pieces also carry control boxes.
+const float hstab_kind_width = 66;
+
+static void hstab_common(void)
+{
+    planform(hstab_offset, 0);
+    number_left(223, 28, 2, 0, "whole-stabilizer trim, up or down", "deg");
+    choice_left(342, 163, hstab_kind_width, "kind");
+}
+
+static void draw_plane_hstab(void)
+{
+    start_picture(472, 333);
+    hstab_common();
+    static const box_row boxes[] = {{84, "elevators"}, {72, "flaps"}, {60, "slats"}};
+    element_columns(hstab_offset, 2, 118, boxes, 3);
+}
+
+static void draw_heli_hstab(void)
+{
+    start_picture(472, 333);
+    hstab_common();
+    element_columns(hstab_offset, 2, 118, nullptr, 0);
+}
+
+// Both of the airplane's vertical stabilisers.
+static void draw_plane_vstab(void)
+{
+    start_picture(473, 264);
+    planform(vstab_offset, 0);
+    static const box_row boxes[] = {{15, "rudder"}};
+    element_columns(vstab_offset, 2, 49, boxes, 1);
+}
+
+// The helicopter's fins have no pieces to edit.
+static void draw_heli_vstab(void)
+{
+    start_picture(473, 152);
+    planform(low_offset, 0);
+}
+
+static void draw_pylons(void)
+{
+    start_picture(473, 152);
+    planform(low_offset, 1);
+}
+
+// ---- bodies --------------------------------------------------------------------
+
+// Station i's grid frames x 66 i + 10 .. 66 i + 73 and y0 - 64 .. y0 + 60;
+// the section's zero height runs through its middle, 2 below y0.
+const float station_step = 66;
+const float end_toggle_width = 40;
+
+static void section_editor(int stations, float y0)
+{
+    label(10, y0 + 66, "Main station of each section, ft behind the reference point");
+    for (int i = 0; i < stations; i++) {
+        float x = station_step * (float)i + 10;
+        OGL_framerect(col_dark, x, y0 - 64, 63, 124);
+        OGL_line(col_shade, x + 1, y0 - 2, x + 62, y0 - 2);
+    }
+    float last = station_step * (float)(stations - 1) + 10;
+    choice_arrows(10, y0 + 108, end_toggle_width);
+    label(10 + end_toggle_width + 19, y0 + 109, "front end");
+    choice_arrows(last, y0 + 108, end_toggle_width);
+    label(last - caption_gap - text_width("rear end"), y0 + 109, "rear end");
+    OGL_framerect(col_shade, 10, y0 - 80, last + 63 - 10, 15);
+    label_centred((last + 73) / 2, y0 - 76, "click in this strip to copy a section onto the one beside it");
+    label(10, y0 - 96, "Offset of the point last picked in each section from its main station, ft");
+}
+
+static void grid_width(float x, float y)
+{
+    number_left(x, y, 3, 0, "width of the grids below", "ft");
+}
+
+static const char* const grid_note =
+    "Drag a point in a grid to move it: each grid holds the right half of its section, top to bottom, mirrored "
+    "onto the left. A CLOSED end section is a single point.";
+
+static void draw_fuselage(void)
+{
+    start_picture(740, 391);
+    grid_width(256, 338);
+    choice_left(532, 338, yes_no_width, "in the propeller's wash");
+    number_left(156, 291, 4, 0, "drag coefficient", nullptr);
+    paragraph(260, 301, 470, grid_note);
+    section_editor(11, 138);
+}
+
+// The nacelles' and the wheel fairings' screens differ in their switch.
+static void small_body(const char* fitted)
+{
+    start_picture(476, 427);
+    choice_left(222, 374, yes_no_width, fitted);
+    grid_width(167, 327);
+    paragraph(240, 346, 230, grid_note);
+    section_editor(7, 174);
+}
+
+static void draw_nacelles(void) { small_body("nacelles fitted"); }
+static void draw_fairings(void) { small_body("wheel fairings fitted"); }
+
+static void draw_tanks(void)
+{
+    start_picture(476, 558);
+    choice_left(222, 505, yes_no_width, "tank or float fitted");
+    grid_width(167, 458);
+    paragraph(240, 477, 230, grid_note);
+    section_editor(7, 305);
+    label(10, 144, "Its place, from the reference point (a mirrored pair when to the side):");
+    number_left(129, 118, 4, 1, "behind", "ft");
+    number_left(129, 73, 4, 0, "to the side", "ft");
+    number_left(129, 28, 4, 1, "above", "ft");
+}
+
+// ---- expert screens --------------------------------------------------------------
+
+// A file-name field's box is left of its name: x - 20 .. x.
+static void file_box(float x, float y)
+{
+    MACIBM_button(x - 20, y - 7, x - 2, y + 12, 1);
+}
+
+// The four airfoils of a part: root and tip at two Reynolds numbers.
+static void airfoils(void)
+{
+    label(48, 56, "root airfoil");
+    label(280, 56, "tip airfoil");
+    label(4, 39, "Re 1");
+    label(4, 20, "Re 2");
+    file_box(68, 38);
+    file_box(300, 38);
+    file_box(68, 19);
+    file_box(300, 19);
+    paragraph(4, 94, 516,
+              "Click a box to choose an airfoil file. A second Reynolds number's pair is optional: the "
+              "flight model blends the two by each piece's Reynolds number in flight.");
+}
+
+static void draw_x_prop(void)
+{
+    start_picture(525, 111);
+    airfoils();
+}
+
+// Wings 1 to 3 and the airplane's horizontal stabiliser may sweep.
+static void draw_x_swept(void)
+{
+    start_picture(524, 155);
+    airfoils();
+    choice_left(183, 121, yes_no_width, "variable sweep");
+    number_left(474, 121, 3, 1, "maximum sweep, deg", nullptr);
+}
+
+static void draw_x_small(void)
+{
+    start_picture(524, 110);
+    airfoils();
+}
+
+static void draw_x_special(void)
+{
+    start_picture(657, 524);
+    label(20, 500, "JATO (jet assisted take-off)");
+    number_left(82, 474, 4, 1, "behind", "ft");
+    number_left(82, 429, 4, 1, "above", "ft");
+    number_left(82, 384, 3, 0, "angle", "deg");
+    number_left(82, 339, 7, 0, "thrust", "lb");
+    number_left(82, 294, 3, 0, "burn", "sec");
+    label(220, 500, "Mixed controls");
+    number_left(375, 474, 3, 0, "tail differential for roll", "deg");
+    number_left(375, 429, 3, 0, "tail differential for yaw", "deg");
+    number_left(341, 384, 3, 1, "aileron droop, stick back", "deg");
+    number_left(341, 339, 3, 0, "aileron droop with flaps", "deg");
+    choice_left(344, 295, yes_no_width, "arresting hook");
+    choice_left(461, 295, yes_no_width, "anti-ice");
+    choice_left(614, 295, yes_no_width, "voice call-outs");
+    label(20, 250, "Automatic");
+    choice_left(165, 224, yes_no_width, "speedbrakes");
+    choice_left(165, 182, yes_no_width, "fuselage brakes");
+    choice_left(165, 140, yes_no_width, "wing sweep");
+    label(20, 60, "Drag devices, frontal area");
+    number_left(217, 28, 3, 0, "fuselage speedbrakes", "sq ft");
+    number_left(504, 28, 5, 0, "parachute", "sq ft");
+}
+
+static void draw_x_vtol(void)
+{
+    start_picture(484, 330);
+    choice_left(149, 294, yes_no_width, "thrust vectoring");
+    number_left(363, 294, 3, 0, "hub to nacelle pivot", "ft");
+    label(20, 254, "Blade pitch change at full stick, hovering");
+    number_left(328, 228, 2, 0, "pitch stick", "deg");
+    number_left(328, 183, 2, 0, "roll stick", "deg");
+    label(20, 144, "Puffers (air jets for hover), moment at full stick");
+    number_left(188, 118, 6, 0, "pitch", "ft lb");
+    number_left(188, 73, 6, 0, "roll", "ft lb");
+    number_left(188, 28, 6, 0, "yaw", "ft lb");
+}
+
+// Both sets: the low-speed rows hold the rates the stick commands, the
+// high-speed rows the angles, with the low-speed rate gains again.
+static void draw_x_stability(void)
+{
+    start_picture(726, 505);
+    number_left(204, 456, 4, 0, "low-speed system below", speed_unit);
+    number_left(471, 456, 4, 0, "high-speed system above", speed_unit);
+    paragraph(20, 420, 690, "Between the two speeds the systems blend smoothly into each other.");
+    static const char* const axes[3] = {"pitch", "yaw", "roll"};
+    label(20, 372, "Low speed: the stick commands a rate");
+    label(96, 350, "rate at full stick");
+    label(347, 350, "gain on the rate error");
+    for (int k = 0; k < 3; k++) {
+        float y = 330 - 45.0f * (float)k;
+        number_left(102, y, 3, 0, axes[k], "deg/s");
+    }
+    label(20, 165, "High speed: the stick commands an angle (roll: a rate)");
+    label(96, 143, "angle at full stick");
+    label(273, 143, "gain on the angle error");
+    label(468, 143, "rate gain, as at low speed");
+    for (int k = 0; k < 3; k++) {
+        float y = 123 - 45.0f * (float)k;
+        number_left(102, y, 3, 0, axes[k], k == 2 ? "deg/s" : "deg");
+    }
+}
+
 // ---- main --------------------------------------------------------------------
 
 int main(int argc, char** argv)
@@ -315,6 +610,15 @@ int main(int argc, char** argv)
         {"A_ENGN", 780, 461, draw_engines},      {"A_PROP", 500, 528, draw_propellers},
         {"H_ROTR", 507, 370, draw_rotor_system}, {"P_CONT", 686, 326, draw_control_geometry},
         {"A_WTBL", 403, 346, draw_weight_balance}, {"A_GEAR", 460, 516, draw_landing_gear},
+        {"P_WING", 472, 326, draw_wing},         {"P_HSTB", 472, 333, draw_plane_hstab},
+        {"P_VSTB", 473, 264, draw_plane_vstab},  {"P_PYLN", 473, 152, draw_pylons},
+        {"H_HSTB", 472, 333, draw_heli_hstab},   {"H_VSTB", 473, 152, draw_heli_vstab},
+        {"A_FUSE", 740, 391, draw_fuselage},     {"A_NACE", 476, 427, draw_nacelles},
+        {"A_MISC", 476, 558, draw_tanks},        {"A_FAIR", 476, 427, draw_fairings},
+        {"AX_PROP", 525, 111, draw_x_prop},      {"PX_WING", 524, 155, draw_x_swept},
+        {"PX_HSTB", 524, 155, draw_x_swept}, {"PX_VSTB", 524, 110, draw_x_small},
+        {"HX_HSTB", 524, 110, draw_x_small},     {"PX_SPCN", 657, 524, draw_x_special},
+        {"PX_VCCN", 484, 330, draw_x_vtol},      {"AX_ASTB", 726, 505, draw_x_stability},
     };
     int ok = 1;
     for (const auto& p : pictures) {

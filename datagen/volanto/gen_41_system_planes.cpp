@@ -74,7 +74,8 @@ static void husky_fuselage(planestruct& a)
     static const float bottom[11] = {-0.1f, -1.0f, -1.3f, -1.5f, -1.6f, -1.5f, -1.2f, -0.8f, -0.4f, -0.1f, 0.2f};
     static const float width[11] = {0.1f, 0.9f, 1.3f, 1.4f, 1.45f, 1.4f, 1.2f, 0.9f, 0.6f, 0.35f, 0.1f};
     body(a, part_fuselage, 11, z, top, bottom, width);
-    a.body_r[part_fuselage] = 2.5f;
+    // The section grids' width: the cabin's top, 2.6 ft up, stays inside them.
+    a.body_r[part_fuselage] = 2.6f;
     a.fuse_cd = 0.4f;                 // approx, with the struts and the big tyres
     a.fusewash = 1;
 }
