@@ -33,6 +33,7 @@ void clear_update_run_state(void)
 {
     update_run = update_run_state{};
     preview_clock = preview_clock_state{};
+    clear_section_pick_state();
 }
 
 // A frame's step for the propellers and lights: a stalled frame would spin

@@ -78,6 +78,9 @@ void screen_fuselage(void);
 void screen_nacelles(void);
 void screen_misc(void);            // fuel tanks or floats
 void screen_fairings(void);
+// The section editor's run state: the point a drag holds and each
+// station's last pick.
+void clear_section_pick_state(void);
 
 // The choice fields' arrows stand this far right of their texts; the
 // screens' pictures draw them there.
