@@ -87,6 +87,11 @@ void clear_section_pick_state(void);
 const float engine_type_width = 108;    // clear of the fuel figure's field
 const float gear_type_width = 100;
 const float yes_no_width = 22;
+const float hstab_type_width = 66;
+// A body screen's OPEN / CLOSED choices of its end stations stand this far
+// above the grids' base line, clear of the main-station fields under them.
+const float end_toggle_width = 40;
+const float end_toggle_rise = 120;
 
 // The composed help of a position field (into C_s, kept until the next):
 // how far to the side of, above or behind the reference point part is.

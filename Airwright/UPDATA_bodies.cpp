@@ -157,7 +157,7 @@ static int end_toggles(const body_layout& L)
     int ends[2] = {0, L.stations - 1};
     for (int i : ends) {
         int closed = station_closed(L, i), was = closed;
-        in2textbtn(frame_x(i), L.y0 + 108, " OPEN ", "CLOSED", 40, &closed);
+        in2textbtn(frame_x(i), L.y0 + end_toggle_rise, " OPEN ", "CLOSED", end_toggle_width, &closed);
         if (closed == was) continue;
         if (closed) close_station(L, i, ret_y_center(L.part, i, L.points / 2 + 1));
         else open_station(L, i);
@@ -173,7 +173,9 @@ static int copy_strip(const body_layout& L)
 {
     if (!mnw.mouse_clicked || !fltrange(mnw.my, L.y0 - 80, L.y0 - 65)) return 0;
     int inner = L.stations - 2;
-    int from = intlim(intround((mnw.mx - grid_left) / grid_pitch), 1, inner);
+    // The station whose grid the mouse is under: rounding would take the
+    // right part of a grid for the next station's.
+    int from = intlim((int)floorf((mnw.mx - grid_left) / grid_pitch), 1, inner);
     int to = intlim(mnw.mx > grid_pitch * (float)from + 40 ? from + 1 : from - 1, 1, inner);
     planestruct& a = pln[0];
     for (int k = 0; k < L.points; k++) {

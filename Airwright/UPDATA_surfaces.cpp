@@ -118,7 +118,6 @@ static void surface_rows(int s, float offset, const surface_field* f, int n)
 
 // The per-screen offsets of the rows.
 const float wing_rows = 0, hstab_rows = 7, vstab_rows = -62, low_rows = -174;
-const float hstab_type_width = 66;
 
 // Part s's screen; elements_low 0 for a screen without element fields.
 static void surface_screen(int s, float offset, int elements_low)

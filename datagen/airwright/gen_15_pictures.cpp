@@ -365,13 +365,12 @@ static void draw_wing(void)
 
 // Both sets' horizontal stabiliser: the trim range and the kind; the
 // airplane's pieces also carry control boxes.
-const float hstab_kind_width = 66;
 
 static void hstab_common(void)
 {
     planform(hstab_offset, 0);
     number_left(223, 28, 2, 0, "whole-stabilizer trim, up or down", "deg");
-    choice_left(342, 163, hstab_kind_width, "kind");
+    choice_left(342, 163, hstab_type_width, "kind");
 }
 
 static void draw_plane_hstab(void)
@@ -416,7 +415,6 @@ static void draw_pylons(void)
 // Station i's grid frames x 66 i + 10 .. 66 i + 73 and y0 - 64 .. y0 + 60;
 // the section's zero height runs through its middle, 2 below y0.
 const float station_step = 66;
-const float end_toggle_width = 40;
 
 static void section_editor(int stations, float y0)
 {
@@ -427,10 +425,10 @@ static void section_editor(int stations, float y0)
         OGL_line(col_shade, x + 1, y0 - 2, x + 62, y0 - 2);
     }
     float last = station_step * (float)(stations - 1) + 10;
-    choice_arrows(10, y0 + 108, end_toggle_width);
-    label(10 + end_toggle_width + 19, y0 + 109, "front end");
-    choice_arrows(last, y0 + 108, end_toggle_width);
-    label(last - caption_gap - text_width("rear end"), y0 + 109, "rear end");
+    choice_arrows(10, y0 + end_toggle_rise, end_toggle_width);
+    label(10 + end_toggle_width + 19, y0 + end_toggle_rise + 1, "front end");
+    choice_arrows(last, y0 + end_toggle_rise, end_toggle_width);
+    label(last - caption_gap - text_width("rear end"), y0 + end_toggle_rise + 1, "rear end");
     OGL_framerect(col_shade, 10, y0 - 80, last + 63 - 10, 15);
     label_centred((last + 73) / 2, y0 - 76, "click in this strip to copy a section onto the one beside it");
     label(10, y0 - 96, "Offset of the point last picked in each section from its main station, ft");

@@ -176,7 +176,7 @@ TEST_F(AirwrightBodies, AClosedEndKeepsItsPointsOnTheCentreLine)
     round_body(4, 2);
     int last = S - 1;
     for (int k = 0; k < n; k++) pln[0].body_Y[s.part][last][k] += 1;
-    float up_arrow_x = 66.0f * (float)last + 10 + 40 + 5, up_arrow_y = s.y0 + 108 + 10;
+    float up_arrow_x = 66.0f * (float)last + 10 + end_toggle_width + 5, up_arrow_y = s.y0 + end_toggle_rise + 10;
     click(up_arrow_x, up_arrow_y);
     for (int k = 0; k < n; k++) {
         EXPECT_EQ(0.0f, X(last, k)) << k;
@@ -195,9 +195,9 @@ TEST_F(AirwrightBodies, AClosedEndKeepsItsPointsOnTheCentreLine)
     expect_symmetric();
 }
 
-// A click in the strip copies station round((x - 10) / 66) onto its right
-// neighbour when right of 66 k + 40, else its left; the ends neither give
-// nor take.
+// A click in the strip copies the station whose grid is over the mouse onto
+// its right neighbour when right of 66 k + 40, else its left; the ends
+// neither give nor take. The right part of a grid is still its own station's.
 TEST_F(AirwrightBodies, TheCopyStripCopiesOntoTheNeighbourOfTheMousesSide)
 {
     struct strip_case {
@@ -205,7 +205,7 @@ TEST_F(AirwrightBodies, TheCopyStripCopiesOntoTheNeighbourOfTheMousesSide)
         int from, to;   // to == from: nothing copied
     };
     const strip_case cases[] = {
-        {66 * 3 + 41.5f, 3, 4}, {66 * 3 + 25, 3, 2}, {66 * 3 + 60, 4, 3}, {66 * 9 + 30, 9, 8}, {15, 1, 1}, {66 * 10 + 30, 9, 9},
+        {66 * 3 + 41.5f, 3, 4}, {66 * 3 + 25, 3, 2}, {66 * 3 + 60, 3, 4}, {66 * 9 + 30, 9, 8}, {15, 1, 1}, {66 * 10 + 30, 9, 9},
     };
     open(screens[0]);
     for (const strip_case& c : cases) {
