@@ -4,6 +4,7 @@
 //   the default bodies
 //   setup_baseplane
 #include "Init.h"
+#include "UPDATA.h"
 #include "../simulator/Drplane.h"
 #include "HL_FUNCT.h"
 
@@ -91,6 +92,8 @@ static void set_default_bodies(void)
 
 void setup_baseplane(const char* file_name, const char* path)
 {
+    // Nothing picked in the last design's sections carries over.
+    clear_section_pick_state();
     msc.dirty = 0;
     msc.has_file = 0;
     // The names may be the record's own: kept before it is cleared.

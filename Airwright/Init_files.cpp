@@ -7,6 +7,7 @@
 //   airfoil thickness
 //   preferences
 #include "Init.h"
+#include "UPDATA.h"
 #include "../simulator/Drplane.h"
 #include "HL_BTN.h"
 #include "HL_FILE.h"
@@ -133,6 +134,7 @@ void openplane(int silent)
     a.is_heli = a.is_heli != 0;
     assign_design_thickness();
     load_plane_geo(1, 0, 0, 0);
+    clear_section_pick_state();
     msc.dirty = 0;
     msc.has_file = 1;
     if (a.ADFtype != 2) a.ADFtype = 1;

@@ -26,6 +26,7 @@ preview_clock_state preview_clock;
 struct update_run_state {
     int started;
     float last_time;
+    int last_screen;     // the window open at the last frame step
 };
 static update_run_state update_run;
 
@@ -92,6 +93,10 @@ static void mark_press_in_screen(void)
 // 2. The open screen's widgets, from the set of the design's mode.
 static void run_open_screen(void)
 {
+    // A point picked in a body's section belongs to that visit of the screen.
+    if (mnw.topwin != update_run.last_screen) clear_section_pick_state();
+    update_run.last_screen = mnw.topwin;
+
     const screen_entry* set = pln[0].is_heli ? helicopter_screens : airplane_screens;
     int count = pln[0].is_heli ? (int)(sizeof helicopter_screens / sizeof helicopter_screens[0])
                                : (int)(sizeof airplane_screens / sizeof airplane_screens[0]);

@@ -60,8 +60,15 @@ static float frame_x(int i) { return grid_pitch * (float)i + grid_left; }
 static float origin_x(int i) { return frame_x(i) + 1; }
 static float origin_y(const body_layout& L) { return L.y0 - 2; }
 
-// A radius of 0 from a file would make the grid's scale infinite.
-static float taken_radius(int part) { return fmaxf(pln[0].body_r[part], radius_min); }
+// The radius the grids use, held to its field's range: 0 from a file would
+// make the scale infinite, an infinite one would make it 0.
+const float radius_max = 99;
+static float taken_radius(int part)
+{
+    float r = pln[0].body_r[part];
+    if (!(r >= radius_min)) return radius_min;
+    return r > radius_max ? radius_max : r;
+}
 
 static int station_closed(const body_layout& L, int i)
 {
@@ -283,17 +290,24 @@ static void section_editor(int part, float y0, float rx, float ry)
     body_layout L = layout_of(part, y0);
     if (L.stations < 3 || L.points < 4) return;
     planestruct& a = pln[0];
+    // The shell repeats the click while the button stays down: during a
+    // drag those repeats are the drag's, not the fields' it passes over.
+    int clicked = mnw.mouse_clicked;
+    if (section_pick.held && mnw.now_dragging) mnw.mouse_clicked = 0;
     float r = taken_radius(part);
     int changed = 0;
-    if (instdbtn_range(col_field, rx, ry, &r, 3, 1, radius_min, 99, radius_help)) {
+    if (instdbtn_range(col_field, rx, ry, &r, 3, 1, radius_min, radius_max, radius_help)) {
         a.body_r[part] = r;
         changed = 1;
     }
     float scale = grid_span / taken_radius(part);
+    mnw.mouse_clicked = clicked;
     changed |= drag_section(L, scale);
+    if (section_pick.held) mnw.mouse_clicked = 0;
     changed |= end_toggles(L);
     changed |= copy_strip(L);
     changed |= station_fields(L);
+    mnw.mouse_clicked = clicked;
     if (changed) hold_and_mirror(L);
     draw_sections(L, scale);
 }

@@ -312,3 +312,75 @@ TEST_F(AirwrightBodies, OpeningABodyScreenChangesNothing)
     EXPECT_EQ(0.0f, pln[0].body_r[s.part]) << "the radius is the file's until edited";
     expect_symmetric();
 }
+
+// A drag is the drag's alone: the shell's repeated clicks while the button
+// stays down do not reach the copy strip, the end toggles or the station
+// fields the mouse passes over.
+TEST_F(AirwrightBodies, ADragThatOvershootsTheGridEditsNothingElse)
+{
+    open(screens[0]);
+    round_body(4, 2);
+    int i = 3, k = 2;
+    frame(wx(i, X(i, k)), wy(Y(i, k)), 1, 1);
+    planestruct before = pln[0];
+    // Repeats over the copy strip, the station's main field and the first
+    // station's toggle.
+    const float over[3][2] = {{66.0f * i + 30, s.y0 - 72}, {66.0f * i + 23 + 25, s.y0 + 82 + 10},
+                              {10 + end_toggle_width + 5, s.y0 + end_toggle_rise + 10}};
+    for (const auto& p : over) frame(p[0], p[1], 1, 1);
+    frame(over[2][0], over[2][1], 0, 0);
+    for (int st = 0; st < S; st++) {
+        EXPECT_EQ(before.body_Z[s.part][st][0], Z(st, 0)) << st;
+        if (st == i) continue;
+        for (int q = 0; q < n; q++) {
+            EXPECT_EQ(before.body_X[s.part][st][q], X(st, q)) << st << " " << q;
+            EXPECT_EQ(before.body_Y[s.part][st][q], Y(st, q)) << st << " " << q;
+        }
+    }
+}
+
+// The point a station's offset field edits is one picked on this visit of
+// the screen, in this design: leaving the screen or opening a new design
+// forgets it, and the field goes back to the station's widest point.
+TEST_F(AirwrightBodies, APickDoesNotOutliveItsScreenOrDesign)
+{
+    for (int how : {0, 1}) {
+        SCOPED_TRACE(how == 0 ? "another screen" : "a new design");
+        SetUp();
+        open(screens[0]);
+        round_body(4, 2);
+        int i = 2, k = 1;
+        drag(wx(i, X(i, k)), wy(Y(i, k)), wx(i, X(i, k)), wy(Y(i, k)));
+        if (how == 0) {
+            mnw.topwin = win_wing_1;
+            frame(0, 0, 0, 0);
+            open(screens[0]);
+        } else {
+            setup_baseplane(untitled_plane, untitled_plane);
+            open(screens[0]);
+            round_body(4, 2);
+        }
+        click(66.0f * (float)i + 23 + 20 + 5, s.y0 - 110 + 10);   // the offset's ones place up
+        EXPECT_EQ(4.0f, Z(i, k)) << "the old pick";
+        EXPECT_NEAR(5.0f, Z(i, n / 4), 1e-5f) << "the widest point";
+    }
+}
+
+// A radius a file carries beyond the field's range is taken at its end for
+// the grid's scale and holds, so a drag stays finite and on the grid.
+TEST_F(AirwrightBodies, ARadiusBeyondItsFieldIsTakenAtItsEnd)
+{
+    open(screens[0]);
+    round_body(4, 2);
+    pln[0].body_r[s.part] = INFINITY;
+    int i = 4;
+    float x = 66.0f * (float)i + 11 + 30, y = s.y0 - 2 + 20;
+    frame(x, y, 1, 1);
+    frame(x, y, 0, 0);
+    for (int st = 0; st < S; st++)
+        for (int q = 0; q < n; q++) ASSERT_TRUE(std::isfinite(X(st, q)) && std::isfinite(Y(st, q))) << st << " " << q;
+    int landed = 0;
+    for (int q = 0; q <= n / 2; q++)
+        landed |= fabsf(X(i, q) - 30.0f * 99 / 61) < 1e-3f && fabsf(Y(i, q) - 20.0f * 99 / 61) < 1e-3f;
+    EXPECT_TRUE(landed);
+}
