@@ -61,6 +61,20 @@ static void open_shipped_cessna(std::string& root)
     ASSERT_STREQ(pln[0].C_file, "Cessna 172 Skyhawk.acf");
 }
 
+// Save As into root under name, the dialog answering with it, and the
+// values the simulator's half expects beside it in name.acf.expected.
+static void save_as_with_side_file(const std::string& root, const char* name, const std::string& expected)
+{
+    init_calls.MACIBM_opensave = open_the_cessna;
+    picked = root + name;
+    std::filesystem::remove(root + name + ".acf");
+    APPLICATION_handlemenu(item_save_as);
+    EXPECT_EQ(msc.dirty, 0);
+    EXPECT_EQ(std::string(pln[0].C_path), root + name + ".acf");
+    write_file(root + name + ".acf.expected", expected);
+    EXPECT_EQ(error_out(), "");
+}
+
 TEST(AirwrightRoundTrip, DISABLED_SavesTheCessnaWithASmoothedFuselage)
 {
     std::string root;
@@ -80,14 +94,8 @@ TEST(AirwrightRoundTrip, DISABLED_SavesTheCessnaWithASmoothedFuselage)
             table += line;
         }
 
-    picked = root + "Smoothed";
-    std::filesystem::remove(root + "Smoothed.acf");
-    APPLICATION_handlemenu(item_save_as);
-    EXPECT_EQ(msc.dirty, 0);
-    EXPECT_EQ(std::string(pln[0].C_path), root + "Smoothed.acf");
+    save_as_with_side_file(root, "Smoothed", table);
     EXPECT_STREQ(pln[0].C_name, "Smoothed");
-    write_file(root + "Smoothed.acf.expected", table);
-    EXPECT_EQ(error_out(), "");
 }
 
 // One frame of the open screen with a press on place k of the number field
@@ -137,13 +145,7 @@ TEST(AirwrightRoundTrip, DISABLED_SavesTheCessnaEditedOnItsScreens)
     char line[512];
     snprintf(line, sizeof line, "%.9g %.9g %.9g %.9g %.9g %.9g %.9g %d %.9g\n", a.Vno, a.Vne, a.m_max, a.m_fuel, a.pmax,
              a.omegamax, a.mgearX, a.gear_retract, a.gearrat);
-    picked = root + "Edited";
-    std::filesystem::remove(root + "Edited.acf");
-    APPLICATION_handlemenu(item_save_as);
-    EXPECT_EQ(msc.dirty, 0);
-    EXPECT_EQ(std::string(pln[0].C_path), root + "Edited.acf");
-    write_file(root + "Edited.acf.expected", line);
-    EXPECT_EQ(error_out(), "");
+    save_as_with_side_file(root, "Edited", line);
 }
 
 // Built from New with nothing but presses and drags on the screens, then
@@ -194,12 +196,5 @@ TEST(AirwrightRoundTrip, DISABLED_BuildsASmallAircraftFromNew)
     }
     EXPECT_EQ(a.body_X[f][5][0], 0.0f) << "the top stays on the centre line";
 
-    init_calls.MACIBM_opensave = open_the_cessna;   // the dialog answers with picked
-    picked = root + "Built";
-    std::filesystem::remove(root + "Built.acf");
-    APPLICATION_handlemenu(item_save_as);
-    EXPECT_EQ(msc.dirty, 0);
-    EXPECT_EQ(std::string(pln[0].C_path), root + "Built.acf");
-    write_file(root + "Built.acf.expected", side);
-    EXPECT_EQ(error_out(), "");
+    save_as_with_side_file(root, "Built", side);
 }
