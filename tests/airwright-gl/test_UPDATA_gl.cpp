@@ -2,7 +2,8 @@
 // the view area from the side, wire-frame and textured, larger after a
 // zoom in, and the quick 3-D turn run to its end on the virtual clock; a
 // press on the preview leaves the design clean; a menu opened over the
-// preview is drawn where it belongs.
+// preview is drawn where it belongs; the small aircraft built from New by
+// presses on the design screens is drawn in the view's middle.
 #include <gtest/gtest.h>
 
 #include "../../simulator/Drplane.h"
@@ -12,6 +13,7 @@
 #include "HL_MNW.h"
 #include "Init.h"
 #include "UPDATA.h"
+#include "airwright_support.h"
 #include "host_test.h"
 #include "test_support.h"
 
@@ -148,4 +150,27 @@ TEST_F(AirwrightPreview, AMenuOpenedOverThePreviewIsDrawnInPlace)
         }
     EXPECT_EQ(spots, grey);
     EXPECT_GT(spots, 50);
+}
+
+// From above, as the View menu's "Top" gives it: the wing reaches out across
+// the view where New had only its fuselage.
+TEST_F(AirwrightPreview, TheAircraftBuiltFromNewIsDrawnInTheViewsMiddle)
+{
+    snprintf(afl_path, path_max, "%sairfoils/", PROGRAM_DIR);
+    pln[0].is_heli = 0;
+    setup_baseplane(untitled_plane, untitled_plane);
+    APPLICATION_handlemenu(item_view_top);
+    frames(3);
+    std::vector<unsigned char> bare = shown();
+
+    build_small_aircraft();
+    ASSERT_EQ(mnw.topwin, win_main);
+    frames(3);
+    std::vector<unsigned char> built = shown();
+    EXPECT_GT(lit_in(built, 350, 250, 100, 80), 200);
+    EXPECT_EQ(0, lit_in(built, 0, 0, 40, 40)) << "the corners stay the view's black";
+    int differ = 0;
+    for (size_t k = 0; k < built.size(); k++) differ += built[k] != bare[k];
+    EXPECT_GT(differ, 3000);
+    EXPECT_GT(drawn_width(built), drawn_width(bare)) << "the span is wider than New's fuselage is long";
 }

@@ -2,7 +2,8 @@
 // opened through the open dialog, its fuselage ellipse-smoothed by the key
 // "f", and saved into the build's roundtrip/ folder with the fuselage as
 // Airwright holds it; and the Cessna again with speeds, weights, engine and
-// gear values changed by presses on the design screens. The simulator's test loads it back
+// gear values changed by presses on the design screens; and a small aircraft
+// built from New by presses and drags alone. The simulator's test loads them back
 // (tests/volanto/test_AirwrightRoundTrip.cpp); ctest runs the two as a
 // fixture pair, and elsewhere both stand aside.
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "HL_MNW.h"
 #include "Init.h"
 #include "UPDATA.h"
+#include "airwright_support.h"
 #include "test_support.h"
 
 #include <cstdio>
@@ -29,9 +31,9 @@ static int open_the_cessna(int, int, char* name, char* path)
 
 static void no_update(void) {}
 
-// A fresh program with the shipped Cessna opened through the open dialog;
-// root is the roundtrip folder.
-static void open_shipped_cessna(std::string& root)
+// A fresh program holding a New design in airplane mode; root is the
+// roundtrip folder.
+static void start_with_new_design(std::string& root)
 {
     reset_suite_state();
     err.open("Error.out", std::ios::out | std::ios::trunc);
@@ -41,13 +43,36 @@ static void open_shipped_cessna(std::string& root)
     std::filesystem::create_directories(root);
     snprintf(afl_path, path_max, "%sairfoils/", PROGRAM_DIR);
     shell.APPLICATION_update = no_update;
-    setup_baseplane("Untitled.acf", "Untitled.acf");
+    pln[0].is_heli = 0;
+    setup_baseplane(untitled_plane, untitled_plane);
+}
+
+// A fresh program with the shipped Cessna opened through the open dialog;
+// root is the roundtrip folder.
+static void open_shipped_cessna(std::string& root)
+{
+    start_with_new_design(root);
+    if (::testing::Test::HasFatalFailure()) return;
 
     init_calls.MACIBM_opensave = open_the_cessna;
     picked = std::string(PROGRAM_DIR) + "planes/General Aviation/Cessna 172 Skyhawk/Cessna 172 Skyhawk.acf";
     APPLICATION_handlemenu(item_open);
     ASSERT_EQ(msc.has_file, 1);
     ASSERT_STREQ(pln[0].C_file, "Cessna 172 Skyhawk.acf");
+}
+
+// Save As into root under name, the dialog answering with it, and the
+// values the simulator's half expects beside it in name.acf.expected.
+static void save_as_with_side_file(const std::string& root, const char* name, const std::string& expected)
+{
+    init_calls.MACIBM_opensave = open_the_cessna;
+    picked = root + name;
+    std::filesystem::remove(root + name + ".acf");
+    APPLICATION_handlemenu(item_save_as);
+    EXPECT_EQ(msc.dirty, 0);
+    EXPECT_EQ(std::string(pln[0].C_path), root + name + ".acf");
+    write_file(root + name + ".acf.expected", expected);
+    EXPECT_EQ(error_out(), "");
 }
 
 TEST(AirwrightRoundTrip, DISABLED_SavesTheCessnaWithASmoothedFuselage)
@@ -69,14 +94,8 @@ TEST(AirwrightRoundTrip, DISABLED_SavesTheCessnaWithASmoothedFuselage)
             table += line;
         }
 
-    picked = root + "Smoothed";
-    std::filesystem::remove(root + "Smoothed.acf");
-    APPLICATION_handlemenu(item_save_as);
-    EXPECT_EQ(msc.dirty, 0);
-    EXPECT_EQ(std::string(pln[0].C_path), root + "Smoothed.acf");
+    save_as_with_side_file(root, "Smoothed", table);
     EXPECT_STREQ(pln[0].C_name, "Smoothed");
-    write_file(root + "Smoothed.acf.expected", table);
-    EXPECT_EQ(error_out(), "");
 }
 
 // One frame of the open screen with a press on place k of the number field
@@ -126,11 +145,56 @@ TEST(AirwrightRoundTrip, DISABLED_SavesTheCessnaEditedOnItsScreens)
     char line[512];
     snprintf(line, sizeof line, "%.9g %.9g %.9g %.9g %.9g %.9g %.9g %d %.9g\n", a.Vno, a.Vne, a.m_max, a.m_fuel, a.pmax,
              a.omegamax, a.mgearX, a.gear_retract, a.gearrat);
-    picked = root + "Edited";
-    std::filesystem::remove(root + "Edited.acf");
-    APPLICATION_handlemenu(item_save_as);
-    EXPECT_EQ(msc.dirty, 0);
-    EXPECT_EQ(std::string(pln[0].C_path), root + "Edited.acf");
-    write_file(root + "Edited.acf.expected", line);
-    EXPECT_EQ(error_out(), "");
+    save_as_with_side_file(root, "Edited", line);
+}
+
+// Built from New with nothing but presses and drags on the screens, then
+// saved under a new name: the values as pressed to, in Airwright's units,
+// and the dragged fuselage points go to the side file.
+TEST(AirwrightRoundTrip, DISABLED_BuildsASmallAircraftFromNew)
+{
+    std::string root;
+    start_with_new_design(root);
+    if (HasFatalFailure()) return;
+    const planestruct& a = pln[0];
+    const planestruct before = a;
+
+    build_small_aircraft();
+    EXPECT_EQ(msc.dirty, 1);
+    int count = 0;
+    const built_value* values = small_aircraft_values(&count);
+    std::string side;
+    char line[160];
+    for (int k = 0; k < count; k++) {
+        float v = values[k].value(a);
+        EXPECT_NEAR(v, values[k].target, 1e-4f) << values[k].name;
+        snprintf(line, sizeof line, "%s=%.9g\n", values[k].name, v);
+        side += line;
+    }
+    const int w = part_wing_first + 1, f = part_fuselage;
+    for (int e = 0; e < 5; e++) {
+        EXPECT_EQ(a.flap[w][e], e < 2) << e;
+        EXPECT_EQ(a.ailn[w][e], e >= 3) << e;
+    }
+    EXPECT_EQ(a.elev[part_hstab_right][3], 1);
+    EXPECT_EQ(a.rudd[part_vstab_1][3], 1);
+    EXPECT_EQ(a.gear_type, before.gear_type + 1);
+    // The left pieces follow the right ones.
+    EXPECT_EQ(a.semilen[w - 1], a.semilen[w]);
+    EXPECT_EQ(a.Croot[part_hstab_left], a.Croot[part_hstab_right]);
+
+    int drags = 0;
+    const dragged_point* dragged = small_aircraft_drags(&drags);
+    for (int d = 0; d < drags; d++) {
+        const dragged_point& p = dragged[d];
+        EXPECT_NEAR(a.body_X[f][p.station][p.point], p.x, 1e-4f) << p.station << " " << p.point;
+        EXPECT_NEAR(a.body_Y[f][p.station][p.point], p.y, 1e-4f) << p.station << " " << p.point;
+        EXPECT_EQ(a.body_X[f][p.station][16 - p.point], -a.body_X[f][p.station][p.point]) << "the mirror point";
+        snprintf(line, sizeof line, "body %d %d=%.9g %.9g\n", p.station, p.point, a.body_X[f][p.station][p.point],
+                 a.body_Y[f][p.station][p.point]);
+        side += line;
+    }
+    EXPECT_EQ(a.body_X[f][5][0], 0.0f) << "the top stays on the centre line";
+
+    save_as_with_side_file(root, "Built", side);
 }
