@@ -82,6 +82,9 @@ void screen_fairings(void);
 // station's last pick.
 void clear_section_pick_state(void);
 
+// Every value a design screen shows is drawn in this colour.
+const int col_value = 7;
+
 // The choice fields' arrows stand this far right of their texts; the
 // screens' pictures draw them there.
 const float engine_type_width = 108;    // clear of the fuel figure's field

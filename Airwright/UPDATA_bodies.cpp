@@ -35,7 +35,6 @@ void clear_section_pick_state(void) { section_pick = section_pick_state{}; }
 
 // ---- section editor ------------------------------------------------------------------
 
-const int col_field = 7;           // the values, as on every screen
 const int col_section = 16;        // dark blue: reads on the window grey
 const int col_picked = 8;
 
@@ -215,7 +214,7 @@ static int station_fields(const body_layout& L)
         float* z = a.body_Z[L.part][i];
         float x = grid_pitch * (float)i + 23;
         float main_z = z[0];
-        if (instdbtn(col_field, x, L.y0 + 82, &main_z, 4, 1, 1, main_station_help)) {
+        if (instdbtn(col_value, x, L.y0 + 82, &main_z, 4, 1, 1, main_station_help)) {
             float d = main_z - z[0];
             for (int k = 0; k < L.points; k++) z[k] += d;
             changed = 1;
@@ -223,7 +222,7 @@ static int station_fields(const body_layout& L)
         int k = offset_point(L, i);
         float offset = z[k] - z[0];
         // Point 0 is the main station itself: its offset stays 0.
-        if (instdbtn(col_field, x, L.y0 - 110, &offset, 4, 1, 1, offset_help) && k != 0) {
+        if (instdbtn(col_value, x, L.y0 - 110, &offset, 4, 1, 1, offset_help) && k != 0) {
             z[k] = z[0] + offset;
             changed = 1;
         }
@@ -296,7 +295,7 @@ static void section_editor(int part, float y0, float rx, float ry)
     if (section_pick.held && mnw.now_dragging) mnw.mouse_clicked = 0;
     float r = taken_radius(part);
     int changed = 0;
-    if (instdbtn_range(col_field, rx, ry, &r, 3, 1, radius_min, radius_max, radius_help)) {
+    if (instdbtn_range(col_value, rx, ry, &r, 3, 1, radius_min, radius_max, radius_help)) {
         a.body_r[part] = r;
         changed = 1;
     }
@@ -320,7 +319,7 @@ void screen_fuselage(void)
 {
     planestruct& a = pln[0];
     in2textbtn(532, 338, " no", "yes", yes_no_width, &a.fusewash);
-    instdbtn_range(col_field, 156, 291, &a.fuse_cd, 4, 3, 0, 9.999f,
+    instdbtn_range(col_value, 156, 291, &a.fuse_cd, 4, 3, 0, 9.999f,
                    "This is the coefficient of drag for the fuselage, which will give the total drag for the "
                    "fuselage when multiplied by the fuselage frontal area, air density squared, airspeed squared, "
                    "and then divided by 2.");
@@ -337,9 +336,9 @@ void screen_misc(void)
 {
     planestruct& a = pln[0];
     in2textbtn(222, 505, " no", "yes", yes_no_width, &a.misc_eq);
-    instdbtn(col_field, 129, 118, &a.misc_Z, 4, 1, 1, z_name(misc_body));
-    instdbtn(col_field, 129, 73, &a.misc_X, 4, 1, 0, x_name(misc_body));
-    instdbtn(col_field, 129, 28, &a.misc_Y, 4, 1, 1, y_name(misc_body));
+    instdbtn(col_value, 129, 118, &a.misc_Z, 4, 1, 1, z_name(misc_body));
+    instdbtn(col_value, 129, 73, &a.misc_X, 4, 1, 0, x_name(misc_body));
+    instdbtn(col_value, 129, 28, &a.misc_Y, 4, 1, 1, y_name(misc_body));
     section_editor(part_misc_first, 305, 167, 458);
 }
 

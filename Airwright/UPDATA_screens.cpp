@@ -20,9 +20,6 @@
 
 // ---- field helpers -------------------------------------------------------------
 
-// Every value a screen shows is in colour 7.
-const int col_value = 7;
-
 // A number field held to lo..hi: digits places, decimals of them after the point.
 static int ranged(float x, float y, float* v, int digits, int decimals, float lo, float hi, const char* help)
 {

@@ -13,8 +13,6 @@
 
 // ---- field tables ------------------------------------------------------------------
 
-const int value_colour = 7;
-
 // A number field at a fixed place: held to lo..hi; its help is help itself,
 // or a position help composed from it when compose is set.
 struct number_field {
@@ -30,7 +28,7 @@ static void number_fields(const number_field* f, int n)
 {
     planestruct& a = pln[0];
     for (int k = 0; k < n; k++)
-        instdbtn_range(value_colour, f[k].x, f[k].y, &(a.*f[k].value), f[k].digits, f[k].decimals, f[k].lo, f[k].hi,
+        instdbtn_range(col_value, f[k].x, f[k].y, &(a.*f[k].value), f[k].digits, f[k].decimals, f[k].lo, f[k].hi,
                        f[k].compose ? f[k].compose(f[k].help) : f[k].help);
 }
 
@@ -111,7 +109,7 @@ static void surface_rows(int s, float offset, const surface_field* f, int n)
     planestruct& a = pln[0];
     for (int k = 0; k < n; k++) {
         float y = 281 + offset - 45.0f * (float)f[k].row;
-        instdbtn_range(value_colour, f[k].x, y, &(a.*f[k].value)[s], 4, 1, f[k].lo, f[k].hi,
+        instdbtn_range(col_value, f[k].x, y, &(a.*f[k].value)[s], 4, 1, f[k].lo, f[k].hi,
                        f[k].compose ? f[k].compose(f[k].help) : f[k].help);
     }
 }
@@ -193,7 +191,7 @@ static void airfoil_screen(int s, int variable_sweep)
     airfoil_field(300, 19, a.Tafl1[s], (int)sizeof a.Tafl1[s], tip_2_help);
     if (!variable_sweep) return;
     in2textbtn(183, 121, " no", "yes", yes_no_width, &a.varsweepEQ[s]);
-    instdbtn_range(value_colour, 474, 121, &a.sweep2[s], 3, 1, -90, 90, sweep_help);
+    instdbtn_range(col_value, 474, 121, &a.sweep2[s], 3, 1, -90, 90, sweep_help);
 }
 
 void screen_x_prop(void) { airfoil_screen(part_prop_first, 0); }
